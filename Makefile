@@ -1,0 +1,30 @@
+# make run: install what is missing, build, start the game.
+# make test: install what is missing, build, run every test headless.
+
+PRESET ?= default
+BUILD_DIR ?= build
+
+.PHONY: all setup configure build run test asan-test clean
+
+all: build
+
+setup:
+	./scripts/setup.sh
+
+configure: setup
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j2
+
+run: build
+	./$(BUILD_DIR)/tessellix
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+asan-test:
+	$(MAKE) test PRESET=asan BUILD_DIR=build-asan
+
+clean:
+	rm -rf build build-debug build-asan

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include "model/cell_shape.h"
+
+inline constexpr Rgb kBaseBoxGrey{128, 128, 128};
+
+enum TransformKind { TurnClockwise = 1, TurnCounterClockwise = 2, Mirror = 3 };
+
+// One of the twelve five-cell elements: a cell shape that rests centred in its base box,
+// turns and mirrors only there, and snaps onto a puzzle's grid.
+// Orientation is always: base shape, mirrored left-right if `mirrored`, then turned clockwise
+// `rotation` quarter turns, packed into the matrix's top-left corner.
+class Element : public CellShape {
+  public:
+    // input is a 5 x 5 row-major matrix; the element is created at home, unturned.
+    void Create(int elementId, const std::array<int, 25>& input, int column, int row, Rgb fill,
+                int isExcluded);
+
+    bool IsAtHome() const { return x == homeX && y == homeY; }
+
+    // The base box grown by one pixel on every side.
+    void GetBoxCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const;
+    PixelRect GetBoxRect() const;
+
+    // Clears the base box and draws the element there; nothing for an excluded element.
+    void DrawAtHome(DrawSurface& dc);
+
+    // 1 when applied; 0 (nothing changed) unless at home, used and kind is a TransformKind.
+    int Transform(int kind);
+    // Back to the base orientation, only while at home and used.
+    void ResetOrientation();
+
+    // Tries the four grid points around the current position, nearest first; every cell of
+    // the bounding box must lie on the puzzle's matrix and every set cell on a free cell.
+    bool FindSnap(const CellShape& puzzle, PixelPoint& position) const;
+    // Marks the free puzzle cells under the element covered (1 -> 2), or frees them (2 -> 1).
+    void Occupy(CellShape& puzzle) const;
+    void Vacate(CellShape& puzzle) const;
+
+    int baseX = 0;
+    int baseY = 0;
+    int boxWidth = 0;
+    int boxHeight = 0;
+    int homeX = 0;
+    int homeY = 0;
+    int excluded = 0;
+    int rotation = 0;  // 0..3 quarter turns clockwise, applied after the mirror
+    int mirrored = 0;
+    int solutionRotation = -1;
+    int solutionMirrored = -1;
+    int solutionColumn = -1;  // on the puzzle's cell matrix; -1 when there is no solution
+    int solutionRow = -1;
+
+  private:
+    void UpdateHome();
+    void MarkCells(CellShape& puzzle, int from, int to) const;
+};

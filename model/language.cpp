@@ -1,0 +1,3 @@
+#include "model/language.h"
+
+int currentLanguage = Russian;

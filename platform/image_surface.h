@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+
+#include "platform/draw_surface.h"
+
+// A drawing surface on an off-screen QImage (RGB32), with exact colours and no antialiasing.
+class ImageSurface : public DrawSurface {
+  public:
+    ImageSurface(int width, int height);
+
+    QImage& Image() { return image; }
+    const QImage& Image() const { return image; }
+
+    void SetBackgroundColour(Rgb colour) { background = colour; }
+
+    PixelSize Size() const override;
+    void FillRect(const PixelRect& rect, Rgb colour) override;
+    void FrameRect(const PixelRect& rect, Rgb pen, Rgb brush) override;
+    void Line(PixelPoint from, PixelPoint to, Rgb colour, int width) override;
+    void CopyFrom(const DrawSurface& source, const PixelRect& sourceRect, PixelPoint dest) override;
+    Rgb BackgroundColour() const override { return background; }
+    void DrawTextCentred(const PixelRect& rect, const std::string& text, const FontSpec& font,
+                         Rgb colour) override;
+    void DrawTextWrapped(const PixelRect& rect, const std::string& text, const FontSpec& font,
+                         Rgb colour) override;
+    PixelSize MeasureText(const std::string& text, const FontSpec& font) const override;
+
+    // The Qt font that stands for a font of the original platform with the same cell height.
+    static QFont ToQFont(const FontSpec& font);
+
+  private:
+    QImage image;
+    Rgb background{255, 255, 255};
+};

@@ -1,0 +1,41 @@
+#include "resources/string_table.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
+    {100, "&Задание#&Puzzle"},
+    {101, "&Сервис#&Tools"},
+    {200, "&Файл#&File"},
+    {1000, "Tessellix#Tessellix"},
+    {1001, "Редактор заданий Tessellix#Tessellix Puzzle Editor"},
+    {1002, "Tessellix#Tessellix"},
+    {40011, "&Следующее задание\tPgDn#&Next puzzle\tPgDn"},
+    {40014, "&Возврат в Tessellix#&Return to Tessellix"},
+    {40015, "&Предыдущее задание\tPgUp#&Previous puzzle\tPgUp"},
+    {40016, "&Выбор задания\tF2#&Select puzzle\tF2"},
+    {40017, "&Редактор#&Editor"},
+    {40018, "&Новый \tCtrl+N#&New \tCtrl+N"},
+    {40019, "&Открыть\tCtrl+O#&Open\tCtrl+O"},
+    {40020, "&Сохранить \tCtrl+S#&Save \tCtrl+S"},
+    {40021, "Сохранить &как...#Save &as..."},
+    {40022, "С&брос#&Reset"},
+    {40023, "&Подсказка#&Hint"},
+    {40025, "&Удалить#&Delete"},
+    {40027, "Выбор русского языка"},
+    {40028, "Выбор английского языка"},
+    {57664, "&О программе...#&About..."},
+    {57665, "В&ыход#E&xit"},
+    {57671, "&Вызов справки\tF1#&Help\tF1"},
+}};
+
+}  // namespace
+
+const char* LoadResourceString(int number) {
+    const auto found = std::find_if(kStrings.begin(), kStrings.end(),
+                                    [number](const auto& entry) { return entry.first == number; });
+    return found == kStrings.end() ? nullptr : found->second;
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the game and the tests need, when they are missing.
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation2
+    xvfb xauth xdotool imagemagick x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if ((EUID != 0)); then
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,108 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/bilingual_text.h"
+
+class BilingualTextTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { currentLanguage = Russian; }
+
+    void splitAtTheFirstHash_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("two parts") << "Да#Yes"
+                                   << "Да"
+                                   << "Yes";
+        QTest::newRow("further hashes stay English") << "a#b#c"
+                                                     << "a"
+                                                     << "b#c";
+        QTest::newRow("hash first") << "#x"
+                                    << ""
+                                    << "x";
+        QTest::newRow("hash last") << "x#"
+                                   << "x"
+                                   << "";
+        QTest::newRow("no hash") << "OK"
+                                 << ""
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+    }
+    void splitAtTheFirstHash() {
+        QFETCH(QString, text);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        currentLanguage = Russian;
+        QCOMPARE(PickLanguage(0, text), russian);
+        currentLanguage = English;
+        QCOMPARE(PickLanguage(0, text), english);
+    }
+
+    void stringTableHoldsEveryEntry_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        const auto row = [](int number, const char* russian, const char* english) {
+            QTest::addRow("%d", number)
+                << number << QString::fromUtf8(russian) << QString::fromUtf8(english);
+        };
+        row(100, "&Задание", "&Puzzle");
+        row(101, "&Сервис", "&Tools");
+        row(200, "&Файл", "&File");
+        row(1000, "Tessellix", "Tessellix");
+        row(1001, "Редактор заданий Tessellix", "Tessellix Puzzle Editor");
+        row(1002, "Tessellix", "Tessellix");
+        row(40011, "&Следующее задание\tPgDn", "&Next puzzle\tPgDn");
+        row(40014, "&Возврат в Tessellix", "&Return to Tessellix");
+        row(40015, "&Предыдущее задание\tPgUp", "&Previous puzzle\tPgUp");
+        row(40016, "&Выбор задания\tF2", "&Select puzzle\tF2");
+        row(40017, "&Редактор", "&Editor");
+        row(40018, "&Новый \tCtrl+N", "&New \tCtrl+N");
+        row(40019, "&Открыть\tCtrl+O", "&Open\tCtrl+O");
+        row(40020, "&Сохранить \tCtrl+S", "&Save \tCtrl+S");
+        row(40021, "Сохранить &как...", "Save &as...");
+        row(40022, "С&брос", "&Reset");
+        row(40023, "&Подсказка", "&Hint");
+        row(40025, "&Удалить", "&Delete");
+        row(40027, "", "");  // stored without a '#', so it has no parts
+        row(40028, "", "");
+        row(57664, "&О программе...", "&About...");
+        row(57665, "В&ыход", "E&xit");
+        row(57671, "&Вызов справки\tF1", "&Help\tF1");
+        row(12345, "", "");  // not in the table
+    }
+    void stringTableHoldsEveryEntry() {
+        QFETCH(int, number);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        currentLanguage = Russian;
+        QCOMPARE(PickLanguage(number, "ignored#when a number is given"), russian);
+        currentLanguage = English;
+        QCOMPARE(PickLanguage(number), english);
+    }
+
+    void localizeWindowTextReplacesTheText() {
+        currentLanguage = English;
+        QLabel label(QString::fromUtf8("О программе#About"));
+        LocalizeWindowText(&label);
+        QCOMPARE(label.text(), QString("About"));
+
+        QPushButton cancel(QString::fromUtf8("Отмена#Cancel"));
+        currentLanguage = Russian;
+        LocalizeWindowText(&cancel);
+        QCOMPARE(cancel.text(), QString::fromUtf8("Отмена"));
+
+        QWidget dialog;
+        dialog.setWindowTitle(QString::fromUtf8("Подсказка#Hints"));
+        currentLanguage = English;
+        LocalizeWindowText(&dialog);
+        QCOMPARE(dialog.windowTitle(), QString("Hints"));
+    }
+};
+
+QTEST_MAIN(BilingualTextTest)
+#include "test_bilingual_text.moc"
