@@ -1,0 +1,281 @@
+#include "library/settings.h"
+
+#include <climits>
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+#include "model/language.h"
+
+namespace {
+
+const char kOptionsSection[] = "Options";
+const char kLanguageKey[] = "Language";
+const char kPreviewKey[] = "Preview";
+
+std::string settingsPath;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string Trim(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One line of the file as it was read, its terminator included, so that lines the program
+// does not touch are written back byte for byte.
+struct IniLine {
+    enum Kind { Other, Section, Entry };
+    std::string text;
+    Kind kind = Other;
+    std::string name;   // section name or key, trimmed
+    std::string value;  // entry value, trimmed
+};
+
+IniLine ParseLine(std::string text) {
+    IniLine line;
+    line.text = std::move(text);
+    const std::string content = Trim(line.text);
+    if (content.empty() || content[0] == ';' || content[0] == '#') {
+        return line;
+    }
+    if (content[0] == '[') {
+        const std::size_t close = content.find(']');
+        line.kind = IniLine::Section;
+        line.name = Trim(content.substr(1, close == std::string::npos ? close : close - 1));
+        return line;
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string::npos) {
+        return line;
+    }
+    line.kind = IniLine::Entry;
+    line.name = Trim(content.substr(0, equals));
+    line.value = Trim(content.substr(equals + 1));
+    return line;
+}
+
+std::vector<IniLine> SplitLines(const std::string& content) {
+    std::vector<IniLine> lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        end = end == std::string::npos ? content.size() : end + 1;
+        lines.push_back(ParseLine(content.substr(start, end - start)));
+        start = end;
+    }
+    return lines;
+}
+
+// The whole file; an empty text for a file that does not exist, nothing for one that exists
+// but cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return error ? std::nullopt : std::optional<std::string>(std::string());
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return content.str();
+}
+
+// [first, end) of the lines of the first section called `section`; first is its header.
+struct SectionRange {
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionRange> FindSection(const std::vector<IniLine>& lines,
+                                        const std::string& section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == IniLine::Section && SameName(lines[i].name, section)) {
+            std::size_t end = i + 1;
+            while (end < lines.size() && lines[end].kind != IniLine::Section) {
+                ++end;
+            }
+            return SectionRange{i, end};
+        }
+    }
+    return std::nullopt;
+}
+
+// Reads as strtol does, saturating at the limits of int instead of overflowing.
+int ParseLeadingInteger(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > static_cast<long long>(INT_MAX) + 1) {
+            magnitude = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    const long long value = negative ? -magnitude : magnitude;
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+// Written to a temporary file in the same folder and renamed over the old one, so a crash or a
+// full disk never leaves half a settings file behind.
+bool ReplaceFile(const std::string& path, const std::string& content) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            return false;
+        }
+        file.write(content.data(), static_cast<std::streamsize>(content.size()));
+        file.flush();
+        if (!file) {
+            file.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
+                   int fallback) {
+    if (path.empty()) {
+        return fallback;
+    }
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return fallback;
+    }
+    const std::vector<IniLine> lines = SplitLines(*content);
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) {
+        return fallback;
+    }
+    for (std::size_t i = range->first + 1; i < range->end; ++i) {
+        if (lines[i].kind == IniLine::Entry && SameName(lines[i].name, key)) {
+            return ParseLeadingInteger(lines[i].value);
+        }
+    }
+    return fallback;
+}
+
+bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    if (path.empty()) {
+        return false;
+    }
+    // A file that exists but cannot be read is left alone rather than replaced by one key.
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return false;
+    }
+    std::vector<IniLine> lines = SplitLines(*content);
+    const std::string newline = content->find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    if (!lines.empty() && lines.back().text.back() != '\n') {
+        lines.back().text += newline;
+    }
+    const std::string entry = key + "=" + value + newline;
+
+    if (const std::optional<SectionRange> range = FindSection(lines, section)) {
+        std::size_t insertAt = range->first + 1;
+        bool replaced = false;
+        for (std::size_t i = range->first + 1; i < range->end; ++i) {
+            if (lines[i].kind != IniLine::Entry) {
+                continue;
+            }
+            if (SameName(lines[i].name, key)) {
+                lines[i] = ParseLine(entry);
+                replaced = true;
+                break;
+            }
+            insertAt = i + 1;
+        }
+        if (!replaced) {
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), ParseLine(entry));
+        }
+    } else {
+        lines.push_back(ParseLine("[" + section + "]" + newline));
+        lines.push_back(ParseLine(entry));
+    }
+
+    std::string result;
+    for (const IniLine& line : lines) {
+        result += line.text;
+    }
+    return ReplaceFile(path, result);
+}
+
+void SetSettingsPath(const std::string& path) {
+    settingsPath = path;
+}
+
+const std::string& SettingsPath() {
+    return settingsPath;
+}
+
+void ReadLanguageSetting() {
+    const int language = ReadIniInteger(settingsPath, kOptionsSection, kLanguageKey, Russian);
+    currentLanguage = language == English ? English : Russian;
+}
+
+void WriteLanguageSetting() {
+    WriteIniString(settingsPath, kOptionsSection, kLanguageKey, std::to_string(currentLanguage));
+}
+
+int ReadPreviewSetting() {
+    return ReadIniInteger(settingsPath, kOptionsSection, kPreviewKey, 0);
+}
+
+void WritePreviewSetting(int preview) {
+    WriteIniString(settingsPath, kOptionsSection, kPreviewKey, std::to_string(preview));
+}

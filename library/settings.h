@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+// The user's choices that survive between runs, in a small INI file beside the program:
+// section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
+// and closes the file by itself; nothing is cached. A missing or unreadable file gives the
+// defaults and a failed write is ignored: settings never stop the program.
+
+// Set once at start-up; until then the path is empty and every read gives the default.
+void SetSettingsPath(const std::string& path);
+const std::string& SettingsPath();
+
+// currentLanguage := Options/Language, default 0; any value other than 0 or 1 gives 0.
+void ReadLanguageSetting();
+// Stores currentLanguage under Options/Language.
+void WriteLanguageSetting();
+
+// Options/Preview, default 0, taken unchanged.
+int ReadPreviewSetting();
+void WritePreviewSetting(int preview);
+
+// The INI file underneath. Section and key names compare without regard to ASCII letter case.
+
+// The value under section/key read as a decimal integer from its start, as the C conversion
+// reads it (blanks, an optional sign, digits; 0 when no digit follows); `fallback` when the
+// file, the section or the key is missing.
+int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
+                   int fallback);
+
+// Sets section/key to value: creates the file and the section when missing, replaces the key's
+// line or adds it at the end of its section, and leaves every other line as it was. The file is
+// replaced through a temporary file, so a failed write leaves the old one whole. False when the
+// file could not be written.
+bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value);

@@ -1,0 +1,212 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <climits>
+#include <memory>
+
+#include "library/settings.h"
+#include "model/language.h"
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<QTemporaryDir> folder;
+    QString path;
+
+  private slots:
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        path = folder->filePath("tessellix.ini");
+        SetSettingsPath(path.toStdString());
+    }
+    void cleanup() { currentLanguage = Russian; }
+
+    void languageComesFromTheFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("language");
+        QTest::newRow("no file gives Russian") << false << QByteArray() << 0;
+        QTest::newRow("1 gives English") << true << QByteArray("[Options]\nLanguage=1\n") << 1;
+        QTest::newRow("0 gives Russian") << true << QByteArray("[Options]\nLanguage=0\n") << 0;
+        QTest::newRow("2 gives Russian") << true << QByteArray("[Options]\nLanguage=2\n") << 0;
+        QTest::newRow("-1 gives Russian") << true << QByteArray("[Options]\nLanguage=-1\n") << 0;
+        QTest::newRow("letters give Russian")
+            << true << QByteArray("[Options]\nLanguage=English\n") << 0;
+        QTest::newRow("empty value gives Russian")
+            << true << QByteArray("[Options]\nLanguage=\n") << 0;
+        QTest::newRow("digits then letters read the digits")
+            << true << QByteArray("[Options]\nLanguage=1st\n") << 1;
+        QTest::newRow("blanks around key and value")
+            << true << QByteArray("[ Options ]\n  Language =  1  \n") << 1;
+        QTest::newRow("plus sign") << true << QByteArray("[Options]\nLanguage=+1\n") << 1;
+        QTest::newRow("names without regard to case")
+            << true << QByteArray("[OPTIONS]\nlanguage=1\n") << 1;
+        QTest::newRow("CR LF lines") << true << QByteArray("[Options]\r\nLanguage=1\r\n") << 1;
+        QTest::newRow("no final line break") << true << QByteArray("[Options]\nLanguage=1") << 1;
+        QTest::newRow("key in another section")
+            << true << QByteArray("[Other]\nLanguage=1\n[Options]\nPreview=1\n") << 0;
+        QTest::newRow("key before any section")
+            << true << QByteArray("Language=1\n[Options]\n") << 0;
+        QTest::newRow("commented out") << true << QByteArray("[Options]\n;Language=1\n") << 0;
+        QTest::newRow("binary garbage")
+            << true << QByteArray("\x01\xff[Opt\0ions]\n=\n[\n", 15) << 0;
+    }
+    void languageComesFromTheFile() {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, content);
+        QFETCH(int, language);
+        if (exists) {
+            WriteFile(path, content);
+        }
+        currentLanguage = 1 - language;
+        ReadLanguageSetting();
+        QCOMPARE(currentLanguage, language);
+    }
+
+    void previewIsTakenUnchanged_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("preview");
+        QTest::newRow("no file") << false << QByteArray() << 0;
+        QTest::newRow("1") << true << QByteArray("[Options]\nPreview=1\n") << 1;
+        QTest::newRow("5 stays 5") << true << QByteArray("[Options]\nPreview=5\n") << 5;
+        QTest::newRow("-3 stays -3") << true << QByteArray("[Options]\nPreview=-3\n") << -3;
+        QTest::newRow("garbage reads 0") << true << QByteArray("[Options]\nPreview=yes\n") << 0;
+        QTest::newRow("too large saturates")
+            << true << QByteArray("[Options]\nPreview=99999999999999999999\n") << INT_MAX;
+        QTest::newRow("too small saturates")
+            << true << QByteArray("[Options]\nPreview=-99999999999999999999\n") << INT_MIN;
+        QTest::newRow("section without the key")
+            << true << QByteArray("[Options]\nLanguage=1\n") << 0;
+    }
+    void previewIsTakenUnchanged() {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, content);
+        QFETCH(int, preview);
+        if (exists) {
+            WriteFile(path, content);
+        }
+        QCOMPARE(ReadPreviewSetting(), preview);
+    }
+
+    void writingCreatesTheFileWithKeysInTheOrderOfFirstWriting() {
+        currentLanguage = English;
+        WriteLanguageSetting();
+        WritePreviewSetting(1);
+        QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=1\nPreview=1\n"));
+
+        currentLanguage = Russian;
+        WriteLanguageSetting();
+        QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=0\nPreview=1\n"));
+    }
+
+    void previewWrittenFirstStaysFirst() {
+        WritePreviewSetting(0);
+        currentLanguage = English;
+        WriteLanguageSetting();
+        WritePreviewSetting(1);
+        QCOMPARE(ReadFile(path), QByteArray("[Options]\nPreview=1\nLanguage=1\n"));
+    }
+
+    void writingKeepsEverythingElse_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("other sections, keys, comments and unknown lines")
+            << QByteArray(
+                   "; settings\n[Window]\nLanguage=7\n\n[Options]\nSound=on\n"
+                   "Language=0\nnot a key\n[Last]\nx=1\n")
+            << QByteArray(
+                   "; settings\n[Window]\nLanguage=7\n\n[Options]\nSound=on\n"
+                   "Language=1\nnot a key\n[Last]\nx=1\n");
+        QTest::newRow("key added after the section's last key")
+            << QByteArray("[Options]\nPreview=1\n\n[Other]\ny=2\n")
+            << QByteArray("[Options]\nPreview=1\nLanguage=1\n\n[Other]\ny=2\n");
+        QTest::newRow("key added right after an empty section's header")
+            << QByteArray("[Options]\n; nothing yet\n[Other]\n")
+            << QByteArray("[Options]\nLanguage=1\n; nothing yet\n[Other]\n");
+        QTest::newRow("section added at the end of a file without final line break")
+            << QByteArray("[Other]\nx=1") << QByteArray("[Other]\nx=1\n[Options]\nLanguage=1\n");
+        QTest::newRow("names matched without regard to case")
+            << QByteArray("[options]\nLANGUAGE = 0 \n") << QByteArray("[options]\nLanguage=1\n");
+        QTest::newRow("CR LF lines stay CR LF")
+            << QByteArray("[Options]\r\nPreview=1\r\n")
+            << QByteArray("[Options]\r\nPreview=1\r\nLanguage=1\r\n");
+    }
+    void writingKeepsEverythingElse() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        WriteFile(path, before);
+        currentLanguage = English;
+        WriteLanguageSetting();
+        QCOMPARE(ReadFile(path), after);
+    }
+
+    void everyReadLooksAtTheFileAgain() {
+        WritePreviewSetting(1);
+        QCOMPARE(ReadPreviewSetting(), 1);
+        WriteFile(path, "[Options]\nPreview=0\n");
+        QCOMPARE(ReadPreviewSetting(), 0);
+    }
+
+    void unwritablePlacesAreIgnored_data() {
+        QTest::addColumn<QString>("relativePath");
+        QTest::newRow("missing folder") << "missing/folder/tessellix.ini";
+        QTest::newRow("parent is a file") << "plain-file/tessellix.ini";
+        QTest::newRow("path is a folder") << "a-folder";
+    }
+    void unwritablePlacesAreIgnored() {
+        QFETCH(QString, relativePath);
+        WriteFile(folder->filePath("plain-file"), "x");
+        QDir(folder->path()).mkpath("a-folder");
+        SetSettingsPath(folder->filePath(relativePath).toStdString());
+        currentLanguage = English;
+        WriteLanguageSetting();
+        WritePreviewSetting(1);
+        ReadLanguageSetting();
+        QCOMPARE(currentLanguage, int(Russian));
+        QCOMPARE(ReadPreviewSetting(), 0);
+        QVERIFY(QFileInfo(folder->filePath("a-folder")).isDir());
+        QCOMPARE(ReadFile(folder->filePath("plain-file")), QByteArray("x"));
+    }
+
+    void failedWriteLeavesTheOldFileWhole() {
+        const QByteArray before("[Options]\nLanguage=0\nPreview=1\n");
+        WriteFile(path, before);
+        // The temporary file cannot be created where a folder of its name stands.
+        QVERIFY(QDir(folder->path()).mkpath("tessellix.ini.tmp"));
+        currentLanguage = English;
+        WriteLanguageSetting();
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(QDir(folder->path()).rmdir("tessellix.ini.tmp"));
+    }
+
+    void noPathGivesDefaultsAndWritesNothing() {
+        SetSettingsPath("");
+        currentLanguage = English;
+        WriteLanguageSetting();
+        ReadLanguageSetting();
+        QCOMPARE(currentLanguage, int(Russian));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "test_settings.moc"
