@@ -1,0 +1,438 @@
+#include "library/puzzle_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "library/text_encoding.h"
+#include "model/language.h"
+
+namespace {
+
+constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
+
+std::string Say(std::string_view russian, std::string_view english) {
+    return std::string(currentLanguage == English ? english : russian);
+}
+
+FileStatus Failure(std::string error) {
+    return {false, std::move(error)};
+}
+
+std::string ErrorText(int error) {
+    return std::strerror(error);
+}
+
+ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
+    ssize_t written;
+    do {
+        written = ::write(fd, data, size);
+    } while (written < 0 && errno == EINTR);
+    return written;
+}
+
+// The outcome of one checked write: empty when all size bytes went out.
+std::string CheckedWrite(const WriteCall& write, int fd, const void* data, std::size_t size) {
+    errno = 0;
+    const ssize_t written = (write ? write : WriteCall(PosixWrite))(fd, data, size);
+    if (written < 0) {
+        return ErrorText(errno);
+    }
+    if (static_cast<std::size_t>(written) != size) {
+        // A full disk can show as a short count without any error.
+        return Say("записано только ", "only ") + std::to_string(written) +
+               Say(" байт из ", " of ") + std::to_string(size) +
+               Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+    }
+    return {};
+}
+
+std::uint32_t ReadWord(const unsigned char* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+// The bytes from `from` up to the first of `stops` or the end of the block.
+std::string_view TextUntil(std::string_view block, std::size_t from, std::string_view stops) {
+    if (from >= block.size()) {
+        return {};
+    }
+    const std::size_t end = block.find_first_of(stops, from);
+    return block.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
+}
+
+constexpr std::string_view kNameStop{"\0", 1};
+constexpr std::string_view kNameOrSeparatorStop{"\0\1", 2};
+
+// The four texts in their order in the block, with their labels for messages.
+struct TextSlot {
+    const std::string& text;
+    const char* russianLabel;
+    const char* englishLabel;
+};
+
+}  // namespace
+
+ElementRecord DecodeElementRecord(const unsigned char* bytes) {
+    ElementRecord record;
+    record.used = (bytes[0] & 0x01) != 0;
+    record.placed = (bytes[0] & 0x80) != 0;
+    if (record.placed) {
+        record.rotation = (bytes[1] >> 1) & 3;
+        record.mirrored = (bytes[1] >> 3) & 1;
+        record.column = static_cast<std::int8_t>(bytes[2]);
+        record.row = static_cast<std::int8_t>(bytes[3]);
+    }
+    return record;
+}
+
+std::array<unsigned char, kElementRecordSize> EncodeElementRecord(const ElementRecord& record) {
+    std::array<unsigned char, kElementRecordSize> bytes{};
+    bytes[0] = static_cast<unsigned char>((record.used ? 0x01 : 0) | (record.placed ? 0x80 : 0));
+    if (record.placed) {
+        bytes[1] =
+            static_cast<unsigned char>((record.mirrored & 1) * 8 + (record.rotation & 3) * 2);
+        bytes[2] = static_cast<unsigned char>(record.column & 0xFF);
+        bytes[3] = static_cast<unsigned char>(record.row & 0xFF);
+    }
+    return bytes;
+}
+
+std::vector<int> GridFromRowWords(const std::array<std::uint32_t, kGridSide>& words) {
+    std::vector<int> grid(kGridSide * kGridSide, 0);
+    for (int r = 0; r < kGridSide; ++r) {
+        for (int c = 0; c < kGridSide; ++c) {
+            grid[r * kGridSide + c] = (words[r] >> c) & 1;
+        }
+    }
+    return grid;
+}
+
+std::array<std::uint32_t, kGridSide> RowWordsFromGrid(const std::vector<int>& grid) {
+    std::array<std::uint32_t, kGridSide> words{};
+    const std::size_t cells = std::min<std::size_t>(grid.size(), kGridSide * kGridSide);
+    for (std::size_t i = 0; i < cells; ++i) {
+        if (grid[i] != 0) {
+            words[i / kGridSide] |= std::uint32_t{1} << (i % kGridSide);
+        }
+    }
+    return words;
+}
+
+PuzzleTexts ParseTextBlock(std::string_view block) {
+    block = block.substr(0, std::min(block.size(), kTextBlockLimit));
+    PuzzleTexts raw;
+    const std::size_t separator = block.find(kLanguageSeparator);
+    const bool hasSeparator = separator != std::string_view::npos;
+    if (!hasSeparator || separator != 0) {
+        const std::string_view name = TextUntil(block, 0, kNameOrSeparatorStop);
+        raw.names[0] = name;
+        // Without a separator whatever follows the name's terminator is not a comment.
+        if (hasSeparator && name.size() < separator) {
+            raw.comments[0] = TextUntil(block, name.size() + 1, kNameOrSeparatorStop);
+        }
+    }
+    if (hasSeparator) {
+        const std::string_view name = TextUntil(block, separator + 1, kNameStop);
+        raw.names[1] = name;
+        const std::size_t nameEnd = separator + 1 + name.size();
+        if (nameEnd < block.size()) {
+            raw.comments[1] = TextUntil(block, nameEnd + 1, kNameStop);
+        }
+    }
+    PuzzleTexts texts;
+    for (int language = 0; language < 2; ++language) {
+        texts.names[language] = Windows1251ToUtf8(raw.names[language]);
+        texts.comments[language] = Windows1251ToUtf8(raw.comments[language]);
+    }
+    return texts;
+}
+
+void ApplyDefaultNames(PuzzleTexts& texts, int number) {
+    if (texts.names[0].empty()) {
+        texts.names[0] = "Задание " + std::to_string(number);
+    }
+    if (texts.names[1].empty()) {
+        texts.names[1] = "Puzzle " + std::to_string(number);
+    }
+}
+
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& error) {
+    const TextSlot slots[4] = {
+        {texts.names[0], "русское название", "Russian name"},
+        {texts.comments[0], "русский комментарий", "Russian comment"},
+        {texts.names[1], "английское название", "English name"},
+        {texts.comments[1], "английский комментарий", "English comment"},
+    };
+    std::string encoded[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::string label = Say(slots[i].russianLabel, slots[i].englishLabel);
+        std::string bad;
+        if (!Utf8ToWindows1251(slots[i].text, encoded[i], bad)) {
+            error = Say("Поле «", "The ") + label +
+                    Say("» содержит символ, который нельзя сохранить в файле задания "
+                        "(кодировка Windows-1251): ",
+                        " holds a character that a puzzle file cannot store "
+                        "(Windows-1251 code page): ") +
+                    bad;
+            return false;
+        }
+        if (encoded[i].find_first_of(kNameOrSeparatorStop) != std::string::npos) {
+            error = Say("Поле «", "The ") + label +
+                    Say("» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
+                        "в файле задания.",
+                        " holds a control character of code 0 or 1, which a puzzle file cannot "
+                        "store.");
+            return false;
+        }
+    }
+    // The reader takes a comment only from a block with a separator, and the separator is
+    // written only with an English name: without one, a comment would be lost.
+    if (encoded[2].empty() && (!encoded[1].empty() || !encoded[3].empty())) {
+        error = Say("Комментарий можно сохранить только вместе с английским названием.",
+                    "A comment can be stored only together with an English name.");
+        return false;
+    }
+    block = encoded[0];
+    if (!encoded[1].empty()) {
+        block += kCommentMark;
+        block += encoded[1];
+    }
+    if (!encoded[2].empty()) {
+        block += kLanguageSeparator;
+        block += encoded[2];
+        if (!encoded[3].empty()) {
+            block += kCommentMark;
+            block += encoded[3];
+        }
+    }
+    if (block.size() > kTextBlockLimit) {
+        error = Say("Названия и комментарии вместе занимают ", "The names and comments take ") +
+                std::to_string(block.size()) +
+                Say(" байт; в файле задания читаются только первые ",
+                    " bytes together; a puzzle file keeps only the first ") +
+                std::to_string(kTextBlockLimit) + Say(".", ".");
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+std::string CheckPuzzleTexts(const PuzzleTexts& texts) {
+    std::string block;
+    std::string error;
+    EncodeTextBlock(texts, block, error);
+    return error;
+}
+
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, std::string& error) {
+    std::string block;
+    if (!EncodeTextBlock(data.texts, block, error)) {
+        return false;
+    }
+    bytes.assign(kPuzzleSignature);
+    for (const ElementRecord& record : data.elements) {
+        const auto encoded = EncodeElementRecord(record);
+        bytes.append(encoded.begin(), encoded.end());
+    }
+    for (const std::uint32_t word : RowWordsFromGrid(data.grid)) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes += static_cast<char>((word >> shift) & 0xFF);
+        }
+    }
+    bytes.append(kReservedSize, '\0');
+    bytes += block;
+    return true;
+}
+
+PuzzleFileContents DecodePuzzleFile(std::string_view bytes) {
+    bytes = bytes.substr(0, std::min(bytes.size(), kReadLimit));
+    PuzzleFileContents contents;
+    contents.opened = true;
+    contents.length = bytes.size();
+    contents.hasSignature = bytes.substr(0, kPuzzleSignature.size()) == kPuzzleSignature;
+    const auto* raw = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (contents.HasCells()) {
+        for (int i = 0; i < kElementRecordCount; ++i) {
+            contents.data.elements[i] =
+                DecodeElementRecord(raw + kElementBlockOffset + i * kElementRecordSize);
+        }
+        std::array<std::uint32_t, kGridSide> words{};
+        for (int r = 0; r < kGridSide; ++r) {
+            words[r] = ReadWord(raw + kCellBlockOffset + r * 4);
+        }
+        contents.data.grid = GridFromRowWords(words);
+    }
+    if (bytes.size() > kTextBlockOffset) {
+        contents.data.texts = ParseTextBlock(bytes.substr(kTextBlockOffset));
+    }
+    return contents;
+}
+
+PuzzleFileContents ReadPuzzleFile(const std::string& path) {
+    PuzzleFileContents failed;
+    const auto fail = [&](int error) {
+        failed.error =
+            Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ") + path +
+            ": " + ErrorText(error);
+        return failed;
+    };
+    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return fail(errno);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return fail(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return fail(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    }
+    std::string bytes(kReadLimit, '\0');
+    std::size_t length = 0;
+    while (length < kReadLimit) {
+        const ssize_t got = ::read(fd, bytes.data() + length, kReadLimit - length);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return fail(error);
+        }
+        if (got == 0) {
+            break;
+        }
+        length += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(length);
+    return DecodePuzzleFile(bytes);
+}
+
+FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
+                           const WriteCall& write) {
+    std::string bytes;
+    std::string error;
+    if (!EncodePuzzleFile(data, bytes, error)) {
+        return Failure(error);
+    }
+    const auto failure = [&](const std::string& reason) {
+        return Failure(
+            Say("Не удалось записать файл задания ", "Could not write the puzzle file ") + path +
+            ": " + reason);
+    };
+
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    // In the target's folder, so that the final rename cannot cross file systems.
+    static unsigned serial = 0;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = (folder / ("." + target.filename().string() + ".tmp" +
+                               std::to_string(::getpid()) + "-" + std::to_string(++serial)))
+                        .string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        return failure(ErrorText(errno));
+    }
+    // A replaced file keeps its permissions.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+    const auto abandon = [&](const std::string& reason) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::unlink(temporary.c_str());
+        return failure(reason);
+    };
+
+    const std::string written = CheckedWrite(write, fd, bytes.data(), bytes.size());
+    if (!written.empty()) {
+        return abandon(written);
+    }
+    if (::fsync(fd) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) {
+        return abandon(ErrorText(errno));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    // Makes the rename itself durable; the file is complete either way.
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return {};
+}
+
+FileStatus RewriteElementBlock(const std::string& path,
+                               const std::array<ElementRecord, kElementRecordCount>& records,
+                               const WriteCall& write) {
+    const auto failure = [&](const std::string& reason) {
+        return Failure(Say("Не удалось сохранить решение в файле задания ",
+                           "Could not store the solution in the puzzle file ") +
+                       path + ": " + reason);
+    };
+    std::array<unsigned char, kElementBlockSize> block{};
+    for (int i = 0; i < kElementRecordCount; ++i) {
+        const auto encoded = EncodeElementRecord(records[i]);
+        std::copy(encoded.begin(), encoded.end(), block.begin() + i * kElementRecordSize);
+    }
+    // Neither created nor truncated: only the element block may change.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return failure(ErrorText(errno));
+    }
+    const auto abandon = [&](const std::string& reason) {
+        ::close(fd);
+        return failure(reason);
+    };
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    // Writing past the end of a truncated file would fill it up with a hole.
+    if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kCellBlockOffset) {
+        return abandon(Say("файл слишком короток для файла задания",
+                           "the file is too short to be a puzzle file"));
+    }
+    if (::lseek(fd, static_cast<off_t>(kElementBlockOffset), SEEK_SET) < 0) {
+        return abandon(ErrorText(errno));
+    }
+    const std::string written = CheckedWrite(write, fd, block.data(), block.size());
+    if (!written.empty()) {
+        return abandon(written);
+    }
+    if (::fsync(fd) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    if (::close(fd) != 0) {
+        return failure(ErrorText(errno));
+    }
+    return {};
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The binary puzzle file: signature, 12 element records, 31 row words, 32 reserved bytes and
+// the text block, which runs to the end of the file. Plain data only: the model copies it into
+// its elements and shapes.
+
+// The 31 x 31 cell grid of files and the editor: row-major, row 0 at the top.
+inline constexpr int kGridSide = 31;
+inline constexpr int kElementRecordCount = 12;
+
+inline constexpr std::string_view kPuzzleSignature = "Tessellix";
+inline constexpr std::size_t kElementBlockOffset = 9;
+inline constexpr std::size_t kElementRecordSize = 4;
+inline constexpr std::size_t kElementBlockSize = kElementRecordCount * kElementRecordSize;
+inline constexpr std::size_t kCellBlockOffset = kElementBlockOffset + kElementBlockSize;  // 57
+inline constexpr std::size_t kReservedOffset = kCellBlockOffset + kGridSide * 4;          // 181
+inline constexpr std::size_t kReservedSize = 32;
+inline constexpr std::size_t kTextBlockOffset = kReservedOffset + kReservedSize;  // 213
+// The reader looks at no more than this many bytes of the text block.
+inline constexpr std::size_t kTextBlockLimit = 1000;
+
+inline constexpr char kCommentMark = 0x00;        // ends a name; a comment follows it
+inline constexpr char kLanguageSeparator = 0x01;  // the English part follows it
+
+// One element's record. As read: when `placed` is false the placement is the "no stored
+// solution" value (rotation 0, mirrored 0, column and row -1). As written: the placement is
+// written only when `placed` is true, rotation and mirror masked to their bits and column and
+// row to their low 8 bits.
+struct ElementRecord {
+    bool used = true;
+    bool placed = false;
+    int rotation = 0;  // quarter turns clockwise, 0..3
+    int mirrored = 0;  // 0 or 1
+    int column = -1;   // of the element's top-left corner, in cells from the puzzle's corner
+    int row = -1;
+    friend bool operator==(const ElementRecord&, const ElementRecord&) = default;
+};
+
+// UTF-8 in memory; index 0 Russian, 1 English.
+struct PuzzleTexts {
+    std::array<std::string, 2> names;
+    std::array<std::string, 2> comments;
+    friend bool operator==(const PuzzleTexts&, const PuzzleTexts&) = default;
+};
+
+struct PuzzleFileData {
+    std::array<ElementRecord, kElementRecordCount> elements;
+    // kGridSide * kGridSide values, row-major. Read: 1 for a puzzle cell, else 0.
+    // Written: any nonzero value is a puzzle cell.
+    std::vector<int> grid = std::vector<int>(kGridSide * kGridSide, 0);
+    PuzzleTexts texts;
+    friend bool operator==(const PuzzleFileData&, const PuzzleFileData&) = default;
+};
+
+// What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
+struct PuzzleFileContents {
+    bool opened = false;  // false: the file could not be opened or read; see error
+    std::string error;
+    std::size_t length = 0;  // bytes read
+    bool hasSignature = false;
+    // The element records and the grid are read only when HasCells(); the texts are empty
+    // where the file has no text block. No default names are applied.
+    PuzzleFileData data;
+
+    bool HasCells() const { return length >= kReservedOffset; }
+    // Everything up to the text block is present.
+    bool IsComplete() const { return length >= kTextBlockOffset; }
+};
+
+// Success, or a message in the current language that the caller can show as it is.
+struct FileStatus {
+    bool ok = true;
+    std::string error;
+    explicit operator bool() const { return ok; }
+};
+
+// Stands for POSIX write(): returns the number of bytes written, or -1 with errno set.
+// Tests inject failures and short writes here.
+using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+
+// --- Bytes ---
+
+ElementRecord DecodeElementRecord(const unsigned char* bytes);
+std::array<unsigned char, kElementRecordSize> EncodeElementRecord(const ElementRecord& record);
+
+// Bit c of word r is grid cell (r, c); bit 31 is ignored when read and written as 0.
+std::vector<int> GridFromRowWords(const std::array<std::uint32_t, kGridSide>& words);
+std::array<std::uint32_t, kGridSide> RowWordsFromGrid(const std::vector<int>& grid);
+
+// block holds the Windows-1251 bytes from offset kTextBlockOffset; only its first
+// kTextBlockLimit bytes are looked at. No default names are applied.
+PuzzleTexts ParseTextBlock(std::string_view block);
+// Empty names become "Задание N" and "Puzzle N".
+void ApplyDefaultNames(PuzzleTexts& texts, int number);
+
+// Empty when all four texts can be written; otherwise the reason, ready to show: a character
+// outside Windows-1251, a byte 0x00 or 0x01, or a text block longer than the reader takes.
+std::string CheckPuzzleTexts(const PuzzleTexts& texts);
+// The text block in Windows-1251; false with error set when CheckPuzzleTexts refuses.
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& error);
+// The whole file; false with error set when the texts are refused.
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, std::string& error);
+
+// bytes are the start of a file (at most kTextBlockOffset + kTextBlockLimit of them are used).
+PuzzleFileContents DecodePuzzleFile(std::string_view bytes);
+
+// --- Files ---
+
+// Reads no more than kTextBlockOffset + kTextBlockLimit bytes of a regular file.
+PuzzleFileContents ReadPuzzleFile(const std::string& path);
+
+// Creates or replaces the whole file. The texts are checked before anything is touched, and
+// the bytes go to a temporary file in the same folder that replaces the old file only once it
+// is completely written and synced, so a failure leaves the old file as it was.
+FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
+                           const WriteCall& write = {});
+
+// Rewrites bytes 9 to 56 of an existing puzzle file in place; never creates a file, and
+// refuses one too short to hold an element block.
+FileStatus RewriteElementBlock(const std::string& path,
+                               const std::array<ElementRecord, kElementRecordCount>& records,
+                               const WriteCall& write = {});

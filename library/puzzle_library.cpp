@@ -1,0 +1,137 @@
+#include "library/puzzle_library.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "library/puzzle_file.h"
+
+PuzzleLibrary puzzleLibrary;
+int currentPuzzleIndex = -1;
+std::string dataFolder = "DATA/";
+
+namespace {
+
+bool HasPuzzleExtension(const std::string& name) {
+    constexpr std::string_view kExtension = ".tlx";
+    if (name.size() < kExtension.size()) {
+        return false;
+    }
+    const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
+    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+}  // namespace
+
+int NumberOf(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
+        ++at;
+    }
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    long long value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        value = value * 10 + (text[at] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) {
+            return 0;
+        }
+    }
+    value = negative ? -value : value;
+    return value > INT_MAX || value < INT_MIN ? 0 : static_cast<int>(value);
+}
+
+const PuzzleRecord* PuzzleLibrary::RecordAt(int position) const {
+    if (position < 0 || position >= count()) {
+        return nullptr;
+    }
+    return &*std::next(records.begin(), position);
+}
+
+const PuzzleRecord* PuzzleLibrary::LastRecord() const {
+    return records.empty() ? nullptr : &records.back();
+}
+
+void PuzzleLibrary::InsertSorted(const PuzzleRecord& record) {
+    const int number = NumberOf(record.fileName);
+    const auto place = std::find_if(records.begin(), records.end(), [&](const PuzzleRecord& r) {
+        return NumberOf(r.fileName) > number;
+    });
+    records.insert(place, record);
+}
+
+void PuzzleLibrary::Append(const PuzzleRecord& record) {
+    records.push_back(record);
+}
+
+bool PuzzleLibrary::Replace(int position, const PuzzleRecord& record) {
+    if (position < 0 || position >= count()) {
+        return false;
+    }
+    *std::next(records.begin(), position) = record;
+    return true;
+}
+
+bool PuzzleLibrary::Remove(int position) {
+    if (position < 0 || position >= count()) {
+        return false;
+    }
+    records.erase(std::next(records.begin(), position));
+    return true;
+}
+
+bool ScanDataFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = error ? std::filesystem::path(".") : program.parent_path();
+    return ScanDataFolder((folder / "DATA").string() + "/");
+}
+
+bool ScanDataFolder(const std::string& folder) {
+    puzzleLibrary.Clear();
+    dataFolder = folder.empty() ? std::string("./") : folder;
+    if (dataFolder.back() != '/') {
+        dataFolder += '/';
+    }
+    // Collected in listing order and stable-sorted by number: the same order as inserting each
+    // with InsertSorted, without a walk of the whole list for every file.
+    std::vector<std::pair<int, PuzzleRecord>> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(dataFolder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        std::error_code typeError;
+        if (!HasPuzzleExtension(name) || !entry->is_regular_file(typeError)) {
+            continue;
+        }
+        const int number = NumberOf(entry->path().stem().string());
+        if (number <= 0) {
+            continue;
+        }
+        // A truncated file is left out with the unreadable ones: it holds no whole puzzle.
+        const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
+        if (!contents.opened || !contents.hasSignature || !contents.IsComplete()) {
+            continue;
+        }
+        PuzzleTexts texts = contents.data.texts;
+        ApplyDefaultNames(texts, number);
+        found.push_back({number, PuzzleRecord{name, texts.names, texts.comments}});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [number, record] : found) {
+        puzzleLibrary.Append(record);
+    }
+    currentPuzzleIndex = puzzleLibrary.count() > 0 ? 0 : 1;
+    return true;
+}

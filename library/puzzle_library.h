@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <list>
+#include <string>
+#include <string_view>
+
+// One library entry; the puzzle number is not stored but taken from fileName by NumberOf.
+struct PuzzleRecord {
+    std::string fileName;              // inside the data folder, with its extension, such as 12.TLX
+    std::array<std::string, 2> names;  // UTF-8; index 0 Russian, 1 English
+    std::array<std::string, 2> comments;  // UTF-8; index 0 Russian, 1 English
+    friend bool operator==(const PuzzleRecord&, const PuzzleRecord&) = default;
+};
+
+// The decimal number at the start of a text, read as strtol reads it: leading white space,
+// an optional sign, digits up to the first non-digit. 0 when there are no digits, and also
+// when the number does not fit an int, so that such a file never counts as a puzzle.
+int NumberOf(std::string_view text);
+
+// The puzzles of the data folder in ascending order of number; equal numbers keep the order
+// in which they were added. Positions count from 0.
+class PuzzleLibrary {
+  public:
+    int count() const { return static_cast<int>(records.size()); }
+
+    // nullptr when position is negative or not below count(). The pointer stays valid until
+    // that record is removed.
+    const PuzzleRecord* RecordAt(int position) const;
+    const PuzzleRecord* LastRecord() const;
+
+    // Before the first record whose number is greater, else at the end.
+    void InsertSorted(const PuzzleRecord& record);
+    void Append(const PuzzleRecord& record);
+    // False, and nothing changed, when position designates no record.
+    bool Replace(int position, const PuzzleRecord& record);
+    bool Remove(int position);
+    void Clear() { records.clear(); }
+
+    auto begin() const { return records.begin(); }
+    auto end() const { return records.end(); }
+
+  private:
+    std::list<PuzzleRecord> records;
+};
+
+extern PuzzleLibrary puzzleLibrary;
+// Position of the current puzzle: -1 at start; after a scan 0, or 1 for an empty library.
+// Any value not below count() designates no record.
+extern int currentPuzzleIndex;
+// Every puzzle file path is dataFolder followed by a fileName; it ends with '/'.
+extern std::string dataFolder;
+
+// Fills the library from the DATA/ folder beside the executable.
+bool ScanDataFolder();
+// Replaces the library with the puzzle files of folder (extension TLX in any letter case, with
+// the signature, complete up to the text block, number above 0) and sets dataFolder to it and
+// currentPuzzleIndex. A missing or unreadable folder gives an empty library. Always true.
+bool ScanDataFolder(const std::string& folder);

@@ -1,0 +1,162 @@
+#include "model/puzzle_shape.h"
+
+#include <algorithm>
+
+#include "library/puzzle_library.h"
+#include "model/language.h"
+
+namespace {
+
+// The built-in puzzle, shown when the library has none.
+constexpr int kBuiltInColumns = 10;
+constexpr int kBuiltInRows = 6;
+const std::array<std::string, 2> kBuiltInNames{"Прямоугольник 10х6", "Rectangle 10x6"};
+const std::array<std::string, 2> kBuiltInComments{"Задание имеет 2339 решений",
+                                                  "The puzzle has 2339 solutions"};
+
+struct StoredPlacement {
+    int rotation;
+    int mirrored;
+    int column;
+    int row;
+};
+
+// One of its 2339 solutions, replayed by hints.
+constexpr std::array<StoredPlacement, ElementSet::kCount> kBuiltInSolution{{
+    {1, 0, 2, 5},
+    {2, 0, 0, 2},
+    {3, 0, 3, 0},
+    {0, 0, 0, 0},
+    {2, 0, 7, 3},
+    {2, 0, 1, 2},
+    {0, 1, 7, 2},
+    {2, 1, 5, 2},
+    {2, 0, 1, 0},
+    {1, 0, 5, 1},
+    {0, 0, 3, 2},
+    {3, 1, 7, 0},
+}};
+
+// The title stands 10 pixels in from the board's sides, 2 below its top and 2 above the puzzle.
+constexpr int kTitleLeft = kBoardArea.left + 10;
+constexpr int kTitleTop = kBoardArea.top + 2;
+constexpr int kTitleRight = kBoardArea.right - 10;
+constexpr int kTitleGap = 2;
+constexpr int kTitleMaxHeight = 18;
+constexpr int kCommentGap = 5;
+constexpr int kTitleWeight = 600;
+constexpr int kCommentWeight = 400;
+
+std::vector<int> BlockGrid(int columns, int rows) {
+    columns = std::clamp(columns, 0, kGridSide);
+    rows = std::clamp(rows, 0, kGridSide);
+    std::vector<int> grid(kGridSide * kGridSide, 0);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            grid[r * kGridSide + c] = 1;
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+PuzzleShape::PuzzleShape(const std::string& name) {
+    id = kPuzzleId;
+    fillColour = kPuzzleFill;
+    penColour = kPuzzlePen;
+    names[currentLanguage == English ? 1 : 0] = name;
+    if (puzzleLibrary.count() == 0) {
+        names = kBuiltInNames;
+        comments = kBuiltInComments;
+    }
+}
+
+void PuzzleShape::SetCells(const std::vector<int>& grid) {
+    std::vector<int> cellsOfGrid(
+        grid.begin(), grid.begin() + std::min<std::size_t>(grid.size(), kGridSide * kGridSide));
+    cellsOfGrid.resize(kGridSide * kGridSide, 0);
+    Create(kPuzzleId, 0, 0, cellsOfGrid, kGridSide, kPuzzleFill, kPuzzlePen);
+    x = (kBoardArea.left + kBoardArea.right - width) / 2;
+    y = (kBoardArea.top + kBoardArea.bottom - height) / 2;
+}
+
+bool PuzzleShape::Load(const std::string& fileName, ElementSet& elements) {
+    const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + fileName);
+    if (!contents.opened || !contents.HasCells()) {
+        SetCells({});
+        return false;
+    }
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const ElementRecord& record = contents.data.elements[i];
+        Element& element = elements[i];
+        element.excluded = record.used ? 0 : 1;
+        element.solutionRotation = record.rotation;
+        element.solutionMirrored = record.mirrored;
+        element.solutionColumn = record.column;
+        element.solutionRow = record.row;
+    }
+    PuzzleTexts texts = contents.data.texts;
+    ApplyDefaultNames(texts, NumberOf(fileName));
+    names = texts.names;
+    comments = texts.comments;
+    SetCells(contents.data.grid);
+    return true;
+}
+
+void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const {
+    if (rect.IsEmpty()) {
+        rect = {kTitleLeft, kTitleTop, kTitleRight, y - kTitleGap};
+    }
+    dc.FillRect(rect, dc.BackgroundColour());
+    PixelRect titleLine = rect;
+    const int h = std::min(rect.Height(), kTitleMaxHeight);
+    // A puzzle that reaches the top of the board leaves no room for a title.
+    if (h < 1) {
+        return;
+    }
+    const int language = currentLanguage == English ? 1 : 0;
+    const FontSpec titleFont{"Arial", h, kTitleWeight, false};
+    dc.DrawTextCentred(rect, names[language], titleFont, kBlack);
+    titleLine.bottom = titleLine.top + dc.MeasureText(names[language], titleFont).height;
+
+    if (withComment && !comments[language].empty()) {
+        rect.top = titleLine.bottom + kCommentGap;
+        rect.bottom = y - kTitleGap;
+        // A font of no height would be the platform's default size, not a small one.
+        if (rect.Height() >= h - 2 && h - 2 >= 1) {
+            const FontSpec commentFont{"Arial", h - 2, kCommentWeight, true};
+            dc.DrawTextWrapped(rect, comments[language], commentFont, kBlack);
+        }
+    }
+}
+
+bool PuzzleShape::IsSolved() const {
+    return std::find(cells.begin(), cells.end(), 1) == cells.end();
+}
+
+std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows) {
+    auto shape = std::make_unique<PuzzleShape>(
+        currentLanguage == English ? "*** New puzzle ***" : "*** Новое задание ***");
+    shape->SetCells(BlockGrid(columns, rows));
+    return shape;
+}
+
+std::unique_ptr<PuzzleShape> CreateStartupPuzzle(ElementSet& elements) {
+    auto shape = std::make_unique<PuzzleShape>();
+    const PuzzleRecord* record = puzzleLibrary.RecordAt(currentPuzzleIndex);
+    if (record != nullptr) {
+        shape->Load(record->fileName, elements);
+        return shape;
+    }
+    shape->SetCells(BlockGrid(kBuiltInColumns, kBuiltInRows));
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        Element& element = elements[i];
+        element.excluded = 0;
+        element.solutionRotation = kBuiltInSolution[i].rotation;
+        element.solutionMirrored = kBuiltInSolution[i].mirrored;
+        element.solutionColumn = kBuiltInSolution[i].column;
+        element.solutionRow = kBuiltInSolution[i].row;
+    }
+    return shape;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/puzzle_file.h"
+#include "model/cell_shape.h"
+#include "model/element_set.h"
+
+inline constexpr int kPuzzleId = 100;
+inline constexpr Rgb kPuzzleFill{255, 255, 255};
+inline constexpr Rgb kPuzzlePen{128, 128, 128};
+// The board area of the play canvas, right of and below the bands of base boxes; puzzles are
+// centred in it.
+inline constexpr PixelRect kBoardArea{105, 75, 600, 400};
+
+// The puzzle being played, previewed or edited. During play its matrix is the board state:
+// 1 a free cell, 2 a cell covered by an element.
+class PuzzleShape : public CellShape {
+  public:
+    // names[currentLanguage] = name; with an empty library all four texts are those of the
+    // built-in 10 x 6 rectangle instead. No cells until SetCells or Load.
+    explicit PuzzleShape(const std::string& name = std::string());
+
+    // grid: kGridSide x kGridSide values, row-major, nonzero for a cell; the shape is cropped
+    // to its bounding square and centred on the board area.
+    void SetCells(const std::vector<int>& grid);
+    // Reads the file dataFolder + fileName into the shape and the elements' flags and stored
+    // solution. False when the file cannot be read or ends before its cell block: the shape
+    // then has no cells, and the elements and texts are unchanged.
+    bool Load(const std::string& fileName, ElementSet& elements);
+    // The current language's name, and with withComment its comment, above the puzzle.
+    // An empty rect stands for the whole space above the puzzle. On return rect holds that
+    // space when it came in empty, and the comment's area when a comment was to be drawn.
+    void DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const;
+    // True when no cell is free; a puzzle without cells counts as solved.
+    bool IsSolved() const;
+
+    std::array<std::string, 2> names;     // UTF-8; index 0 Russian, 1 English
+    std::array<std::string, 2> comments;  // UTF-8; index 0 Russian, 1 English
+};
+
+// Cells (r, c) with c < columns and r < rows; named "*** New puzzle ***" in the current
+// language. The editor's canvas is 31 x 19; 0 x 0 is an empty placeholder.
+std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows);
+// The library puzzle at currentPuzzleIndex, loaded into elements, or the built-in 10 x 6
+// rectangle with its stored solution when that index designates no record.
+std::unique_ptr<PuzzleShape> CreateStartupPuzzle(ElementSet& elements);

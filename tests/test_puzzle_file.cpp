@@ -1,0 +1,534 @@
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "library/puzzle_file.h"
+#include "model/language.h"
+#include "tests/puzzle_bytes.h"
+
+namespace {
+
+QByteArray Q(const std::string& bytes) {
+    return QByteArray::fromStdString(bytes);
+}
+
+std::string S(const QByteArray& bytes) {
+    return bytes.toStdString();
+}
+
+// Every entry of a folder, to see that a failed write leaves no temporary file behind.
+QStringList Entries(const QString& folder) {
+    QStringList names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
+        names << QString::fromStdString(entry.path().filename().string());
+    }
+    names.sort();
+    return names;
+}
+
+ElementRecord Placed(bool used, int rotation, int mirrored, int column, int row) {
+    return {used, true, rotation, mirrored, column, row};
+}
+
+ElementRecord Unplaced(bool used) {
+    return {used, false, 0, 0, -1, -1};
+}
+
+// A puzzle of every kind of content: placed, unplaced and excluded elements, negative
+// placements, a shape away from the grid's corner, texts in both code pages.
+PuzzleFileData SamplePuzzle() {
+    PuzzleFileData data;
+    for (int i = 0; i < kElementRecordCount; ++i) {
+        data.elements[i] = Placed(true, i % 4, i % 2, i - 3, 7 - i);
+    }
+    data.elements[2] = Unplaced(false);
+    data.elements[5] = Unplaced(true);
+    data.elements[9] = Placed(false, 3, 1, -128, 127);
+    data.grid = AsciiGrid({"##...", "##...", "#####"}, kGridSide, 26, 28);
+    data.texts.names = {"Прямоугольник 10х6", "Rectangle 10x6"};
+    data.texts.comments = {"Две строки\r\nвторая — «ёлка» №1", "Two lines\r\nsecond"};
+    return data;
+}
+
+WriteCall ShortBy(std::size_t missing) {
+    return [missing](int fd, const void* data, std::size_t size) -> ssize_t {
+        const std::size_t part = size > missing ? size - missing : 0;
+        return ::write(fd, data, part);
+    };
+}
+
+WriteCall FailingWith(int error) {
+    return [error](int, const void*, std::size_t) -> ssize_t {
+        errno = error;
+        return -1;
+    };
+}
+
+}  // namespace
+
+class PuzzleFileTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { currentLanguage = English; }
+
+    void readsTextBlock_data() {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<QString>("russianName");
+        QTest::addColumn<QString>("russianComment");
+        QTest::addColumn<QString>("englishName");
+        QTest::addColumn<QString>("englishComment");
+        QTest::newRow("empty block") << Q(""s) << ""
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("no separator, bytes after the terminator ignored")
+            << Q("Name\0Comment"s) << "Name"
+            << ""
+            << ""
+            << "";
+        QTest::newRow("junk after the name's terminator and no separator")
+            << Q("A\0B\0C\0\0D"s) << "A"
+            << ""
+            << ""
+            << "";
+        QTest::newRow("separator first: no Russian part") << Q("\1English\0Comment"s) << ""
+                                                          << ""
+                                                          << "English"
+                                                          << "Comment";
+        QTest::newRow("A 0 B 1 C 0 D") << Q("A\0B\1C\0D"s) << "A"
+                                       << "B"
+                                       << "C"
+                                       << "D";
+        QTest::newRow("A 1 C") << Q("A\1C"s) << "A"
+                               << ""
+                               << "C"
+                               << "";
+        QTest::newRow("English name runs to the end") << Q("A\0B\1C"s) << "A"
+                                                      << "B"
+                                                      << "C"
+                                                      << "";
+        QTest::newRow("English comment ends at the next 0x00") << Q("A\0B\1C\0D\0E"s) << "A"
+                                                               << "B"
+                                                               << "C"
+                                                               << "D";
+        QTest::newRow("Russian comment ends at its own 0x00") << Q("A\0B\0X\1C"s) << "A"
+                                                              << "B"
+                                                              << "C"
+                                                              << "";
+        QTest::newRow("empty Russian name before a comment") << Q("\0B\1C"s) << ""
+                                                             << "B"
+                                                             << "C"
+                                                             << "";
+        QTest::newRow("Windows-1251 texts")
+            << Q("\xCF\xF0\xE8\xE2\xE5\xF2\0\xB8\xEB\xEA\xE0 \xB9 1\1Hi"s) << "Привет"
+            << "ёлка № 1"
+            << "Hi"
+            << "";
+        QTest::newRow("comment with CR LF") << Q("A\0one\r\ntwo\1C"s) << "A"
+                                            << "one\r\ntwo"
+                                            << "C"
+                                            << "";
+        QTest::newRow("block cut at 1000 bytes inside the English name")
+            << Q(std::string(997, 'r') + "\1EN" + "glish\0comment"s) << QString(997, 'r') << ""
+            << "EN"
+            << "";
+        QTest::newRow("separator beyond 1000 bytes is never seen")
+            << Q(std::string(1200, 'r') + "\1English"s) << QString(1000, 'r') << ""
+            << ""
+            << "";
+    }
+    void readsTextBlock() {
+        QFETCH(QByteArray, block);
+        QTemporaryDir folder;
+        HandFile file;
+        file.text = S(block);
+        const std::string path = folder.filePath("7.TLX").toStdString();
+        WriteBytes(path, file.Bytes());
+
+        QFETCH(QString, russianName);
+        QFETCH(QString, russianComment);
+        QFETCH(QString, englishName);
+        QFETCH(QString, englishComment);
+        const PuzzleFileContents contents = ReadPuzzleFile(path);
+        QVERIFY(contents.opened);
+        const PuzzleTexts& texts = contents.data.texts;
+        QCOMPARE(QString::fromStdString(texts.names[0]), russianName);
+        QCOMPARE(QString::fromStdString(texts.comments[0]), russianComment);
+        QCOMPARE(QString::fromStdString(texts.names[1]), englishName);
+        QCOMPARE(QString::fromStdString(texts.comments[1]), englishComment);
+    }
+
+    void fileOfExactly213BytesHasNoTexts() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("7.TLX").toStdString();
+        WriteBytes(path, HandFile().Bytes());
+        const PuzzleFileContents contents = ReadPuzzleFile(path);
+        QCOMPARE(contents.length, std::size_t{213});
+        QVERIFY(contents.IsComplete());
+        QVERIFY(contents.hasSignature);
+        QCOMPARE(contents.data.texts, PuzzleTexts{});
+        PuzzleTexts texts = contents.data.texts;
+        ApplyDefaultNames(texts, 7);
+        QCOMPARE(texts.names, (std::array<std::string, 2>{"Задание 7", "Puzzle 7"}));
+        QCOMPARE(texts.comments, (std::array<std::string, 2>{}));
+    }
+
+    void readerTakesAtMost1213Bytes() {
+        QTemporaryDir folder;
+        HandFile file;
+        file.text = std::string(5000, 'x');
+        const std::string path = folder.filePath("1.TLX").toStdString();
+        WriteBytes(path, file.Bytes());
+        QCOMPARE(ReadPuzzleFile(path).length, kTextBlockOffset + kTextBlockLimit);
+    }
+
+    void readsElementRecordBits_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<int>("mirrored");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::newRow("0x01 used without placement")
+            << Q("\x01\0\0\0"s) << true << false << 0 << 0 << -1 << -1;
+        QTest::newRow("0x01 ignores bytes 1 to 3")
+            << Q("\x01\x0E\x05\x06"s) << true << false << 0 << 0 << -1 << -1;
+        QTest::newRow("0x00 with junk is excluded without placement")
+            << Q("\0\xFF\xFF\xFF"s) << false << false << 0 << 0 << -1 << -1;
+        QTest::newRow("0x80 is excluded but keeps its placement")
+            << Q("\x80\x0A\x03\x02"s) << false << true << 1 << 1 << 3 << 2;
+        QTest::newRow("0x81 with rotation 3 mirrored")
+            << Q("\x81\x0E\x7F\x01"s) << true << true << 3 << 1 << 127 << 1;
+        QTest::newRow("column and row byte 0xFF read as -1")
+            << Q("\x81\x02\xFF\xFF"s) << true << true << 1 << 0 << -1 << -1;
+        QTest::newRow("column and row byte 0x80 read as -128")
+            << Q("\x81\x00\x80\x80"s) << true << true << 0 << 0 << -128 << -128;
+        QTest::newRow("bits outside the fields are ignored")
+            << Q("\xFF\xF1\x00\x04"s) << true << true << 0 << 0 << 0 << 4;
+    }
+    void readsElementRecordBits() {
+        QFETCH(QByteArray, record);
+        QTemporaryDir folder;
+        HandFile file;
+        std::copy(record.begin(), record.end(), file.records[6].begin());
+        const std::string path = folder.filePath("1.TLX").toStdString();
+        WriteBytes(path, file.Bytes());
+
+        const PuzzleFileContents contents = ReadPuzzleFile(path);
+        QFETCH(bool, used);
+        QFETCH(bool, placed);
+        QFETCH(int, rotation);
+        QFETCH(int, mirrored);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        const ElementRecord expected{used, placed, rotation, mirrored, column, row};
+        QCOMPARE(contents.data.elements[6], expected);
+        for (int i = 0; i < kElementRecordCount; ++i) {
+            if (i != 6) {
+                QCOMPARE(contents.data.elements[i], Unplaced(true));
+            }
+        }
+    }
+
+    void readsCellsFromRowWords() {
+        QTemporaryDir folder;
+        const std::vector<std::string> picture{"#..#", "####", ".#.."};
+        HandFile file;
+        file.Cells(picture, 27, 28);
+        const std::string path = folder.filePath("1.TLX").toStdString();
+        WriteBytes(path, file.Bytes());
+        QCOMPARE(ReadPuzzleFile(path).data.grid, AsciiGrid(picture, kGridSide, 27, 28));
+    }
+
+    void rowWordBit31IsIgnored() {
+        QTemporaryDir folder;
+        HandFile clear;
+        clear.rows[0] = 0x7FFFFFFF;
+        clear.rows[30] = 0x00000005;
+        HandFile set = clear;
+        set.rows[0] |= 0x80000000u;
+        set.rows[30] |= 0x80000000u;
+        const std::string clearPath = folder.filePath("1.TLX").toStdString();
+        const std::string setPath = folder.filePath("2.TLX").toStdString();
+        WriteBytes(clearPath, clear.Bytes());
+        WriteBytes(setPath, set.Bytes());
+        const std::vector<int> grid = ReadPuzzleFile(setPath).data.grid;
+        QCOMPARE(grid, ReadPuzzleFile(clearPath).data.grid);
+        QCOMPARE(std::count(grid.begin(), grid.end(), 1), 33);
+    }
+
+    void writerMatchesTheLayoutByteForByte() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("12.TLX").toStdString();
+        QVERIFY(WritePuzzleFile(path, SamplePuzzle()).ok);
+
+        HandFile expected;
+        for (int i = 0; i < kElementRecordCount; ++i) {
+            const int mirrored = i % 2;
+            const int rotation = i % 4;
+            expected.records[i] = {0x81, static_cast<std::uint8_t>(mirrored * 8 + rotation * 2),
+                                   static_cast<std::uint8_t>(i - 3),
+                                   static_cast<std::uint8_t>(7 - i)};
+        }
+        expected.records[2] = {0x00, 0, 0, 0};
+        expected.records[5] = {0x01, 0, 0, 0};
+        expected.records[9] = {0x80, 0x0E, 0x80, 0x7F};
+        expected.Cells({"##...", "##...", "#####"}, 26, 28);
+        expected.text =
+            "\xCF\xF0\xFF\xEC\xEE\xF3\xE3\xEE\xEB\xFC\xED\xE8\xEA 10\xF5\x36"s  // Прямоугольник
+                                                                                // 10х6
+            "\0\xC4\xE2\xE5 \xF1\xF2\xF0\xEE\xEA\xE8\r\n\xE2\xF2\xEE\xF0\xE0\xFF \x97 "s
+            "\xAB\xB8\xEB\xEA\xE0\xBB \xB9\x31"s
+            "\1Rectangle 10x6\0Two lines\r\nsecond"s;
+        const std::string written = ReadBytes(path);
+        QCOMPARE(Q(written), Q(expected.Bytes()));
+        QCOMPARE(written.size(), 213 + expected.text.size());
+    }
+
+    void writtenFilesReadBackUnchanged_data() {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("every kind of content") << 0;
+        QTest::newRow("no texts at all") << 1;
+        QTest::newRow("names only") << 2;
+        QTest::newRow("text block of exactly 1000 bytes") << 3;
+        QTest::newRow("the whole grid and no element used") << 4;
+        QTest::newRow("every rotation, mirror and extreme placement") << 5;
+    }
+    void writtenFilesReadBackUnchanged() {
+        QFETCH(int, variant);
+        PuzzleFileData data = SamplePuzzle();
+        switch (variant) {
+            case 1:
+                data.texts = {};
+                break;
+            case 2:
+                data.texts.comments = {};
+                break;
+            case 3:
+                data.texts.names = {std::string(400, 'N'), "E"};
+                data.texts.comments = {std::string(300, 'c'), std::string(296, 'd')};
+                break;
+            case 4:
+                data.grid.assign(kGridSide * kGridSide, 1);
+                data.elements.fill(Unplaced(false));
+                break;
+            case 5:
+                for (int i = 0; i < kElementRecordCount; ++i) {
+                    data.elements[i] =
+                        Placed(i % 3 != 0, i % 4, i / 6, i % 2 ? -128 : 127, i % 2 ? 127 : -128);
+                }
+                break;
+        }
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("3.TLX").toStdString();
+        const FileStatus status = WritePuzzleFile(path, data);
+        QVERIFY2(status.ok, status.error.c_str());
+        const PuzzleFileContents contents = ReadPuzzleFile(path);
+        QVERIFY(contents.hasSignature);
+        QVERIFY(contents.IsComplete());
+        QCOMPARE(contents.data.elements, data.elements);
+        QCOMPARE(contents.data.grid, data.grid);
+        QCOMPARE(contents.data.texts, data.texts);
+    }
+
+    void editorGridValueTwoIsWrittenAsACell() {
+        PuzzleFileData data;
+        data.grid = AsciiGrid({"oo", "o."}, kGridSide, 4, 4);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("3.TLX").toStdString();
+        QVERIFY(WritePuzzleFile(path, data).ok);
+        QCOMPARE(ReadPuzzleFile(path).data.grid, AsciiGrid({"##", "#."}, kGridSide, 4, 4));
+    }
+
+    void refusesTextsAFileCannotHold_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Chinese in the English name") << 2 << "Puzzle 中"
+                                                     << "English name";
+        QTest::newRow("emoji in the Russian comment") << 1 << "🙂"
+                                                      << "Russian comment";
+        QTest::newRow("Latin letter with accent") << 0 << "Café"
+                                                  << "U+00E9";
+        QTest::newRow("byte 0x01 in a name") << 0
+                                             << "A\x01"
+                                                "B"
+                                             << "code 0 or 1";
+        QTest::newRow("byte 0x00 in a comment") << 3 << QString("A") + QChar(0) + "B"
+                                                << "code 0 or 1";
+        QTest::newRow("text block over 1000 bytes") << 3 << QString(1001, 'x') << "1000";
+    }
+    void refusesTextsAFileCannotHold() {
+        QFETCH(int, slot);
+        QFETCH(QString, text);
+        PuzzleFileData data = SamplePuzzle();
+        const QByteArray utf8 = text.toUtf8();
+        std::string& target = slot == 0   ? data.texts.names[0]
+                              : slot == 1 ? data.texts.comments[0]
+                              : slot == 2 ? data.texts.names[1]
+                                          : data.texts.comments[1];
+        target.assign(utf8.constData(), utf8.size());
+
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("4.TLX").toStdString();
+        const std::string old = HandFile().Bytes() + "old";
+        WriteBytes(path, old);
+        const FileStatus status = WritePuzzleFile(path, data);
+        QVERIFY(!status.ok);
+        QFETCH(QString, reason);
+        QVERIFY2(status.error.find(reason.toStdString()) != std::string::npos,
+                 status.error.c_str());
+        QCOMPARE(status.error, CheckPuzzleTexts(data.texts));
+        QCOMPARE(Q(ReadBytes(path)), Q(old));
+        QCOMPARE(Entries(folder.path()), QStringList{"4.TLX"});
+    }
+
+    void refusesACommentWithoutEnglishName() {
+        PuzzleTexts texts;
+        texts.names[0] = "Имя";
+        texts.comments[0] = "would be lost on reading";
+        QVERIFY(!CheckPuzzleTexts(texts).empty());
+        texts.names[1] = "Name";
+        QVERIFY(CheckPuzzleTexts(texts).empty());
+    }
+
+    void refusalIsWorded_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English") << int(English) << "The English name holds a character";
+        QTest::newRow("Russian") << int(Russian) << "Поле «английское название» содержит символ";
+    }
+    void refusalIsWorded() {
+        QFETCH(int, language);
+        currentLanguage = language;
+        PuzzleTexts texts;
+        texts.names = {"Имя", "中"};
+        QFETCH(QString, expected);
+        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts)).startsWith(expected));
+    }
+
+    void failedWriteKeepsTheOldFile_data() {
+        QTest::addColumn<int>("failure");
+        QTest::newRow("short write without error") << 0;
+        QTest::newRow("nothing written without error") << 1;
+        QTest::newRow("disk full") << 2;
+    }
+    void failedWriteKeepsTheOldFile() {
+        QFETCH(int, failure);
+        const WriteCall write = failure == 0   ? ShortBy(1)
+                                : failure == 1 ? ShortBy(100000)
+                                               : FailingWith(ENOSPC);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("5.TLX").toStdString();
+        HandFile old;
+        old.text = "Old\1Old";
+        WriteBytes(path, old.Bytes());
+
+        const FileStatus status = WritePuzzleFile(path, SamplePuzzle(), write);
+        QVERIFY(!status.ok);
+        QVERIFY2(status.error.find(path) != std::string::npos, status.error.c_str());
+        if (failure == 2) {
+            QVERIFY(status.error.find(std::strerror(ENOSPC)) != std::string::npos);
+        }
+        QCOMPARE(Q(ReadBytes(path)), Q(old.Bytes()));
+        QCOMPARE(Entries(folder.path()), QStringList{"5.TLX"});
+    }
+
+    void writeIntoAFolderThatIsAFileFails() {
+        QTemporaryDir folder;
+        const std::string notFolder = folder.filePath("plain").toStdString();
+        WriteBytes(notFolder, "not a folder");
+        const FileStatus status = WritePuzzleFile(notFolder + "/6.TLX", SamplePuzzle());
+        QVERIFY(!status.ok);
+        QVERIFY(!status.error.empty());
+        QCOMPARE(Q(ReadBytes(notFolder)), QByteArray("not a folder"));
+    }
+
+    void writeOverAFolderFailsAndCleansUp() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("8.TLX"));
+        QVERIFY(!WritePuzzleFile(folder.filePath("8.TLX").toStdString(), SamplePuzzle()).ok);
+        QCOMPARE(Entries(folder.path()), QStringList{"8.TLX"});
+    }
+
+    void writeReplacesAnExistingFile() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("9.TLX").toStdString();
+        WriteBytes(path, std::string(4000, 'x'));
+        QVERIFY(WritePuzzleFile(path, SamplePuzzle()).ok);
+        QCOMPARE(ReadPuzzleFile(path).data.texts, SamplePuzzle().texts);
+        QCOMPARE(Entries(folder.path()), QStringList{"9.TLX"});
+    }
+
+    void elementBlockRewriteChangesOnlyBytes9To56() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("10.TLX").toStdString();
+        HandFile file;
+        for (std::size_t i = 0; i < file.reserved.size(); ++i) {
+            file.reserved[i] = static_cast<char>(0xA0 + i);  // never read, must survive
+        }
+        file.Cells({"###", "#.#"}, 2, 2);
+        file.text = "Name\0Comment\1English"s;
+        const std::string before = file.Bytes();
+        WriteBytes(path, before);
+
+        std::array<ElementRecord, kElementRecordCount> records;
+        records.fill(Unplaced(false));
+        records[0] = Placed(true, 3, 1, -1, 2);
+        records[11] = Placed(true, 1, 0, 12, 0);
+        const FileStatus status = RewriteElementBlock(path, records);
+        QVERIFY2(status.ok, status.error.c_str());
+
+        const std::string after = ReadBytes(path);
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(Q(after.substr(0, 9)), Q(before.substr(0, 9)));
+        QCOMPARE(Q(after.substr(57)), Q(before.substr(57)));
+        std::string block(48, '\0');
+        block.replace(0, 4, "\x81\x0E\xFF\x02"s);
+        block.replace(44, 4, "\x81\x02\x0C\x00"s);
+        QCOMPARE(Q(after.substr(9, 48)), Q(block));
+        QCOMPARE(ReadPuzzleFile(path).data.elements, records);
+    }
+
+    void elementBlockRewriteNeverCreatesAFile() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("11.TLX").toStdString();
+        const FileStatus status = RewriteElementBlock(path, {});
+        QVERIFY(!status.ok);
+        QVERIFY(!status.error.empty());
+        QVERIFY(!std::filesystem::exists(path));
+    }
+
+    void elementBlockRewriteRefusesATruncatedFile() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("12.TLX").toStdString();
+        const std::string truncated = HandFile().Bytes().substr(0, 56);
+        WriteBytes(path, truncated);
+        QVERIFY(!RewriteElementBlock(path, {}).ok);
+        QCOMPARE(Q(ReadBytes(path)), Q(truncated));
+    }
+
+    void elementBlockRewriteReportsAShortWrite() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("13.TLX").toStdString();
+        WriteBytes(path, HandFile().Bytes());
+        const FileStatus status = RewriteElementBlock(path, {}, ShortBy(4));
+        QVERIFY(!status.ok);
+        QVERIFY2(status.error.find("44 of 48") != std::string::npos, status.error.c_str());
+    }
+
+    void missingFileCannotBeRead() {
+        QTemporaryDir folder;
+        const PuzzleFileContents contents =
+            ReadPuzzleFile(folder.filePath("missing.TLX").toStdString());
+        QVERIFY(!contents.opened);
+        QVERIFY(!contents.error.empty());
+        QVERIFY(!ReadPuzzleFile(folder.path().toStdString()).opened);
+    }
+};
+
+QTEST_GUILESS_MAIN(PuzzleFileTest)
+#include "test_puzzle_file.moc"

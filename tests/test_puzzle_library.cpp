@@ -1,0 +1,251 @@
+#include <QTemporaryDir>
+#include <QtTest>
+#include <climits>
+#include <filesystem>
+
+#include "library/puzzle_library.h"
+#include "tests/puzzle_bytes.h"
+
+namespace {
+
+PuzzleRecord Record(const std::string& fileName, const std::string& name = "") {
+    return {fileName, {name, name}, {"", ""}};
+}
+
+QStringList FileNames() {
+    QStringList names;
+    for (const PuzzleRecord& record : puzzleLibrary) {
+        names << QString::fromStdString(record.fileName);
+    }
+    return names;
+}
+
+// A complete puzzle file with the given text block.
+void Puzzle(const QTemporaryDir& folder, const QString& name, const std::string& text = "") {
+    HandFile file;
+    file.text = text;
+    WriteBytes(folder.filePath(name).toStdString(), file.Bytes());
+}
+
+// Names of a folder in the order the directory listing gives them.
+QStringList ListingOrder(const QTemporaryDir& folder) {
+    QStringList names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path().toStdString())) {
+        names << QString::fromStdString(entry.path().filename().string());
+    }
+    return names;
+}
+
+}  // namespace
+
+class PuzzleLibraryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        puzzleLibrary.Clear();
+        currentPuzzleIndex = -1;
+    }
+
+    void numberOfReadsLikeStrtol_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("12.TLX") << "12.TLX" << 12;
+        QTest::newRow("007.TLX") << "007.TLX" << 7;
+        QTest::newRow("12abc.TLX") << "12abc.TLX" << 12;
+        QTest::newRow("abc.TLX") << "abc.TLX" << 0;
+        QTest::newRow("-3.TLX") << "-3.TLX" << -3;
+        QTest::newRow("plus sign") << "+5.TLX" << 5;
+        QTest::newRow("leading white space") << " \t\n\v\f\r42" << 42;
+        QTest::newRow("sign without digits") << "-.TLX" << 0;
+        QTest::newRow("space after the sign") << "- 4" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("largest int") << "2147483647.TLX" << INT_MAX;
+        QTest::newRow("smallest int") << "-2147483648" << INT_MIN;
+        QTest::newRow("one above the largest int") << "2147483648.TLX" << 0;
+        QTest::newRow("far too many digits") << QString(60, '9') << 0;
+        QTest::newRow("leading zeros before a large number") << "0000000000000000000012" << 12;
+    }
+    void numberOfReadsLikeStrtol() {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(NumberOf(text.toStdString()), number);
+    }
+
+    void insertSortedKeepsNumericOrderAndInsertionOrderOfEquals() {
+        for (const char* name : {"10.TLX", "2.TLX", "05.TLX", "1.TLX", "5.TLX", "010.TLX"}) {
+            puzzleLibrary.InsertSorted(Record(name));
+        }
+        QCOMPARE(FileNames(),
+                 QStringList({"1.TLX", "2.TLX", "05.TLX", "5.TLX", "10.TLX", "010.TLX"}));
+    }
+
+    void positionsCountFromTheFirstRecord() {
+        QCOMPARE(puzzleLibrary.RecordAt(0), nullptr);
+        QCOMPARE(puzzleLibrary.LastRecord(), nullptr);
+        for (const char* name : {"1.TLX", "2.TLX", "3.TLX"}) {
+            puzzleLibrary.Append(Record(name));
+        }
+        QCOMPARE(puzzleLibrary.count(), 3);
+        QCOMPARE(puzzleLibrary.RecordAt(2)->fileName, "3.TLX");
+        QCOMPARE(puzzleLibrary.LastRecord()->fileName, "3.TLX");
+        QCOMPARE(puzzleLibrary.RecordAt(3), nullptr);
+        QCOMPARE(puzzleLibrary.RecordAt(-1), nullptr);
+    }
+
+    void removeAtZeroMovesTheOthersUp() {
+        for (const char* name : {"1.TLX", "2.TLX", "3.TLX"}) {
+            puzzleLibrary.Append(Record(name));
+        }
+        QVERIFY(puzzleLibrary.Remove(0));
+        QCOMPARE(FileNames(), QStringList({"2.TLX", "3.TLX"}));
+        QCOMPARE(puzzleLibrary.RecordAt(0)->fileName, "2.TLX");
+        QVERIFY(puzzleLibrary.Remove(1));
+        QCOMPARE(puzzleLibrary.LastRecord()->fileName, "2.TLX");
+        QVERIFY(!puzzleLibrary.Remove(1));
+        QVERIFY(!puzzleLibrary.Remove(-1));
+        QCOMPARE(puzzleLibrary.count(), 1);
+    }
+
+    void appendReplaceAndLastRecord() {
+        puzzleLibrary.Append(Record("250.TLX", "old"));
+        puzzleLibrary.Append(Record("7.TLX", "appended after a higher number"));
+        QCOMPARE(puzzleLibrary.LastRecord()->fileName, "7.TLX");
+
+        const PuzzleRecord replacement{"250.TLX", {"Новое", "New"}, {"Коммент", "Comment"}};
+        QVERIFY(puzzleLibrary.Replace(0, replacement));
+        QCOMPARE(*puzzleLibrary.RecordAt(0), replacement);
+        QVERIFY(!puzzleLibrary.Replace(2, replacement));
+        QCOMPARE(puzzleLibrary.count(), 2);
+
+        puzzleLibrary.Clear();
+        QCOMPARE(puzzleLibrary.count(), 0);
+        QCOMPARE(puzzleLibrary.LastRecord(), nullptr);
+    }
+
+    void recordsStayPutWhileOthersAreAdded() {
+        puzzleLibrary.Append(Record("5.TLX"));
+        const PuzzleRecord* first = puzzleLibrary.RecordAt(0);
+        for (int i = 0; i < 50; ++i) {
+            puzzleLibrary.InsertSorted(Record(std::to_string(i) + ".TLX"));
+        }
+        QCOMPARE(first->fileName, "5.TLX");
+    }
+
+    void scanOrdersNumerically_data() {
+        QTest::addColumn<QStringList>("created");
+        QTest::newRow("10, 2, 1") << QStringList{"10.TLX", "2.TLX", "1.TLX"};
+        QTest::newRow("1, 2, 10") << QStringList{"1.TLX", "2.TLX", "10.TLX"};
+        QTest::newRow("2, 10, 1") << QStringList{"2.TLX", "10.TLX", "1.TLX"};
+    }
+    void scanOrdersNumerically() {
+        QFETCH(QStringList, created);
+        QTemporaryDir folder;
+        for (const QString& name : created) {
+            Puzzle(folder, name);
+        }
+        QVERIFY(ScanDataFolder(folder.path().toStdString()));
+        QCOMPARE(FileNames(), QStringList({"1.TLX", "2.TLX", "10.TLX"}));
+        QCOMPARE(currentPuzzleIndex, 0);
+    }
+
+    void scanLeavesOutWhatIsNoPuzzle() {
+        QTemporaryDir folder;
+        Puzzle(folder, "3.tlx");
+        Puzzle(folder, "007.TLX");
+        Puzzle(folder, "12abc.TLX");
+        Puzzle(folder, "20.TlX");
+        Puzzle(folder, "0.TLX");
+        Puzzle(folder, "-3.TLX");
+        Puzzle(folder, "abc.TLX");
+        Puzzle(folder, "4.TXT");
+        Puzzle(folder, "4.TLX.bak");
+        Puzzle(folder, ".TLX");
+        Puzzle(folder, "99999999999.TLX");
+        HandFile wrongSignature;
+        wrongSignature.signature = "Tessellax";
+        WriteBytes(folder.filePath("5.TLX").toStdString(), wrongSignature.Bytes());
+        WriteBytes(folder.filePath("6.TLX").toStdString(), "Tessell");
+        WriteBytes(folder.filePath("8.TLX").toStdString(), HandFile().Bytes().substr(0, 212));
+        WriteBytes(folder.filePath("9.TLX").toStdString(), "");
+        QVERIFY(QDir(folder.path()).mkdir("10.TLX"));
+        QVERIFY(QDir(folder.path()).mkdir("sub"));
+        Puzzle(folder, "sub/1.TLX");
+
+        ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(), QStringList({"3.tlx", "007.TLX", "12abc.TLX", "20.TlX"}));
+    }
+
+    void leadingZerosKeepTheFileNameAndGiveTheNumber() {
+        QTemporaryDir folder;
+        Puzzle(folder, "007.TLX");
+        ScanDataFolder(folder.path().toStdString());
+        const PuzzleRecord* record = puzzleLibrary.RecordAt(0);
+        QVERIFY(record != nullptr);
+        QCOMPARE(record->fileName, "007.TLX");
+        QCOMPARE(record->names, (std::array<std::string, 2>{"Задание 7", "Puzzle 7"}));
+        QCOMPARE(record->comments, (std::array<std::string, 2>{"", ""}));
+    }
+
+    void equalNumbersStayInListingOrder() {
+        QTemporaryDir folder;
+        for (const char* name : {"4.TLX", "05.TLX", "6.TLX", "5.TLX", "005.TLX"}) {
+            Puzzle(folder, name);
+        }
+        QStringList fives;
+        for (const QString& name : ListingOrder(folder)) {
+            if (name.section('.', 0, 0).toInt() == 5) {
+                fives << name;
+            }
+        }
+        ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(), QStringList() << "4.TLX" << fives << "6.TLX");
+    }
+
+    void scanReadsTheTexts() {
+        QTemporaryDir folder;
+        Puzzle(folder, "3.TLX", "\xD2\xF0\xE8\0\xEA\xEE\xEC\1Three\0comment"s);
+        Puzzle(folder, "4.TLX", "\1Four"s);
+        ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(*puzzleLibrary.RecordAt(0),
+                 (PuzzleRecord{"3.TLX", {"Три", "Three"}, {"ком", "comment"}}));
+        QCOMPARE(*puzzleLibrary.RecordAt(1),
+                 (PuzzleRecord{"4.TLX", {"Задание 4", "Four"}, {"", ""}}));
+    }
+
+    void emptyOrMissingFolderGivesNoRecordAndIndexOne_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("empty folder") << true;
+        QTest::newRow("missing folder") << false;
+    }
+    void emptyOrMissingFolderGivesNoRecordAndIndexOne() {
+        QFETCH(bool, exists);
+        QTemporaryDir parent;
+        const QString folder = parent.filePath("DATA");
+        if (exists) {
+            QVERIFY(QDir(parent.path()).mkdir("DATA"));
+        }
+        puzzleLibrary.Append(Record("1.TLX"));
+        QVERIFY(ScanDataFolder(folder.toStdString()));
+        QCOMPARE(puzzleLibrary.count(), 0);
+        QCOMPARE(currentPuzzleIndex, 1);
+        QCOMPARE(dataFolder, folder.toStdString() + "/");
+    }
+
+    void scanReplacesTheLibrary() {
+        QTemporaryDir folder;
+        Puzzle(folder, "1.TLX");
+        ScanDataFolder(folder.path().toStdString() + "/");
+        ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(), QStringList{"1.TLX"});
+        QCOMPARE(dataFolder, folder.path().toStdString() + "/");
+    }
+
+    void defaultScanUsesDataBesideTheProgram() {
+        ScanDataFolder();
+        QCOMPARE(QString::fromStdString(dataFolder),
+                 QCoreApplication::applicationDirPath() + "/DATA/");
+    }
+};
+
+QTEST_GUILESS_MAIN(PuzzleLibraryTest)
+#include "test_puzzle_library.moc"
