@@ -1,0 +1,43 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One command of tessellix-puzzle. A new command is a file pair of its own that provides a
+// function returning its Command, and one line in the table of tools/main.cpp.
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;     // "show [--json] FILE"
+    std::string_view description;  // a few lines for --help, each ending with '\n'
+    // arguments are those after the command's name; returns the exit status.
+    int (*run)(const std::vector<std::string>& arguments);
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // a missing, unreadable or invalid input
+inline constexpr int kExitUsage = 2;
+
+inline constexpr std::string_view kProgramName = "tessellix-puzzle";
+
+// Options and operands of a command line, options in any position; "--" ends the options.
+struct ParsedArguments {
+    std::set<std::string> options;
+    std::vector<std::string> operands;
+    std::string unknownOption;  // the first option that was not in `known`
+
+    bool Has(std::string_view option) const { return options.count(std::string(option)) > 0; }
+};
+
+// "--help" and "-h" are always known and recorded as "--help".
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
+                               const std::vector<std::string_view>& known);
+
+// Prints the command's synopsis and description to standard output.
+void PrintCommandHelp(const Command& command);
+// Prints "tessellix-puzzle: message" and the command's usage line to standard error;
+// returns kExitUsage.
+int UsageError(const Command& command, const std::string& message);
+// Prints "tessellix-puzzle: message" to standard error; returns kExitFailure.
+int Failure(const std::string& message);

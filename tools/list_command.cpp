@@ -1,0 +1,77 @@
+#include "tools/list_command.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "library/puzzle_library.h"
+#include "tools/json_writer.h"
+
+namespace {
+
+std::string Json() {
+    JsonWriter json;
+    json.BeginObject();
+    json.Field("currentPuzzleIndex", currentPuzzleIndex);
+    json.Key("records").BeginArray();
+    for (const PuzzleRecord& record : puzzleLibrary) {
+        json.BeginObject();
+        json.Field("fileName", record.fileName);
+        json.Field("number", NumberOf(record.fileName));
+        json.Pair("names", record.names[0], record.names[1]);
+        json.Pair("comments", record.comments[0], record.comments[1]);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}
+
+void PrintText() {
+    std::cout << dataFolder << ": " << puzzleLibrary.count()
+              << (puzzleLibrary.count() == 1 ? " puzzle" : " puzzles") << ", current index "
+              << currentPuzzleIndex << '\n';
+    int position = 0;
+    for (const PuzzleRecord& record : puzzleLibrary) {
+        std::cout << "  " << position++ << ". " << record.fileName << " (number "
+                  << NumberOf(record.fileName) << "): " << record.names[0] << " / "
+                  << record.names[1] << '\n';
+    }
+}
+
+int RunList(const std::vector<std::string>& arguments) {
+    const Command command = ListCommand();
+    const ParsedArguments parsed = ParseArguments(arguments, {"--json"});
+    if (parsed.Has("--help")) {
+        PrintCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed.unknownOption.empty()) {
+        return UsageError(command, "unknown option " + parsed.unknownOption);
+    }
+    if (parsed.operands.size() != 1) {
+        return UsageError(command, "list needs exactly one FOLDER");
+    }
+    const std::string& folder = parsed.operands[0];
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        return Failure(folder + ": not a folder");
+    }
+    ScanDataFolder(folder);
+    if (parsed.Has("--json")) {
+        std::cout << Json() << '\n';
+    } else {
+        PrintText();
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+Command ListCommand() {
+    return {"list", "list [--json] FOLDER",
+            "Prints the puzzle library that the game builds from the data folder FOLDER: the\n"
+            "puzzle files it accepts, in the game's order, with their names.\n"
+            "  --json  one JSON object: currentPuzzleIndex and records (fileName, number,\n"
+            "          names, comments).\n",
+            RunList};
+}

@@ -1,0 +1,59 @@
+// tessellix-puzzle: command-line tools for puzzle authors, on the game's own puzzle-file code.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "model/language.h"
+#include "tools/command.h"
+#include "tools/list_command.h"
+#include "tools/show_command.h"
+
+namespace {
+
+// One line per command; each lives in its own file pair.
+std::vector<Command> Commands() {
+    return {ShowCommand(), ListCommand()};
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: " << kProgramName << " COMMAND [OPTIONS] ARGUMENTS\n"
+        << "       " << kProgramName << " COMMAND --help\n\nCommands:\n";
+    for (const Command& command : Commands()) {
+        out << "  " << command.synopsis << '\n';
+    }
+}
+
+void PrintHelp() {
+    PrintUsage(std::cout);
+    for (const Command& command : Commands()) {
+        std::cout << '\n' << command.synopsis << '\n' << command.description;
+    }
+    std::cout << "\nExit status: 0 on success, 1 when a file or folder is missing, unreadable or"
+                 "\nnot a puzzle, 2 on wrong usage.\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Messages of the file layer in English; the puzzles' own texts keep both languages.
+    currentLanguage = English;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    const std::string& name = arguments[0];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintHelp();
+        return kExitOk;
+    }
+    for (const Command& command : Commands()) {
+        if (command.name == name) {
+            return command.run({arguments.begin() + 1, arguments.end()});
+        }
+    }
+    std::cerr << kProgramName << ": unknown command " << name << '\n';
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}

@@ -1,0 +1,150 @@
+#include "tools/show_command.h"
+
+#include <iostream>
+
+#include "tools/json_writer.h"
+#include "tools/puzzle_input.h"
+
+namespace {
+
+// The 31 grid rows of the file, '#' for a puzzle cell.
+std::vector<std::string> GridRows(const std::vector<int>& grid) {
+    std::vector<std::string> rows;
+    for (int r = 0; r < kGridSide; ++r) {
+        std::string row;
+        for (int c = 0; c < kGridSide; ++c) {
+            row += grid[r * kGridSide + c] != 0 ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string Json(const ToolPuzzle& puzzle) {
+    const PuzzleShape& shape = *puzzle.shape;
+    JsonWriter json;
+    json.BeginObject();
+    json.Field("number", puzzle.number);
+    json.Pair("names", shape.names[0], shape.names[1]);
+    json.Pair("comments", shape.comments[0], shape.comments[1]);
+    json.Key("elements").BeginArray();
+    for (const Element& element : puzzle.elements) {
+        json.BeginObject();
+        json.Field("excluded", element.excluded);
+        json.Field("solutionRotation", element.solutionRotation);
+        json.Field("solutionMirrored", element.solutionMirrored);
+        json.Field("solutionColumn", element.solutionColumn);
+        json.Field("solutionRow", element.solutionRow);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("grid").BeginArray();
+    for (const std::string& row : GridRows(puzzle.contents.data.grid)) {
+        json.Value(row);
+    }
+    json.EndArray();
+    json.Key("shape").BeginObject();
+    json.Field("side", shape.side);
+    json.Field("width", shape.width);
+    json.Field("height", shape.height);
+    json.Field("x", shape.x);
+    json.Field("y", shape.y);
+    json.EndObject();
+    json.EndObject();
+    return json.Text();
+}
+
+// A comment's line breaks continue at the same indentation.
+std::string Indented(const std::string& text, const std::string& indent) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
+            continue;
+        }
+        out += text[at];
+        if (text[at] == '\n') {
+            out += indent;
+        }
+    }
+    return out;
+}
+
+void PrintText(const ToolPuzzle& puzzle) {
+    const PuzzleShape& shape = *puzzle.shape;
+    const std::string indent(19, ' ');
+    std::cout << "Puzzle " << puzzle.number << " (" << puzzle.fileName << ")\n"
+              << "  Russian name:    " << shape.names[0] << '\n'
+              << "  English name:    " << shape.names[1] << '\n'
+              << "  Russian comment: " << Indented(shape.comments[0], indent) << '\n'
+              << "  English comment: " << Indented(shape.comments[1], indent) << '\n';
+
+    int used = 0;
+    for (const Element& element : puzzle.elements) {
+        used += element.excluded == 0 ? 1 : 0;
+    }
+    std::cout << "Elements: " << used << " of " << ElementSet::kCount << " used\n";
+    for (const Element& element : puzzle.elements) {
+        std::cout << (element.id < 10 ? "   " : "  ") << element.id
+                  << (element.excluded == 0 ? "  used      " : "  excluded  ");
+        if (element.solutionColumn == -1 || element.solutionRow == -1) {
+            std::cout << "no stored placement\n";
+        } else {
+            std::cout << "rotation " << element.solutionRotation << ", mirrored "
+                      << element.solutionMirrored << ", column " << element.solutionColumn
+                      << ", row " << element.solutionRow << '\n';
+        }
+    }
+
+    const int columns = shape.width / kCellSize;
+    const int rows = shape.height / kCellSize;
+    int cells = 0;
+    for (const int cell : shape.cells) {
+        cells += cell != 0 ? 1 : 0;
+    }
+    std::cout << "Cells: " << cells << " in " << columns << " x " << rows << '\n';
+    for (int r = 0; r < rows; ++r) {
+        std::cout << "  ";
+        for (int c = 0; c < columns; ++c) {
+            std::cout << (shape.Cell(r, c) != 0 ? '#' : '.');
+        }
+        std::cout << '\n';
+    }
+}
+
+int RunShow(const std::vector<std::string>& arguments) {
+    const Command command = ShowCommand();
+    const ParsedArguments parsed = ParseArguments(arguments, {"--json"});
+    if (parsed.Has("--help")) {
+        PrintCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed.unknownOption.empty()) {
+        return UsageError(command, "unknown option " + parsed.unknownOption);
+    }
+    if (parsed.operands.size() != 1) {
+        return UsageError(command, "show needs exactly one FILE");
+    }
+    ToolPuzzle puzzle;
+    std::string error;
+    if (!LoadToolPuzzle(parsed.operands[0], puzzle, error)) {
+        return Failure(error);
+    }
+    if (parsed.Has("--json")) {
+        std::cout << Json(puzzle) << '\n';
+    } else {
+        PrintText(puzzle);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+Command ShowCommand() {
+    return {"show", "show [--json] FILE",
+            "Prints the puzzle file FILE as the game reads it: its number, both names and\n"
+            "comments, each element with its stored placement, and the cells.\n"
+            "  --json  one JSON object: number, names, comments, elements (excluded and\n"
+            "          stored placement of each of the 12), grid (31 rows of '#' and '.'),\n"
+            "          shape (side, width, height and the position x, y on the play canvas).\n",
+            RunShow};
+}
