@@ -1,0 +1,55 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+
+namespace {
+
+MessageResponder responder;
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
+    QMessageBox box(BoxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
+                    owner);
+    box.setTextFormat(Qt::PlainText);
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
+                                                                         : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (request.buttons == MessageButtons::Ok) {
+        return MessageResult::Ok;
+    }
+    return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+}
+
+}  // namespace
+
+MessageResult ShowMessage(QWidget* owner, const QString& text, const QString& caption,
+                          MessageIcon icon, MessageButtons buttons, MessageResult defaultButton) {
+    const MessageRequest request{text, caption, icon, buttons, defaultButton};
+    if (responder) {
+        return responder(request);
+    }
+    return ShowRealBox(owner, request);
+}
+
+void SetMessageResponder(MessageResponder newResponder) {
+    responder = std::move(newResponder);
+}

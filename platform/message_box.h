@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Every message box of the program goes through ShowMessage, so that tests can answer it
+// with a scripted responder and see exactly what the user was shown.
+
+enum class MessageIcon { None, Exclamation, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageResult { Ok, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageResult defaultButton = MessageResult::Ok;
+};
+
+// A modal box owned by `owner` with the platform's own button texts; returns the button chosen.
+// Escape or the close box answer No to a Yes/No box and Ok to an OK box. The text is plain
+// text: "\n" breaks the line, and markup in a puzzle's name is shown as typed.
+MessageResult ShowMessage(QWidget* owner, const QString& text, const QString& caption,
+                          MessageIcon icon, MessageButtons buttons,
+                          MessageResult defaultButton = MessageResult::Ok);
+
+using MessageResponder = std::function<MessageResult(const MessageRequest&)>;
+
+// Answers every later ShowMessage instead of a real box; an empty function restores the box.
+void SetMessageResponder(MessageResponder responder);

@@ -1,0 +1,10 @@
+#pragma once
+
+// Shows the wait cursor for the guard's lifetime; guards nest.
+class WaitCursor {
+  public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
