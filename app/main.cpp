@@ -1,10 +1,12 @@
 #include <QApplication>
 
-#include "play/main_window.h"
+#include "app/application.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    MainWindow window;
-    window.show();
+    GameApp game;
+    if (!game.StartUp()) {
+        return 0;
+    }
     return application.exec();
 }

@@ -1,0 +1,86 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/about_dialog.h"
+#include "library/settings.h"
+#include "model/language.h"
+#include "platform/program_paths.h"
+#include "platform/program_resources.h"
+#include "platform/single_instance.h"
+#include "play/main_window.h"
+
+namespace {
+
+// Start-up tests run the real program; when TESSELLIX_TEST_LOG names a file, the program
+// appends one line to it when its window is up (with the language and the canvas size) and
+// each time another copy raises it.
+void NoteForTests(const QByteArray& line) {
+    const QString path = qEnvironmentVariable("TESSELLIX_TEST_LOG");
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile log(path);
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        log.write(line + '\n');
+    }
+}
+
+}  // namespace
+
+GameApp::GameApp() = default;
+
+GameApp::~GameApp() = default;
+
+bool GameApp::StartUp() {
+    currentLanguage = Russian;
+    instance = std::make_unique<SingleInstance>(ProgramFolder());
+    if (!instance->TryBecomeFirst()) {
+        instance->AskFirstToRaise();
+        return false;
+    }
+    connect(instance.get(), &SingleInstance::raiseRequested, this, &GameApp::OnRaiseRequested);
+
+    SetSettingsPath(QFile::encodeName(SettingsFilePath()).toStdString());
+    ReadLanguageSetting();
+
+    QApplication::setWindowIcon(ProgramIcon());
+    window = std::make_unique<MainWindow>();
+    PlaceMainWindow(*window);
+    window->show();
+    const QSize client = window->centralWidget()->size();
+    NoteForTests("started language=" + QByteArray::number(currentLanguage) + " client=" +
+                 QByteArray::number(client.width()) + 'x' + QByteArray::number(client.height()));
+    return true;
+}
+
+void GameApp::OnRaiseRequested() {
+    BringToFront(window.get());
+    NoteForTests("raised");
+}
+
+void GameApp::ShowAboutBox(QWidget* owner) {
+    AboutDialog dialog(owner);
+    dialog.exec();
+}
+
+void GameApp::PlaceMainWindow(QMainWindow& window) {
+    // A title bar, a system menu and a minimise box; no sizing border and no maximise box.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The window always takes its layout's size: the canvas plus the menu bar, whatever the
+    // menu bar's height on this system and whichever menu it shows.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window.layout()->activate();
+    window.adjustSize();
+
+    const QRect workArea = window.screen()->availableGeometry();
+    window.move(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), workArea).topLeft());
+}

@@ -1,0 +1,108 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/about_dialog.h"
+#include "app/application.h"
+#include "model/language.h"
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { currentLanguage = Russian; }
+
+    void textsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("Russian") << int(Russian) << QString::fromUtf8("О программе")
+                                 << QString::fromUtf8("Игра-головоломка \"Tessellix\" ")
+                                 << QString::fromUtf8("Версия 1.40 для Windows 95/98/NT");
+        QTest::newRow("English") << int(English) << QString("About") << QString("Puzzle Tessellix")
+                                 << QString("Version 1.4 for Windows 95/98/NT");
+    }
+    void textsFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QFETCH(QString, version);
+        currentLanguage = language;
+        AboutDialog dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), title);
+        QCOMPARE(dialog.findChild<QLabel*>("text1024")->text(), name);
+        QCOMPARE(dialog.findChild<QLabel*>("text1025")->text(), version);
+        const QString line = dialog.findChild<QLabel*>("text1026")->text();
+        QVERIFY(!line.isEmpty());
+        QVERIFY(!line.contains('#'));
+        QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
+    }
+
+    void theThirdLineDiffersBetweenTheLanguages() {
+        AboutDialog russian(nullptr);
+        currentLanguage = English;
+        AboutDialog english(nullptr);
+        QVERIFY(russian.findChild<QLabel*>("text1026")->text() !=
+                english.findChild<QLabel*>("text1026")->text());
+    }
+
+    void everyTextFitsItsPlace_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Russian") << int(Russian);
+        QTest::newRow("English") << int(English);
+    }
+    void everyTextFitsItsPlace() {
+        QFETCH(int, language);
+        currentLanguage = language;
+        AboutDialog dialog(nullptr);
+        const QRect inside = dialog.rect();
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            const QRect place = control->geometry();
+            QVERIFY2(inside.contains(place), qPrintable(control->objectName()));
+            QVERIFY2(place.width() >= control->sizeHint().width(),
+                     qPrintable(control->objectName()));
+        }
+    }
+
+    void layoutKeepsIconLeftTextsRightAndOkCentredBelow() {
+        AboutDialog dialog(nullptr);
+        const QRect icon = dialog.findChild<QLabel*>("programIcon")->geometry();
+        const QRect ok = dialog.findChild<QPushButton*>("okButton")->geometry();
+        QVERIFY(!dialog.findChild<QLabel*>("programIcon")->pixmap().isNull());
+        QCOMPARE(dialog.findChild<QLabel*>("programIcon")->pixmap().size(), QSize(32, 32));
+        for (const char* name : {"text1024", "text1025", "text1026"}) {
+            const QRect text = dialog.findChild<QLabel*>(name)->geometry();
+            QVERIFY2(text.left() > icon.right(), name);
+            QVERIFY2(text.bottom() < ok.top(), name);
+        }
+        QVERIFY(qAbs(ok.center().x() - dialog.rect().center().x()) <= 1);
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QVERIFY(dialog.findChild<QPushButton*>("okButton")->isDefault());
+    }
+
+    void okCloses() {
+        AboutDialog dialog(nullptr);
+        dialog.show();
+        dialog.findChild<QPushButton*>("okButton")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void aboutBoxIsModalAndOwned() {
+        QWidget owner;
+        owner.show();
+        bool seen = false;
+        QTimer::singleShot(0, [&seen, &owner] {
+            auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            seen = dialog->parentWidget() == &owner;
+            dialog->findChild<QPushButton*>("okButton")->click();
+        });
+        GameApp::ShowAboutBox(&owner);
+        QVERIFY(seen);
+        QCOMPARE(owner.findChildren<AboutDialog*>().size(), 0);
+    }
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "test_about_dialog.moc"
