@@ -22,6 +22,9 @@ target_include_directories(tessellix_puzzle_files_asan PUBLIC ${CMAKE_SOURCE_DIR
 target_compile_options(tessellix_puzzle_files_asan PUBLIC
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 target_link_options(tessellix_puzzle_files_asan PUBLIC -fsanitize=address,undefined)
+# Poisons the unused capacity of std::vector, so a read past a file's bytes in the read buffer
+# is caught too.
+target_compile_definitions(tessellix_puzzle_files_asan PUBLIC _GLIBCXX_SANITIZE_VECTOR)
 tessellix_add_test(test_puzzle_file_corruption_asan
     SOURCES test_puzzle_file_corruption.cpp LIBRARIES tessellix_puzzle_files_asan)
 # LeakSanitizer is left out: it needs ptrace, which containers often refuse.

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 #include "library/puzzle_library.h"
 #include "model/puzzle_shape.h"
@@ -30,7 +31,10 @@ struct Outcome {
 
 // Scans a folder holding only the given bytes as 5.TLX, then loads that file.
 Outcome ScanAndLoad(const QTemporaryDir& folder, const std::string& bytes) {
-    WriteBytes(folder.filePath("5.TLX").toStdString(), bytes);
+    // Removed first: truncating a file on ext4 forces its data to disk, which is slow.
+    const std::string path = folder.filePath("5.TLX").toStdString();
+    std::filesystem::remove(path);
+    WriteBytes(path, bytes);
     ScanDataFolder(folder.path().toStdString());
     Outcome outcome;
     outcome.listed = puzzleLibrary.count() == 1;
