@@ -38,14 +38,6 @@ class AboutDialogTest : public QObject {
         QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
     }
 
-    void theThirdLineDiffersBetweenTheLanguages() {
-        AboutDialog russian(nullptr);
-        currentLanguage = English;
-        AboutDialog english(nullptr);
-        QVERIFY(russian.findChild<QLabel*>("text1026")->text() !=
-                english.findChild<QLabel*>("text1026")->text());
-    }
-
     void everyTextFitsItsPlace_data() {
         QTest::addColumn<int>("language");
         QTest::newRow("Russian") << int(Russian);

@@ -1,6 +1,4 @@
-#include <QFile>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -17,72 +15,32 @@ class SingleInstanceTest : public QObject {
     QString Folder(const QString& name) const { return folders.filePath(name); }
 
   private slots:
-    void secondCopyOfTheSameFolderIsRefused() {
-        SingleInstance first(Folder("a"));
-        SingleInstance second(Folder("a"));
-        QVERIFY(first.TryBecomeFirst());
-        QVERIFY(!second.TryBecomeFirst());
-    }
-
-    void copiesOfDifferentFoldersRunSideBySide() {
-        SingleInstance first(Folder("b"));
-        SingleInstance other(Folder("c"));
-        QVERIFY(first.TryBecomeFirst());
-        QVERIFY(other.TryBecomeFirst());
-        QVERIFY(first.LockFilePath() != other.LockFilePath());
-        QVERIFY(first.ServerName() != other.ServerName());
-    }
-
     void secondCopyMakesTheFirstComeForward() {
-        SingleInstance first(Folder("d"));
+        SingleInstance first(Folder("a"));
         QVERIFY(first.TryBecomeFirst());
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-        SingleInstance second(Folder("d"));
+        SingleInstance second(Folder("a"));
         QVERIFY(!second.TryBecomeFirst());
         QVERIFY(second.AskFirstToRaise());
         QTRY_COMPARE(raised.count(), 1);
-        QVERIFY(SingleInstance(Folder("d")).AskFirstToRaise());
+        QVERIFY(SingleInstance(Folder("a")).AskFirstToRaise());
         QTRY_COMPARE(raised.count(), 2);
     }
 
     void theLockIsFreedWhenTheFirstEnds() {
         {
-            SingleInstance first(Folder("e"));
+            SingleInstance first(Folder("b"));
             QVERIFY(first.TryBecomeFirst());
         }
-        SingleInstance next(Folder("e"));
+        SingleInstance next(Folder("b"));
         QVERIFY(next.TryBecomeFirst());
         QSignalSpy raised(&next, &SingleInstance::raiseRequested);
-        QVERIFY(SingleInstance(Folder("e")).AskFirstToRaise());
-        QTRY_COMPARE(raised.count(), 1);
-    }
-
-    void lockAndSocketOfADeadCopyAreTakenOver() {
-        // A process that has ended leaves its number free; its lock names it as the owner.
-        QProcess ended;
-        ended.start("sleep", {"60"});
-        QVERIFY(ended.waitForStarted());
-        const qint64 deadPid = ended.processId();
-        ended.kill();
-        QVERIFY(ended.waitForFinished());
-        SingleInstance next(Folder("f"));
-        {
-            QFile lock(next.LockFilePath());
-            QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write(QByteArray::number(deadPid) + "\n" +
-                       QCoreApplication::applicationFilePath().toUtf8() + "\n" +
-                       QSysInfo::machineHostName().toUtf8() + "\n");
-            QFile socket(next.ServerName());
-            QVERIFY(socket.open(QIODevice::WriteOnly));
-        }
-        QVERIFY(next.TryBecomeFirst());
-        QSignalSpy raised(&next, &SingleInstance::raiseRequested);
-        QVERIFY(SingleInstance(Folder("f")).AskFirstToRaise());
+        QVERIFY(SingleInstance(Folder("b")).AskFirstToRaise());
         QTRY_COMPARE(raised.count(), 1);
     }
 
     void onlyTheRaiseRequestRaises() {
-        SingleInstance first(Folder("g"));
+        SingleInstance first(Folder("c"));
         QVERIFY(first.TryBecomeFirst());
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
         QLocalSocket stranger;
@@ -94,7 +52,7 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(raised.count(), 0);
     }
 
-    void nobodyAnswersWhenNoCopyRuns() { QVERIFY(!SingleInstance(Folder("h")).AskFirstToRaise()); }
+    void nobodyAnswersWhenNoCopyRuns() { QVERIFY(!SingleInstance(Folder("d")).AskFirstToRaise()); }
 
     void bringToFrontRestoresAMinimisedWindow() {
         QWidget window;
