@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/command.h"
+
+// build [--recount] SOURCE FOLDER: the shipped puzzle files, written from a readable source.
+Command BuildCommand();
+
+// "Задание имеет N решений" with the Russian plural that goes with N.
+std::string RussianSolutionCount(unsigned long long count);
+// "The puzzle has N solutions", "... 1 solution".
+std::string EnglishSolutionCount(unsigned long long count);

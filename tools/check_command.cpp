@@ -1,0 +1,196 @@
+#include "tools/check_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "library/puzzle_library.h"
+#include "tools/solve_command.h"
+
+namespace {
+
+constexpr char kElementLetters[] = "ILYNVTZFWUXP";
+
+std::string ElementName(int index) {
+    return "element " + std::to_string(index) + " (" + kElementLetters[index] + ")";
+}
+
+bool HasPuzzleExtension(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension == ".TLX";
+}
+
+int CountFree(const PuzzleShape& shape) {
+    return static_cast<int>(std::count(shape.cells.begin(), shape.cells.end(), 1));
+}
+
+// Problems of one file that do not depend on the other files.
+std::vector<std::string> FileProblems(const std::filesystem::path& file, int number) {
+    const std::string name = file.filename().string();
+    const PuzzleFileContents contents = ReadPuzzleFile(file.string());
+    if (!contents.opened) {
+        return {contents.error};
+    }
+    if (!contents.hasSignature) {
+        return {"does not start with \"Tessellix\"; the game leaves it out"};
+    }
+    if (number <= 0) {
+        return {"the name does not start with a positive number; the game leaves it out"};
+    }
+    std::vector<std::string> problems;
+    if (name != std::to_string(number) + ".TLX") {
+        problems.push_back("not named " + std::to_string(number) +
+                           ".TLX, as the game names puzzle files");
+    }
+    if (!contents.IsComplete()) {
+        problems.push_back("only " + std::to_string(contents.length) +
+                           " bytes; a puzzle file has at least " +
+                           std::to_string(kTextBlockOffset));
+        return problems;
+    }
+    ToolPuzzle puzzle;
+    std::string error;
+    if (!LoadToolPuzzle(file.string(), puzzle, error)) {
+        problems.push_back(error);
+        return problems;
+    }
+    const TilingSolver solver(puzzle.contents.data.grid, kGridSide,
+                              UsedElementMask(puzzle.contents.data.elements));
+    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
+        problems.push_back(problem);
+        return problems;
+    }
+    for (const std::string& problem : StoredSolutionProblems(puzzle)) {
+        problems.push_back(problem);
+    }
+    return problems;
+}
+
+int RunCheck(const std::vector<std::string>& arguments) {
+    const Command command = CheckCommand();
+    const ParsedArguments parsed = ParseArguments(arguments, {});
+    if (parsed.Has("--help")) {
+        PrintCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed.unknownOption.empty()) {
+        return UsageError(command, "unknown option " + parsed.unknownOption);
+    }
+    if (parsed.operands.size() != 1) {
+        return UsageError(command, "check needs exactly one FOLDER");
+    }
+    const std::filesystem::path folder(parsed.operands[0]);
+    std::error_code error;
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (HasPuzzleExtension(entry.path()) && !entry.is_directory()) {
+            files.push_back(entry.path());
+        }
+    }
+    if (error) {
+        return Failure(folder.string() + ": " + error.message());
+    }
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        const int na = NumberOf(a.filename().string());
+        const int nb = NumberOf(b.filename().string());
+        return na != nb ? na < nb : a.filename() < b.filename();
+    });
+
+    int problemCount = 0;
+    const auto report = [&](const std::filesystem::path& file, const std::string& problem) {
+        std::cout << file.filename().string() << ": " << problem << '\n';
+        ++problemCount;
+    };
+    std::map<int, std::string> firstWithNumber;
+    int puzzles = 0;
+    for (const auto& file : files) {
+        const int number = NumberOf(file.filename().string());
+        const std::vector<std::string> problems = FileProblems(file, number);
+        for (const std::string& problem : problems) {
+            report(file, problem);
+        }
+        if (number <= 0) {
+            continue;
+        }
+        ++puzzles;
+        const auto [known, added] = firstWithNumber.emplace(number, file.filename().string());
+        if (!added) {
+            report(file,
+                   "number " + std::to_string(number) + " is also the number of " + known->second);
+        }
+    }
+    if (problemCount > 0) {
+        return kExitFailure;
+    }
+    std::cout << folder.string() << ": " << puzzles << (puzzles == 1 ? " puzzle" : " puzzles");
+    if (!firstWithNumber.empty()) {
+        std::cout << ", numbers " << firstWithNumber.begin()->first << " to "
+                  << firstWithNumber.rbegin()->first;
+    }
+    std::cout << "; every stored solution covers its puzzle\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
+    PuzzleShape& shape = *puzzle.shape;
+    std::vector<int> unplaced;
+    for (Element& element : puzzle.elements) {
+        if (element.excluded == 0 && (element.solutionColumn == -1 || element.solutionRow == -1)) {
+            unplaced.push_back(element.id);
+        }
+    }
+    const int used =
+        static_cast<int>(std::count_if(puzzle.elements.begin(), puzzle.elements.end(),
+                                       [](const Element& e) { return e.excluded == 0; }));
+    if (static_cast<int>(unplaced.size()) == used) {
+        return {"no stored solution"};
+    }
+    std::vector<std::string> problems;
+    for (int id : unplaced) {
+        problems.push_back(ElementName(id) + " has no stored placement");
+    }
+    // As a hint replays it: base orientation, the stored mirror and turns, then the cells.
+    for (Element& element : puzzle.elements) {
+        if (element.excluded != 0 || element.solutionColumn == -1 || element.solutionRow == -1) {
+            continue;
+        }
+        element.ResetOrientation();
+        if (element.solutionMirrored == 1) {
+            element.Transform(Mirror);
+        }
+        for (int turn = 0; turn < element.solutionRotation; ++turn) {
+            element.Transform(TurnClockwise);
+        }
+        element.SetPosition(shape.x + element.solutionColumn * kCellSize,
+                            shape.y + element.solutionRow * kCellSize);
+        const int freeBefore = CountFree(shape);
+        element.Occupy(shape);
+        if (CountFree(shape) != freeBefore - 5) {
+            problems.push_back(ElementName(element.id) + " at column " +
+                               std::to_string(element.solutionColumn) + ", row " +
+                               std::to_string(element.solutionRow) +
+                               " does not lie on five free cells of the puzzle");
+        }
+    }
+    if (problems.empty() && !shape.IsSolved()) {
+        problems.push_back("the stored solution leaves " + std::to_string(CountFree(shape)) +
+                           " cells uncovered");
+    }
+    return problems;
+}
+
+Command CheckCommand() {
+    return {"check", "check FOLDER",
+            "Checks every puzzle file (extension TLX) of FOLDER as the game reads it: the\n"
+            "signature, a name that starts with a positive number and is the game's own\n"
+            "(N.TLX), numbers used once, cells five times the used elements, and a stored\n"
+            "solution that, replayed with the game's element code, covers every cell once.\n"
+            "Prints one line per problem, the file name first, and exits with status 1; with\n"
+            "no problem, prints a summary line and exits with status 0.\n",
+            RunCheck};
+}

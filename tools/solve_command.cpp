@@ -1,0 +1,196 @@
+#include "tools/solve_command.h"
+
+#include <unistd.h>
+
+#include <bit>
+#include <chrono>
+#include <iostream>
+
+#include "tools/json_writer.h"
+#include "tools/puzzle_input.h"
+
+namespace {
+
+// Long counts show how far they are, on standard error and only for a person watching.
+class ProgressLine {
+  public:
+    ProgressLine() : shown(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine() {
+        if (written) {
+            std::cerr << "\r\033[K" << std::flush;
+        }
+    }
+    bool Update(const CountProgress& progress) {
+        const auto now = std::chrono::steady_clock::now();
+        if (shown && now - last > std::chrono::milliseconds(200)) {
+            last = now;
+            written = true;
+            std::cerr << "\rcounting: " << progress.tilings << " tilings so far, "
+                      << static_cast<int>(progress.fraction * 100) << "% of the first moves"
+                      << std::flush;
+        }
+        return true;
+    }
+
+  private:
+    bool shown;
+    bool written = false;
+    std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
+};
+
+std::string CountJson(const CountResult& result) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Field("tilings", static_cast<long long>(result.tilings));
+    json.Field("distinct", static_cast<long long>(result.distinct));
+    json.EndObject();
+    return json.Text();
+}
+
+std::string SolutionJson(const std::array<ElementRecord, kElementRecordCount>& records) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("elements").BeginArray();
+    for (const ElementRecord& record : records) {
+        // An excluded element reads back as the file layer reads one without placement.
+        json.BeginObject();
+        json.Field("excluded", record.used ? 0 : 1);
+        json.Field("solutionRotation", record.used ? record.rotation : 0);
+        json.Field("solutionMirrored", record.used ? record.mirrored : 0);
+        json.Field("solutionColumn", record.used ? record.column : -1);
+        json.Field("solutionRow", record.used ? record.row : -1);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}
+
+void PrintSolution(const TilingSolver& solver, const Solution& solution) {
+    for (const std::string& row : solver.Picture(solution)) {
+        std::cout << row << '\n';
+    }
+    for (const Placement& p : solution) {
+        std::cout << "element " << p.element << ": rotation " << p.rotation << ", mirrored "
+                  << p.mirrored << ", column " << p.column << ", row " << p.row << '\n';
+    }
+}
+
+int RunSolve(const std::vector<std::string>& arguments) {
+    const Command command = SolveCommand();
+    const ParsedArguments parsed = ParseArguments(arguments, {"--count", "--store", "--json"});
+    if (parsed.Has("--help")) {
+        PrintCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed.unknownOption.empty()) {
+        return UsageError(command, "unknown option " + parsed.unknownOption);
+    }
+    if (parsed.operands.size() != 1) {
+        return UsageError(command, "solve needs exactly one FILE");
+    }
+    if (parsed.Has("--count") && parsed.Has("--store")) {
+        return UsageError(command, "--count and --store do not go together");
+    }
+    const std::string& path = parsed.operands[0];
+    ToolPuzzle puzzle;
+    std::string error;
+    if (!LoadToolPuzzle(path, puzzle, error)) {
+        return Failure(error);
+    }
+    const unsigned used = UsedElementMask(puzzle.contents.data.elements);
+    const TilingSolver solver(puzzle.contents.data.grid, kGridSide, used);
+    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
+        return Failure(path + ": " + problem);
+    }
+
+    if (parsed.Has("--count")) {
+        ProgressLine progress;
+        CountOptions options;
+        options.progress = [&](const CountProgress& now) { return progress.Update(now); };
+        const CountResult result = solver.Count(options);
+        if (parsed.Has("--json")) {
+            std::cout << CountJson(result) << '\n';
+        } else {
+            std::cout << "Tilings: " << result.tilings << '\n'
+                      << "Distinct: " << result.distinct << " (up to the " << result.symmetries
+                      << (result.symmetries == 1 ? " symmetry" : " symmetries")
+                      << " of the shape)\n";
+        }
+        return kExitOk;
+    }
+
+    const std::optional<Solution> solution = solver.FindFirst();
+    if (!solution) {
+        return Failure(path + ": the puzzle has no solution");
+    }
+    const auto records = SolutionRecords(used, *solution);
+    if (parsed.Has("--store")) {
+        if (const FileStatus status = RewriteElementBlock(path, records); !status) {
+            return Failure(status.error);
+        }
+    }
+    if (parsed.Has("--json")) {
+        std::cout << SolutionJson(records) << '\n';
+    } else {
+        PrintSolution(solver, *solution);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records) {
+    unsigned mask = 0;
+    for (int i = 0; i < kElementRecordCount; ++i) {
+        if (records[i].used) {
+            mask |= 1u << i;
+        }
+    }
+    return mask;
+}
+
+std::array<ElementRecord, kElementRecordCount> SolutionRecords(unsigned usedElements,
+                                                               const Solution& solution) {
+    std::array<ElementRecord, kElementRecordCount> records;
+    for (int i = 0; i < kElementRecordCount; ++i) {
+        records[i] = {(usedElements & (1u << i)) != 0, false, 0, 0, -1, -1};
+    }
+    for (const Placement& p : solution) {
+        records[p.element] = {true, true, p.rotation, p.mirrored, p.column, p.row};
+    }
+    return records;
+}
+
+std::string SolverProblemText(const TilingSolver& solver) {
+    const int cells = solver.Region().CellCount();
+    const int elements = std::popcount(solver.UsedElements());
+    switch (solver.Problem()) {
+        case SolverProblem::EmptyRegion:
+            return "the puzzle has no cells";
+        case SolverProblem::CellCountMismatch:
+            return "the puzzle has " + std::to_string(cells) + " cells, but its " +
+                   std::to_string(elements) + " used elements cover " +
+                   std::to_string(5 * elements);
+        case SolverProblem::None:
+            break;
+    }
+    return {};
+}
+
+Command SolveCommand() {
+    return {"solve", "solve [--count | --store] [--json] FILE",
+            "Solves the puzzle file FILE with the elements it uses and prints one solution:\n"
+            "the shape with each cell's element letter (ILYNVTZFWUXP for elements 0 to 11)\n"
+            "and each element's placement as the file stores it.\n"
+            "  --count  counts every solution instead: all tilings, and the distinct ones\n"
+            "           up to the symmetries of the shape; shows progress on a terminal\n"
+            "  --store  writes the solution into the file's element block in place, as the\n"
+            "           game does when a player solves the puzzle; nothing else changes\n"
+            "  --json   {\"tilings\": n, \"distinct\": n} with --count, otherwise\n"
+            "           {\"elements\": [...]} with the 12 placements as `show --json` gives\n"
+            "A puzzle whose cells are not five times its used elements, or that has no\n"
+            "solution, is reported on standard error with exit status 1; the file is not\n"
+            "touched.\n",
+            RunSolve};
+}
