@@ -1,0 +1,258 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+#include "tests/puzzle_bytes.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run Tool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(TESSELLIX_PUZZLE_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Bit i: element i, by the letters ILYNVTZFWUXP.
+std::uint8_t UsedByte(const std::string& letters, int element) {
+    return letters == "all" || letters.find("ILYNVTZFWUXP"[element]) != std::string::npos ? 0x01
+                                                                                          : 0x00;
+}
+
+// A puzzle without stored solution: the picture at (column, row), the named elements used.
+std::string Puzzle(const std::vector<std::string>& picture, const std::string& letters,
+                   int column = 3, int row = 2) {
+    HandFile file;
+    for (int i = 0; i < 12; ++i) {
+        file.records[i] = {UsedByte(letters, i), 0, 0, 0};
+    }
+    file.Cells(picture, column, row);
+    file.text = "\xC8\xEC\xFF\0\xEA\1Name\0Comment"s;
+    return file.Bytes();
+}
+
+const std::vector<std::string> kTenBySix(6, std::string(10, '#'));
+const std::vector<std::string> kThreeByFive(3, std::string(5, '#'));
+
+}  // namespace
+
+class SolverToolTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void storeChangesOnlyTheElementBlock_data() {
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("all twelve") << Puzzle(kTenBySix, "all") << "ILYNVTZFWUXP";
+        QTest::newRow("three of twelve") << Puzzle(kThreeByFive, "LNV", 20, 15) << "LNV";
+    }
+    void storeChangesOnlyTheElementBlock() {
+        QFETCH(std::string, bytes);
+        QFETCH(QString, letters);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("7.TLX").toStdString();
+        WriteBytes(path, bytes);
+        const Run run = Tool({"solve", "--store", QString::fromStdString(path)});
+        QCOMPARE(run.exitCode, 0);
+        const std::string stored = ReadBytes(path);
+        QCOMPARE(stored.size(), bytes.size());
+        QCOMPARE(stored.substr(0, 9), bytes.substr(0, 9));
+        QCOMPARE(stored.substr(57), bytes.substr(57));
+        for (int i = 0; i < 12; ++i) {
+            const std::string record = stored.substr(9 + 4 * i, 4);
+            if (letters.contains("ILYNVTZFWUXP"[i])) {
+                QCOMPARE(static_cast<unsigned char>(record[0]), 0x81);
+                QCOMPARE(static_cast<unsigned char>(record[1]) & ~0x0E, 0);
+            } else {
+                QCOMPARE(record, std::string(4, '\0'));
+            }
+        }
+        const Run check = Tool({"check", folder.path()});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
+    }
+
+    void countJsonIsExactlyTheTwoNumbers_data() {
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("10 x 6") << Puzzle(kTenBySix, "all")
+                                << "{\"tilings\": 9356, \"distinct\": 2339}\n";
+        QTest::newRow("5 x 3, three elements")
+            << Puzzle(kThreeByFive, "LNV") << "{\"tilings\": 4, \"distinct\": 1}\n";
+        QTest::newRow("no solution")
+            << Puzzle({"##########"}, "IL") << "{\"tilings\": 0, \"distinct\": 0}\n";
+    }
+    void countJsonIsExactlyTheTwoNumbers() {
+        QFETCH(std::string, bytes);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("3.TLX");
+        WriteBytes(path.toStdString(), bytes);
+        const Run run = Tool({"solve", "--count", "--json", path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, expected);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void aPuzzleThatCannotBeSolvedFailsAndStaysAsItWas_data() {
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no solution") << Puzzle({"##########"}, "IL") << "has no solution";
+        QTest::newRow("61 cells") << Puzzle({"###########", "##########", "##########",
+                                             "##########", "##########", "##########"},
+                                            "all")
+                                  << "61 cells, but its 12 used elements cover 60";
+        QTest::newRow("60 cells, 11 elements")
+            << Puzzle(kTenBySix, "ILYNVTZFWUX") << "60 cells, but its 11 used elements cover 55";
+        QTest::newRow("no cells") << Puzzle({}, "") << "has no cells";
+    }
+    void aPuzzleThatCannotBeSolvedFailsAndStaysAsItWas() {
+        QFETCH(std::string, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("4.TLX");
+        WriteBytes(path.toStdString(), bytes);
+        for (const QStringList& options :
+             {QStringList{"--store"}, QStringList{}, QStringList{"--json"}}) {
+            const Run run = Tool(QStringList{"solve"} + options + QStringList{path});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(message), qPrintable(run.err));
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(ReadBytes(path.toStdString()), bytes);
+        }
+    }
+
+    // line: the start of one reported line
+    void checkReportsEachProblemWithTheFileName_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("broken stored solution")
+            << "5.TLX" << std::string() << "5.TLX: element ";
+        QTest::newRow("duplicate number") << "05.TLX" << Puzzle(kThreeByFive, "LNV")
+                                          << "5.TLX: number 5 is also the number of 05.TLX";
+        QTest::newRow("not the game's name")
+            << "9abc.TLX" << Puzzle(kThreeByFive, "LNV")
+            << "9abc.TLX: not named 9.TLX, as the game names puzzle files";
+        QTest::newRow("no number") << "abc.TLX" << Puzzle(kThreeByFive, "LNV")
+                                   << "abc.TLX: the name does not start with a positive number";
+        QTest::newRow("no signature") << "8.TLX"
+                                      << "Tessalix" + Puzzle(kThreeByFive, "LNV").substr(9)
+                                      << "8.TLX: does not start with \"Tessellix\"";
+        QTest::newRow("cell count") << "8.TLX" << Puzzle(kThreeByFive, "LNVP")
+                                    << "8.TLX: the puzzle has 15 cells, but its 4 used elements";
+        QTest::newRow("no stored solution")
+            << "8.TLX" << Puzzle(kThreeByFive, "LNV") << "8.TLX: no stored solution";
+        QTest::newRow("truncated")
+            << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200) << "8.TLX: only 200 bytes";
+    }
+    void checkReportsEachProblemWithTheFileName() {
+        QFETCH(QString, fileName);
+        QFETCH(std::string, bytes);
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        // A sound puzzle beside the faulty file.
+        const QString good = folder.filePath("5.TLX");
+        WriteBytes(good.toStdString(), Puzzle(kThreeByFive, "LNV"));
+        QCOMPARE(Tool({"solve", "--store", good}).exitCode, 0);
+        const QString path = folder.filePath(fileName);
+        if (bytes.empty()) {
+            // The stored solution with element 1 moved one row down.
+            bytes = ReadBytes(path.toStdString());
+            ++bytes[9 + 4 * 1 + 3];
+        }
+        WriteBytes(path.toStdString(), bytes);
+
+        const Run run = Tool({"check", folder.path()});
+        QCOMPARE(run.exitCode, 1);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        // Only the faulty file is named, except where the sound one shares its number.
+        for (const QString& reported : lines) {
+            QVERIFY2(reported.startsWith(fileName + ": ") || reported.startsWith(line.left(7)),
+                     qPrintable(run.out));
+        }
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString& reported) { return reported.startsWith(line); }),
+                 qPrintable(run.out));
+    }
+
+    void checkOfASoundFolderSummarises() {
+        QTemporaryDir folder;
+        WriteBytes(folder.filePath("2.TLX").toStdString(), Puzzle(kThreeByFive, "LNV"));
+        WriteBytes(folder.filePath("12.TLX").toStdString(), Puzzle(kTenBySix, "all"));
+        for (const QString name : {"2.TLX", "12.TLX"}) {
+            QCOMPARE(Tool({"solve", "--store", folder.filePath(name)}).exitCode, 0);
+        }
+        const Run run = Tool({"check", folder.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, folder.path() +
+                              ": 2 puzzles, numbers 2 to 12; every stored solution covers its "
+                              "puzzle\n");
+    }
+
+    void builtCommentsGiveTheCountInBothLanguages_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("1") << 1 << "Задание имеет 1 решение"
+                           << "The puzzle has 1 solution";
+        QTest::newRow("2") << 2 << "Задание имеет 2 решения"
+                           << "The puzzle has 2 solutions";
+        QTest::newRow("4") << 4 << "Задание имеет 4 решения"
+                           << "The puzzle has 4 solutions";
+        QTest::newRow("5") << 5 << "Задание имеет 5 решений"
+                           << "The puzzle has 5 solutions";
+        QTest::newRow("11") << 11 << "Задание имеет 11 решений"
+                            << "The puzzle has 11 solutions";
+        QTest::newRow("12") << 12 << "Задание имеет 12 решений"
+                            << "The puzzle has 12 solutions";
+        QTest::newRow("21") << 21 << "Задание имеет 21 решение"
+                            << "The puzzle has 21 solutions";
+        QTest::newRow("22") << 22 << "Задание имеет 22 решения"
+                            << "The puzzle has 22 solutions";
+        QTest::newRow("111") << 111 << "Задание имеет 111 решений"
+                             << "The puzzle has 111 solutions";
+        QTest::newRow("2339") << 2339 << "Задание имеет 2339 решений"
+                              << "The puzzle has 2339 solutions";
+    }
+    void builtCommentsGiveTheCountInBothLanguages() {
+        QFETCH(int, count);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        QTemporaryDir folder;
+        QFile source(folder.filePath("puzzles.txt"));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(QString("# A small one\npuzzle 3\nru Малое\nen Small\nelements LNV\n"
+                             "count %1\nshape\nXXXXX\nXXXXX\nXXXXX\nend\n")
+                         .arg(count)
+                         .toUtf8());
+        source.close();
+        const QString out = folder.filePath("out");
+        const Run build = Tool({"build", source.fileName(), out});
+        QVERIFY2(build.exitCode == 0, qPrintable(build.err));
+        const Run show = Tool({"show", "--json", out + "/3.TLX"});
+        QVERIFY2(show.out.contains("\"comments\": [\"" + russian + "\", \"" + english + "\"]"),
+                 qPrintable(show.out));
+        // Centred on the editor's 31 x 19 canvas.
+        QVERIFY(show.out.contains("\"" + QString(13, '.') + "#####" + QString(13, '.') + "\""));
+        QCOMPARE(Tool({"check", out}).exitCode, 0);
+        // The figure in the source is counted again on request: this puzzle has one.
+        QCOMPARE(Tool({"build", "--recount", source.fileName(), out}).exitCode, count == 1 ? 0 : 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(SolverToolTest)
+#include "test_solver_tool.moc"
