@@ -1,5 +1,17 @@
 #include "play/main_window.h"
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <span>
+
+#include "app/application.h"
+#include "app/bilingual_text.h"
+#include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "model/puzzle_shape.h"
+#include "platform/help_viewer.h"
+#include "platform/message_box.h"
 #include "play/play_canvas.h"
 
 namespace {
@@ -7,20 +19,175 @@ namespace {
 // Grey levels of the five bevel lines between the bands and the board, outermost first.
 constexpr int kBevelLevels[5] = {224, 255, 192, 128, 0};
 
+// String numbers of the window titles and of the first popup title of each menu.
+constexpr int kCreationTitle = 1000;
+constexpr int kEditorTitle = 1001;
+constexpr int kPlayTitle = 1002;
+constexpr int kPlayMenuBase = 100;
+constexpr int kEditorMenuBase = 200;
+
+// A menu as its resource describes it. Texts are the resource's; all but the nested
+// Language popup, its items and the last title are replaced from the string table.
+struct MenuEntry {
+    enum Kind { Popup, Item, Separator, SubPopup, SubItem } kind;
+    int command;
+    const char* text;
+};
+
+constexpr MenuEntry kPlayMenu[] = {
+    {MenuEntry::Popup, 0, "&Задание"},
+    {MenuEntry::Item, kCommandSelectPuzzle, "&Выбор задания\tF2"},
+    {MenuEntry::Item, kCommandNextPuzzle, "&Следующее задание\tPgDn"},
+    {MenuEntry::Item, kCommandPreviousPuzzle, "&Предыдущее задание\tPgUp"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandReset, "С&брос"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandExit, "В&ыход"},
+    {MenuEntry::Popup, 0, "&Сервис"},
+    {MenuEntry::Item, kCommandHint, "&Подсказка"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandEditor, "&Редактор"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::SubPopup, 0, "&Language"},
+    {MenuEntry::SubItem, kCommandRussian, "Russian"},
+    {MenuEntry::SubItem, kCommandEnglish, "English"},
+    {MenuEntry::Popup, 0, "&?"},
+    {MenuEntry::Item, kCommandHelp, "&Вызов справки\tF1"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandAbout, "&О программе"},
+};
+
+constexpr MenuEntry kEditorMenu[] = {
+    {MenuEntry::Popup, 0, "&Файл"},
+    {MenuEntry::Item, kCommandNew, "&Новый \tCtrl+N"},
+    {MenuEntry::Item, kCommandOpen, "&Открыть\tCtrl+O"},
+    {MenuEntry::Item, kCommandDelete, "&Удалить"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandSave, "&Сохранить \tCtrl+S"},
+    {MenuEntry::Item, kCommandSaveAs, "Сохранить &как..."},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandReturn, "&Возврат в Tessellix"},
+    {MenuEntry::Popup, 0, "&?"},
+    {MenuEntry::Item, kCommandHelp, "&Вызов справки\tF1"},
+    {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandAbout, "&О программе"},
+};
+
+struct KeyEntry {
+    QKeyCombination key;
+    int command;
+};
+
+const KeyEntry kPlayKeys[] = {
+    {QKeyCombination(Qt::Key_F1), kCommandHelp},
+    {QKeyCombination(Qt::Key_F2), kCommandSelectPuzzle},
+    {QKeyCombination(Qt::Key_PageDown), kCommandNextPuzzle},
+    {QKeyCombination(Qt::Key_PageUp), kCommandPreviousPuzzle},
+};
+
+const KeyEntry kEditorKeys[] = {
+    {Qt::CTRL | Qt::Key_N, kCommandNew},
+    {Qt::CTRL | Qt::Key_O, kCommandOpen},
+    {Qt::CTRL | Qt::Key_S, kCommandSave},
+    {QKeyCombination(Qt::Key_F1), kCommandHelp},
+};
+
+const QString kHelpMissing[2] = {QStringLiteral("Не удалось открыть файл справки."),
+                                 QStringLiteral("The help document cannot be opened.")};
+const QString kHelpCaption[2] = {QStringLiteral("Справка"), QStringLiteral("Help")};
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), canvas(new PlayCanvas(this)) {
+MainWindow::MainWindow(const std::string& dataFolderPath, QWidget* parent)
+    : QMainWindow(parent), canvas(new PlayCanvas(this)) {
     setCentralWidget(canvas);
-    setWindowTitle(QStringLiteral("Tessellix"));
+    setWindowTitle(PickLanguage(kCreationTitle));
+    BuildMenus();
+    if (dataFolderPath.empty()) {
+        ScanDataFolder();
+    } else {
+        ScanDataFolder(dataFolderPath);
+    }
     backgroundImage.SetBackgroundColour(kBoardGrey);
+    currentPuzzle = CreateStartupPuzzle(elements);
     ComposeBackground();
+    libraryNonEmpty = puzzleLibrary.count() > 0;
     Paint();
+    RefreshMenuTexts();
+
+    connect(canvas, &PlayCanvas::leftPressed, this, [this](QPoint p) {
+        moving.LeftPressed({p.x(), p.y()});
+    });
+    connect(canvas, &PlayCanvas::moved, this, [this](QPoint p) {
+        moving.PointerMoved({p.x(), p.y()});
+    });
+    connect(canvas, &PlayCanvas::leftReleased, this, [this](QPoint p) {
+        moving.LeftReleased({p.x(), p.y()});
+    });
+    connect(canvas, &PlayCanvas::leftDoubleClicked, this, [this](QPoint p) {
+        moving.LeftDoubleClicked({p.x(), p.y()});
+    });
+    connect(canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
+        moving.RightReleased({p.x(), p.y()});
+    });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    puzzleLibrary.Clear();
+}
 
 ImageSurface& MainWindow::WindowSurface() {
     return canvas->Surface();
+}
+
+void MainWindow::BuildMenus() {
+    const auto build = [this](Menu& menu, std::span<const MenuEntry> entries,
+                              std::span<const KeyEntry> keys) {
+        QMenu* popup = nullptr;
+        QMenu* nested = nullptr;
+        for (const MenuEntry& entry : entries) {
+            const QString text = QString::fromUtf8(entry.text);
+            QAction* action = nullptr;
+            switch (entry.kind) {
+                case MenuEntry::Popup:
+                    popup = new QMenu(text, this);
+                    connect(popup, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandStates);
+                    menu.popups.append(popup);
+                    break;
+                case MenuEntry::Separator:
+                    popup->addSeparator();
+                    break;
+                case MenuEntry::SubPopup:
+                    nested = popup->addMenu(text);
+                    break;
+                case MenuEntry::Item:
+                    action = popup->addAction(text);
+                    break;
+                case MenuEntry::SubItem:
+                    action = nested->addAction(text);
+                    break;
+            }
+            if (action != nullptr) {
+                action->setData(entry.command);
+                action->setCheckable(entry.command == kCommandRussian ||
+                                     entry.command == kCommandEnglish);
+                connect(action, &QAction::triggered, this,
+                        [this, command = entry.command] { RunCommand(command); });
+                menu.actions[entry.command] = action;
+            }
+        }
+        // Keys are separate from the menu items so that each mode's keys can be switched off
+        // with its menu; every key goes through RunCommand, which refuses disabled commands.
+        for (const KeyEntry& entry : keys) {
+            auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, command = entry.command] { RunCommand(command); });
+            menu.keys.append(shortcut);
+        }
+    };
+    build(playMenu, kPlayMenu, kPlayKeys);
+    build(editorMenu, kEditorMenu, kEditorKeys);
 }
 
 void MainWindow::ComposeBackground() {
@@ -33,15 +200,154 @@ void MainWindow::ComposeBackground() {
         backgroundImage.Line({100 + k, 70 + k}, {100 + k, 399}, colour, 1);
         backgroundImage.Line({100 + k, 70 + k}, {599, 70 + k}, colour, 1);
     }
+    currentPuzzle->Draw(backgroundImage, kCellSize, true);
+    PixelRect titleRect;
+    currentPuzzle->DrawTitle(backgroundImage, titleRect, true);
 }
 
 void MainWindow::Paint() {
     ImageSurface& window = WindowSurface();
     window.CopyFrom(backgroundImage, {0, 0, 600, 400}, {0, 0});
-    for (Element& element : elements) {
-        if (element.excluded == 0) {
-            element.Draw(window, kCellSize, true);
+    if (!moving.Dragging()) {
+        for (Element& element : elements) {
+            if (element.excluded == 0) {
+                element.Draw(window, kCellSize, true);
+            }
         }
     }
-    canvas->update();
+    canvas->RepaintAll();
+}
+
+QMenu* MainWindow::PlayMenu(int position) const {
+    return playMenu.popups.value(position);
+}
+
+QMenu* MainWindow::EditorMenu(int position) const {
+    return editorMenu.popups.value(position);
+}
+
+QAction* MainWindow::PlayAction(int command) const {
+    const auto found = playMenu.actions.find(command);
+    return found == playMenu.actions.end() ? nullptr : found->second;
+}
+
+QAction* MainWindow::EditorAction(int command) const {
+    const auto found = editorMenu.actions.find(command);
+    return found == editorMenu.actions.end() ? nullptr : found->second;
+}
+
+void MainWindow::RelabelMenu(Menu& menu, int base) {
+    for (int position = 0; position < menu.popups.size(); ++position) {
+        QMenu* popup = menu.popups[position];
+        if (position + 1 < menu.popups.size()) {
+            popup->setTitle(PickLanguage(base + position));
+        }
+        for (QAction* action : popup->actions()) {
+            const int command = action->data().toInt();
+            if (command > 0) {
+                action->setText(PickLanguage(command));
+            }
+        }
+    }
+}
+
+void MainWindow::RefreshMenuTexts() {
+    RelabelMenu(playMenu, kPlayMenuBase);
+    RelabelMenu(editorMenu, kEditorMenuBase);
+    setWindowTitle(PickLanguage(editorOpen ? kEditorTitle : kPlayTitle));
+    ShowMenuOfMode();
+    UpdateCommandStates();
+}
+
+void MainWindow::ShowMenuOfMode() {
+    // The bar only shows the popups: both menus stay alive whichever mode is on.
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* popup : (editorOpen ? editorMenu : playMenu).popups) {
+        bar->addMenu(popup);
+    }
+    for (QShortcut* key : playMenu.keys) {
+        key->setEnabled(!editorOpen);
+    }
+    for (QShortcut* key : editorMenu.keys) {
+        key->setEnabled(editorOpen);
+    }
+}
+
+bool MainWindow::IsCommandEnabled(int command) const {
+    switch (command) {
+        case kCommandSelectPuzzle:
+        case kCommandEditor:
+        case kCommandNextPuzzle:
+        case kCommandPreviousPuzzle:
+            return libraryNonEmpty;
+        case kCommandDelete:
+            return deleteEnabled;
+        default:
+            return true;
+    }
+}
+
+bool MainWindow::IsCommandChecked(int command) const {
+    return (command == kCommandRussian && currentLanguage == Russian) ||
+           (command == kCommandEnglish && currentLanguage == English);
+}
+
+void MainWindow::UpdateCommandStates() {
+    for (Menu* menu : {&playMenu, &editorMenu}) {
+        for (const auto& [command, action] : menu->actions) {
+            action->setEnabled(IsCommandEnabled(command));
+            action->setChecked(IsCommandChecked(command));
+        }
+    }
+}
+
+void MainWindow::RunCommand(int command) {
+    if (!IsCommandEnabled(command)) {
+        return;
+    }
+    switch (command) {
+        case kCommandRussian:
+            SetLanguage(Russian);
+            break;
+        case kCommandEnglish:
+            SetLanguage(English);
+            break;
+        case kCommandHelp:
+            ShowHelp();
+            break;
+        case kCommandAbout:
+            GameApp::ShowAboutBox(this);
+            break;
+        case kCommandExit:
+            close();
+            break;
+        default:
+            // Puzzle switching, hints and the editor's commands are not built yet.
+            break;
+    }
+}
+
+void MainWindow::SetLanguage(int language) {
+    if (language == currentLanguage) {
+        return;
+    }
+    currentLanguage = language;
+    WriteLanguageSetting();
+    RefreshMenuTexts();
+    PixelRect titleRect;
+    currentPuzzle->DrawTitle(backgroundImage, titleRect, true);
+    Paint();
+}
+
+void MainWindow::ShowHelp() {
+    const int topic = (editorOpen ? 1 : 0) + (currentLanguage == English ? 2 : 0);
+    if (!ShowHelpTopic(this, topic)) {
+        ShowMessage(this, kHelpMissing[currentLanguage], kHelpCaption[currentLanguage],
+                    MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void MainWindow::OnSolved() {
+    emit puzzleSolved();
 }

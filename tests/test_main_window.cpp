@@ -1,6 +1,10 @@
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 
-#include "play/main_window.h"
+#include "app/bilingual_text.h"
+#include "tests/play_window_fixture.h"
 
 namespace {
 
@@ -8,12 +12,25 @@ QRgb Grey(int level) {
     return qRgb(level, level, level);
 }
 
+// The area above the built-in puzzle where its title stands.
+const QRect kTitleArea(QPoint(115, 77), QPoint(589, 189));
+
+QStringList Texts(const QMenu* popup) {
+    QStringList texts;
+    for (const QAction* action : popup->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text();
+        }
+    }
+    return texts;
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void backgroundHasBandsBevelAndBoard_data() {
+    void backgroundHasBandsBevelBoardAndPuzzle_data() {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("level");
         QTest::newRow("top band") << QPoint(300, 10) << 128;
@@ -37,43 +54,223 @@ class MainWindowTest : public QObject {
         QTest::newRow("bevel line 4, horizontal") << QPoint(400, 74) << 0;
         QTest::newRow("bevel corner") << QPoint(100, 70) << 224;
         QTest::newRow("band corner left of the bevel") << QPoint(100, 69) << 128;
-        QTest::newRow("board") << QPoint(110, 80) << 192;
+        QTest::newRow("board") << QPoint(110, 380) << 192;
         QTest::newRow("board corner") << QPoint(599, 399) << 192;
+        // The built-in 10 x 6 puzzle at (277, 192): white cells, grey lines, black outline.
+        QTest::newRow("puzzle cell") << QPoint(277 + 22, 192 + 22) << 255;
+        QTest::newRow("puzzle grid line") << QPoint(277 + 15, 192 + 22) << 128;
+        QTest::newRow("puzzle outline, left") << QPoint(277, 192 + 22) << 0;
+        QTest::newRow("puzzle outline, bottom") << QPoint(277 + 22, 192 + 90) << 0;
+        QTest::newRow("right of the puzzle") << QPoint(277 + 152, 192 + 22) << 192;
+        QTest::newRow("below the puzzle") << QPoint(277 + 22, 192 + 92) << 192;
     }
-    void backgroundHasBandsBevelAndBoard() {
+    void backgroundHasBandsBevelBoardAndPuzzle() {
         QFETCH(QPoint, point);
         QFETCH(int, level);
-        MainWindow window;
-        QCOMPARE(window.BackgroundImage().Image().pixel(point), Grey(level));
+        PlayWindowFixture play;
+        QCOMPARE(play.Window().BackgroundImage().Image().pixel(point), Grey(level));
+        QCOMPARE(play.Shown().pixel(point), Grey(level));
+    }
+
+    void titleIsDrawnAboveThePuzzleOnly() {
+        PlayWindowFixture play;
+        const QImage& background = play.Window().BackgroundImage().Image();
+        int black = 0;
+        for (int y = 75; y < 192; ++y) {
+            for (int x = 105; x < 600; ++x) {
+                if (background.pixel(x, y) != Grey(192)) {
+                    QVERIFY2(kTitleArea.contains(x, y), qPrintable(QString("%1,%2").arg(x).arg(y)));
+                    ++black;
+                }
+            }
+        }
+        QVERIFY(black > 50);
     }
 
     void canvasIsFixedAt600By400() {
-        MainWindow window;
-        QWidget* canvas = window.centralWidget();
-        QCOMPARE(canvas->size(), QSize(600, 400));
-        QCOMPARE(canvas->minimumSize(), QSize(600, 400));
-        QCOMPARE(canvas->maximumSize(), QSize(600, 400));
+        PlayWindowFixture play;
+        QCOMPARE(play.Canvas().size(), QSize(600, 400));
+        QCOMPARE(play.Canvas().minimumSize(), QSize(600, 400));
+        QCOMPARE(play.Canvas().maximumSize(), QSize(600, 400));
     }
 
     void usedElementsAreDrawnAtHome() {
-        MainWindow window;
-        const QImage& shown = window.WindowSurface().Image();
-        for (const Element& element : window.Elements()) {
+        PlayWindowFixture play;
+        for (const Element& element : play.Window().Elements()) {
+            QVERIFY(element.IsAtHome());
             const Rgb fill = element.fillColour;
-            for (int r = 0; r < element.side; ++r) {
-                for (int c = 0; c < element.side; ++c) {
+            for (int r = 0; r < element.height / 15; ++r) {
+                for (int c = 0; c < element.width / 15; ++c) {
                     const QPoint centre(element.homeX + c * 15 + 7, element.homeY + r * 15 + 7);
-                    const QRgb expected = element.Cell(r, c) == 1
-                                              ? qRgb(fill.red, fill.green, fill.blue)
-                                              : window.BackgroundImage().Image().pixel(centre);
-                    QCOMPARE(shown.pixel(centre), expected);
+                    const QRgb expected =
+                        element.Cell(r, c) == 1 ? qRgb(fill.red, fill.green, fill.blue) : Grey(128);
+                    QCOMPARE(play.Shown().pixel(centre), expected);
                 }
             }
-            // The outline's top-left pixel is black where the element has a cell there.
-            if (element.Cell(0, 0) == 1) {
-                QCOMPARE(shown.pixel(element.homeX, element.homeY), qRgb(0, 0, 0));
+        }
+    }
+
+    void menusReadInTheCurrentLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QStringList>("puzzleItems");
+        QTest::addColumn<QStringList>("toolsItems");
+        QTest::addColumn<QStringList>("helpItems");
+        QTest::addColumn<QStringList>("fileItems");
+        QTest::addColumn<QString>("windowTitle");
+        QTest::newRow("Russian") << int(Russian) << QStringList{"&Задание", "&Сервис", "&?"}
+                                 << QStringList{"&Выбор задания\tF2", "&Следующее задание\tPgDn",
+                                                "&Предыдущее задание\tPgUp", "С&брос", "В&ыход"}
+                                 << QStringList{"&Подсказка", "&Редактор", "&Language"}
+                                 << QStringList{"&Вызов справки\tF1", "&О программе..."}
+                                 << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
+                                                "&Удалить",          "&Сохранить \tCtrl+S",
+                                                "Сохранить &как...", "&Возврат в Tessellix"}
+                                 << "Tessellix";
+        QTest::newRow("English") << int(English) << QStringList{"&Puzzle", "&Tools", "&?"}
+                                 << QStringList{"&Select puzzle\tF2", "&Next puzzle\tPgDn",
+                                                "&Previous puzzle\tPgUp", "&Reset", "E&xit"}
+                                 << QStringList{"&Hint", "&Editor", "&Language"}
+                                 << QStringList{"&Help\tF1", "&About..."}
+                                 << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
+                                                "&Delete",       "&Save \tCtrl+S",
+                                                "Save &as...",   "&Return to Tessellix"}
+                                 << "Tessellix";
+    }
+    void menusReadInTheCurrentLanguage() {
+        QFETCH(int, language);
+        QFETCH(QStringList, titles);
+        QFETCH(QStringList, puzzleItems);
+        QFETCH(QStringList, toolsItems);
+        QFETCH(QStringList, helpItems);
+        QFETCH(QStringList, fileItems);
+        QFETCH(QString, windowTitle);
+        PlayWindowFixture play;
+        play.Window().SetLanguage(language);
+        MainWindow& window = play.Window();
+        QStringList shown;
+        for (const QAction* action : window.menuBar()->actions()) {
+            shown << action->text();
+        }
+        QCOMPARE(shown, titles);
+        QCOMPARE(Texts(window.PlayMenu(0)), puzzleItems);
+        QCOMPARE(Texts(window.PlayMenu(1)), toolsItems);
+        QCOMPARE(Texts(window.PlayMenu(2)), helpItems);
+        QCOMPARE(Texts(window.PlayMenu(1)->actions().last()->menu()),
+                 (QStringList{"Russian", "English"}));
+        // The editor menu is relabelled too although it is not shown.
+        QCOMPARE(Texts(window.EditorMenu(0)), fileItems);
+        QCOMPARE(window.EditorMenu(1)->title(), QString("&?"));
+        QCOMPARE(Texts(window.EditorMenu(1)), helpItems);
+        QCOMPARE(window.windowTitle(), windowTitle);
+    }
+
+    void languageItemsCarryTheCheckMark() {
+        PlayWindowFixture play;
+        MainWindow& window = play.Window();
+        emit window.PlayMenu(1)->aboutToShow();
+        QVERIFY(window.PlayAction(kCommandRussian)->isChecked());
+        QVERIFY(!window.PlayAction(kCommandEnglish)->isChecked());
+        window.PlayAction(kCommandEnglish)->trigger();
+        emit window.PlayMenu(1)->aboutToShow();
+        QCOMPARE(currentLanguage, int(English));
+        QVERIFY(!window.PlayAction(kCommandRussian)->isChecked());
+        QVERIFY(window.PlayAction(kCommandEnglish)->isChecked());
+    }
+
+    void emptyLibraryDisablesSelectingAndEditing_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Select puzzle") << int(kCommandSelectPuzzle) << false;
+        QTest::newRow("Next puzzle") << int(kCommandNextPuzzle) << false;
+        QTest::newRow("Previous puzzle") << int(kCommandPreviousPuzzle) << false;
+        QTest::newRow("Editor") << int(kCommandEditor) << false;
+        QTest::newRow("Reset") << int(kCommandReset) << true;
+        QTest::newRow("Hint") << int(kCommandHint) << true;
+        QTest::newRow("Help") << int(kCommandHelp) << true;
+    }
+    void emptyLibraryDisablesSelectingAndEditing() {
+        QFETCH(int, command);
+        QFETCH(bool, enabled);
+        PlayWindowFixture play;
+        MainWindow& window = play.Window();
+        QVERIFY(!window.LibraryNonEmpty());
+        for (QMenu* popup : window.menuBar()->findChildren<QMenu*>()) {
+            emit popup->aboutToShow();
+        }
+        QCOMPARE(window.PlayAction(command)->isEnabled(), enabled);
+        QCOMPARE(window.IsCommandEnabled(command), enabled);
+    }
+
+    void disabledCommandsDoNothingFromTheirKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F2") << int(Qt::Key_F2);
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown);
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp);
+    }
+    void disabledCommandsDoNothingFromTheirKeys() {
+        QFETCH(int, key);
+        PlayWindowFixture play;
+        play.Window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&play.Window()));
+        const QImage before = play.Shown().copy();
+        QTest::keyClick(&play.Window(), Qt::Key(key));
+        QCOMPARE(play.Shown(), before);
+        QVERIFY(play.messages.isEmpty());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void languageSwitchRedrawsOnlyTheTitle() {
+        PlayWindowFixture play;
+        MainWindow& window = play.Window();
+        play.DragElementTo(4, QPoint(277 + 30, 192 + 15));
+        const QImage background = window.BackgroundImage().Image().copy();
+        const Element placed = window.Elements()[4];
+        window.SetLanguage(English);
+        const QImage& after = window.BackgroundImage().Image();
+        bool titleChanged = false;
+        for (int y = 0; y < 400; ++y) {
+            for (int x = 0; x < 600; ++x) {
+                if (after.pixel(x, y) != background.pixel(x, y)) {
+                    QVERIFY2(kTitleArea.contains(x, y), qPrintable(QString("%1,%2").arg(x).arg(y)));
+                    titleChanged = true;
+                }
             }
         }
+        QVERIFY(titleChanged);
+        QCOMPARE(window.Elements()[4].x, placed.x);
+        QCOMPARE(window.Elements()[4].y, placed.y);
+        QCOMPARE(window.CurrentPuzzle().Cell(1, 2), 2);
+        QCOMPARE(play.Shown().pixel(placed.x + 7, placed.y + 7), qRgb(255, 0, 255));
+        QCOMPARE(window.windowTitle(), QString("Tessellix"));
+    }
+
+    void languageSwitchIsStoredAtOnce() {
+        PlayWindowFixture play;
+        const QString path = play.settingsFolder.filePath("tessellix.ini");
+        play.Window().SetLanguage(English);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Language=1"));
+        file.close();
+        QVERIFY(QFile::remove(path));
+        play.Window().SetLanguage(English);  // unchanged: nothing is written
+        QVERIFY(!QFile::exists(path));
+        play.Window().SetLanguage(Russian);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Language=0"));
+    }
+
+    void missingHelpDocumentIsReportedInTheCurrentLanguage() {
+        PlayWindowFixture play;
+        play.Window().SetLanguage(English);
+        const QImage before = play.Shown().copy();
+        play.Window().RunCommand(kCommandHelp);
+        QCOMPARE(play.messages.size(), 1);
+        QCOMPARE(play.messages[0].text, QString("The help document cannot be opened."));
+        QCOMPARE(play.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(play.messages[0].buttons, MessageButtons::Ok);
+        QCOMPARE(play.Shown(), before);
     }
 };
 

@@ -1,0 +1,78 @@
+// Prints what one drag step costs against one full repaint of the canvas, and how long the
+// program takes from start to its first painted window.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "play/main_window.h"
+#include "play/play_canvas.h"
+
+namespace {
+
+class FirstPaint : public QObject {
+  public:
+    bool painted = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer startTimer;
+    startTimer.start();
+    QApplication application(argc, argv);
+    QTemporaryDir data;
+    MainWindow window(data.path().toStdString() + "/");
+    FirstPaint firstPaint;
+    window.Canvas().installEventFilter(&firstPaint);
+    window.show();
+    while (!firstPaint.painted) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    const double startMs = startTimer.nsecsElapsed() / 1e6;
+
+    constexpr int kRounds = 2000;
+    MovingElements& moving = window.Moving();
+    const Element& corner = window.Elements()[4];
+    std::vector<double> dragSteps;
+    QElapsedTimer timer;
+    moving.LeftPressed({corner.x + 7, corner.y + 7});
+    for (int i = 0; i < kRounds; ++i) {
+        const PixelPoint point{120 + i % 400, 100 + (i * 7) % 250};
+        timer.start();
+        moving.PointerMoved(point);
+        dragSteps.push_back(timer.nsecsElapsed() / 1e3);
+    }
+    moving.LeftReleased({700, 700});
+
+    std::vector<double> paints;
+    for (int i = 0; i < kRounds / 10; ++i) {
+        timer.start();
+        window.Paint();
+        paints.push_back(timer.nsecsElapsed() / 1e3);
+    }
+
+    std::printf("drag step (copy back, move, save, draw one element): median %.2f us\n",
+                Median(dragSteps));
+    std::printf("full paint (copy 600 x 400 background, draw 12 elements): median %.2f us\n",
+                Median(paints));
+    std::printf("ratio full paint / drag step: %.1f\n", Median(paints) / Median(dragSteps));
+    std::printf("start to first painted window (platform %s): %.1f ms\n",
+                qPrintable(QApplication::platformName()), startMs);
+    return 0;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "model/language.h"
+#include "model/puzzle_shape.h"
+#include "platform/message_box.h"
+#include "play/main_window.h"
+#include "play/play_canvas.h"
+
+// A real main window over a temporary, empty data folder, with the settings file in a
+// temporary folder too, and a player's mouse on its canvas.
+class PlayWindowFixture {
+  public:
+    PlayWindowFixture() {
+        SetSettingsPath(settingsFolder.filePath("tessellix.ini").toStdString());
+        SetMessageResponder([this](const MessageRequest& request) {
+            messages.append(request);
+            return MessageResult::Ok;
+        });
+        window = std::make_unique<MainWindow>(dataFolder.path().toStdString() + "/");
+    }
+    ~PlayWindowFixture() {
+        window.reset();
+        SetMessageResponder({});
+        currentLanguage = Russian;
+    }
+
+    MainWindow& Window() { return *window; }
+    PlayCanvas& Canvas() { return window->Canvas(); }
+    const QImage& Shown() { return window->WindowSurface().Image(); }
+    Element& ElementAt(int index) { return window->Elements()[index]; }
+    PuzzleShape& Puzzle() { return window->CurrentPuzzle(); }
+
+    void Press(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        Send(QEvent::MouseButtonPress, point, button, button);
+    }
+    void Release(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        Send(QEvent::MouseButtonRelease, point, button, Qt::NoButton);
+    }
+    void Move(QPoint point) { Send(QEvent::MouseMove, point, Qt::NoButton, Qt::LeftButton); }
+    void Click(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        Press(point, button);
+        Release(point, button);
+    }
+    // The order in which the system reports a double-click.
+    void DoubleClick(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        Press(point, button);
+        Release(point, button);
+        Send(QEvent::MouseButtonDblClick, point, button, button);
+        Release(point, button);
+    }
+    // Picks at `from`, moves in a few steps and drops at `to`.
+    void Drag(QPoint from, QPoint to) {
+        Press(from);
+        const QPoint step = (to - from) / 3;
+        Move(from + step);
+        Move(from + 2 * step);
+        Move(to);
+        Release(to);
+    }
+    // Drags element `index` by the middle of its first cell so that its top-left corner
+    // lands on `corner`.
+    void DragElementTo(int index, QPoint corner) {
+        const Element& element = ElementAt(index);
+        QPoint grab;
+        for (int cell = 0; cell < element.side * element.side; ++cell) {
+            if (element.cells[cell] != 0) {
+                grab = QPoint(cell % element.side * 15 + 7, cell / element.side * 15 + 7);
+                break;
+            }
+        }
+        Drag(QPoint(element.x, element.y) + grab, corner + grab);
+    }
+
+    QTemporaryDir dataFolder;
+    QTemporaryDir settingsFolder;
+    QList<MessageRequest> messages;
+
+  private:
+    void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(point), Canvas().mapToGlobal(QPointF(point)), button,
+                          buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Canvas(), &event);
+    }
+
+    std::unique_ptr<MainWindow> window;
+};

@@ -1,0 +1,180 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The real program in a real X server (Xvfb), driven with xdotool like a player, seen through
+// screenshots. Built-in puzzle: the data folder beside the program is empty.
+class EndToEndTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        for (const char* tool : {"Xvfb", "xdotool", "import"}) {
+            QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
+                     qPrintable(QString("%1 is missing: run scripts/setup.sh").arg(tool)));
+        }
+        QVERIFY(install.isValid());
+        StartServer();
+        StartGame();
+    }
+
+    void cleanupTestCase() {
+        if (game.state() != QProcess::NotRunning) {
+            game.kill();
+            game.waitForFinished();
+        }
+        if (server.state() != QProcess::NotRunning) {
+            server.terminate();
+            server.waitForFinished();
+        }
+    }
+
+    void canvasShowsBandsPuzzleAndElements() {
+        const QImage shot = Screenshot();
+        QVERIFY(FindCanvas(shot));
+        QCOMPARE(At(shot, 50, 40), qRgb(128, 128, 128));
+        QCOMPARE(At(shot, 104, 300), qRgb(0, 0, 0));
+        QCOMPARE(At(shot, 300, 380), qRgb(192, 192, 192));
+        QCOMPARE(At(shot, 277 + 22, 192 + 22), qRgb(255, 255, 255));
+        QCOMPARE(At(shot, 277, 192 + 22), qRgb(0, 0, 0));
+        QCOMPARE(At(shot, 45 + 7, 75 + 37), qRgb(255, 0, 0));      // the line at home
+        QCOMPARE(At(shot, 15 + 7, 15 + 7), qRgb(255, 0, 255));     // the corner at home
+        QCOMPARE(At(shot, 465 + 22, 15 + 22), qRgb(192, 192, 0));  // the plus
+        Keep(shot, "start.png");
+    }
+
+    void draggedElementLandsOnThePuzzle() {
+        // The corner element, grabbed by its top-left cell, dropped 3 pixels off the grid
+        // point of column 2, row 1: it snaps onto that point.
+        const QPoint grab = origin + QPoint(15 + 7, 15 + 7);
+        const QPoint target = origin + QPoint(277 + 30 + 7 + 3, 192 + 15 + 7 + 2);
+        Xdo({"mousemove", QString::number(grab.x()), QString::number(grab.y())});
+        Xdo({"mousedown", "1"});
+        for (int step = 1; step <= 8; ++step) {
+            const QPoint p = grab + (target - grab) * step / 8;
+            Xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
+        }
+        Xdo({"mouseup", "1"});
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 277 + 30 + 7, 192 + 15 + 7) == qRgb(255, 0, 255)), 5000);
+        // The corner's three cells along the top row and down the left column, black outline
+        // on the grid point, and an empty base box.
+        QCOMPARE(At(shot, 277 + 30 + 37, 192 + 15 + 7), qRgb(255, 0, 255));
+        QCOMPARE(At(shot, 277 + 30 + 7, 192 + 15 + 37), qRgb(255, 0, 255));
+        QCOMPARE(At(shot, 277 + 30, 192 + 15 + 7), qRgb(0, 0, 0));
+        QCOMPARE(At(shot, 277 + 30 + 22, 192 + 15 + 22), qRgb(255, 255, 255));
+        QCOMPARE(At(shot, 15 + 7, 15 + 7), qRgb(128, 128, 128));
+        Keep(shot, "dropped.png");
+    }
+
+    void clickTurnsAnElementInItsBox() {
+        // The line at home, upright at (45, 75); a click turns it to lie across its box.
+        const QPoint onLine = origin + QPoint(45 + 7, 75 + 7);
+        Xdo({"mousemove", QString::number(onLine.x()), QString::number(onLine.y())});
+        Xdo({"click", "1"});
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 15 + 67, 105 + 7) == qRgb(255, 0, 0)), 5000);
+        QCOMPARE(At(shot, 45 + 7, 75 + 7), qRgb(128, 128, 128));
+    }
+
+  private:
+    void StartServer() {
+        for (int number = 91; number < 120; ++number) {
+            if (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)) &&
+                !QFile::exists(QString("/tmp/.X%1-lock").arg(number))) {
+                display = QString(":%1").arg(number);
+                break;
+            }
+        }
+        QVERIFY(!display.isEmpty());
+        server.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY(server.waitForStarted());
+        const QString socket = QString("/tmp/.X11-unix/X%1").arg(display.mid(1));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+    }
+
+    void StartGame() {
+        const QString program = QDir(install.path()).filePath("tessellix");
+        QVERIFY(QFile::copy(TESSELLIX_PATH, program));
+        QVERIFY(QDir(install.path()).mkdir("DATA"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        environment.remove("QT_QPA_PLATFORM");
+        game.setProcessEnvironment(environment);
+        game.setProgram(program);
+        game.start();
+        QVERIFY(game.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Tessellix$"}), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(FindCanvas(Screenshot()), 10000);
+    }
+
+    bool Xdo(const QStringList& arguments) {
+        QProcess xdotool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        xdotool.setProcessEnvironment(environment);
+        xdotool.start("xdotool", arguments);
+        xdotool.waitForFinished(10000);
+        QTest::qWait(30);
+        return xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
+    }
+
+    QImage Screenshot() {
+        QProcess import;
+        import.start("import", {"-display", display, "-window", "root", "png:-"});
+        import.waitForFinished(20000);
+        return QImage::fromData(import.readAllStandardOutput(), "PNG")
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Finds the canvas by the five bevel lines at x 100..104 and y 70..74.
+    bool FindCanvas(const QImage& shot) {
+        static constexpr int kLevels[5] = {224, 255, 192, 128, 0};
+        const auto matches = [&](int x, int y, int dx, int dy) {
+            for (int k = 0; k < 5; ++k) {
+                const int px = x + k * dx;
+                const int py = y + k * dy;
+                if (px >= shot.width() || py >= shot.height() ||
+                    shot.pixel(px, py) != qRgb(kLevels[k], kLevels[k], kLevels[k])) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        // The vertical lines are looked for 300 pixels below the canvas top, the horizontal
+        // ones 200 pixels right of its left edge.
+        for (int y = 230; y < shot.height(); ++y) {
+            for (int x = 0; x + 205 < shot.width(); ++x) {
+                if (matches(x, y, 1, 0) && matches(x + 200, y - 230, 0, 1)) {
+                    origin = QPoint(x - 100, y - 300);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Screenshots to look at afterwards, into the folder named by TESSELLIX_SCREENSHOTS.
+    static void Keep(const QImage& shot, const QString& name) {
+        const QString folder = qEnvironmentVariable("TESSELLIX_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            shot.save(QDir(folder).filePath(name));
+        }
+    }
+
+    QRgb At(const QImage& shot, int x, int y) const { return shot.pixel(origin + QPoint(x, y)); }
+
+    QTemporaryDir install;
+    QString display;
+    QProcess server;
+    QProcess game;
+    QPoint origin;
+};
+
+QTEST_GUILESS_MAIN(EndToEndTest)
+#include "test_end_to_end.moc"
