@@ -118,9 +118,10 @@ bool ScanDataFolder(const std::string& folder) {
         if (number <= 0) {
             continue;
         }
-        // A truncated file is left out with the unreadable ones: it holds no whole puzzle.
+        // Only the signature decides: a file cut short after it is listed with its default
+        // names, and loading it gives a board without cells.
         const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
-        if (!contents.opened || !contents.hasSignature || !contents.IsComplete()) {
+        if (!contents.opened || !contents.hasSignature) {
             continue;
         }
         PuzzleTexts texts = contents.data.texts;

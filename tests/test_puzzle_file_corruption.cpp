@@ -62,7 +62,7 @@ class PuzzleFileCorruptionTest : public QObject {
         const std::string file = ValidFile();
         for (std::size_t length = 0; length <= file.size(); ++length) {
             const Outcome outcome = ScanAndLoad(folder, file.substr(0, length));
-            QCOMPARE(outcome.listed, length >= kTextBlockOffset);
+            QCOMPARE(outcome.listed, length >= kPuzzleSignature.size());
             QCOMPARE(outcome.loaded, length >= kReservedOffset);
             QCOMPARE(outcome.cells, length >= kReservedOffset ? 16 : 0);
         }

@@ -165,6 +165,7 @@ class PuzzleLibraryTest : public QObject {
         wrongSignature.signature = "Tessellax";
         WriteBytes(folder.filePath("5.TLX").toStdString(), wrongSignature.Bytes());
         WriteBytes(folder.filePath("6.TLX").toStdString(), "Tessell");
+        // Cut short after the signature: listed all the same, under its default names.
         WriteBytes(folder.filePath("8.TLX").toStdString(), HandFile().Bytes().substr(0, 212));
         WriteBytes(folder.filePath("9.TLX").toStdString(), "");
         QVERIFY(QDir(folder.path()).mkdir("10.TLX"));
@@ -172,7 +173,8 @@ class PuzzleLibraryTest : public QObject {
         Puzzle(folder, "sub/1.TLX");
 
         ScanDataFolder(folder.path().toStdString());
-        QCOMPARE(FileNames(), QStringList({"3.tlx", "007.TLX", "12abc.TLX", "20.TlX"}));
+        QCOMPARE(FileNames(), QStringList({"3.tlx", "007.TLX", "8.TLX", "12abc.TLX", "20.TlX"}));
+        QCOMPARE(puzzleLibrary.RecordAt(2)->names[1], std::string("Puzzle 8"));
     }
 
     void leadingZerosKeepTheFileNameAndGiveTheNumber() {
