@@ -53,6 +53,8 @@ bool GameApp::StartUp() {
     window = std::make_unique<MainWindow>();
     PlaceMainWindow(*window);
     window->show();
+    // Without a window manager nothing else gives the new window the keyboard.
+    window->activateWindow();
     const QSize client = window->centralWidget()->size();
     NoteForTests("started language=" + QByteArray::number(currentLanguage) + " client=" +
                  QByteArray::number(client.width()) + 'x' + QByteArray::number(client.height()));

@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 namespace {
 
@@ -33,6 +34,10 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
         box.setEscapeButton(QMessageBox::Ok);
     }
     const int answer = box.exec();
+    if (owner != nullptr) {
+        // Without a window manager the keyboard would stay with the closed box.
+        owner->window()->activateWindow();
+    }
     if (request.buttons == MessageButtons::Ok) {
         return MessageResult::Ok;
     }
