@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <optional>
 
 #include "solver/cover_search.h"
 #include "solver/orientation_table.h"
@@ -129,7 +130,7 @@ CountResult TilingSolver::Count(const CountOptions& options) const {
     // position of that orbit; the element with the fewest orbits cuts the work most.
     std::vector<Branch> branches;
     if (group.size() > 1) {
-        std::vector<Branch> best;
+        std::optional<std::vector<Branch>> best;
         for (int element = 0; element < kElementCount; ++element) {
             if ((used & (1u << element)) == 0) {
                 continue;
@@ -163,11 +164,11 @@ CountResult TilingSolver::Count(const CountOptions& options) const {
                     });
                 orbits.push_back({representative, element, images.size()});
             }
-            if (best.empty() || orbits.size() < best.size()) {
+            if (!best || orbits.size() < best->size()) {
                 best = std::move(orbits);
             }
         }
-        branches = std::move(best);
+        branches = std::move(*best);
     } else {
         int firstCell = 0;
         while (!region.IsCell(firstCell)) {

@@ -6,6 +6,7 @@
 
 #include "model/cell_shape.h"
 #include "model/element_set.h"
+#include "solver/orientation_table.h"
 #include "solver/tiling_solver.h"
 #include "tests/ascii_grid.h"
 
@@ -246,6 +247,38 @@ class TilingSolverTest : public QObject {
         QCOMPARE(result.symmetries, symmetries);
         QCOMPARE(result.tilings, tilings);
         QCOMPARE(result.distinct, distinct);
+    }
+
+    void eachElementHasAsManyOrientationsAsItsShapeAllows_data() {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("orientations");
+        const int expected[12] = {2, 8, 8, 8, 4, 4, 4, 8, 4, 4, 1, 8};
+        for (int element = 0; element < 12; ++element) {
+            QTest::addRow("%c", "ILYNVTZFWUXP"[element]) << element << expected[element];
+        }
+    }
+    void eachElementHasAsManyOrientationsAsItsShapeAllows() {
+        QFETCH(int, element);
+        QFETCH(int, orientations);
+        const auto& listed = OrientationTable::Standard().Of(element);
+        QCOMPARE(static_cast<int>(listed.size()), orientations);
+        // Each listed orientation is what the element shows after the game's own turns.
+        ElementSet set;
+        for (const ElementOrientation& o : listed) {
+            Element& shown = set[element];
+            shown.ResetOrientation();
+            if (o.mirrored == 1) {
+                shown.Transform(Mirror);
+            }
+            for (int turn = 0; turn < o.rotation; ++turn) {
+                shown.Transform(TurnClockwise);
+            }
+            QCOMPARE(shown.width, o.columns * kCellSize);
+            QCOMPARE(shown.height, o.rows * kCellSize);
+            for (int k = 0; k < 5; ++k) {
+                QCOMPARE(shown.Cell(o.cellRows[k], o.cellColumns[k]), 1);
+            }
+        }
     }
 
     void smallPuzzlesAgreeWithAPlainSearch_data() {
