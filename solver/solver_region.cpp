@@ -32,13 +32,18 @@ RegionCell MapCell(int symmetry, RegionCell cell, int rows, int columns) {
 }  // namespace
 
 SolverRegion::SolverRegion(const std::vector<int>& grid, int n) {
+    // A grid shorter than n x n has no cells beyond its end.
+    const auto inGrid = [&](int r, int c) {
+        const std::size_t index = static_cast<std::size_t>(r) * n + c;
+        return index < grid.size() && grid[index] != 0;
+    };
     int bottom = -1;
     int right = -1;
     top = n;
     left = n;
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
-            if (grid[static_cast<std::size_t>(r) * n + c] != 0) {
+            if (inGrid(r, c)) {
                 top = std::min(top, r);
                 left = std::min(left, c);
                 bottom = std::max(bottom, r);
@@ -65,7 +70,7 @@ SolverRegion::SolverRegion(const std::vector<int>& grid, int n) {
         for (int position = 0; position < lineLength; ++position) {
             const int r = byColumns ? position : line;
             const int c = byColumns ? line : position;
-            const bool isCell = grid[static_cast<std::size_t>(top + r) * n + left + c] != 0;
+            const bool isCell = inGrid(top + r, left + c);
             if (isCell) {
                 slotByPosition[static_cast<std::size_t>(r) * columns + c] =
                     static_cast<int>(slotTable.size());

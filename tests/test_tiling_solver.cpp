@@ -389,6 +389,8 @@ class TilingSolverTest : public QObject {
             << std::vector<int>(kGrid * kGrid, 1) << kAll << SolverProblem::CellCountMismatch;
         QTest::newRow("no cell") << std::vector<int>(kGrid * kGrid, 0) << 0u
                                  << SolverProblem::EmptyRegion;
+        QTest::newRow("grid shorter than its side")
+            << std::vector<int>(kGrid, 1) << 0x3Fu << SolverProblem::CellCountMismatch;
     }
     void cellsNotFiveTimesTheElementsAreAProblem() {
         QFETCH(std::vector<int>, grid);
