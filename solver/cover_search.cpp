@@ -61,7 +61,7 @@ void CoverSearch::BuildFitTables(int slotCount) {
     for (const Candidate& c : candidates) {
         span = std::max(span, 63 - std::countl_zero(c.mask) - std::countr_zero(c.mask));
     }
-    chunks = (span + kChunkBits - 1) / kChunkBits;
+    chunks = std::max(1, (span + kChunkBits - 1) / kChunkBits);
     constexpr int kPatterns = 1 << kChunkBits;
     fitTables.assign(static_cast<std::size_t>(chunks) * 64 * kPatterns, ~std::uint64_t{0});
     for (int cell = 0; cell < slotCount; ++cell) {

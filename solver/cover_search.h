@@ -55,7 +55,9 @@ class CoverSearch {
     static constexpr int kMemoLowest = 2;   // remembered while this many elements or more
     static constexpr int kMemoHighest = 7;  // ... and at most this many are left
 
-    const Candidate* CandidatesAt(int cell) const { return &candidates[firstCandidate[cell]]; }
+    const Candidate* CandidatesAt(int cell) const {
+        return candidates.data() + firstCandidate[cell];
+    }
     void BuildFitTables(int slotCount);
     // Bit k set when candidate k of the cell fits on the board and its element is free.
     std::uint64_t Fitting(std::uint64_t board, unsigned freeElements, int cell) const;
