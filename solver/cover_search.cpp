@@ -24,23 +24,31 @@ CoverSearch::CoverSearch(const SolverRegion& region, const std::vector<Item>& it
             notLineEnd |= std::uint64_t{1} << slot;
         }
     }
+    // Items by their lowest cell and element, in their given order.
+    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(slotCount) * kElements);
+    for (int index = 0; index < static_cast<int>(items.size()); ++index) {
+        const Item& item = items[index];
+        const int cell = item.mask == 0 ? 64 : std::countr_zero(item.mask);
+        if (cell < slotCount && item.element >= 0 && item.element < kElements) {
+            buckets[cell * kElements + item.element].push_back(index);
+        }
+    }
     firstCandidate.assign(65, 0);
     elementCandidates.assign(64 * kElements, 0);
     for (int cell = 0; cell < slotCount; ++cell) {
         firstCandidate[cell] = static_cast<std::uint32_t>(candidates.size());
         int k = 0;
         for (int element = 0; element < kElements; ++element) {
-            for (int index = 0; index < static_cast<int>(items.size()); ++index) {
-                const Item& item = items[index];
-                if (item.element != element || item.mask == 0 ||
-                    std::countr_zero(item.mask) != cell || k == 64) {
-                    continue;
+            for (int index : buckets[cell * kElements + element]) {
+                if (k == 64) {
+                    break;
                 }
+                const std::uint64_t mask = items[index].mask;
                 std::uint64_t adjacent = 0;
-                for (std::uint64_t m = item.mask; m != 0; m &= m - 1) {
+                for (std::uint64_t m = mask; m != 0; m &= m - 1) {
                     adjacent |= neighbours[std::countr_zero(m)];
                 }
-                candidates.push_back({item.mask, adjacent & ~item.mask, element, index});
+                candidates.push_back({mask, adjacent & ~mask, element, index});
                 elementCandidates[cell * kElements + element] |= std::uint64_t{1} << k;
                 ++k;
             }
@@ -146,15 +154,16 @@ bool CoverSearch::CheckIn() {
 
 void CoverSearch::Count(std::uint64_t filled, unsigned freeElements) {
     stopped = false;
+    const int left = std::popcount(freeElements);
     if (grid) {
-        CountFrom<true>(filled | ~regionMask, freeElements);
+        CountFrom<true>(filled | ~regionMask, freeElements, left);
     } else {
-        CountFrom<false>(filled | ~regionMask, freeElements);
+        CountFrom<false>(filled | ~regionMask, freeElements, left);
     }
 }
 
 template <bool kGrid>
-void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements) {
+void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements, int left) {
     if (board == ~std::uint64_t{0}) {
         ++found;
         return;
@@ -168,7 +177,6 @@ void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements) {
     // the board can carry the set of free elements and the key stays one word.
     MemoEntry* entry = nullptr;
     std::uint64_t key = 0;
-    const int left = std::popcount(freeElements);
     if (!memo.empty() && cell >= kElements && left >= kMemoLowest && left <= kMemoHighest) {
         key = (board & ~std::uint64_t{(1u << kElements) - 1}) | freeElements;
         entry = &memo[(key * 0x9E3779B97F4A7C15ULL) >> (64 - memoBits)];
@@ -187,7 +195,7 @@ void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements) {
         if (LeavesHole<kGrid>(next, candidate.adjacent)) {
             continue;
         }
-        CountFrom<kGrid>(next, freeElements & ~(1u << candidate.element));
+        CountFrom<kGrid>(next, freeElements & ~(1u << candidate.element), left - 1);
         if (stopped) {
             return;
         }

@@ -64,8 +64,9 @@ class CoverSearch {
     template <bool kGrid>
     bool LeavesHole(std::uint64_t board, std::uint64_t adjacent) const;
     bool CheckIn();
+    // left: the number of free elements
     template <bool kGrid>
-    void CountFrom(std::uint64_t board, unsigned freeElements);
+    void CountFrom(std::uint64_t board, unsigned freeElements, int left);
     bool EnumerateFrom(std::uint64_t board, unsigned freeElements,
                        const std::function<bool(const std::vector<int>&)>& visit);
 
