@@ -1,6 +1,6 @@
 #include "tools/build_command.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,7 @@
 #include "tools/check_command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <map>
