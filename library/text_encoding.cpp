@@ -57,8 +57,8 @@ int ByteOf(char32_t code) {
     return -1;
 }
 
-// Decodes one strict UTF-8 sequence at text[at]; returns its length, or 0 when it is invalid
-// (truncated, overlong, a surrogate or beyond U+10FFFF).
+}  // namespace
+
 std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
@@ -96,8 +96,6 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& code) {
     }
     return length;
 }
-
-}  // namespace
 
 std::string Windows1251ToUtf8(std::string_view bytes) {
     std::string out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,7 @@ std::string Windows1251ToUtf8(std::string_view bytes);
 // badCharacter then names the first such character (or the invalid bytes, in hex) and bytes
 // is unspecified.
 bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& badCharacter);
+
+// Decodes one strict UTF-8 sequence at text[at]; returns its length, or 0 when it is invalid
+// (truncated, overlong, a surrogate or beyond U+10FFFF).
+std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& code);

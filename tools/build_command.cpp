@@ -205,16 +205,10 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool rec
 
 int RunBuild(const std::vector<std::string>& arguments) {
     const Command command = BuildCommand();
-    const ParsedArguments parsed = ParseArguments(arguments, {"--recount"});
-    if (parsed.Has("--help")) {
-        PrintCommandHelp(command);
-        return kExitOk;
-    }
-    if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
-    }
-    if (parsed.operands.size() != 2) {
-        return UsageError(command, "build needs a SOURCE and a FOLDER");
+    ParsedArguments parsed;
+    if (const auto status = ParseCommandLine(command, arguments, {"--recount"}, 2,
+                                             "a SOURCE and a FOLDER", parsed)) {
+        return *status;
     }
     std::vector<SourcePuzzle> puzzles;
     std::string error;

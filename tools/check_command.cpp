@@ -72,16 +72,10 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
 
 int RunCheck(const std::vector<std::string>& arguments) {
     const Command command = CheckCommand();
-    const ParsedArguments parsed = ParseArguments(arguments, {});
-    if (parsed.Has("--help")) {
-        PrintCommandHelp(command);
-        return kExitOk;
-    }
-    if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
-    }
-    if (parsed.operands.size() != 1) {
-        return UsageError(command, "check needs exactly one FOLDER");
+    ParsedArguments parsed;
+    if (const auto status =
+            ParseCommandLine(command, arguments, {}, 1, "exactly one FOLDER", parsed)) {
+        return *status;
     }
     const std::filesystem::path folder(parsed.operands[0]);
     std::error_code error;

@@ -23,6 +23,26 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
     return parsed;
 }
 
+std::optional<int> ParseCommandLine(const Command& command,
+                                    const std::vector<std::string>& arguments,
+                                    const std::vector<std::string_view>& known,
+                                    std::size_t operandCount, std::string_view operandsWanted,
+                                    ParsedArguments& parsed) {
+    parsed = ParseArguments(arguments, known);
+    if (parsed.Has("--help")) {
+        PrintCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed.unknownOption.empty()) {
+        return UsageError(command, "unknown option " + parsed.unknownOption);
+    }
+    if (parsed.operands.size() != operandCount) {
+        return UsageError(command,
+                          std::string(command.name) + " needs " + std::string(operandsWanted));
+    }
+    return std::nullopt;
+}
+
 void PrintCommandHelp(const Command& command) {
     std::cout << "Usage: " << kProgramName << ' ' << command.synopsis << "\n\n"
               << command.description;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -33,6 +34,15 @@ struct ParsedArguments {
 // "--help" and "-h" are always known and recorded as "--help".
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string_view>& known);
+
+// A command's arguments with `known` options and exactly `operandCount` operands. Returns the
+// exit status when the command ends here (its help was asked for, or the usage is wrong,
+// `operandsWanted` saying what it needs), nothing when it goes on with `parsed`.
+std::optional<int> ParseCommandLine(const Command& command,
+                                    const std::vector<std::string>& arguments,
+                                    const std::vector<std::string_view>& known,
+                                    std::size_t operandCount, std::string_view operandsWanted,
+                                    ParsedArguments& parsed);
 
 // Prints the command's synopsis and description to standard output.
 void PrintCommandHelp(const Command& command);

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/text_encoding.h"
+
 // Writes JSON on one line in the layout the tools promise: ", " between items and ": " after
 // keys. Strings are UTF-8; bytes that are not valid UTF-8 become U+FFFD.
 class JsonWriter {
@@ -75,50 +77,14 @@ class JsonWriter {
         }
     }
 
-    // Length of the valid UTF-8 sequence at value[at], or 0.
-    static std::size_t Utf8Length(std::string_view value, std::size_t at) {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(value[i]); };
-        const unsigned char lead = byte(at);
-        std::size_t length = 0;
-        unsigned minimum = 0;
-        unsigned code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-            minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-            minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return 0;
-        }
-        if (value.size() - at < length) {
-            return 0;
-        }
-        for (std::size_t i = 1; i < length; ++i) {
-            if ((byte(at + i) & 0xC0) != 0x80) {
-                return 0;
-            }
-            code = (code << 6) | (byte(at + i) & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return 0;
-        }
-        return length;
-    }
-
     void AppendString(std::string_view value) {
         static constexpr char kHex[] = "0123456789abcdef";
         text += '"';
         for (std::size_t at = 0; at < value.size();) {
             const auto byte = static_cast<unsigned char>(value[at]);
             if (byte >= 0x80) {
-                const std::size_t length = Utf8Length(value, at);
+                char32_t code = 0;
+                const std::size_t length = DecodeUtf8(value, at, code);
                 if (length == 0) {
                     text += "\\ufffd";
                     ++at;

@@ -40,16 +40,10 @@ void PrintText() {
 
 int RunList(const std::vector<std::string>& arguments) {
     const Command command = ListCommand();
-    const ParsedArguments parsed = ParseArguments(arguments, {"--json"});
-    if (parsed.Has("--help")) {
-        PrintCommandHelp(command);
-        return kExitOk;
-    }
-    if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
-    }
-    if (parsed.operands.size() != 1) {
-        return UsageError(command, "list needs exactly one FOLDER");
+    ParsedArguments parsed;
+    if (const auto status =
+            ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FOLDER", parsed)) {
+        return *status;
     }
     const std::string& folder = parsed.operands[0];
     std::error_code error;

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "model/language.h"
-#include "tools/command.h"
 #include "tools/build_command.h"
 #include "tools/check_command.h"
+#include "tools/command.h"
 #include "tools/list_command.h"
 #include "tools/show_command.h"
 #include "tools/solve_command.h"
@@ -16,10 +16,7 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<Command> Commands() {
-    return {ShowCommand(), ListCommand(),
-            SolveCommand(),
-            CheckCommand(),
-            BuildCommand()};
+    return {ShowCommand(), ListCommand(), SolveCommand(), CheckCommand(), BuildCommand()};
 }
 
 void PrintUsage(std::ostream& out) {

@@ -113,16 +113,10 @@ void PrintText(const ToolPuzzle& puzzle) {
 
 int RunShow(const std::vector<std::string>& arguments) {
     const Command command = ShowCommand();
-    const ParsedArguments parsed = ParseArguments(arguments, {"--json"});
-    if (parsed.Has("--help")) {
-        PrintCommandHelp(command);
-        return kExitOk;
-    }
-    if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
-    }
-    if (parsed.operands.size() != 1) {
-        return UsageError(command, "show needs exactly one FILE");
+    ParsedArguments parsed;
+    if (const auto status =
+            ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FILE", parsed)) {
+        return *status;
     }
     ToolPuzzle puzzle;
     std::string error;

@@ -78,16 +78,10 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
 
 int RunSolve(const std::vector<std::string>& arguments) {
     const Command command = SolveCommand();
-    const ParsedArguments parsed = ParseArguments(arguments, {"--count", "--store", "--json"});
-    if (parsed.Has("--help")) {
-        PrintCommandHelp(command);
-        return kExitOk;
-    }
-    if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
-    }
-    if (parsed.operands.size() != 1) {
-        return UsageError(command, "solve needs exactly one FILE");
+    ParsedArguments parsed;
+    if (const auto status = ParseCommandLine(command, arguments, {"--count", "--store", "--json"},
+                                             1, "exactly one FILE", parsed)) {
+        return *status;
     }
     if (parsed.Has("--count") && parsed.Has("--store")) {
         return UsageError(command, "--count and --store do not go together");
