@@ -8,7 +8,7 @@ target_include_directories(test_solver_tool PRIVATE ${CMAKE_SOURCE_DIR})
 
 # The shipped library as the game will read it, and its files as the source makes them.
 add_test(NAME test_shipped_puzzles
-    COMMAND tessellix-puzzle check ${CMAKE_SOURCE_DIR}/data)
+    COMMAND tessellix-puzzle check --require-solutions ${CMAKE_SOURCE_DIR}/data)
 add_test(NAME test_shipped_puzzles_rebuild
     COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:tessellix-puzzle>
             -DDATA_DIR=${CMAKE_SOURCE_DIR}/data -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/rebuilt_data

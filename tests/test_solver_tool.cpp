@@ -139,8 +139,7 @@ class SolverToolTest : public QObject {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<std::string>("bytes");
         QTest::addColumn<QString>("line");
-        QTest::newRow("broken stored solution")
-            << "5.TLX" << std::string() << "5.TLX: element ";
+        QTest::newRow("broken stored solution") << "5.TLX" << std::string() << "5.TLX: element ";
         QTest::newRow("duplicate number") << "05.TLX" << Puzzle(kThreeByFive, "LNV")
                                           << "5.TLX: number 5 is also the number of 05.TLX";
         QTest::newRow("not the game's name")
@@ -153,8 +152,6 @@ class SolverToolTest : public QObject {
                                       << "8.TLX: does not start with \"Tessellix\"";
         QTest::newRow("cell count") << "8.TLX" << Puzzle(kThreeByFive, "LNVP")
                                     << "8.TLX: the puzzle has 15 cells, but its 4 used elements";
-        QTest::newRow("no stored solution")
-            << "8.TLX" << Puzzle(kThreeByFive, "LNV") << "8.TLX: no stored solution";
         QTest::newRow("truncated")
             << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200) << "8.TLX: only 200 bytes";
     }
@@ -187,6 +184,21 @@ class SolverToolTest : public QObject {
         QVERIFY2(std::any_of(lines.begin(), lines.end(),
                              [&](const QString& reported) { return reported.startsWith(line); }),
                  qPrintable(run.out));
+    }
+
+    void puzzleWithoutStoredSolutionIsAProblemOnlyWhenRequired() {
+        QTemporaryDir folder;
+        const QString solved = folder.filePath("5.TLX");
+        WriteBytes(solved.toStdString(), Puzzle(kThreeByFive, "LNV"));
+        QCOMPARE(Tool({"solve", "--store", solved}).exitCode, 0);
+        WriteBytes(folder.filePath("8.TLX").toStdString(), Puzzle(kThreeByFive, "LNV"));
+
+        const Run lenient = Tool({"check", folder.path()});
+        QCOMPARE(lenient.exitCode, 0);
+        QVERIFY2(lenient.out.endsWith("; 1 without a stored solution\n"), qPrintable(lenient.out));
+        const Run strict = Tool({"check", "--require-solutions", folder.path()});
+        QCOMPARE(strict.exitCode, 1);
+        QCOMPARE(strict.out, QString("8.TLX: no stored solution\n"));
     }
 
     void checkOfASoundFolderSummarises() {

@@ -28,8 +28,11 @@ int CountFree(const PuzzleShape& shape) {
     return static_cast<int>(std::count(shape.cells.begin(), shape.cells.end(), 1));
 }
 
-// Problems of one file that do not depend on the other files.
-std::vector<std::string> FileProblems(const std::filesystem::path& file, int number) {
+// Problems of one file that do not depend on the other files. A puzzle without any stored
+// solution is only a problem when one is required; `unsolved` then tells of it.
+std::vector<std::string> FileProblems(const std::filesystem::path& file, int number,
+                                      bool requireSolution, bool& unsolved) {
+    unsolved = false;
     const std::string name = file.filename().string();
     const PuzzleFileContents contents = ReadPuzzleFile(file.string());
     if (!contents.opened) {
@@ -64,6 +67,13 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
         problems.push_back(problem);
         return problems;
     }
+    if (!HasStoredSolution(puzzle)) {
+        unsolved = true;
+        if (requireSolution) {
+            problems.push_back("no stored solution");
+        }
+        return problems;
+    }
     for (const std::string& problem : StoredSolutionProblems(puzzle)) {
         problems.push_back(problem);
     }
@@ -73,8 +83,8 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
 int RunCheck(const std::vector<std::string>& arguments) {
     const Command command = CheckCommand();
     ParsedArguments parsed;
-    if (const auto status =
-            ParseCommandLine(command, arguments, {}, 1, "exactly one FOLDER", parsed)) {
+    if (const auto status = ParseCommandLine(command, arguments, {"--require-solutions"}, 1,
+                                             "exactly one FOLDER", parsed)) {
         return *status;
     }
     const std::filesystem::path folder(parsed.operands[0]);
@@ -101,9 +111,13 @@ int RunCheck(const std::vector<std::string>& arguments) {
     };
     std::map<int, std::string> firstWithNumber;
     int puzzles = 0;
+    int unsolvedPuzzles = 0;
     for (const auto& file : files) {
         const int number = NumberOf(file.filename().string());
-        const std::vector<std::string> problems = FileProblems(file, number);
+        bool unsolved = false;
+        const std::vector<std::string> problems =
+            FileProblems(file, number, parsed.Has("--require-solutions"), unsolved);
+        unsolvedPuzzles += unsolved ? 1 : 0;
         for (const std::string& problem : problems) {
             report(file, problem);
         }
@@ -125,11 +139,21 @@ int RunCheck(const std::vector<std::string>& arguments) {
         std::cout << ", numbers " << firstWithNumber.begin()->first << " to "
                   << firstWithNumber.rbegin()->first;
     }
-    std::cout << "; every stored solution covers its puzzle\n";
+    std::cout << "; every stored solution covers its puzzle";
+    if (unsolvedPuzzles > 0) {
+        std::cout << "; " << unsolvedPuzzles << " without a stored solution";
+    }
+    std::cout << '\n';
     return kExitOk;
 }
 
 }  // namespace
+
+bool HasStoredSolution(const ToolPuzzle& puzzle) {
+    return std::any_of(puzzle.elements.begin(), puzzle.elements.end(), [](const Element& e) {
+        return e.excluded == 0 && e.solutionColumn != -1 && e.solutionRow != -1;
+    });
+}
 
 std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
     PuzzleShape& shape = *puzzle.shape;
@@ -138,12 +162,6 @@ std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
         if (element.excluded == 0 && (element.solutionColumn == -1 || element.solutionRow == -1)) {
             unplaced.push_back(element.id);
         }
-    }
-    const int used =
-        static_cast<int>(std::count_if(puzzle.elements.begin(), puzzle.elements.end(),
-                                       [](const Element& e) { return e.excluded == 0; }));
-    if (static_cast<int>(unplaced.size()) == used) {
-        return {"no stored solution"};
     }
     std::vector<std::string> problems;
     for (int id : unplaced) {
@@ -180,12 +198,14 @@ std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
 }
 
 Command CheckCommand() {
-    return {"check", "check FOLDER",
+    return {"check", "check [--require-solutions] FOLDER",
             "Checks every puzzle file (extension TLX) of FOLDER as the game reads it: the\n"
             "signature, a name that starts with a positive number and is the game's own\n"
             "(N.TLX), numbers used once, cells five times the used elements, and a stored\n"
             "solution that, replayed with the game's element code, covers every cell once.\n"
             "Prints one line per problem, the file name first, and exits with status 1; with\n"
-            "no problem, prints a summary line and exits with status 0.\n",
+            "no problem, prints a summary line and exits with status 0.\n"
+            "  --require-solutions  a puzzle without a stored solution is a problem too (as\n"
+            "                       for a shipped library, where hints need one)\n",
             RunCheck};
 }

@@ -6,8 +6,12 @@
 #include "tools/command.h"
 #include "tools/puzzle_input.h"
 
-// check FOLDER: every problem that the game or a player would meet in a data folder.
+// check [--require-solutions] FOLDER: every problem that the game or a player would meet in a data
+// folder.
 Command CheckCommand();
+
+// True when some used element of the loaded puzzle carries a stored placement.
+bool HasStoredSolution(const ToolPuzzle& puzzle);
 
 // Replays the stored solution of a loaded puzzle with the game's own element code; one line
 // per problem, without the file name. Empty when every used element has a placement and
