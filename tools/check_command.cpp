@@ -33,7 +33,6 @@ int CountFree(const PuzzleShape& shape) {
 std::vector<std::string> FileProblems(const std::filesystem::path& file, int number,
                                       bool requireSolution, bool& unsolved) {
     unsolved = false;
-    const std::string name = file.filename().string();
     const PuzzleFileContents contents = ReadPuzzleFile(file.string());
     if (!contents.opened) {
         return {contents.error};
@@ -45,7 +44,8 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
         return {"the name does not start with a positive number; the game leaves it out"};
     }
     std::vector<std::string> problems;
-    if (name != std::to_string(number) + ".TLX") {
+    // The extension's letter case does not matter to the game.
+    if (file.stem().string() != std::to_string(number)) {
         problems.push_back("not named " + std::to_string(number) +
                            ".TLX, as the game names puzzle files");
     }
