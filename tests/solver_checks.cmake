@@ -14,22 +14,15 @@ add_test(NAME test_shipped_puzzles_rebuild
             -DDATA_DIR=${CMAKE_SOURCE_DIR}/data -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/rebuilt_data
             -P ${CMAKE_SOURCE_DIR}/data/compare_rebuild.cmake)
 
-# The solver's test once more, with AddressSanitizer and UndefinedBehaviorSanitizer compiled into
-# the solver and the element code it replays through: a read outside a table fails it.
-add_library(tessellix_solver_asan STATIC
-    ${CMAKE_SOURCE_DIR}/solver/cover_search.cpp
-    ${CMAKE_SOURCE_DIR}/solver/orientation_table.cpp
-    ${CMAKE_SOURCE_DIR}/solver/solver_region.cpp
-    ${CMAKE_SOURCE_DIR}/solver/tiling_solver.cpp
-    ${CMAKE_SOURCE_DIR}/model/cell_shape.cpp
-    ${CMAKE_SOURCE_DIR}/model/element.cpp
-    ${CMAKE_SOURCE_DIR}/model/element_set.cpp
+# The solver's test once more under the sanitizers: a read outside a table fails it.
+tessellix_add_sanitized_test(test_tiling_solver_asan
+    SOURCES test_tiling_solver.cpp
+    CODE
+        ${CMAKE_SOURCE_DIR}/solver/cover_search.cpp
+        ${CMAKE_SOURCE_DIR}/solver/orientation_table.cpp
+        ${CMAKE_SOURCE_DIR}/solver/solver_region.cpp
+        ${CMAKE_SOURCE_DIR}/solver/tiling_solver.cpp
+        ${CMAKE_SOURCE_DIR}/model/cell_shape.cpp
+        ${CMAKE_SOURCE_DIR}/model/element.cpp
+        ${CMAKE_SOURCE_DIR}/model/element_set.cpp
 )
-target_include_directories(tessellix_solver_asan PUBLIC ${CMAKE_SOURCE_DIR})
-target_compile_options(tessellix_solver_asan PUBLIC
-    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-target_link_options(tessellix_solver_asan PUBLIC -fsanitize=address,undefined)
-tessellix_add_test(test_tiling_solver_asan
-    SOURCES test_tiling_solver.cpp LIBRARIES tessellix_solver_asan)
-set_property(TEST test_tiling_solver_asan APPEND PROPERTY ENVIRONMENT
-    "ASAN_OPTIONS=detect_leaks=0" "UBSAN_OPTIONS=print_stacktrace=1")

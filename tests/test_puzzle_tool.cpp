@@ -1,28 +1,15 @@
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "tests/puzzle_bytes.h"
+#include "tests/puzzle_tool_process.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ToolRun;
 
 Run Tool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TESSELLIX_PUZZLE_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return RunPuzzleTool(arguments);
 }
 
 QString Quoted(const QString& text) {

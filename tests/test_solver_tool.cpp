@@ -1,10 +1,10 @@
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 
 #include "tests/puzzle_bytes.h"
+#include "tests/puzzle_tool_process.h"
 
 namespace {
 
@@ -15,16 +15,8 @@ struct Run {
 };
 
 Run Tool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TESSELLIX_PUZZLE_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const ToolRun run = RunPuzzleTool(arguments);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 // Bit i: element i, by the letters ILYNVTZFWUXP.
