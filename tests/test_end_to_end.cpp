@@ -106,11 +106,15 @@ class EndToEndTest : public QObject {
         environment.insert("DISPLAY", display);
         environment.remove("QT_QPA_PLATFORM");
         game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::MergedChannels);
         game.setProgram(program);
         game.start();
         QVERIFY(game.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Tessellix$"}), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(FindCanvas(Screenshot()), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            Xdo({"search", "--onlyvisible", "--name", "^Tessellix$"}),
+            qPrintable("no window; the program said: " + QString::fromLocal8Bit(game.readAll())),
+            60000);
+        QTRY_VERIFY_WITH_TIMEOUT(FindCanvas(Screenshot()), 20000);
     }
 
     bool Xdo(const QStringList& arguments) {
