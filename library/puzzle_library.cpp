@@ -15,8 +15,6 @@ PuzzleLibrary puzzleLibrary;
 int currentPuzzleIndex = -1;
 std::string dataFolder = "DATA/";
 
-namespace {
-
 bool HasPuzzleExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".tlx";
     if (name.size() < kExtension.size()) {
@@ -27,8 +25,6 @@ bool HasPuzzleExtension(const std::string& name) {
         return std::tolower(static_cast<unsigned char>(a)) == b;
     });
 }
-
-}  // namespace
 
 int NumberOf(std::string_view text) {
     std::size_t at = 0;

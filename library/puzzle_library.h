@@ -18,6 +18,9 @@ struct PuzzleRecord {
 // when the number does not fit an int, so that such a file never counts as a puzzle.
 int NumberOf(std::string_view text);
 
+// True for a file name ending in .TLX, in any letter case.
+bool HasPuzzleExtension(const std::string& name);
+
 // The puzzles of the data folder in ascending order of number; equal numbers keep the order
 // in which they were added. Positions count from 0.
 class PuzzleLibrary {

@@ -130,6 +130,16 @@ void Element::ResetOrientation() {
     }
 }
 
+void Element::TurnToSolution() {
+    ResetOrientation();
+    if (solutionMirrored == 1) {
+        Transform(Mirror);
+    }
+    for (int turn = 0; turn < solutionRotation; ++turn) {
+        Transform(TurnClockwise);
+    }
+}
+
 bool Element::FindSnap(const CellShape& puzzle, PixelPoint& position) const {
     PixelPoint topLeft;
     PixelPoint bottomRight;

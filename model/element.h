@@ -31,6 +31,9 @@ class Element : public CellShape {
     int Transform(int kind);
     // Back to the base orientation, only while at home and used.
     void ResetOrientation();
+    // The orientation of the stored solution: base shape, then its mirror and its turns.
+    // Like every turn, only while at home and used.
+    void TurnToSolution();
 
     // Tries the four grid points around the current position, nearest first; every cell of
     // the bounding box must lie on the puzzle's matrix and every set cell on a free cell.

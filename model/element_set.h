@@ -35,6 +35,9 @@ struct StandardElement {
     Rgb fill;
 };
 
+// One letter per element, by index, for text pictures and puzzle sources.
+inline constexpr char kElementLetters[] = "ILYNVTZFWUXP";
+
 extern const std::array<StandardElement, ElementSet::kCount> kStandardElements;
 
 // The 5 x 5 matrix of a table row, 1 for a cell.

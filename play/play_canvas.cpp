@@ -26,6 +26,8 @@ void PlayCanvas::ForgetRepaints() {
 }
 
 void PlayCanvas::paintEvent(QPaintEvent* event) {
+    // What was asked has now been shown: the record never outgrows one frame.
+    requestedRects.clear();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& rect : event->region()) {

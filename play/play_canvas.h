@@ -22,8 +22,8 @@ class PlayCanvas : public QWidget {
     // Asks for the whole canvas to be shown again.
     void RepaintAll();
 
-    // What has been asked since the last ForgetRepaints, so tests can check that a drag
-    // never repaints more than the dragged element's rectangles.
+    // What has been asked since the last paint or ForgetRepaints, so tests can check that a
+    // drag never repaints more than the dragged element's rectangles.
     const QList<QRect>& RequestedRects() const { return requestedRects; }
     int FullRepaintRequests() const { return fullRepaintRequests; }
     void ForgetRepaints();

@@ -5,13 +5,13 @@
 #include <map>
 #include <optional>
 
+#include "model/element_set.h"
 #include "solver/cover_search.h"
 #include "solver/orientation_table.h"
 
 namespace {
 
-constexpr int kElementCount = 12;
-constexpr char kElementLetters[] = "ILYNVTZFWUXP";
+constexpr int kElementCount = ElementSet::kCount;
 
 // A first move of the count and how many covers each cover found under it stands for.
 struct Branch {

@@ -32,13 +32,7 @@ QRegion Changed(const QImage& before, const QImage& after) {
 // Puts element `index` where the built-in solution has it, without the mouse.
 void PlaceBySolution(PlayWindowFixture& play, int index) {
     Element& element = play.ElementAt(index);
-    element.ResetOrientation();
-    if (element.solutionMirrored == 1) {
-        element.Transform(Mirror);
-    }
-    for (int turn = 0; turn < element.solutionRotation; ++turn) {
-        element.Transform(TurnClockwise);
-    }
+    element.TurnToSolution();
     const QPoint corner = GridPoint(element.solutionColumn, element.solutionRow);
     element.SetPosition(corner.x(), corner.y());
     element.Occupy(play.Puzzle());
@@ -249,13 +243,7 @@ class MovingElementsTest : public QObject {
         play.Window().Paint();
         QCOMPARE(solved.count(), 0);
         Element& last = play.ElementAt(11);
-        last.ResetOrientation();
-        if (last.solutionMirrored == 1) {
-            last.Transform(Mirror);
-        }
-        for (int turn = 0; turn < last.solutionRotation; ++turn) {
-            last.Transform(TurnClockwise);
-        }
+        last.TurnToSolution();
         play.DragElementTo(11, GridPoint(last.solutionColumn, last.solutionRow) + QPoint(5, -4));
         QCOMPARE(solved.count(), 1);
         QVERIFY(play.Puzzle().IsSolved());

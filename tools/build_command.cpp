@@ -10,12 +10,12 @@
 #include <sstream>
 
 #include "library/puzzle_file.h"
+#include "model/element_set.h"
 #include "solver/tiling_solver.h"
 #include "tools/solve_command.h"
 
 namespace {
 
-constexpr char kElementLetters[] = "ILYNVTZFWUXP";
 // The editor's canvas: every puzzle must be one a player could have drawn there.
 constexpr int kCanvasColumns = 31;
 constexpr int kCanvasRows = 19;

@@ -11,17 +11,8 @@
 
 namespace {
 
-constexpr char kElementLetters[] = "ILYNVTZFWUXP";
-
 std::string ElementName(int index) {
     return "element " + std::to_string(index) + " (" + kElementLetters[index] + ")";
-}
-
-bool HasPuzzleExtension(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return extension == ".TLX";
 }
 
 int CountFree(const PuzzleShape& shape) {
@@ -91,7 +82,7 @@ int RunCheck(const std::vector<std::string>& arguments) {
     std::error_code error;
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (HasPuzzleExtension(entry.path()) && !entry.is_directory()) {
+        if (HasPuzzleExtension(entry.path().filename().string()) && !entry.is_directory()) {
             files.push_back(entry.path());
         }
     }
@@ -172,13 +163,7 @@ std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
         if (element.excluded != 0 || element.solutionColumn == -1 || element.solutionRow == -1) {
             continue;
         }
-        element.ResetOrientation();
-        if (element.solutionMirrored == 1) {
-            element.Transform(Mirror);
-        }
-        for (int turn = 0; turn < element.solutionRotation; ++turn) {
-            element.Transform(TurnClockwise);
-        }
+        element.TurnToSolution();
         element.SetPosition(shape.x + element.solutionColumn * kCellSize,
                             shape.y + element.solutionRow * kCellSize);
         const int freeBefore = CountFree(shape);
