@@ -7,8 +7,6 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "app/about_dialog.h"
-#include "library/settings.h"
 #include "model/language.h"
 #include "platform/program_paths.h"
 #include "platform/program_resources.h"
@@ -46,11 +44,12 @@ bool GameApp::StartUp() {
     }
     connect(instance.get(), &SingleInstance::raiseRequested, this, &GameApp::OnRaiseRequested);
 
-    SetSettingsPath(QFile::encodeName(SettingsFilePath()).toStdString());
-    ReadLanguageSetting();
+    settings = Settings(QFile::encodeName(SettingsFilePath()).toStdString());
+    currentLanguage = settings.ReadLanguageSetting();
 
     QApplication::setWindowIcon(ProgramIcon());
-    window = std::make_unique<MainWindow>();
+    library.ScanDataFolder(QFile::encodeName(DataFolderPath()).toStdString());
+    window = std::make_unique<MainWindow>(library, settings);
     PlaceMainWindow(*window);
     window->show();
     // Without a window manager nothing else gives the new window the keyboard.
@@ -64,11 +63,6 @@ bool GameApp::StartUp() {
 void GameApp::OnRaiseRequested() {
     BringToFront(window.get());
     NoteForTests("raised");
-}
-
-void GameApp::ShowAboutBox(QWidget* owner) {
-    AboutDialog dialog(owner);
-    dialog.exec();
 }
 
 void GameApp::PlaceMainWindow(QMainWindow& window) {

@@ -3,14 +3,17 @@
 #include <QObject>
 #include <memory>
 
+#include "library/puzzle_library.h"
+#include "library/settings.h"
+
 class MainWindow;
 class QMainWindow;
 class QWidget;
 class SingleInstance;
 
 // The application object, one per run. It lets only one copy run, finds the settings beside
-// the program, reads the language, and creates, places and shows the main window; the event
-// loop then runs until that window is closed.
+// the program, reads the language, fills the puzzle library from the data folder, and creates,
+// places and shows the main window; the event loop then runs until that window is closed.
 class GameApp : public QObject {
     Q_OBJECT
   public:
@@ -23,9 +26,6 @@ class GameApp : public QObject {
 
     MainWindow* Window() const { return window.get(); }
 
-    // The About command: the About dialog, modal, owned by `owner`.
-    static void ShowAboutBox(QWidget* owner);
-
     // Fixes the window's size so that its central widget (the canvas) keeps exactly its own
     // fixed size below the menu bar, and centres the window on its screen's work area.
     static void PlaceMainWindow(QMainWindow& window);
@@ -34,6 +34,8 @@ class GameApp : public QObject {
     void OnRaiseRequested();
 
     std::unique_ptr<SingleInstance> instance;
-    // Destroyed before `instance`: the lock is held until the window is gone.
+    Settings settings;
+    PuzzleLibrary library;
+    // Destroyed first: the lock is held, and the library kept, until the window is gone.
     std::unique_ptr<MainWindow> window;
 };

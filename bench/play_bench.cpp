@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "play/board_view.h"
 #include "play/main_window.h"
 #include "play/play_canvas.h"
 
@@ -37,7 +40,11 @@ int main(int argc, char* argv[]) {
     startTimer.start();
     QApplication application(argc, argv);
     QTemporaryDir data;
-    MainWindow window(data.path().toStdString() + "/");
+    PuzzleLibrary library;
+    library.ScanDataFolder(data.path().toStdString());
+    const Settings settings;
+    MainWindow window(library, settings);
+    BoardView& board = window.Board();
     FirstPaint firstPaint;
     window.Canvas().installEventFilter(&firstPaint);
     window.show();
@@ -47,8 +54,8 @@ int main(int argc, char* argv[]) {
     const double startMs = startTimer.nsecsElapsed() / 1e6;
 
     constexpr int kRounds = 2000;
-    MovingElements& moving = window.Moving();
-    const Element& corner = window.Elements()[4];
+    MovingElements& moving = board.Moving();
+    const Element& corner = board.Session().Elements()[4];
     std::vector<double> dragSteps;
     QElapsedTimer timer;
     moving.LeftPressed({corner.x + 7, corner.y + 7});
@@ -63,7 +70,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> paints;
     for (int i = 0; i < kRounds / 10; ++i) {
         timer.start();
-        window.Paint();
+        board.Paint();
         paints.push_back(timer.nsecsElapsed() / 1e3);
     }
 

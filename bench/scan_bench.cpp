@@ -41,7 +41,7 @@ std::string TypicalPuzzle(int number) {
     data.texts.comments = {"Комментарий к заданию в две строки,\r\nвторая строка",
                            "A comment of two lines,\r\nthe second line"};
     std::string bytes;
-    std::string error;
+    BilingualMessage error;
     EncodePuzzleFile(data, bytes, error);
     return bytes;
 }
@@ -62,14 +62,15 @@ void FillFolder(const std::filesystem::path& folder, int count) {
 void TimeScan(const std::filesystem::path& folder, int count) {
     constexpr int kRuns = 7;
     std::vector<double> times;
+    PuzzleLibrary library;
     for (int run = 0; run < kRuns; ++run) {
         const auto start = Clock::now();
-        ScanDataFolder(folder.string());
+        library.ScanDataFolder(folder.string());
         times.push_back(MillisecondsSince(start));
     }
     std::sort(times.begin(), times.end());
     std::printf("scan of %4d files: median %8.2f ms, best %8.2f ms (%d runs, %d records)\n", count,
-                times[kRuns / 2], times.front(), kRuns, puzzleLibrary.count());
+                times[kRuns / 2], times.front(), kRuns, library.count());
 }
 
 }  // namespace
@@ -89,7 +90,7 @@ int main() {
     const auto start = Clock::now();
     bool loaded = true;
     for (int i = 0; i < kLoads; ++i) {
-        loaded = shape.Load("150.TLX", elements) && loaded;
+        loaded = shape.Load((root / "3000" / "150.TLX").string(), elements) && loaded;
     }
     std::printf("one Load: %.1f us (average of %d, %s)\n", MillisecondsSince(start) * 1000 / kLoads,
                 kLoads, loaded ? "all loaded" : "FAILED");

@@ -6,26 +6,42 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
 #include "library/text_encoding.h"
-#include "model/language.h"
 
 namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
 
-std::string Say(std::string_view russian, std::string_view english) {
-    return std::string(currentLanguage == English ? english : russian);
+// A message put together piece by piece in both languages at once.
+class Message {
+  public:
+    Message& Say(std::string_view russian, std::string_view english) {
+        text[0] += russian;
+        text[1] += english;
+        return *this;
+    }
+    Message& Add(std::string_view both) { return Say(both, both); }
+    Message& Add(const BilingualMessage& part) { return Say(part[0], part[1]); }
+    operator BilingualMessage() const { return text; }
+
+  private:
+    BilingualMessage text;
+};
+
+FileStatus Failure(const BilingualMessage& error) {
+    return {false, error};
 }
 
-FileStatus Failure(std::string error) {
-    return {false, std::move(error)};
+BilingualMessage ErrorText(int error) {
+    return Message().Add(std::strerror(error));
 }
 
-std::string ErrorText(int error) {
-    return std::strerror(error);
+bool IsEmpty(const BilingualMessage& message) {
+    return message[0].empty() && message[1].empty();
 }
 
 ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
@@ -37,7 +53,7 @@ ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
 }
 
 // The outcome of one checked write: empty when all size bytes went out.
-std::string CheckedWrite(const WriteCall& write, int fd, const void* data, std::size_t size) {
+BilingualMessage CheckedWrite(const WriteCall& write, int fd, const void* data, std::size_t size) {
     errno = 0;
     const ssize_t written = (write ? write : WriteCall(PosixWrite))(fd, data, size);
     if (written < 0) {
@@ -45,9 +61,12 @@ std::string CheckedWrite(const WriteCall& write, int fd, const void* data, std::
     }
     if (static_cast<std::size_t>(written) != size) {
         // A full disk can show as a short count without any error.
-        return Say("записано только ", "only ") + std::to_string(written) +
-               Say(" байт из ", " of ") + std::to_string(size) +
-               Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+        return Message()
+            .Say("записано только ", "only ")
+            .Add(std::to_string(written))
+            .Say(" байт из ", " of ")
+            .Add(std::to_string(size))
+            .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
     }
     return {};
 }
@@ -83,10 +102,8 @@ ElementRecord DecodeElementRecord(const unsigned char* bytes) {
     record.used = (bytes[0] & 0x01) != 0;
     record.placed = (bytes[0] & 0x80) != 0;
     if (record.placed) {
-        record.rotation = (bytes[1] >> 1) & 3;
-        record.mirrored = (bytes[1] >> 3) & 1;
-        record.column = static_cast<std::int8_t>(bytes[2]);
-        record.row = static_cast<std::int8_t>(bytes[3]);
+        record.placement = {(bytes[1] >> 1) & 3, (bytes[1] >> 3) & 1,
+                            static_cast<std::int8_t>(bytes[2]), static_cast<std::int8_t>(bytes[3])};
     }
     return record;
 }
@@ -95,10 +112,11 @@ std::array<unsigned char, kElementRecordSize> EncodeElementRecord(const ElementR
     std::array<unsigned char, kElementRecordSize> bytes{};
     bytes[0] = static_cast<unsigned char>((record.used ? 0x01 : 0) | (record.placed ? 0x80 : 0));
     if (record.placed) {
+        const Placement& placement = record.placement;
         bytes[1] =
-            static_cast<unsigned char>((record.mirrored & 1) * 8 + (record.rotation & 3) * 2);
-        bytes[2] = static_cast<unsigned char>(record.column & 0xFF);
-        bytes[3] = static_cast<unsigned char>(record.row & 0xFF);
+            static_cast<unsigned char>((placement.mirrored & 1) * 8 + (placement.rotation & 3) * 2);
+        bytes[2] = static_cast<unsigned char>(placement.column & 0xFF);
+        bytes[3] = static_cast<unsigned char>(placement.row & 0xFF);
     }
     return bytes;
 }
@@ -162,7 +180,7 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number) {
     }
 }
 
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& error) {
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error) {
     const TextSlot slots[4] = {
         {texts.names[0], "русское название", "Russian name"},
         {texts.comments[0], "русский комментарий", "Russian comment"},
@@ -171,31 +189,33 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& 
     };
     std::string encoded[4];
     for (int i = 0; i < 4; ++i) {
-        const std::string label = Say(slots[i].russianLabel, slots[i].englishLabel);
+        const BilingualMessage field =
+            Message().Say("Поле «", "The ").Say(slots[i].russianLabel, slots[i].englishLabel);
         std::string bad;
         if (!Utf8ToWindows1251(slots[i].text, encoded[i], bad)) {
-            error = Say("Поле «", "The ") + label +
-                    Say("» содержит символ, который нельзя сохранить в файле задания "
-                        "(кодировка Windows-1251): ",
-                        " holds a character that a puzzle file cannot store "
-                        "(Windows-1251 code page): ") +
-                    bad;
+            error = Message()
+                        .Add(field)
+                        .Say(
+                            "» содержит символ, который нельзя сохранить в файле задания "
+                            "(кодировка Windows-1251): ",
+                            " holds a character that a puzzle file cannot store "
+                            "(Windows-1251 code page): ")
+                        .Add(bad);
             return false;
         }
         if (encoded[i].find_first_of(kNameOrSeparatorStop) != std::string::npos) {
-            error = Say("Поле «", "The ") + label +
-                    Say("» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
-                        "в файле задания.",
-                        " holds a control character of code 0 or 1, which a puzzle file cannot "
-                        "store.");
+            error = Message().Add(field).Say(
+                "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
+                "в файле задания.",
+                " holds a control character of code 0 or 1, which a puzzle file cannot store.");
             return false;
         }
     }
     // The reader takes a comment only from a block with a separator, and the separator is
     // written only with an English name: without one, a comment would be lost.
     if (encoded[2].empty() && (!encoded[1].empty() || !encoded[3].empty())) {
-        error = Say("Комментарий можно сохранить только вместе с английским названием.",
-                    "A comment can be stored only together with an English name.");
+        error = Message().Say("Комментарий можно сохранить только вместе с английским названием.",
+                              "A comment can be stored only together with an English name.");
         return false;
     }
     block = encoded[0];
@@ -212,25 +232,26 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& 
         }
     }
     if (block.size() > kTextBlockLimit) {
-        error = Say("Названия и комментарии вместе занимают ", "The names and comments take ") +
-                std::to_string(block.size()) +
-                Say(" байт; в файле задания читаются только первые ",
-                    " bytes together; a puzzle file keeps only the first ") +
-                std::to_string(kTextBlockLimit) + ".";
+        error = Message()
+                    .Say("Названия и комментарии вместе занимают ", "The names and comments take ")
+                    .Add(std::to_string(block.size()))
+                    .Say(" байт; в файле задания читаются только первые ",
+                         " bytes together; a puzzle file keeps only the first ")
+                    .Add(std::to_string(kTextBlockLimit) + ".");
         return false;
     }
-    error.clear();
+    error = {};
     return true;
 }
 
-std::string CheckPuzzleTexts(const PuzzleTexts& texts) {
+BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts) {
     std::string block;
-    std::string error;
+    BilingualMessage error;
     EncodeTextBlock(texts, block, error);
     return error;
 }
 
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, std::string& error) {
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualMessage& error) {
     std::string block;
     if (!EncodeTextBlock(data.texts, block, error)) {
         return false;
@@ -278,8 +299,10 @@ PuzzleFileContents ReadPuzzleFile(const std::string& path) {
     PuzzleFileContents failed;
     const auto fail = [&](int error) {
         failed.error =
-            Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ") + path +
-            ": " + ErrorText(error);
+            Message()
+                .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
+                .Add(path + ": ")
+                .Add(ErrorText(error));
         return failed;
     };
     // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
@@ -324,14 +347,16 @@ PuzzleFileContents ReadPuzzleFile(const std::string& path) {
 FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
                            const WriteCall& write) {
     std::string bytes;
-    std::string error;
+    BilingualMessage error;
     if (!EncodePuzzleFile(data, bytes, error)) {
         return Failure(error);
     }
-    const auto failure = [&](const std::string& reason) {
+    const auto failure = [&](const BilingualMessage& reason) {
         return Failure(
-            Say("Не удалось записать файл задания ", "Could not write the puzzle file ") + path +
-            ": " + reason);
+            Message()
+                .Say("Не удалось записать файл задания ", "Could not write the puzzle file ")
+                .Add(path + ": ")
+                .Add(reason));
     };
 
     const std::filesystem::path target(path);
@@ -339,14 +364,16 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
     if (folder.empty()) {
         folder = ".";
     }
-    // In the target's folder, so that the final rename cannot cross file systems.
-    static unsigned serial = 0;
+    // In the target's folder, so that the final rename cannot cross file systems. The clock
+    // keeps two writes of one process apart; O_EXCL keeps apart what still meets.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = (folder / ("." + target.filename().string() + ".tmp" +
-                               std::to_string(::getpid()) + "-" + std::to_string(++serial)))
-                        .string();
+        temporary =
+            (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
+                       "-" + std::to_string(stamp) + "-" + std::to_string(attempt)))
+                .string();
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
@@ -360,7 +387,7 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const auto abandon = [&](const std::string& reason) {
+    const auto abandon = [&](const BilingualMessage& reason) {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -368,8 +395,8 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
         return failure(reason);
     };
 
-    const std::string written = CheckedWrite(write, fd, bytes.data(), bytes.size());
-    if (!written.empty()) {
+    const BilingualMessage written = CheckedWrite(write, fd, bytes.data(), bytes.size());
+    if (!IsEmpty(written)) {
         return abandon(written);
     }
     if (::fsync(fd) != 0) {
@@ -395,10 +422,12 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
 FileStatus RewriteElementBlock(const std::string& path,
                                const std::array<ElementRecord, kElementRecordCount>& records,
                                const WriteCall& write) {
-    const auto failure = [&](const std::string& reason) {
-        return Failure(Say("Не удалось сохранить решение в файле задания ",
-                           "Could not store the solution in the puzzle file ") +
-                       path + ": " + reason);
+    const auto failure = [&](const BilingualMessage& reason) {
+        return Failure(Message()
+                           .Say("Не удалось сохранить решение в файле задания ",
+                                "Could not store the solution in the puzzle file ")
+                           .Add(path + ": ")
+                           .Add(reason));
     };
     std::array<unsigned char, kElementBlockSize> block{};
     for (int i = 0; i < kElementRecordCount; ++i) {
@@ -410,7 +439,7 @@ FileStatus RewriteElementBlock(const std::string& path,
     if (fd < 0) {
         return failure(ErrorText(errno));
     }
-    const auto abandon = [&](const std::string& reason) {
+    const auto abandon = [&](const BilingualMessage& reason) {
         ::close(fd);
         return failure(reason);
     };
@@ -420,14 +449,14 @@ FileStatus RewriteElementBlock(const std::string& path,
     }
     // Writing past the end of a truncated file would fill it up with a hole.
     if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kCellBlockOffset) {
-        return abandon(Say("файл слишком короток для файла задания",
-                           "the file is too short to be a puzzle file"));
+        return abandon(Message().Say("файл слишком короток для файла задания",
+                                     "the file is too short to be a puzzle file"));
     }
     if (::lseek(fd, static_cast<off_t>(kElementBlockOffset), SEEK_SET) < 0) {
         return abandon(ErrorText(errno));
     }
-    const std::string written = CheckedWrite(write, fd, block.data(), block.size());
-    if (!written.empty()) {
+    const BilingualMessage written = CheckedWrite(write, fd, block.data(), block.size());
+    if (!IsEmpty(written)) {
         return abandon(written);
     }
     if (::fsync(fd) != 0) {

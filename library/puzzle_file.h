@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/placement.h"
+
 // The binary puzzle file: signature, 12 element records, 31 row words, 32 reserved bytes and
 // the text block, which runs to the end of the file. Plain data only: the model copies it into
 // its elements and shapes.
@@ -39,10 +41,7 @@ inline constexpr char kLanguageSeparator = 0x01;  // the English part follows it
 struct ElementRecord {
     bool used = true;
     bool placed = false;
-    int rotation = 0;  // quarter turns clockwise, 0..3
-    int mirrored = 0;  // 0 or 1
-    int column = -1;   // of the element's top-left corner, in cells from the puzzle's corner
-    int row = -1;
+    Placement placement;  // column and row in cells from the puzzle shape's top-left corner
     friend bool operator==(const ElementRecord&, const ElementRecord&) = default;
 };
 
@@ -62,10 +61,14 @@ struct PuzzleFileData {
     friend bool operator==(const PuzzleFileData&, const PuzzleFileData&) = default;
 };
 
+// A message for the user in both languages, index 0 Russian, 1 English: the file layer does not
+// know which language is shown.
+using BilingualMessage = std::array<std::string, 2>;
+
 // What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
 struct PuzzleFileContents {
     bool opened = false;  // false: the file could not be opened or read; see error
-    std::string error;
+    BilingualMessage error;
     std::size_t length = 0;  // bytes read
     bool hasSignature = false;
     // The element records and the grid are read only when HasCells(); the texts are empty
@@ -77,10 +80,10 @@ struct PuzzleFileContents {
     bool IsComplete() const { return length >= kTextBlockOffset; }
 };
 
-// Success, or a message in the current language that the caller can show as it is.
+// Success, or a message that the caller can show as it is.
 struct FileStatus {
     bool ok = true;
-    std::string error;
+    BilingualMessage error;
     explicit operator bool() const { return ok; }
 };
 
@@ -105,11 +108,11 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number);
 
 // Empty when all four texts can be written; otherwise the reason, ready to show: a character
 // outside Windows-1251, a byte 0x00 or 0x01, or a text block longer than the reader takes.
-std::string CheckPuzzleTexts(const PuzzleTexts& texts);
+BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts);
 // The text block in Windows-1251; false with error set when CheckPuzzleTexts refuses.
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, std::string& error);
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error);
 // The whole file; false with error set when the texts are refused.
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, std::string& error);
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualMessage& error);
 
 // bytes are the start of a file (at most kTextBlockOffset + kTextBlockLimit of them are used).
 PuzzleFileContents DecodePuzzleFile(std::string_view bytes);

@@ -11,10 +11,6 @@
 
 #include "library/puzzle_file.h"
 
-PuzzleLibrary puzzleLibrary;
-int currentPuzzleIndex = -1;
-std::string dataFolder = "DATA/";
-
 bool HasPuzzleExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".tlx";
     if (name.size() < kExtension.size()) {
@@ -86,15 +82,8 @@ bool PuzzleLibrary::Remove(int position) {
     return true;
 }
 
-bool ScanDataFolder() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path folder = error ? std::filesystem::path(".") : program.parent_path();
-    return ScanDataFolder((folder / "DATA").string() + "/");
-}
-
-bool ScanDataFolder(const std::string& folder) {
-    puzzleLibrary.Clear();
+bool PuzzleLibrary::ScanDataFolder(const std::string& folder) {
+    records.clear();
     dataFolder = folder.empty() ? std::string("./") : folder;
     if (dataFolder.back() != '/') {
         dataFolder += '/';
@@ -127,8 +116,8 @@ bool ScanDataFolder(const std::string& folder) {
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [number, record] : found) {
-        puzzleLibrary.Append(record);
+        records.push_back(std::move(record));
     }
-    currentPuzzleIndex = puzzleLibrary.count() > 0 ? 0 : 1;
+    currentPuzzleIndex = count() > 0 ? 0 : 1;
     return true;
 }

@@ -21,8 +21,9 @@ int NumberOf(std::string_view text);
 // True for a file name ending in .TLX, in any letter case.
 bool HasPuzzleExtension(const std::string& name);
 
-// The puzzles of the data folder in ascending order of number; equal numbers keep the order
-// in which they were added. Positions count from 0.
+// The puzzles of a data folder in ascending order of number; equal numbers keep the order in
+// which they were added. Positions count from 0. The library also keeps where its files are and
+// the position of the current puzzle, which the play window moves and the editor borrows.
 class PuzzleLibrary {
   public:
     int count() const { return static_cast<int>(records.size()); }
@@ -43,20 +44,20 @@ class PuzzleLibrary {
     auto begin() const { return records.begin(); }
     auto end() const { return records.end(); }
 
+    // Replaces the records with the puzzle files of folder (extension TLX in any letter case,
+    // with the signature, number above 0), makes folder the data folder and sets
+    // currentPuzzleIndex. A missing or unreadable folder gives an empty library. Always true.
+    bool ScanDataFolder(const std::string& folder);
+    // Ends with '/'; "DATA/" until a scan.
+    const std::string& DataFolder() const { return dataFolder; }
+    // Where the file of a record lies.
+    std::string PathOf(const PuzzleRecord& record) const { return dataFolder + record.fileName; }
+
+    // Position of the current puzzle: -1 at start; after a scan 0, or 1 for an empty library.
+    // Any value not below count() designates no record.
+    int currentPuzzleIndex = -1;
+
   private:
     std::list<PuzzleRecord> records;
+    std::string dataFolder = "DATA/";
 };
-
-extern PuzzleLibrary puzzleLibrary;
-// Position of the current puzzle: -1 at start; after a scan 0, or 1 for an empty library.
-// Any value not below count() designates no record.
-extern int currentPuzzleIndex;
-// Every puzzle file path is dataFolder followed by a fileName; it ends with '/'.
-extern std::string dataFolder;
-
-// Fills the library from the DATA/ folder beside the executable.
-bool ScanDataFolder();
-// Replaces the library with the puzzle files of folder (extension TLX in any letter case, with
-// the signature, complete up to the text block, number above 0) and sets dataFolder to it and
-// currentPuzzleIndex. A missing or unreadable folder gives an empty library. Always true.
-bool ScanDataFolder(const std::string& folder);

@@ -9,15 +9,11 @@
 #include <system_error>
 #include <vector>
 
-#include "model/language.h"
-
 namespace {
 
 const char kOptionsSection[] = "Options";
 const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
-
-std::string settingsPath;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -255,27 +251,18 @@ bool WriteIniString(const std::string& path, const std::string& section, const s
     return ReplaceFile(path, result);
 }
 
-void SetSettingsPath(const std::string& path) {
-    settingsPath = path;
+int Settings::ReadLanguageSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kLanguageKey, 0) == 1 ? 1 : 0;
 }
 
-const std::string& SettingsPath() {
-    return settingsPath;
+void Settings::WriteLanguageSetting(int language) const {
+    WriteIniString(path, kOptionsSection, kLanguageKey, std::to_string(language));
 }
 
-void ReadLanguageSetting() {
-    const int language = ReadIniInteger(settingsPath, kOptionsSection, kLanguageKey, Russian);
-    currentLanguage = language == English ? English : Russian;
+int Settings::ReadPreviewSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kPreviewKey, 0);
 }
 
-void WriteLanguageSetting() {
-    WriteIniString(settingsPath, kOptionsSection, kLanguageKey, std::to_string(currentLanguage));
-}
-
-int ReadPreviewSetting() {
-    return ReadIniInteger(settingsPath, kOptionsSection, kPreviewKey, 0);
-}
-
-void WritePreviewSetting(int preview) {
-    WriteIniString(settingsPath, kOptionsSection, kPreviewKey, std::to_string(preview));
+void Settings::WritePreviewSetting(int preview) const {
+    WriteIniString(path, kOptionsSection, kPreviewKey, std::to_string(preview));
 }

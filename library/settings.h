@@ -1,24 +1,31 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 // The user's choices that survive between runs, in a small INI file beside the program:
 // section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
 // and closes the file by itself; nothing is cached. A missing or unreadable file gives the
 // defaults and a failed write is ignored: settings never stop the program.
 
-// Set once at start-up; until then the path is empty and every read gives the default.
-void SetSettingsPath(const std::string& path);
-const std::string& SettingsPath();
+class Settings {
+  public:
+    // An empty path gives the defaults and writes nothing.
+    explicit Settings(std::string path = std::string()) : path(std::move(path)) {}
 
-// currentLanguage := Options/Language, default 0; any value other than 0 or 1 gives 0.
-void ReadLanguageSetting();
-// Stores currentLanguage under Options/Language.
-void WriteLanguageSetting();
+    const std::string& Path() const { return path; }
 
-// Options/Preview, default 0, taken unchanged.
-int ReadPreviewSetting();
-void WritePreviewSetting(int preview);
+    // Options/Language, default 0; any value other than 0 (Russian) or 1 (English) gives 0.
+    int ReadLanguageSetting() const;
+    void WriteLanguageSetting(int language) const;
+
+    // Options/Preview, default 0, taken unchanged.
+    int ReadPreviewSetting() const;
+    void WritePreviewSetting(int preview) const;
+
+  private:
+    std::string path;
+};
 
 // The INI file underneath. Section and key names compare without regard to ASCII letter case.
 

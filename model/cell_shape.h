@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/draw_surface.h"
+#include "model/draw_surface.h"
 
 // One grid cell is 15 x 15 pixels wherever the game places or measures shapes.
 inline constexpr int kCellSize = 15;

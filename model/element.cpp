@@ -140,6 +140,13 @@ void Element::TurnToSolution() {
     }
 }
 
+void Element::SetStoredSolution(const Placement& placement) {
+    solutionRotation = placement.rotation;
+    solutionMirrored = placement.mirrored;
+    solutionColumn = placement.column;
+    solutionRow = placement.row;
+}
+
 bool Element::FindSnap(const CellShape& puzzle, PixelPoint& position) const {
     PixelPoint topLeft;
     PixelPoint bottomRight;

@@ -2,9 +2,12 @@
 
 #include <array>
 
+#include "library/placement.h"
 #include "model/cell_shape.h"
 
 inline constexpr Rgb kBaseBoxGrey{128, 128, 128};
+// Every element has five cells.
+inline constexpr int kElementCells = 5;
 
 enum TransformKind { TurnClockwise = 1, TurnCounterClockwise = 2, Mirror = 3 };
 
@@ -34,6 +37,10 @@ class Element : public CellShape {
     // The orientation of the stored solution: base shape, then its mirror and its turns.
     // Like every turn, only while at home and used.
     void TurnToSolution();
+    Placement StoredSolution() const {
+        return {solutionRotation, solutionMirrored, solutionColumn, solutionRow};
+    }
+    void SetStoredSolution(const Placement& placement);
 
     // Tries the four grid points around the current position, nearest first; every cell of
     // the bounding box must lie on the puzzle's matrix and every set cell on a free cell.

@@ -1,8 +1,8 @@
 #include "model/puzzle_shape.h"
 
 #include <algorithm>
+#include <filesystem>
 
-#include "library/puzzle_library.h"
 #include "model/language.h"
 
 namespace {
@@ -14,15 +14,8 @@ const std::array<std::string, 2> kBuiltInNames{"Прямоугольник 10х6
 const std::array<std::string, 2> kBuiltInComments{"Задание имеет 2339 решений",
                                                   "The puzzle has 2339 solutions"};
 
-struct StoredPlacement {
-    int rotation;
-    int mirrored;
-    int column;
-    int row;
-};
-
 // One of its 2339 solutions, replayed by hints.
-constexpr std::array<StoredPlacement, ElementSet::kCount> kBuiltInSolution{{
+constexpr std::array<Placement, ElementSet::kCount> kBuiltInSolution{{
     {1, 0, 2, 5},
     {2, 0, 0, 2},
     {3, 0, 3, 0},
@@ -61,12 +54,12 @@ std::vector<int> BlockGrid(int columns, int rows) {
 
 }  // namespace
 
-PuzzleShape::PuzzleShape(const std::string& name) {
+PuzzleShape::PuzzleShape(const std::string& name, bool libraryEmpty) {
     id = kPuzzleId;
     fillColour = kPuzzleFill;
     penColour = kPuzzlePen;
     names[currentLanguage == English ? 1 : 0] = name;
-    if (puzzleLibrary.count() == 0) {
+    if (libraryEmpty) {
         names = kBuiltInNames;
         comments = kBuiltInComments;
     }
@@ -81,8 +74,8 @@ void PuzzleShape::SetCells(const std::vector<int>& grid) {
     y = (kBoardArea.top + kBoardArea.bottom - height) / 2;
 }
 
-bool PuzzleShape::Load(const std::string& fileName, ElementSet& elements) {
-    const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + fileName);
+bool PuzzleShape::Load(const std::string& path, ElementSet& elements) {
+    const PuzzleFileContents contents = ReadPuzzleFile(path);
     if (!contents.opened || !contents.HasCells()) {
         SetCells({});
         return false;
@@ -91,13 +84,10 @@ bool PuzzleShape::Load(const std::string& fileName, ElementSet& elements) {
         const ElementRecord& record = contents.data.elements[i];
         Element& element = elements[i];
         element.excluded = record.used ? 0 : 1;
-        element.solutionRotation = record.rotation;
-        element.solutionMirrored = record.mirrored;
-        element.solutionColumn = record.column;
-        element.solutionRow = record.row;
+        element.SetStoredSolution(record.placement);
     }
     PuzzleTexts texts = contents.data.texts;
-    ApplyDefaultNames(texts, NumberOf(fileName));
+    ApplyDefaultNames(texts, NumberOf(std::filesystem::path(path).filename().string()));
     names = texts.names;
     comments = texts.comments;
     SetCells(contents.data.grid);
@@ -135,28 +125,26 @@ bool PuzzleShape::IsSolved() const {
     return std::find(cells.begin(), cells.end(), 1) == cells.end();
 }
 
-std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows) {
+std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libraryEmpty) {
     auto shape = std::make_unique<PuzzleShape>(
-        currentLanguage == English ? "*** New puzzle ***" : "*** Новое задание ***");
+        currentLanguage == English ? "*** New puzzle ***" : "*** Новое задание ***", libraryEmpty);
     shape->SetCells(BlockGrid(columns, rows));
     return shape;
 }
 
-std::unique_ptr<PuzzleShape> CreateStartupPuzzle(ElementSet& elements) {
-    auto shape = std::make_unique<PuzzleShape>();
-    const PuzzleRecord* record = puzzleLibrary.RecordAt(currentPuzzleIndex);
+std::unique_ptr<PuzzleShape> CreateStartupPuzzle(const PuzzleLibrary& library,
+                                                 ElementSet& elements) {
+    auto shape = std::make_unique<PuzzleShape>(std::string(), library.count() == 0);
+    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
     if (record != nullptr) {
-        shape->Load(record->fileName, elements);
+        shape->Load(library.PathOf(*record), elements);
         return shape;
     }
     shape->SetCells(BlockGrid(kBuiltInColumns, kBuiltInRows));
     for (int i = 0; i < ElementSet::kCount; ++i) {
         Element& element = elements[i];
         element.excluded = 0;
-        element.solutionRotation = kBuiltInSolution[i].rotation;
-        element.solutionMirrored = kBuiltInSolution[i].mirrored;
-        element.solutionColumn = kBuiltInSolution[i].column;
-        element.solutionRow = kBuiltInSolution[i].row;
+        element.SetStoredSolution(kBuiltInSolution[i]);
     }
     return shape;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
 #include "model/cell_shape.h"
 #include "model/element_set.h"
 
@@ -20,17 +21,18 @@ inline constexpr PixelRect kBoardArea{105, 75, 600, 400};
 // 1 a free cell, 2 a cell covered by an element.
 class PuzzleShape : public CellShape {
   public:
-    // names[currentLanguage] = name; with an empty library all four texts are those of the
-    // built-in 10 x 6 rectangle instead. No cells until SetCells or Load.
-    explicit PuzzleShape(const std::string& name = std::string());
+    // names[currentLanguage] = name; when the caller says that the library is empty, all four
+    // texts are those of the built-in 10 x 6 rectangle instead. No cells until SetCells or Load.
+    explicit PuzzleShape(const std::string& name = std::string(), bool libraryEmpty = false);
 
     // grid: kGridSide x kGridSide values, row-major, nonzero for a cell; the shape is cropped
     // to its bounding square and centred on the board area.
     void SetCells(const std::vector<int>& grid);
-    // Reads the file dataFolder + fileName into the shape and the elements' flags and stored
-    // solution. False when the file cannot be read or ends before its cell block: the shape
-    // then has no cells, and the elements and texts are unchanged.
-    bool Load(const std::string& fileName, ElementSet& elements);
+    // Reads the puzzle file at path into the shape and the elements' flags and stored
+    // solution; default names take the number that the file's name starts with. False when the
+    // file cannot be read or ends before its cell block: the shape then has no cells, and the
+    // elements and texts are unchanged.
+    bool Load(const std::string& path, ElementSet& elements);
     // The current language's name, and with withComment its comment, above the puzzle.
     // An empty rect stands for the whole space above the puzzle. On return rect holds that
     // space when it came in empty, and the comment's area when a comment was to be drawn.
@@ -43,8 +45,10 @@ class PuzzleShape : public CellShape {
 };
 
 // Cells (r, c) with c < columns and r < rows; named "*** New puzzle ***" in the current
-// language. The editor's canvas is 31 x 19; 0 x 0 is an empty placeholder.
-std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows);
-// The library puzzle at currentPuzzleIndex, loaded into elements, or the built-in 10 x 6
-// rectangle with its stored solution when that index designates no record.
-std::unique_ptr<PuzzleShape> CreateStartupPuzzle(ElementSet& elements);
+// language, or given the built-in texts when libraryEmpty. The editor's canvas is 31 x 19;
+// 0 x 0 is an empty placeholder.
+std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libraryEmpty = false);
+// The library puzzle at its currentPuzzleIndex, loaded into elements, or the built-in 10 x 6
+// rectangle with its texts and stored solution when that index designates no record.
+std::unique_ptr<PuzzleShape> CreateStartupPuzzle(const PuzzleLibrary& library,
+                                                 ElementSet& elements);

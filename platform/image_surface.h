@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/draw_surface.h"
+#include "model/draw_surface.h"
 
 // A drawing surface on an off-screen QImage (RGB32), with exact colours and no antialiasing.
 class ImageSurface : public DrawSurface {

@@ -22,6 +22,10 @@ QString ProgramFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
+QString DataFolderPath() {
+    return ProgramFolder() + QStringLiteral("/DATA/");
+}
+
 QString HelpDocumentPath() {
     return BesideProgram(QStringLiteral(".html"));
 }

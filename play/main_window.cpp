@@ -5,19 +5,16 @@
 #include <QShortcut>
 #include <span>
 
-#include "app/application.h"
-#include "app/bilingual_text.h"
-#include "library/puzzle_library.h"
 #include "library/settings.h"
-#include "model/puzzle_shape.h"
+#include "model/language.h"
+#include "platform/bilingual_text.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
+#include "play/about_dialog.h"
+#include "play/board_view.h"
 #include "play/play_canvas.h"
 
 namespace {
-
-// Grey levels of the five bevel lines between the bands and the board, outermost first.
-constexpr int kBevelLevels[5] = {224, 255, 192, 128, 0};
 
 // String numbers of the window titles and of the first popup title of each menu.
 constexpr int kCreationTitle = 1000;
@@ -98,46 +95,20 @@ const QString kHelpCaption[2] = {QStringLiteral("Справка"), QStringLitera
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& dataFolderPath, QWidget* parent)
-    : QMainWindow(parent), canvas(new PlayCanvas(this)) {
+MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* parent)
+    : QMainWindow(parent),
+      settings(store),
+      canvas(new PlayCanvas(this)),
+      board(new BoardView(library, *canvas, this)) {
     setCentralWidget(canvas);
     setWindowTitle(PickLanguage(kCreationTitle));
     BuildMenus();
-    if (dataFolderPath.empty()) {
-        ScanDataFolder();
-    } else {
-        ScanDataFolder(dataFolderPath);
-    }
-    backgroundImage.SetBackgroundColour(kBoardGrey);
-    currentPuzzle = CreateStartupPuzzle(elements);
-    ComposeBackground();
-    libraryNonEmpty = puzzleLibrary.count() > 0;
-    Paint();
     RefreshMenuTexts();
-
-    connect(canvas, &PlayCanvas::leftPressed, this, [this](QPoint p) {
-        moving.LeftPressed({p.x(), p.y()});
-    });
-    connect(canvas, &PlayCanvas::moved, this, [this](QPoint p) {
-        moving.PointerMoved({p.x(), p.y()});
-    });
-    connect(canvas, &PlayCanvas::leftReleased, this, [this](QPoint p) {
-        moving.LeftReleased({p.x(), p.y()});
-    });
-    connect(canvas, &PlayCanvas::leftDoubleClicked, this, [this](QPoint p) {
-        moving.LeftDoubleClicked({p.x(), p.y()});
-    });
-    connect(canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
-        moving.RightReleased({p.x(), p.y()});
-    });
+    connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
 }
 
-MainWindow::~MainWindow() {
-    puzzleLibrary.Clear();
-}
-
-ImageSurface& MainWindow::WindowSurface() {
-    return canvas->Surface();
+bool MainWindow::LibraryNonEmpty() const {
+    return board->Session().LibraryNonEmpty();
 }
 
 void MainWindow::BuildMenus() {
@@ -188,34 +159,6 @@ void MainWindow::BuildMenus() {
     };
     build(playMenu, kPlayMenu, kPlayKeys);
     build(editorMenu, kEditorMenu, kEditorKeys);
-}
-
-void MainWindow::ComposeBackground() {
-    backgroundImage.FillRect({0, 0, 600, 400}, kBoardGrey);
-    backgroundImage.FillRect({0, 0, 599, 75}, kBandGrey);
-    backgroundImage.FillRect({0, 0, 105, 399}, kBandGrey);
-    for (int k = 0; k < 5; ++k) {
-        const auto level = static_cast<std::uint8_t>(kBevelLevels[k]);
-        const Rgb colour{level, level, level};
-        backgroundImage.Line({100 + k, 70 + k}, {100 + k, 399}, colour, 1);
-        backgroundImage.Line({100 + k, 70 + k}, {599, 70 + k}, colour, 1);
-    }
-    currentPuzzle->Draw(backgroundImage, kCellSize, true);
-    PixelRect titleRect;
-    currentPuzzle->DrawTitle(backgroundImage, titleRect, true);
-}
-
-void MainWindow::Paint() {
-    ImageSurface& window = WindowSurface();
-    window.CopyFrom(backgroundImage, {0, 0, 600, 400}, {0, 0});
-    if (!moving.Dragging()) {
-        for (Element& element : elements) {
-            if (element.excluded == 0) {
-                element.Draw(window, kCellSize, true);
-            }
-        }
-    }
-    canvas->RepaintAll();
 }
 
 QMenu* MainWindow::PlayMenu(int position) const {
@@ -280,7 +223,7 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandEditor:
         case kCommandNextPuzzle:
         case kCommandPreviousPuzzle:
-            return libraryNonEmpty;
+            return LibraryNonEmpty();
         case kCommandDelete:
             return deleteEnabled;
         default:
@@ -317,7 +260,7 @@ void MainWindow::RunCommand(int command) {
             ShowHelp();
             break;
         case kCommandAbout:
-            GameApp::ShowAboutBox(this);
+            ShowAboutBox(this);
             break;
         case kCommandExit:
             close();
@@ -333,11 +276,9 @@ void MainWindow::SetLanguage(int language) {
         return;
     }
     currentLanguage = language;
-    WriteLanguageSetting();
+    settings.WriteLanguageSetting(language);
     RefreshMenuTexts();
-    PixelRect titleRect;
-    currentPuzzle->DrawTitle(backgroundImage, titleRect, true);
-    Paint();
+    board->RedrawTitle();
 }
 
 void MainWindow::ShowHelp() {

@@ -2,21 +2,14 @@
 
 #include <QMainWindow>
 #include <map>
-#include <memory>
-#include <string>
 
-#include "model/element_set.h"
-#include "platform/image_surface.h"
-#include "play/moving_elements.h"
-
+class BoardView;
 class PlayCanvas;
-class PuzzleShape;
+class PuzzleLibrary;
 class QMenu;
 class QAction;
 class QShortcut;
-
-inline constexpr Rgb kBoardGrey{192, 192, 192};
-inline constexpr Rgb kBandGrey{128, 128, 128};
+class Settings;
 
 // Command numbers of the menus and keys of both modes.
 enum Command {
@@ -39,21 +32,14 @@ enum Command {
     kCommandHelp = 57671,
 };
 
-// The program's one top-level window: the play canvas with its bands, the puzzle and the
-// elements, the menus of play and editor mode, and the commands they carry.
+// The program's one top-level window: it hosts the play canvas, owns the menus of play and
+// editor mode, and routes the commands they carry to the board and the dialogs.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Scans the data folder beside the program, or `dataFolderPath` when one is given.
-    explicit MainWindow(const std::string& dataFolderPath = std::string(),
-                        QWidget* parent = nullptr);
-    ~MainWindow() override;
+    // Plays the library's puzzles; the language switch is stored in settings.
+    MainWindow(PuzzleLibrary& library, const Settings& settings, QWidget* parent = nullptr);
 
-    // Redraws the static picture: bands, bevel, puzzle and title, never an element.
-    void ComposeBackground();
-    // Recomposes the whole window from the background and the used elements (none during a
-    // drag) and has it shown again.
-    void Paint();
     // Menu texts and the title in the current language; shows the menu of the current mode.
     void RefreshMenuTexts();
     void SetLanguage(int language);
@@ -67,13 +53,9 @@ class MainWindow : public QMainWindow {
     // Called when a drop leaves no free cell on the puzzle.
     void OnSolved();
 
-    ElementSet& Elements() { return elements; }
-    PuzzleShape& CurrentPuzzle() { return *currentPuzzle; }
-    ImageSurface& BackgroundImage() { return backgroundImage; }
-    ImageSurface& WindowSurface();
+    BoardView& Board() { return *board; }
     PlayCanvas& Canvas() { return *canvas; }
-    MovingElements& Moving() { return moving; }
-    bool LibraryNonEmpty() const { return libraryNonEmpty; }
+    bool LibraryNonEmpty() const;
     bool EditorOpen() const { return editorOpen; }
 
     QMenu* PlayMenu(int position) const;
@@ -97,14 +79,11 @@ class MainWindow : public QMainWindow {
     void UpdateCommandStates();
     void ShowMenuOfMode();
 
-    PlayCanvas* canvas = nullptr;
-    ImageSurface backgroundImage{600, 400};
-    ElementSet elements;
-    std::unique_ptr<PuzzleShape> currentPuzzle;
-    MovingElements moving{*this};
+    const Settings& settings;
+    PlayCanvas* canvas;
+    BoardView* board;
     Menu playMenu;
     Menu editorMenu;
     bool deleteEnabled = false;
-    bool libraryNonEmpty = false;
     bool editorOpen = false;
 };

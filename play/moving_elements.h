@@ -1,13 +1,18 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/image_surface.h"
 
-class MainWindow;
+class CellShape;
 class Element;
+class PlayCanvas;
+class PlaySession;
 
 // The player's hand on the play canvas: picking, dragging and dropping elements, turning and
-// mirroring them in their base boxes, and sending placed ones home. During a drag only the
-// dragged element's rectangle of the window is drawn and repainted.
+// mirroring them in their base boxes, and sending placed ones home. The session decides where
+// elements go; this draws them. During a drag only the dragged element's rectangle of the
+// window is drawn and repainted.
 class MovingElements {
   public:
     // 77 = 5 x 15 + 2: the largest element's box with its right and bottom border line.
@@ -15,7 +20,10 @@ class MovingElements {
     // 467 = 31 x 15 + 2: the largest puzzle with its border line.
     static constexpr int kPuzzleAreaSide = 467;
 
-    explicit MovingElements(MainWindow& window);
+    // background is the board's static picture; solved is called when a drop covers the last
+    // free cell, after the mouse has been released.
+    MovingElements(PlaySession& session, PlayCanvas& canvas, const ImageSurface& background,
+                   std::function<void()> solved);
 
     void LeftPressed(PixelPoint point);
     void PointerMoved(PixelPoint point);
@@ -37,13 +45,17 @@ class MovingElements {
     void BeginDrag(PixelPoint point);
     void DragTo(PixelPoint point);
     void Drop();
-    // First used element, in index order, whose cell (onCell) or box holds the point; -1.
-    int ElementAt(PixelPoint point, bool onCell) const;
-    // The element's box with its right and bottom border line.
-    static PixelRect CopyRect(const Element& element);
+    // A shape's box with its right and bottom border line.
+    static PixelRect CopyRect(const CellShape& shape);
     void RestoreUnderElement(const Element& element);
+    // Draws an element in its base box on the window and shows the box.
+    void DrawAtHome(Element& element);
+    ImageSurface& Window();
 
-    MainWindow& window;
+    PlaySession& session;
+    PlayCanvas& canvas;
+    const ImageSurface& backgroundImage;
+    std::function<void()> solved;
     PixelPoint pressPoint{0, 0};
     PixelPoint lastDragPoint{600, 400};
     PixelPoint grabOffset{0, 0};

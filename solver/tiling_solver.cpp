@@ -49,7 +49,7 @@ TilingSolver::TilingSolver(const std::vector<int>& grid, int n, unsigned usedEle
                     }
                     if (mask != ~std::uint64_t{0}) {
                         placements.push_back(
-                            {{element, o.rotation, o.mirrored, column, row}, mask});
+                            {element, {o.rotation, o.mirrored, column, row}, mask});
                     }
                 }
             }
@@ -59,11 +59,12 @@ TilingSolver::TilingSolver(const std::vector<int>& grid, int n, unsigned usedEle
 
 Solution TilingSolver::ToSolution(const std::vector<int>& chosen) const {
     Solution solution;
-    for (int index : chosen) {
-        solution.push_back(placements[index].placement);
+    for (int element = 0; element < kElementCount; ++element) {
+        solution[element] = {(used & (1u << element)) != 0, false, Placement{}};
     }
-    std::sort(solution.begin(), solution.end(),
-              [](const Placement& a, const Placement& b) { return a.element < b.element; });
+    for (int index : chosen) {
+        solution[placements[index].element] = {true, true, placements[index].placement};
+    }
     return solution;
 }
 
@@ -83,7 +84,7 @@ std::uint64_t TilingSolver::ForEachSolution(
     }
     std::vector<CoverSearch::Item> items;
     for (const PlacementInfo& info : placements) {
-        items.push_back({info.mask, info.placement.element});
+        items.push_back({info.mask, info.element});
     }
     CoverSearch search(region, items, 0);
     search.Enumerate(0, used,
@@ -105,7 +106,7 @@ std::uint64_t TilingSolver::CountFixedBy(const std::vector<int>& permutation) co
     std::vector<CoverSearch::Item> items;
     for (const PlacementInfo& info : placements) {
         if (MapMask(info.mask, permutation) == info.mask) {
-            items.push_back({info.mask, info.placement.element});
+            items.push_back({info.mask, info.element});
         }
     }
     CoverSearch search(region, items, 0);
@@ -122,7 +123,7 @@ CountResult TilingSolver::Count(const CountOptions& options) const {
     }
     std::vector<CoverSearch::Item> items;
     for (const PlacementInfo& info : placements) {
-        items.push_back({info.mask, info.placement.element});
+        items.push_back({info.mask, info.element});
     }
 
     // The count is split into first moves. With symmetries, the first move places one element
@@ -137,7 +138,7 @@ CountResult TilingSolver::Count(const CountOptions& options) const {
             }
             std::map<std::uint64_t, bool> seen;
             for (const PlacementInfo& info : placements) {
-                if (info.placement.element == element) {
+                if (info.element == element) {
                     seen[info.mask] = false;
                 }
             }
@@ -230,17 +231,18 @@ std::vector<std::string> TilingSolver::Picture(const Solution& solution) const {
         rows.push_back(line);
     }
     const OrientationTable& table = OrientationTable::Standard();
-    for (const Placement& p : solution) {
-        if (p.element < 0 || p.element >= kElementCount || p.rotation < 0 || p.rotation > 3 ||
-            p.mirrored < 0 || p.mirrored > 1) {
+    for (int element = 0; element < kElementCount; ++element) {
+        const Placement& p = solution[element].placement;
+        if (!solution[element].placed || p.rotation < 0 || p.rotation > 3 || p.mirrored < 0 ||
+            p.mirrored > 1) {
             continue;
         }
-        const ElementOrientation& o = table.State(p.element, p.rotation, p.mirrored);
+        const ElementOrientation& o = table.State(element, p.rotation, p.mirrored);
         for (int k = 0; k < 5; ++k) {
             const int r = p.row + o.cellRows[k];
             const int c = p.column + o.cellColumns[k];
             if (r >= 0 && c >= 0 && r < region.Rows() && c < region.Columns()) {
-                rows[r][c] = kElementLetters[p.element];
+                rows[r][c] = kElementLetters[element];
             }
         }
     }

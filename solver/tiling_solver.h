@@ -1,27 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "library/puzzle_file.h"
 #include "solver/solver_region.h"
 
-// Where one element lies in a solution, in the convention of the game's stored solutions:
-// base shape, mirrored if `mirrored`, turned clockwise `rotation` times, with the top-left
-// corner of its packed matrix at (`column`, `row`) of the region's bounding box.
-struct Placement {
-    int element = 0;
-    int rotation = 0;
-    int mirrored = 0;
-    int column = 0;
-    int row = 0;
-    friend bool operator==(const Placement&, const Placement&) = default;
-};
-
-// One placement per used element, in element order.
-using Solution = std::vector<Placement>;
+// A solution as the game stores it: each used element's record placed, its column and row
+// counted from the top-left corner of the region's bounding box; each unused element's record
+// neither used nor placed.
+using Solution = std::array<ElementRecord, kElementRecordCount>;
 
 enum class SolverProblem {
     None,
@@ -70,6 +62,7 @@ class TilingSolver {
 
   private:
     struct PlacementInfo {
+        int element = 0;
         Placement placement;
         std::uint64_t mask = 0;
     };

@@ -10,6 +10,7 @@
 #include "model/language.h"
 #include "model/puzzle_shape.h"
 #include "platform/message_box.h"
+#include "play/board_view.h"
 #include "play/main_window.h"
 #include "play/play_canvas.h"
 
@@ -18,12 +19,12 @@
 class PlayWindowFixture {
   public:
     PlayWindowFixture() {
-        SetSettingsPath(settingsFolder.filePath("tessellix.ini").toStdString());
         SetMessageResponder([this](const MessageRequest& request) {
             messages.append(request);
             return MessageResult::Ok;
         });
-        window = std::make_unique<MainWindow>(dataFolder.path().toStdString() + "/");
+        library.ScanDataFolder(dataFolder.path().toStdString());
+        window = std::make_unique<MainWindow>(library, settings);
     }
     ~PlayWindowFixture() {
         window.reset();
@@ -32,10 +33,12 @@ class PlayWindowFixture {
     }
 
     MainWindow& Window() { return *window; }
+    BoardView& Board() { return window->Board(); }
+    PlaySession& Session() { return Board().Session(); }
     PlayCanvas& Canvas() { return window->Canvas(); }
-    const QImage& Shown() { return window->WindowSurface().Image(); }
-    Element& ElementAt(int index) { return window->Elements()[index]; }
-    PuzzleShape& Puzzle() { return window->CurrentPuzzle(); }
+    const QImage& Shown() { return Board().WindowSurface().Image(); }
+    Element& ElementAt(int index) { return Session().Elements()[index]; }
+    PuzzleShape& Puzzle() { return Session().Puzzle(); }
 
     void Press(QPoint point, Qt::MouseButton button = Qt::LeftButton) {
         Send(QEvent::MouseButtonPress, point, button, button);
@@ -80,6 +83,8 @@ class PlayWindowFixture {
 
     QTemporaryDir dataFolder;
     QTemporaryDir settingsFolder;
+    Settings settings{settingsFolder.filePath("tessellix.ini").toStdString()};
+    PuzzleLibrary library;
     QList<MessageRequest> messages;
 
   private:

@@ -15,14 +15,4 @@ add_test(NAME test_shipped_puzzles_rebuild
             -P ${CMAKE_SOURCE_DIR}/data/compare_rebuild.cmake)
 
 # The solver's test once more under the sanitizers: a read outside a table fails it.
-tessellix_add_sanitized_test(test_tiling_solver_asan
-    SOURCES test_tiling_solver.cpp
-    CODE
-        ${CMAKE_SOURCE_DIR}/solver/cover_search.cpp
-        ${CMAKE_SOURCE_DIR}/solver/orientation_table.cpp
-        ${CMAKE_SOURCE_DIR}/solver/solver_region.cpp
-        ${CMAKE_SOURCE_DIR}/solver/tiling_solver.cpp
-        ${CMAKE_SOURCE_DIR}/model/cell_shape.cpp
-        ${CMAKE_SOURCE_DIR}/model/element.cpp
-        ${CMAKE_SOURCE_DIR}/model/element_set.cpp
-)
+tessellix_add_sanitized_test(test_tiling_solver_asan SOURCES test_tiling_solver.cpp)

@@ -2,9 +2,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/about_dialog.h"
-#include "app/application.h"
 #include "model/language.h"
+#include "play/about_dialog.h"
 
 class AboutDialogTest : public QObject {
     Q_OBJECT
@@ -90,7 +89,7 @@ class AboutDialogTest : public QObject {
             seen = dialog->parentWidget() == &owner;
             dialog->findChild<QPushButton*>("okButton")->click();
         });
-        GameApp::ShowAboutBox(&owner);
+        ShowAboutBox(&owner);
         QVERIFY(seen);
         QCOMPARE(owner.findChildren<AboutDialog*>().size(), 0);
     }

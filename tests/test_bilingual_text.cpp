@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/bilingual_text.h"
+#include "platform/bilingual_text.h"
 
 class BilingualTextTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "model/cell_shape.h"
 #include "platform/image_surface.h"
 #include "tests/ascii_grid.h"
+#include "tests/pixels.h"
 
 using Picture = std::vector<std::string>;
 Q_DECLARE_METATYPE(Picture)
@@ -12,10 +13,6 @@ namespace {
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kGrey{128, 128, 128};
 constexpr Rgb kYellow{255, 255, 0};
-
-QRgb Q(Rgb colour) {
-    return qRgb(colour.red, colour.green, colour.blue);
-}
 
 CellShape Make(const Picture& picture, int n, int column = 0, int row = 0) {
     CellShape shape;

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "platform/image_surface.h"
+#include "tests/pixels.h"
 
 namespace {
 
@@ -10,10 +11,6 @@ constexpr Rgb kBlue{0, 0, 255};
 
 QRgb At(const ImageSurface& surface, int x, int y) {
     return surface.Image().pixel(x, y);
-}
-
-QRgb Q(Rgb colour) {
-    return qRgb(colour.red, colour.green, colour.blue);
 }
 
 // Pixels of `surface` that differ from white, as a bounding rectangle.

@@ -3,14 +3,11 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "app/bilingual_text.h"
+#include "platform/bilingual_text.h"
+#include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
 namespace {
-
-QRgb Grey(int level) {
-    return qRgb(level, level, level);
-}
 
 // The area above the built-in puzzle where its title stands.
 const QRect kTitleArea(QPoint(115, 77), QPoint(589, 189));
@@ -68,13 +65,13 @@ class MainWindowTest : public QObject {
         QFETCH(QPoint, point);
         QFETCH(int, level);
         PlayWindowFixture play;
-        QCOMPARE(play.Window().BackgroundImage().Image().pixel(point), Grey(level));
+        QCOMPARE(play.Board().BackgroundImage().Image().pixel(point), Grey(level));
         QCOMPARE(play.Shown().pixel(point), Grey(level));
     }
 
     void titleIsDrawnAboveThePuzzleOnly() {
         PlayWindowFixture play;
-        const QImage& background = play.Window().BackgroundImage().Image();
+        const QImage& background = play.Board().BackgroundImage().Image();
         int black = 0;
         for (int y = 75; y < 192; ++y) {
             for (int x = 105; x < 600; ++x) {
@@ -96,14 +93,13 @@ class MainWindowTest : public QObject {
 
     void usedElementsAreDrawnAtHome() {
         PlayWindowFixture play;
-        for (const Element& element : play.Window().Elements()) {
+        for (const Element& element : play.Session().Elements()) {
             QVERIFY(element.IsAtHome());
             const Rgb fill = element.fillColour;
             for (int r = 0; r < element.height / 15; ++r) {
                 for (int c = 0; c < element.width / 15; ++c) {
                     const QPoint centre(element.homeX + c * 15 + 7, element.homeY + r * 15 + 7);
-                    const QRgb expected =
-                        element.Cell(r, c) == 1 ? qRgb(fill.red, fill.green, fill.blue) : Grey(128);
+                    const QRgb expected = element.Cell(r, c) == 1 ? Q(fill) : Grey(128);
                     QCOMPARE(play.Shown().pixel(centre), expected);
                 }
             }
@@ -224,10 +220,10 @@ class MainWindowTest : public QObject {
         PlayWindowFixture play;
         MainWindow& window = play.Window();
         play.DragElementTo(4, QPoint(277 + 30, 192 + 15));
-        const QImage background = window.BackgroundImage().Image().copy();
-        const Element placed = window.Elements()[4];
+        const QImage background = play.Board().BackgroundImage().Image().copy();
+        const Element placed = play.Session().Elements()[4];
         window.SetLanguage(English);
-        const QImage& after = window.BackgroundImage().Image();
+        const QImage& after = play.Board().BackgroundImage().Image();
         bool titleChanged = false;
         for (int y = 0; y < 400; ++y) {
             for (int x = 0; x < 600; ++x) {
@@ -238,9 +234,9 @@ class MainWindowTest : public QObject {
             }
         }
         QVERIFY(titleChanged);
-        QCOMPARE(window.Elements()[4].x, placed.x);
-        QCOMPARE(window.Elements()[4].y, placed.y);
-        QCOMPARE(window.CurrentPuzzle().Cell(1, 2), 2);
+        QCOMPARE(play.Session().Elements()[4].x, placed.x);
+        QCOMPARE(play.Session().Elements()[4].y, placed.y);
+        QCOMPARE(play.Puzzle().Cell(1, 2), 2);
         QCOMPARE(play.Shown().pixel(placed.x + 7, placed.y + 7), qRgb(255, 0, 255));
         QCOMPARE(window.windowTitle(), QString("Tessellix"));
     }

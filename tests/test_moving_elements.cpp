@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
 namespace {
@@ -14,28 +15,6 @@ QPoint GridPoint(int column, int row) {
 
 QRect CopyRect(const Element& element) {
     return QRect(element.x, element.y, element.width + 1, element.height + 1);
-}
-
-// Pixels where two pictures differ, as a region.
-QRegion Changed(const QImage& before, const QImage& after) {
-    QRegion region;
-    for (int y = 0; y < before.height(); ++y) {
-        for (int x = 0; x < before.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y)) {
-                region += QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return region;
-}
-
-// Puts element `index` where the built-in solution has it, without the mouse.
-void PlaceBySolution(PlayWindowFixture& play, int index) {
-    Element& element = play.ElementAt(index);
-    element.TurnToSolution();
-    const QPoint corner = GridPoint(element.solutionColumn, element.solutionRow);
-    element.SetPosition(corner.x(), corner.y());
-    element.Occupy(play.Puzzle());
 }
 
 }  // namespace
@@ -56,7 +35,7 @@ class MovingElementsTest : public QObject {
         const QImage before = play.Shown().copy();
         play.Press(point);
         play.Move(point + QPoint(40, 40));
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
         QCOMPARE(play.Shown(), before);
         play.Release(point + QPoint(40, 40));
         QCOMPARE(play.Shown(), before);
@@ -100,7 +79,7 @@ class MovingElementsTest : public QObject {
         play.DragElementTo(5, corner);
         const Element& tee = play.ElementAt(5);
         QVERIFY(tee.IsAtHome());
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
         QCOMPARE(play.Shown(), before);
         QVERIFY(!play.Puzzle().IsSolved());
         for (int cell : play.Puzzle().cells) {
@@ -138,7 +117,7 @@ class MovingElementsTest : public QObject {
         Element& corner = play.ElementAt(4);  // XXX / X.. / X..: (1, 1) is empty
         const QPoint empty(corner.homeX + 22, corner.homeY + 22);
         play.Press(empty);
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
         play.Release(empty);
         QCOMPARE(corner.rotation, 1);
     }
@@ -213,19 +192,19 @@ class MovingElementsTest : public QObject {
         play.DoubleClick(QPoint(cup.homeX + 7, cup.homeY + 7));
         QCOMPARE(cup.rotation, 2);
         QVERIFY(cup.IsAtHome());
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
     }
 
     void unusedElementsAreNeitherDrawnNorPicked() {
         PlayWindowFixture play;
         Element& plus = play.ElementAt(10);
         plus.excluded = 1;
-        play.Window().Paint();
+        play.Board().Paint();
         const QPoint centre(plus.homeX + 22, plus.homeY + 22);
         QCOMPARE(play.Shown().pixel(centre), qRgb(128, 128, 128));
         const QImage before = play.Shown().copy();
         play.Press(centre);
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
         play.Move(GridPoint(0, 0));
         play.Release(GridPoint(0, 0));
         play.Click(centre, Qt::RightButton);
@@ -238,9 +217,9 @@ class MovingElementsTest : public QObject {
         PlayWindowFixture play;
         QSignalSpy solved(&play.Window(), &MainWindow::puzzleSolved);
         for (int index = 0; index < 11; ++index) {
-            PlaceBySolution(play, index);
+            QVERIFY(play.Session().PlaceAtSolution(index));
         }
-        play.Window().Paint();
+        play.Board().Paint();
         QCOMPARE(solved.count(), 0);
         Element& last = play.ElementAt(11);
         last.TurnToSolution();
@@ -256,10 +235,10 @@ class MovingElementsTest : public QObject {
         play.Press(QPoint(line.homeX + 7, line.homeY + 7));
         play.Move(QPoint(300, 200));
         play.Press(QPoint(tee.homeX + 7, tee.homeY + 7));
-        QCOMPARE(play.Window().Moving().DraggedIndex(), 0);
+        QCOMPARE(play.Board().Moving().DraggedIndex(), 0);
         QVERIFY(tee.IsAtHome());
         play.Release(QPoint(300, 200));
-        QVERIFY(!play.Window().Moving().Dragging());
+        QVERIFY(!play.Board().Moving().Dragging());
         QVERIFY(!line.IsAtHome());
         QVERIFY(tee.IsAtHome());
     }
@@ -314,8 +293,8 @@ class MovingElementsTest : public QObject {
         const Element& tee = play.ElementAt(5);
         play.Press(QPoint(tee.homeX + 7, tee.homeY + 7));
         play.Move(QPoint(300, 300));
-        play.Window().Paint();
-        QCOMPARE(play.Shown(), play.Window().BackgroundImage().Image());
+        play.Board().Paint();
+        QCOMPARE(play.Shown(), play.Board().BackgroundImage().Image());
         play.Release(QPoint(300, 300));
     }
 };

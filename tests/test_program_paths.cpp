@@ -20,6 +20,7 @@ class ProgramPathsTest : public QObject {
         QCOMPARE(QFileInfo(path).fileName(), fileName);
         QCOMPARE(QFileInfo(path).absolutePath(), program.absolutePath());
         QCOMPARE(ProgramFolder(), program.absolutePath());
+        QCOMPARE(DataFolderPath(), program.absolutePath() + "/DATA/");
     }
 };
 

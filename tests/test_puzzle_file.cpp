@@ -29,11 +29,11 @@ QStringList Entries(const QString& folder) {
 }
 
 ElementRecord Placed(bool used, int rotation, int mirrored, int column, int row) {
-    return {used, true, rotation, mirrored, column, row};
+    return {used, true, {rotation, mirrored, column, row}};
 }
 
 ElementRecord Unplaced(bool used) {
-    return {used, false, 0, 0, -1, -1};
+    return {used, false, Placement{}};
 }
 
 // A puzzle of every kind of content: placed, unplaced and excluded elements, negative
@@ -71,7 +71,6 @@ WriteCall FailingWith(int error) {
 class PuzzleFileTest : public QObject {
     Q_OBJECT
   private slots:
-    void init() { currentLanguage = English; }
 
     void readsTextBlock_data() {
         QTest::addColumn<QByteArray>("block");
@@ -224,7 +223,7 @@ class PuzzleFileTest : public QObject {
         QFETCH(int, mirrored);
         QFETCH(int, column);
         QFETCH(int, row);
-        const ElementRecord expected{used, placed, rotation, mirrored, column, row};
+        const ElementRecord expected{used, placed, {rotation, mirrored, column, row}};
         QCOMPARE(contents.data.elements[6], expected);
         for (int i = 0; i < kElementRecordCount; ++i) {
             if (i != 6) {
@@ -325,7 +324,7 @@ class PuzzleFileTest : public QObject {
         QTemporaryDir folder;
         const std::string path = folder.filePath("3.TLX").toStdString();
         const FileStatus status = WritePuzzleFile(path, data);
-        QVERIFY2(status.ok, status.error.c_str());
+        QVERIFY2(status.ok, status.error[English].c_str());
         const PuzzleFileContents contents = ReadPuzzleFile(path);
         QVERIFY(contents.hasSignature);
         QVERIFY(contents.IsComplete());
@@ -379,8 +378,8 @@ class PuzzleFileTest : public QObject {
         const FileStatus status = WritePuzzleFile(path, data);
         QVERIFY(!status.ok);
         QFETCH(QString, reason);
-        QVERIFY2(status.error.find(reason.toStdString()) != std::string::npos,
-                 status.error.c_str());
+        QVERIFY2(status.error[English].find(reason.toStdString()) != std::string::npos,
+                 status.error[English].c_str());
         QCOMPARE(status.error, CheckPuzzleTexts(data.texts));
         QCOMPARE(Q(ReadBytes(path)), Q(old));
         QCOMPARE(Entries(folder.path()), QStringList{"4.TLX"});
@@ -390,9 +389,9 @@ class PuzzleFileTest : public QObject {
         PuzzleTexts texts;
         texts.names[0] = "Имя";
         texts.comments[0] = "would be lost on reading";
-        QVERIFY(!CheckPuzzleTexts(texts).empty());
+        QVERIFY(CheckPuzzleTexts(texts) != BilingualMessage{});
         texts.names[1] = "Name";
-        QVERIFY(CheckPuzzleTexts(texts).empty());
+        QVERIFY(CheckPuzzleTexts(texts) == BilingualMessage{});
     }
 
     void refusalIsWorded_data() {
@@ -403,11 +402,10 @@ class PuzzleFileTest : public QObject {
     }
     void refusalIsWorded() {
         QFETCH(int, language);
-        currentLanguage = language;
         PuzzleTexts texts;
         texts.names = {"Имя", "中"};
         QFETCH(QString, expected);
-        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts)).startsWith(expected));
+        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts)[language]).startsWith(expected));
     }
 
     void failedWriteKeepsTheOldFile_data() {
@@ -429,9 +427,10 @@ class PuzzleFileTest : public QObject {
 
         const FileStatus status = WritePuzzleFile(path, SamplePuzzle(), write);
         QVERIFY(!status.ok);
-        QVERIFY2(status.error.find(path) != std::string::npos, status.error.c_str());
+        QVERIFY2(status.error[English].find(path) != std::string::npos,
+                 status.error[English].c_str());
         if (failure == 2) {
-            QVERIFY(status.error.find(std::strerror(ENOSPC)) != std::string::npos);
+            QVERIFY(status.error[English].find(std::strerror(ENOSPC)) != std::string::npos);
         }
         QCOMPARE(Q(ReadBytes(path)), Q(old.Bytes()));
         QCOMPARE(Entries(folder.path()), QStringList{"5.TLX"});
@@ -443,7 +442,7 @@ class PuzzleFileTest : public QObject {
         WriteBytes(notFolder, "not a folder");
         const FileStatus status = WritePuzzleFile(notFolder + "/6.TLX", SamplePuzzle());
         QVERIFY(!status.ok);
-        QVERIFY(!status.error.empty());
+        QVERIFY(!status.error[English].empty());
         QCOMPARE(Q(ReadBytes(notFolder)), QByteArray("not a folder"));
     }
 
@@ -480,7 +479,7 @@ class PuzzleFileTest : public QObject {
         records[0] = Placed(true, 3, 1, -1, 2);
         records[11] = Placed(true, 1, 0, 12, 0);
         const FileStatus status = RewriteElementBlock(path, records);
-        QVERIFY2(status.ok, status.error.c_str());
+        QVERIFY2(status.ok, status.error[English].c_str());
 
         const std::string after = ReadBytes(path);
         QCOMPARE(after.size(), before.size());
@@ -498,7 +497,7 @@ class PuzzleFileTest : public QObject {
         const std::string path = folder.filePath("11.TLX").toStdString();
         const FileStatus status = RewriteElementBlock(path, {});
         QVERIFY(!status.ok);
-        QVERIFY(!status.error.empty());
+        QVERIFY(!status.error[English].empty());
         QVERIFY(!std::filesystem::exists(path));
     }
 
@@ -517,7 +516,8 @@ class PuzzleFileTest : public QObject {
         WriteBytes(path, HandFile().Bytes());
         const FileStatus status = RewriteElementBlock(path, {}, ShortBy(4));
         QVERIFY(!status.ok);
-        QVERIFY2(status.error.find("44 of 48") != std::string::npos, status.error.c_str());
+        QVERIFY2(status.error[English].find("44 of 48") != std::string::npos,
+                 status.error[English].c_str());
     }
 
     void missingFileCannotBeRead() {
@@ -525,7 +525,7 @@ class PuzzleFileTest : public QObject {
         const PuzzleFileContents contents =
             ReadPuzzleFile(folder.filePath("missing.TLX").toStdString());
         QVERIFY(!contents.opened);
-        QVERIFY(!contents.error.empty());
+        QVERIFY(!contents.error[English].empty());
         QVERIFY(!ReadPuzzleFile(folder.path().toStdString()).opened);
     }
 };

@@ -35,12 +35,13 @@ Outcome ScanAndLoad(const QTemporaryDir& folder, const std::string& bytes) {
     const std::string path = folder.filePath("5.TLX").toStdString();
     std::filesystem::remove(path);
     WriteBytes(path, bytes);
-    ScanDataFolder(folder.path().toStdString());
+    PuzzleLibrary library;
+    library.ScanDataFolder(folder.path().toStdString());
     Outcome outcome;
-    outcome.listed = puzzleLibrary.count() == 1;
+    outcome.listed = library.count() == 1;
     ElementSet elements;
     PuzzleShape shape;
-    outcome.loaded = shape.Load("5.TLX", elements);
+    outcome.loaded = shape.Load(path, elements);
     outcome.cells = static_cast<int>(std::count(shape.cells.begin(), shape.cells.end(), 1));
     for (const Element& element : elements) {
         // Whatever the bytes, the values stay inside what a record can carry.

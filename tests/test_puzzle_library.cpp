@@ -12,9 +12,9 @@ PuzzleRecord Record(const std::string& fileName, const std::string& name = "") {
     return {fileName, {name, name}, {"", ""}};
 }
 
-QStringList FileNames() {
+QStringList FileNames(const PuzzleLibrary& library) {
     QStringList names;
-    for (const PuzzleRecord& record : puzzleLibrary) {
+    for (const PuzzleRecord& record : library) {
         names << QString::fromStdString(record.fileName);
     }
     return names;
@@ -40,11 +40,11 @@ QStringList ListingOrder(const QTemporaryDir& folder) {
 
 class PuzzleLibraryTest : public QObject {
     Q_OBJECT
+  private:
+    PuzzleLibrary puzzleLibrary;
+
   private slots:
-    void init() {
-        puzzleLibrary.Clear();
-        currentPuzzleIndex = -1;
-    }
+    void init() { puzzleLibrary = PuzzleLibrary(); }
 
     void numberOfReadsLikeStrtol_data() {
         QTest::addColumn<QString>("text");
@@ -75,7 +75,7 @@ class PuzzleLibraryTest : public QObject {
         for (const char* name : {"10.TLX", "2.TLX", "05.TLX", "1.TLX", "5.TLX", "010.TLX"}) {
             puzzleLibrary.InsertSorted(Record(name));
         }
-        QCOMPARE(FileNames(),
+        QCOMPARE(FileNames(puzzleLibrary),
                  QStringList({"1.TLX", "2.TLX", "05.TLX", "5.TLX", "10.TLX", "010.TLX"}));
     }
 
@@ -97,7 +97,7 @@ class PuzzleLibraryTest : public QObject {
             puzzleLibrary.Append(Record(name));
         }
         QVERIFY(puzzleLibrary.Remove(0));
-        QCOMPARE(FileNames(), QStringList({"2.TLX", "3.TLX"}));
+        QCOMPARE(FileNames(puzzleLibrary), QStringList({"2.TLX", "3.TLX"}));
         QCOMPARE(puzzleLibrary.RecordAt(0)->fileName, "2.TLX");
         QVERIFY(puzzleLibrary.Remove(1));
         QCOMPARE(puzzleLibrary.LastRecord()->fileName, "2.TLX");
@@ -143,9 +143,9 @@ class PuzzleLibraryTest : public QObject {
         for (const QString& name : created) {
             Puzzle(folder, name);
         }
-        QVERIFY(ScanDataFolder(folder.path().toStdString()));
-        QCOMPARE(FileNames(), QStringList({"1.TLX", "2.TLX", "10.TLX"}));
-        QCOMPARE(currentPuzzleIndex, 0);
+        QVERIFY(puzzleLibrary.ScanDataFolder(folder.path().toStdString()));
+        QCOMPARE(FileNames(puzzleLibrary), QStringList({"1.TLX", "2.TLX", "10.TLX"}));
+        QCOMPARE(puzzleLibrary.currentPuzzleIndex, 0);
     }
 
     void scanLeavesOutWhatIsNoPuzzle() {
@@ -172,15 +172,16 @@ class PuzzleLibraryTest : public QObject {
         QVERIFY(QDir(folder.path()).mkdir("sub"));
         Puzzle(folder, "sub/1.TLX");
 
-        ScanDataFolder(folder.path().toStdString());
-        QCOMPARE(FileNames(), QStringList({"3.tlx", "007.TLX", "8.TLX", "12abc.TLX", "20.TlX"}));
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(puzzleLibrary),
+                 QStringList({"3.tlx", "007.TLX", "8.TLX", "12abc.TLX", "20.TlX"}));
         QCOMPARE(puzzleLibrary.RecordAt(2)->names[1], std::string("Puzzle 8"));
     }
 
     void leadingZerosKeepTheFileNameAndGiveTheNumber() {
         QTemporaryDir folder;
         Puzzle(folder, "007.TLX");
-        ScanDataFolder(folder.path().toStdString());
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         const PuzzleRecord* record = puzzleLibrary.RecordAt(0);
         QVERIFY(record != nullptr);
         QCOMPARE(record->fileName, "007.TLX");
@@ -204,15 +205,15 @@ class PuzzleLibraryTest : public QObject {
                 }
             }
         }
-        ScanDataFolder(folder.path().toStdString());
-        QCOMPARE(FileNames(), expected);
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(puzzleLibrary), expected);
     }
 
     void scanReadsTheTexts() {
         QTemporaryDir folder;
         Puzzle(folder, "3.TLX", "\xD2\xF0\xE8\0\xEA\xEE\xEC\1Three\0comment"s);
         Puzzle(folder, "4.TLX", "\1Four"s);
-        ScanDataFolder(folder.path().toStdString());
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         QCOMPARE(*puzzleLibrary.RecordAt(0),
                  (PuzzleRecord{"3.TLX", {"Три", "Three"}, {"ком", "comment"}}));
         QCOMPARE(*puzzleLibrary.RecordAt(1),
@@ -232,25 +233,19 @@ class PuzzleLibraryTest : public QObject {
             QVERIFY(QDir(parent.path()).mkdir("DATA"));
         }
         puzzleLibrary.Append(Record("1.TLX"));
-        QVERIFY(ScanDataFolder(folder.toStdString()));
+        QVERIFY(puzzleLibrary.ScanDataFolder(folder.toStdString()));
         QCOMPARE(puzzleLibrary.count(), 0);
-        QCOMPARE(currentPuzzleIndex, 1);
-        QCOMPARE(dataFolder, folder.toStdString() + "/");
+        QCOMPARE(puzzleLibrary.currentPuzzleIndex, 1);
+        QCOMPARE(puzzleLibrary.DataFolder(), folder.toStdString() + "/");
     }
 
     void scanReplacesTheLibrary() {
         QTemporaryDir folder;
         Puzzle(folder, "1.TLX");
-        ScanDataFolder(folder.path().toStdString() + "/");
-        ScanDataFolder(folder.path().toStdString());
-        QCOMPARE(FileNames(), QStringList{"1.TLX"});
-        QCOMPARE(dataFolder, folder.path().toStdString() + "/");
-    }
-
-    void defaultScanUsesDataBesideTheProgram() {
-        ScanDataFolder();
-        QCOMPARE(QString::fromStdString(dataFolder),
-                 QCoreApplication::applicationDirPath() + "/DATA/");
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString() + "/");
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        QCOMPARE(FileNames(puzzleLibrary), QStringList{"1.TLX"});
+        QCOMPARE(puzzleLibrary.DataFolder(), folder.path().toStdString() + "/");
     }
 };
 

@@ -3,9 +3,11 @@
 
 #include "library/puzzle_library.h"
 #include "model/language.h"
+#include "model/play_session.h"
 #include "model/puzzle_shape.h"
 #include "platform/image_surface.h"
 #include "tests/ascii_grid.h"
+#include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
 
 using Picture = std::vector<std::string>;
@@ -59,10 +61,6 @@ PuzzleShape Block(int columns, int rows) {
     return shape;
 }
 
-QRgb Q(Rgb colour) {
-    return qRgb(colour.red, colour.green, colour.blue);
-}
-
 // True when some pixel of the rows top..bottom-1 within rect's columns has the colour.
 bool HasColourInRows(const QImage& image, const PixelRect& rect, int top, int bottom, QRgb colour) {
     for (int y = top; y < bottom; ++y) {
@@ -79,10 +77,12 @@ bool HasColourInRows(const QImage& image, const PixelRect& rect, int top, int bo
 
 class PuzzleShapeTest : public QObject {
     Q_OBJECT
+  private:
+    PuzzleLibrary puzzleLibrary;
+
   private slots:
     void init() {
-        puzzleLibrary.Clear();
-        currentPuzzleIndex = -1;
+        puzzleLibrary = PuzzleLibrary();
         currentLanguage = Russian;
     }
 
@@ -152,8 +152,10 @@ class PuzzleShapeTest : public QObject {
         QFETCH(int, language);
         currentLanguage = language;
         QFETCH(bool, blank);
+        const bool libraryEmpty = puzzleLibrary.count() == 0;
         const std::unique_ptr<PuzzleShape> shape =
-            blank ? CreateBlankPuzzle(31, 19) : std::make_unique<PuzzleShape>("Any");
+            blank ? CreateBlankPuzzle(31, 19, libraryEmpty)
+                  : std::make_unique<PuzzleShape>("Any", libraryEmpty);
         QCOMPARE(shape->names,
                  (std::array<std::string, 2>{"Прямоугольник 10х6", "Rectangle 10x6"}));
         QCOMPARE(shape->comments, (std::array<std::string, 2>{"Задание имеет 2339 решений",
@@ -170,12 +172,12 @@ class PuzzleShapeTest : public QObject {
         QFETCH(int, language);
         currentLanguage = language;
         puzzleLibrary.Append({"1.TLX", {"a", "b"}, {"", ""}});
-        const PuzzleShape named("Name");
+        const PuzzleShape named("Name", puzzleLibrary.count() == 0);
         QCOMPARE(named.names[language], "Name");
         QCOMPARE(named.names[1 - language], "");
         QCOMPARE(named.comments, (std::array<std::string, 2>{}));
         QVERIFY(named.IsEmpty());
-        const auto blank = CreateBlankPuzzle(31, 19);
+        const auto blank = CreateBlankPuzzle(31, 19, puzzleLibrary.count() == 0);
         QFETCH(QString, blankName);
         QCOMPARE(QString::fromStdString(blank->names[language]), blankName);
         QCOMPARE(blank->width, 465);
@@ -191,11 +193,10 @@ class PuzzleShapeTest : public QObject {
         file.Cells({"###", "#.#", "###"}, 20, 10);
         file.text = "\xD1\xE5\xEC\xFC\0\xCA\1Seven\0Comment"s;
         WriteBytes(folder.filePath("7.TLX").toStdString(), file.Bytes());
-        ScanDataFolder(folder.path().toStdString());
 
         ElementSet elements;
         PuzzleShape shape;
-        QVERIFY(shape.Load("7.TLX", elements));
+        QVERIFY(shape.Load(folder.filePath("7.TLX").toStdString(), elements));
         QCOMPARE(AsciiRows(shape), (Picture{"XXX", "X.X", "XXX"}));
         QCOMPARE(shape.x, (705 - 45) / 2);
         QCOMPARE(shape.names, (std::array<std::string, 2>{"Семь", "Seven"}));
@@ -231,10 +232,9 @@ class PuzzleShapeTest : public QObject {
         QFETCH(QByteArray, text);
         file.text = text.toStdString();
         WriteBytes(folder.filePath(fileName).toStdString(), file.Bytes());
-        dataFolder = folder.path().toStdString() + "/";
         ElementSet elements;
         PuzzleShape shape;
-        QVERIFY(shape.Load(fileName.toStdString(), elements));
+        QVERIFY(shape.Load(folder.filePath(fileName).toStdString(), elements));
         QFETCH(QString, russian);
         QCOMPARE(QString::fromStdString(shape.names[0]), russian);
         QFETCH(QString, english);
@@ -255,14 +255,13 @@ class PuzzleShapeTest : public QObject {
         if (length >= 0) {
             WriteBytes(folder.filePath("3.TLX").toStdString(), file.Bytes().substr(0, length));
         }
-        dataFolder = folder.path().toStdString() + "/";
         ElementSet elements;
         elements[4].excluded = 1;
         elements[4].solutionColumn = 9;
         PuzzleShape shape;
         shape.SetCells(AsciiGrid({"X"}, kGridSide));
         shape.names = {"До", "Before"};
-        QVERIFY(!shape.Load("3.TLX", elements));
+        QVERIFY(!shape.Load(folder.filePath("3.TLX").toStdString(), elements));
         QVERIFY(shape.IsEmpty());
         QCOMPARE(shape.width, 0);
         QCOMPARE(shape.names, (std::array<std::string, 2>{"До", "Before"}));
@@ -278,10 +277,9 @@ class PuzzleShapeTest : public QObject {
         file.Cells({"XX"});
         file.signature = "not ours!";
         WriteBytes(folder.filePath("2.TLX").toStdString(), file.Bytes().substr(0, 181));
-        dataFolder = folder.path().toStdString() + "/";
         ElementSet elements;
         PuzzleShape shape;
-        QVERIFY(shape.Load("2.TLX", elements));
+        QVERIFY(shape.Load(folder.filePath("2.TLX").toStdString(), elements));
         QCOMPARE(AsciiRows(shape), (Picture{"XX", ".."}));
         QCOMPARE(shape.names[1], "Puzzle 2");
     }
@@ -296,22 +294,22 @@ class PuzzleShapeTest : public QObject {
         second.Cells({"X", "X", "X", "X", "X"});
         WriteBytes(folder.filePath("9.TLX").toStdString(), second.Bytes());
         WriteBytes(folder.filePath("4.TLX").toStdString(), first.Bytes());
-        ScanDataFolder(folder.path().toStdString());
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         ElementSet elements;
-        const auto shape = CreateStartupPuzzle(elements);
+        const auto shape = CreateStartupPuzzle(puzzleLibrary, elements);
         QCOMPARE(AsciiRows(*shape).front(), "XXXXX");
         QCOMPARE(shape->names[1], "First");
         QCOMPARE(elements[10].excluded, 1);
     }
 
     void builtInSolutionCoversTheRectangle() {
-        currentPuzzleIndex = 1;  // what the scan leaves for an empty library
-        ElementSet elements;
-        const auto puzzle = CreateStartupPuzzle(elements);
-        QCOMPARE(puzzle->names[1], "Rectangle 10x6");
-        QCOMPARE(puzzle->side, 10);
-        QCOMPARE(puzzle->x, 277);
-        QCOMPARE(puzzle->y, 192);
+        puzzleLibrary.currentPuzzleIndex = 1;  // what the scan leaves for an empty library
+        PlaySession session(puzzleLibrary);
+        const PuzzleShape& puzzle = session.Puzzle();
+        QCOMPARE(puzzle.names[1], "Rectangle 10x6");
+        QCOMPARE(puzzle.side, 10);
+        QCOMPARE(puzzle.x, 277);
+        QCOMPARE(puzzle.y, 192);
 
         // The owner of each cell, row by row, for the table of placements.
         const Picture owners{"3 8 8 2 2 2 2 11 11 11", "3 3 8 8 2 9 9 9 11 11",
@@ -319,31 +317,18 @@ class PuzzleShapeTest : public QObject {
                              "1 5 5 5 10 7 7 6 6 4",   "1 1 0 0 0 0 0 4 4 4"};
         std::vector<int> covered(60, -1);
         for (int i = 0; i < ElementSet::kCount; ++i) {
-            Element& element = elements[i];
+            const Element& element = session.Elements()[i];
             QCOMPARE(element.excluded, 0);
-            element.ResetOrientation();
-            if (element.solutionMirrored == 1) {
-                QVERIFY(element.Transform(Mirror));
-            }
-            for (int turn = 0; turn < element.solutionRotation; ++turn) {
-                QVERIFY(element.Transform(TurnClockwise));
-            }
-            element.SetPosition(puzzle->x + element.solutionColumn * kCellSize,
-                                puzzle->y + element.solutionRow * kCellSize);
+            QVERIFY(session.PlaceAtSolution(i));
             for (int r = 0; r < element.height / kCellSize; ++r) {
                 for (int c = 0; c < element.width / kCellSize; ++c) {
                     if (element.Cell(r, c) != 0) {
-                        const int row = element.solutionRow + r;
-                        const int column = element.solutionColumn + c;
-                        QVERIFY(row >= 0 && row < 6 && column >= 0 && column < 10);
-                        QCOMPARE(puzzle->Cell(row, column), 1);
-                        covered[row * 10 + column] = i;
+                        covered[(element.solutionRow + r) * 10 + element.solutionColumn + c] = i;
                     }
                 }
             }
-            element.Occupy(*puzzle);
         }
-        QVERIFY(puzzle->IsSolved());
+        QVERIFY(session.IsSolved());
         for (int row = 0; row < 6; ++row) {
             const QStringList expected = QString::fromStdString(owners[row]).split(' ');
             for (int column = 0; column < 10; ++column) {

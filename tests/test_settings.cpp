@@ -29,16 +29,15 @@ class SettingsTest : public QObject {
   private:
     std::unique_ptr<QTemporaryDir> folder;
     QString path;
+    Settings settings;
 
   private slots:
     void init() {
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
         path = folder->filePath("tessellix.ini");
-        SetSettingsPath(path.toStdString());
+        settings = Settings(path.toStdString());
     }
-    void cleanup() { currentLanguage = Russian; }
-
     void languageComesFromTheFile_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("content");
@@ -76,9 +75,7 @@ class SettingsTest : public QObject {
         if (exists) {
             WriteFile(path, content);
         }
-        currentLanguage = 1 - language;
-        ReadLanguageSetting();
-        QCOMPARE(currentLanguage, language);
+        QCOMPARE(settings.ReadLanguageSetting(), language);
     }
 
     void previewIsTakenUnchanged_data() {
@@ -104,25 +101,22 @@ class SettingsTest : public QObject {
         if (exists) {
             WriteFile(path, content);
         }
-        QCOMPARE(ReadPreviewSetting(), preview);
+        QCOMPARE(settings.ReadPreviewSetting(), preview);
     }
 
     void writingCreatesTheFileWithKeysInTheOrderOfFirstWriting() {
-        currentLanguage = English;
-        WriteLanguageSetting();
-        WritePreviewSetting(1);
+        settings.WriteLanguageSetting(English);
+        settings.WritePreviewSetting(1);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=1\nPreview=1\n"));
 
-        currentLanguage = Russian;
-        WriteLanguageSetting();
+        settings.WriteLanguageSetting(Russian);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=0\nPreview=1\n"));
     }
 
     void previewWrittenFirstStaysFirst() {
-        WritePreviewSetting(0);
-        currentLanguage = English;
-        WriteLanguageSetting();
-        WritePreviewSetting(1);
+        settings.WritePreviewSetting(0);
+        settings.WriteLanguageSetting(English);
+        settings.WritePreviewSetting(1);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nPreview=1\nLanguage=1\n"));
     }
 
@@ -154,16 +148,15 @@ class SettingsTest : public QObject {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         WriteFile(path, before);
-        currentLanguage = English;
-        WriteLanguageSetting();
+        settings.WriteLanguageSetting(English);
         QCOMPARE(ReadFile(path), after);
     }
 
     void everyReadLooksAtTheFileAgain() {
-        WritePreviewSetting(1);
-        QCOMPARE(ReadPreviewSetting(), 1);
+        settings.WritePreviewSetting(1);
+        QCOMPARE(settings.ReadPreviewSetting(), 1);
         WriteFile(path, "[Options]\nPreview=0\n");
-        QCOMPARE(ReadPreviewSetting(), 0);
+        QCOMPARE(settings.ReadPreviewSetting(), 0);
     }
 
     void unwritablePlacesAreIgnored_data() {
@@ -176,13 +169,11 @@ class SettingsTest : public QObject {
         QFETCH(QString, relativePath);
         WriteFile(folder->filePath("plain-file"), "x");
         QDir(folder->path()).mkpath("a-folder");
-        SetSettingsPath(folder->filePath(relativePath).toStdString());
-        currentLanguage = English;
-        WriteLanguageSetting();
-        WritePreviewSetting(1);
-        ReadLanguageSetting();
-        QCOMPARE(currentLanguage, int(Russian));
-        QCOMPARE(ReadPreviewSetting(), 0);
+        settings = Settings(folder->filePath(relativePath).toStdString());
+        settings.WriteLanguageSetting(English);
+        settings.WritePreviewSetting(1);
+        QCOMPARE(settings.ReadLanguageSetting(), int(Russian));
+        QCOMPARE(settings.ReadPreviewSetting(), 0);
         QVERIFY(QFileInfo(folder->filePath("a-folder")).isDir());
         QCOMPARE(ReadFile(folder->filePath("plain-file")), QByteArray("x"));
     }
@@ -192,18 +183,15 @@ class SettingsTest : public QObject {
         WriteFile(path, before);
         // The temporary file cannot be created where a folder of its name stands.
         QVERIFY(QDir(folder->path()).mkpath("tessellix.ini.tmp"));
-        currentLanguage = English;
-        WriteLanguageSetting();
+        settings.WriteLanguageSetting(English);
         QCOMPARE(ReadFile(path), before);
         QVERIFY(QDir(folder->path()).rmdir("tessellix.ini.tmp"));
     }
 
     void noPathGivesDefaultsAndWritesNothing() {
-        SetSettingsPath("");
-        currentLanguage = English;
-        WriteLanguageSetting();
-        ReadLanguageSetting();
-        QCOMPARE(currentLanguage, int(Russian));
+        settings = Settings("");
+        settings.WriteLanguageSetting(English);
+        QCOMPARE(settings.ReadLanguageSetting(), int(Russian));
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
     }
 };

@@ -11,6 +11,7 @@
 
 #include "library/puzzle_file.h"
 #include "model/element_set.h"
+#include "model/language.h"
 #include "solver/tiling_solver.h"
 #include "tools/solve_command.h"
 
@@ -176,7 +177,7 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool rec
         error = where + "the puzzle has no solution";
         return false;
     }
-    data.elements = SolutionRecords(source.elements, *solution);
+    data.elements = *solution;
 
     std::array<std::string, 2> countTexts;
     if (source.count) {
@@ -197,7 +198,7 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool rec
     }
     const std::string path = folder + "/" + std::to_string(source.number) + ".TLX";
     if (const FileStatus status = WritePuzzleFile(path, data); !status) {
-        error = where + status.error;
+        error = where + status.error[English];
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "library/puzzle_library.h"
+#include "model/language.h"
 #include "tools/solve_command.h"
 
 namespace {
@@ -26,7 +27,7 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
     unsolved = false;
     const PuzzleFileContents contents = ReadPuzzleFile(file.string());
     if (!contents.opened) {
-        return {contents.error};
+        return {contents.error[English]};
     }
     if (!contents.hasSignature) {
         return {"does not start with \"Tessellix\"; the game leaves it out"};
@@ -141,40 +142,34 @@ int RunCheck(const std::vector<std::string>& arguments) {
 }  // namespace
 
 bool HasStoredSolution(const ToolPuzzle& puzzle) {
-    return std::any_of(puzzle.elements.begin(), puzzle.elements.end(), [](const Element& e) {
-        return e.excluded == 0 && e.solutionColumn != -1 && e.solutionRow != -1;
+    const ElementSet& elements = puzzle.session.Elements();
+    return std::any_of(elements.begin(), elements.end(), [](const Element& e) {
+        return e.excluded == 0 && e.StoredSolution().IsStored();
     });
 }
 
 std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
-    PuzzleShape& shape = *puzzle.shape;
-    std::vector<int> unplaced;
-    for (Element& element : puzzle.elements) {
-        if (element.excluded == 0 && (element.solutionColumn == -1 || element.solutionRow == -1)) {
-            unplaced.push_back(element.id);
+    PlaySession& session = puzzle.session;
+    const ElementSet& elements = session.Elements();
+    std::vector<std::string> problems;
+    for (const Element& element : elements) {
+        if (element.excluded == 0 && !element.StoredSolution().IsStored()) {
+            problems.push_back(ElementName(element.id) + " has no stored placement");
         }
     }
-    std::vector<std::string> problems;
-    for (int id : unplaced) {
-        problems.push_back(ElementName(id) + " has no stored placement");
-    }
-    // As a hint replays it: base orientation, the stored mirror and turns, then the cells.
-    for (Element& element : puzzle.elements) {
-        if (element.excluded != 0 || element.solutionColumn == -1 || element.solutionRow == -1) {
+    // As a hint replays it.
+    for (const Element& element : elements) {
+        if (element.excluded != 0 || !element.StoredSolution().IsStored()) {
             continue;
         }
-        element.TurnToSolution();
-        element.SetPosition(shape.x + element.solutionColumn * kCellSize,
-                            shape.y + element.solutionRow * kCellSize);
-        const int freeBefore = CountFree(shape);
-        element.Occupy(shape);
-        if (CountFree(shape) != freeBefore - 5) {
+        if (!session.PlaceAtSolution(element.id)) {
             problems.push_back(ElementName(element.id) + " at column " +
                                std::to_string(element.solutionColumn) + ", row " +
                                std::to_string(element.solutionRow) +
                                " does not lie on five free cells of the puzzle");
         }
     }
+    const PuzzleShape& shape = session.Puzzle();
     if (problems.empty() && !shape.IsSolved()) {
         problems.push_back("the stored solution leaves " + std::to_string(CountFree(shape)) +
                            " cells uncovered");

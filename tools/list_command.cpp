@@ -8,12 +8,12 @@
 
 namespace {
 
-std::string Json() {
+std::string Json(const PuzzleLibrary& library) {
     JsonWriter json;
     json.BeginObject();
-    json.Field("currentPuzzleIndex", currentPuzzleIndex);
+    json.Field("currentPuzzleIndex", library.currentPuzzleIndex);
     json.Key("records").BeginArray();
-    for (const PuzzleRecord& record : puzzleLibrary) {
+    for (const PuzzleRecord& record : library) {
         json.BeginObject();
         json.Field("fileName", record.fileName);
         json.Field("number", NumberOf(record.fileName));
@@ -26,12 +26,12 @@ std::string Json() {
     return json.Text();
 }
 
-void PrintText() {
-    std::cout << dataFolder << ": " << puzzleLibrary.count()
-              << (puzzleLibrary.count() == 1 ? " puzzle" : " puzzles") << ", current index "
-              << currentPuzzleIndex << '\n';
+void PrintText(const PuzzleLibrary& library) {
+    std::cout << library.DataFolder() << ": " << library.count()
+              << (library.count() == 1 ? " puzzle" : " puzzles") << ", current index "
+              << library.currentPuzzleIndex << '\n';
     int position = 0;
-    for (const PuzzleRecord& record : puzzleLibrary) {
+    for (const PuzzleRecord& record : library) {
         std::cout << "  " << position++ << ". " << record.fileName << " (number "
                   << NumberOf(record.fileName) << "): " << record.names[0] << " / "
                   << record.names[1] << '\n';
@@ -50,11 +50,12 @@ int RunList(const std::vector<std::string>& arguments) {
     if (!std::filesystem::is_directory(folder, error)) {
         return Failure(folder + ": not a folder");
     }
-    ScanDataFolder(folder);
+    PuzzleLibrary library;
+    library.ScanDataFolder(folder);
     if (parsed.Has("--json")) {
-        std::cout << Json() << '\n';
+        std::cout << Json(library) << '\n';
     } else {
-        PrintText();
+        PrintText(library);
     }
     return kExitOk;
 }

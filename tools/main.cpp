@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "model/language.h"
 #include "tools/build_command.h"
 #include "tools/check_command.h"
 #include "tools/command.h"
@@ -39,8 +38,6 @@ void PrintHelp() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Messages of the file layer in English; the puzzles' own texts keep both languages.
-    currentLanguage = English;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         PrintUsage(std::cerr);

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "library/puzzle_library.h"
+#include "model/language.h"
 
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error) {
     puzzle.contents = ReadPuzzleFile(path);
     if (!puzzle.contents.opened) {
-        error = puzzle.contents.error;
+        error = puzzle.contents.error[English];
         return false;
     }
     if (!puzzle.contents.hasSignature) {
@@ -19,13 +19,9 @@ bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& er
                 " bytes; a puzzle file has at least " + std::to_string(kTextBlockOffset) + ")";
         return false;
     }
-    const std::filesystem::path file(path);
-    const std::string folder = file.parent_path().string();
-    dataFolder = folder.empty() ? std::string("./") : folder + "/";
-    puzzle.fileName = file.filename().string();
+    puzzle.fileName = std::filesystem::path(path).filename().string();
     puzzle.number = NumberOf(puzzle.fileName);
-    puzzle.shape = std::make_unique<PuzzleShape>();
-    if (!puzzle.shape->Load(puzzle.fileName, puzzle.elements)) {
+    if (!puzzle.session.LoadPuzzle(path)) {
         error = path + ": could not be loaded";
         return false;
     }

@@ -21,14 +21,14 @@ std::vector<std::string> GridRows(const std::vector<int>& grid) {
 }
 
 std::string Json(const ToolPuzzle& puzzle) {
-    const PuzzleShape& shape = *puzzle.shape;
+    const PuzzleShape& shape = puzzle.session.Puzzle();
     JsonWriter json;
     json.BeginObject();
     json.Field("number", puzzle.number);
     json.Pair("names", shape.names[0], shape.names[1]);
     json.Pair("comments", shape.comments[0], shape.comments[1]);
     json.Key("elements").BeginArray();
-    for (const Element& element : puzzle.elements) {
+    for (const Element& element : puzzle.session.Elements()) {
         json.BeginObject();
         json.Field("excluded", element.excluded);
         json.Field("solutionRotation", element.solutionRotation);
@@ -70,7 +70,7 @@ std::string Indented(const std::string& text, const std::string& indent) {
 }
 
 void PrintText(const ToolPuzzle& puzzle) {
-    const PuzzleShape& shape = *puzzle.shape;
+    const PuzzleShape& shape = puzzle.session.Puzzle();
     const std::string indent(19, ' ');
     std::cout << "Puzzle " << puzzle.number << " (" << puzzle.fileName << ")\n"
               << "  Russian name:    " << shape.names[0] << '\n'
@@ -79,11 +79,11 @@ void PrintText(const ToolPuzzle& puzzle) {
               << "  English comment: " << Indented(shape.comments[1], indent) << '\n';
 
     int used = 0;
-    for (const Element& element : puzzle.elements) {
+    for (const Element& element : puzzle.session.Elements()) {
         used += element.excluded == 0 ? 1 : 0;
     }
     std::cout << "Elements: " << used << " of " << ElementSet::kCount << " used\n";
-    for (const Element& element : puzzle.elements) {
+    for (const Element& element : puzzle.session.Elements()) {
         std::cout << (element.id < 10 ? "   " : "  ") << element.id
                   << (element.excluded == 0 ? "  used      " : "  excluded  ");
         if (element.solutionColumn == -1 || element.solutionRow == -1) {

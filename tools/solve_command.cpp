@@ -6,6 +6,7 @@
 #include <chrono>
 #include <iostream>
 
+#include "model/language.h"
 #include "tools/json_writer.h"
 #include "tools/puzzle_input.h"
 
@@ -55,10 +56,11 @@ std::string SolutionJson(const std::array<ElementRecord, kElementRecordCount>& r
         // An excluded element reads back as the file layer reads one without placement.
         json.BeginObject();
         json.Field("excluded", record.used ? 0 : 1);
-        json.Field("solutionRotation", record.used ? record.rotation : 0);
-        json.Field("solutionMirrored", record.used ? record.mirrored : 0);
-        json.Field("solutionColumn", record.used ? record.column : -1);
-        json.Field("solutionRow", record.used ? record.row : -1);
+        const Placement shown = record.used ? record.placement : Placement{};
+        json.Field("solutionRotation", shown.rotation);
+        json.Field("solutionMirrored", shown.mirrored);
+        json.Field("solutionColumn", shown.column);
+        json.Field("solutionRow", shown.row);
         json.EndObject();
     }
     json.EndArray();
@@ -70,8 +72,12 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
     for (const std::string& row : solver.Picture(solution)) {
         std::cout << row << '\n';
     }
-    for (const Placement& p : solution) {
-        std::cout << "element " << p.element << ": rotation " << p.rotation << ", mirrored "
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        if (!solution[element].placed) {
+            continue;
+        }
+        const Placement& p = solution[element].placement;
+        std::cout << "element " << element << ": rotation " << p.rotation << ", mirrored "
                   << p.mirrored << ", column " << p.column << ", row " << p.row << '\n';
     }
 }
@@ -118,10 +124,10 @@ int RunSolve(const std::vector<std::string>& arguments) {
     if (!solution) {
         return Failure(path + ": the puzzle has no solution");
     }
-    const auto records = SolutionRecords(used, *solution);
+    const Solution& records = *solution;
     if (parsed.Has("--store")) {
         if (const FileStatus status = RewriteElementBlock(path, records); !status) {
-            return Failure(status.error);
+            return Failure(status.error[English]);
         }
     }
     if (parsed.Has("--json")) {
@@ -142,18 +148,6 @@ unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& r
         }
     }
     return mask;
-}
-
-std::array<ElementRecord, kElementRecordCount> SolutionRecords(unsigned usedElements,
-                                                               const Solution& solution) {
-    std::array<ElementRecord, kElementRecordCount> records;
-    for (int i = 0; i < kElementRecordCount; ++i) {
-        records[i] = {(usedElements & (1u << i)) != 0, false, 0, 0, -1, -1};
-    }
-    for (const Placement& p : solution) {
-        records[p.element] = {true, true, p.rotation, p.mirrored, p.column, p.row};
-    }
-    return records;
 }
 
 std::string SolverProblemText(const TilingSolver& solver) {

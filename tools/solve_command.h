@@ -15,9 +15,5 @@ Command SolveCommand();
 // Bit i set when the puzzle uses element i.
 unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records);
 
-// The element block holding a solution: used elements placed, the others four zero bytes.
-std::array<ElementRecord, kElementRecordCount> SolutionRecords(unsigned usedElements,
-                                                               const Solution& solution);
-
 // Why the solver cannot take the puzzle, one line without the file name; empty when it can.
 std::string SolverProblemText(const TilingSolver& solver);

@@ -1,4 +1,4 @@
-#include "app/bilingual_text.h"
+#include "platform/bilingual_text.h"
 
 #include <QAbstractButton>
 #include <QLabel>

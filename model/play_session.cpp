@@ -1,0 +1,123 @@
+#include "model/play_session.h"
+
+#include <algorithm>
+
+PlaySession::PlaySession(PuzzleLibrary& owner)
+    : library(owner),
+      puzzle(CreateStartupPuzzle(owner, elements)),
+      libraryNonEmpty(owner.count() > 0) {}
+
+bool PlaySession::SwitchToPuzzle(int index) {
+    const PuzzleRecord* record = library.RecordAt(index);
+    if (record == nullptr) {
+        return false;
+    }
+    library.currentPuzzleIndex = index;
+    LoadPuzzle(library.PathOf(*record));
+    return true;
+}
+
+bool PlaySession::LoadPuzzle(const std::string& path) {
+    puzzle = std::make_unique<PuzzleShape>();
+    const bool loaded = puzzle->Load(path, elements);
+    // The new puzzle's cells are all free, so nothing is vacated.
+    for (Element& element : elements) {
+        element.SetPosition(element.homeX, element.homeY);
+        element.ResetOrientation();
+    }
+    return loaded;
+}
+
+int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        if (elements[i].excluded == 0 && elements[i].HitTest(point, onCell) == elements[i].id) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void PlaySession::PickUp(int index) {
+    if (!elements[index].IsAtHome()) {
+        elements[index].Vacate(*puzzle);
+    }
+}
+
+PlaySession::DropResult PlaySession::Drop(int index) {
+    Element& element = elements[index];
+    PixelPoint snapped;
+    if (!element.FindSnap(*puzzle, snapped)) {
+        element.SetPosition(element.homeX, element.homeY);
+        return DropResult::WentHome;
+    }
+    element.SetPosition(snapped.x, snapped.y);
+    element.Occupy(*puzzle);
+    return IsSolved() ? DropResult::Solved : DropResult::Placed;
+}
+
+void PlaySession::SendHome(int index) {
+    Element& element = elements[index];
+    element.Vacate(*puzzle);
+    element.SetPosition(element.homeX, element.homeY);
+}
+
+std::vector<int> PlaySession::ResetBoard() {
+    std::vector<int> sent;
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        if (elements[i].excluded == 0 && !elements[i].IsAtHome()) {
+            SendHome(i);
+            sent.push_back(i);
+        }
+    }
+    return sent;
+}
+
+bool PlaySession::HasStoredPlacement() const {
+    return std::any_of(elements.begin(), elements.end(),
+                       [](const Element& e) { return e.StoredSolution().IsStored(); });
+}
+
+bool PlaySession::HasCompleteSolution() const {
+    return std::all_of(elements.begin(), elements.end(), [](const Element& e) {
+        return e.excluded != 0 || e.StoredSolution().IsStored();
+    });
+}
+
+bool PlaySession::PlaceAtSolution(int index) {
+    Element& element = elements[index];
+    element.TurnToSolution();
+    element.SetPosition(puzzle->x + element.solutionColumn * kCellSize,
+                        puzzle->y + element.solutionRow * kCellSize);
+    const int freeBefore = FreeCells();
+    element.Occupy(*puzzle);
+    return FreeCells() == freeBefore - kElementCells;
+}
+
+std::array<ElementRecord, kElementRecordCount> PlaySession::SolutionRecords() const {
+    std::array<ElementRecord, kElementRecordCount> records;
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const Element& element = elements[i];
+        if (element.excluded != 0) {
+            records[i] = {false, false, {0, 0, 0, 0}};
+            continue;
+        }
+        // Truncating toward zero, as the grid position of a placed element always divides.
+        records[i] = {true,
+                      true,
+                      {element.rotation, element.mirrored, (element.x - puzzle->x) / kCellSize,
+                       (element.y - puzzle->y) / kCellSize}};
+    }
+    return records;
+}
+
+void PlaySession::KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records) {
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        if (elements[i].excluded == 0) {
+            elements[i].SetStoredSolution(records[i].placement);
+        }
+    }
+}
+
+int PlaySession::FreeCells() const {
+    return static_cast<int>(std::count(puzzle->cells.begin(), puzzle->cells.end(), 1));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
+#include "model/element_set.h"
+#include "model/puzzle_shape.h"
+
+// The game on the board, without any window: the current puzzle, the twelve elements, and the
+// rules that the mouse, the play commands and the hints apply to them. The puzzle's matrix is
+// the board: 1 a free cell, 2 a cell covered by an element. Between two moves every used
+// element is either at home or placed on the puzzle with its cells covered.
+class PlaySession {
+  public:
+    enum class DropResult { WentHome, Placed, Solved };
+
+    // Starts with the puzzle at the library's current position, or with the built-in
+    // rectangle when that designates no record.
+    explicit PlaySession(PuzzleLibrary& library);
+
+    PuzzleLibrary& Library() { return library; }
+    ElementSet& Elements() { return elements; }
+    const ElementSet& Elements() const { return elements; }
+    PuzzleShape& Puzzle() { return *puzzle; }
+    const PuzzleShape& Puzzle() const { return *puzzle; }
+    // Whether the library held a puzzle when the session began; otherwise the built-in
+    // rectangle is played and nothing is ever written.
+    bool LibraryNonEmpty() const { return libraryNonEmpty; }
+
+    // Makes the library puzzle at index the current one and the library's current position.
+    // False, and nothing changed, when index designates no record.
+    bool SwitchToPuzzle(int index);
+    // Puts the puzzle file at path on the board with every element home in its base
+    // orientation. False when the file gave no puzzle: the board then has no cells.
+    bool LoadPuzzle(const std::string& path);
+
+    // The first used element, in index order, whose set cell (onCell) or whose rectangle
+    // holds the point; -1 when there is none.
+    int ElementAt(PixelPoint point, bool onCell) const;
+    // Lifts a placed element: its cells become free; where it is drawn does not change.
+    void PickUp(int index);
+    // Places the element at the nearest grid point around its position where it fits, or
+    // sends it home. Solved when the placement covered the last free cell.
+    DropResult Drop(int index);
+    // Takes a placed element off the puzzle to its home, in the orientation it has.
+    void SendHome(int index);
+    // Every placed element goes home, keeping its orientation; returns them in index order.
+    std::vector<int> ResetBoard();
+    bool IsSolved() const { return puzzle->IsSolved(); }
+
+    // Whether some element carries a stored placement.
+    bool HasStoredPlacement() const;
+    // Whether every used element carries one, as a hint needs.
+    bool HasCompleteSolution() const;
+    // Turns a used element at home into its stored orientation and sets it on the puzzle at
+    // its stored place. True when its five cells landed on five free cells.
+    bool PlaceAtSolution(int index);
+    // The twelve records of a solved board: a used element with its orientation and grid
+    // position on the puzzle, an excluded one without placement.
+    std::array<ElementRecord, kElementRecordCount> SolutionRecords() const;
+    // Takes the placements of the used elements' records as their stored solution.
+    void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records);
+
+  private:
+    int FreeCells() const;
+
+    PuzzleLibrary& library;
+    ElementSet elements;
+    std::unique_ptr<PuzzleShape> puzzle;
+    bool libraryNonEmpty = false;
+};

@@ -1,0 +1,59 @@
+#include "play/about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/dialog_template.h"
+#include "platform/program_resources.h"
+
+namespace {
+
+constexpr int kIconSize = 32;
+
+QLabel* Text(QWidget* owner, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), owner);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* owner)
+    : QDialog(owner),
+      okButton(new QPushButton(QStringLiteral("OK"), this)),
+      programIcon(new QLabel(this)),
+      text1024(Text(this, "text1024", "Игра-головоломка \"Tessellix\" #Puzzle Tessellix")),
+      text1025(Text(this, "text1025",
+                    "Версия 1.40 для Windows 95/98/NT#Version 1.4 for Windows 95/98/NT")),
+      text1026(
+          Text(this, "text1026", "Двенадцать элементов, одна фигура#Twelve elements, one shape")),
+      textCopyright(Text(this, "textCopyright", "© The Tessellix developers")),
+      textToolkit(Text(this, "textToolkit", "Сделано на C++ и Qt#Made with C++ and Qt")) {
+    setWindowTitle(QString::fromUtf8("О программе#About"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    programIcon->setObjectName(QStringLiteral("programIcon"));
+    programIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    programIcon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
+
+    LocalizeDialog(*this, {text1024, text1025, text1026, textToolkit});
+    LayOutDialog(*this, {187, 109},
+                 {{okButton, {63, 88, 61, 14}},
+                  {programIcon, {15, 15, 21, 20}},
+                  {text1024, {55, 15, 110, 8}},
+                  {text1025, {55, 25, 125, 8}},
+                  {text1026, {55, 45, 112, 8}},
+                  {textCopyright, {55, 55, 105, 10}},
+                  {textToolkit, {55, 65, 83, 8}}});
+    // OK stays centred below the texts when a long text has widened the box.
+    QRect ok = okButton->geometry();
+    ok.moveLeft((width() - ok.width()) / 2);
+    okButton->setGeometry(ok);
+}
+
+void ShowAboutBox(QWidget* owner) {
+    AboutDialog dialog(owner);
+    dialog.exec();
+}

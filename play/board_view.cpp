@@ -1,0 +1,74 @@
+#include "play/board_view.h"
+
+#include "play/play_canvas.h"
+
+namespace {
+
+// Grey levels of the five bevel lines between the bands and the board, outermost first.
+constexpr int kBevelLevels[5] = {224, 255, 192, 128, 0};
+
+}  // namespace
+
+BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
+    : QObject(parent),
+      session(library),
+      canvas(view),
+      moving(session, view, backgroundImage, [this] { emit solved(); }) {
+    backgroundImage.SetBackgroundColour(kBoardGrey);
+    ComposeBackground();
+    Paint();
+
+    connect(&canvas, &PlayCanvas::leftPressed, this, [this](QPoint p) {
+        moving.LeftPressed({p.x(), p.y()});
+    });
+    connect(&canvas, &PlayCanvas::moved, this, [this](QPoint p) {
+        moving.PointerMoved({p.x(), p.y()});
+    });
+    connect(&canvas, &PlayCanvas::leftReleased, this, [this](QPoint p) {
+        moving.LeftReleased({p.x(), p.y()});
+    });
+    connect(&canvas, &PlayCanvas::leftDoubleClicked, this, [this](QPoint p) {
+        moving.LeftDoubleClicked({p.x(), p.y()});
+    });
+    connect(&canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
+        moving.RightReleased({p.x(), p.y()});
+    });
+}
+
+ImageSurface& BoardView::WindowSurface() {
+    return canvas.Surface();
+}
+
+void BoardView::ComposeBackground() {
+    backgroundImage.FillRect({0, 0, 600, 400}, kBoardGrey);
+    backgroundImage.FillRect({0, 0, 599, 75}, kBandGrey);
+    backgroundImage.FillRect({0, 0, 105, 399}, kBandGrey);
+    for (int k = 0; k < 5; ++k) {
+        const auto level = static_cast<std::uint8_t>(kBevelLevels[k]);
+        const Rgb colour{level, level, level};
+        backgroundImage.Line({100 + k, 70 + k}, {100 + k, 399}, colour, 1);
+        backgroundImage.Line({100 + k, 70 + k}, {599, 70 + k}, colour, 1);
+    }
+    session.Puzzle().Draw(backgroundImage, kCellSize, true);
+    PixelRect titleRect;
+    session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
+}
+
+void BoardView::Paint() {
+    ImageSurface& window = WindowSurface();
+    window.CopyFrom(backgroundImage, {0, 0, 600, 400}, {0, 0});
+    if (!moving.Dragging()) {
+        for (const Element& element : session.Elements()) {
+            if (element.excluded == 0) {
+                element.Draw(window, kCellSize, true);
+            }
+        }
+    }
+    canvas.RepaintAll();
+}
+
+void BoardView::RedrawTitle() {
+    PixelRect titleRect;
+    session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
+    Paint();
+}

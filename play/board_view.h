@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+#include "model/play_session.h"
+#include "platform/image_surface.h"
+#include "play/moving_elements.h"
+
+class PlayCanvas;
+
+inline constexpr Rgb kBoardGrey{192, 192, 192};
+inline constexpr Rgb kBandGrey{128, 128, 128};
+
+// The play board on screen: the session's puzzle and elements drawn on the canvas, the static
+// background picture behind them, and the player's mouse carried to the session.
+class BoardView : public QObject {
+    Q_OBJECT
+  public:
+    // Starts the session on the library's current puzzle and shows it on the canvas.
+    BoardView(PuzzleLibrary& library, PlayCanvas& canvas, QObject* parent = nullptr);
+
+    PlaySession& Session() { return session; }
+    PlayCanvas& Canvas() { return canvas; }
+    MovingElements& Moving() { return moving; }
+    ImageSurface& BackgroundImage() { return backgroundImage; }
+    ImageSurface& WindowSurface();
+
+    // Redraws the static picture: bands, bevel, puzzle and title, never an element.
+    void ComposeBackground();
+    // Recomposes the whole window from the background and the used elements (none during a
+    // drag) and has it shown again.
+    void Paint();
+    // The puzzle's title in the current language; nothing else of the picture changes.
+    void RedrawTitle();
+
+  signals:
+    // A drop covered the last free cell.
+    void solved();
+
+  private:
+    PlaySession session;
+    PlayCanvas& canvas;
+    ImageSurface backgroundImage{600, 400};
+    MovingElements moving;
+};

@@ -1,0 +1,172 @@
+// The rules of the board without any window, played as moves on small ASCII puzzles.
+
+#include <QtTest>
+
+#include "library/puzzle_file.h"
+#include "model/play_session.h"
+#include "tests/ascii_grid.h"
+
+using Picture = std::vector<std::string>;
+
+namespace {
+
+// Element by its letter: ILYNVTZFWUXP for 0..11.
+int ElementOf(const QString& letter) {
+    return static_cast<int>(std::string_view(kElementLetters).find(letter.at(0).toLatin1()));
+}
+
+// A session on the puzzle of the picture ('X' a cell), every element used.
+struct Board {
+    PuzzleLibrary noLibrary;
+    PlaySession session{noLibrary};
+
+    explicit Board(const Picture& puzzle) {
+        session.Puzzle().SetCells(AsciiGrid(puzzle, kGridSide));
+        for (Element& element : session.Elements()) {
+            element.excluded = 0;
+        }
+    }
+
+    // "V 1,0" drops V with its corner on grid point (1, 0); "V 1,0 +8,-3" a few pixels off it;
+    // "turn V", "mirror V", "lift V", "home V" and "reset" do what they say. Returns how the
+    // last drop ended.
+    QString Play(const QStringList& moves) {
+        QString outcome;
+        for (const QString& move : moves) {
+            const QStringList words = move.split(' ');
+            if (words[0] == "reset") {
+                session.ResetBoard();
+                continue;
+            }
+            if (words.size() == 2 && !words[1].contains(',')) {
+                Element& element = session.Elements()[ElementOf(words[1])];
+                if (words[0] == "turn") {
+                    element.Transform(TurnClockwise);
+                } else if (words[0] == "mirror") {
+                    element.Transform(Mirror);
+                } else if (words[0] == "lift") {
+                    session.PickUp(element.id);
+                } else {
+                    session.SendHome(element.id);
+                }
+                continue;
+            }
+            const int index = ElementOf(words[0]);
+            const QStringList grid = words[1].split(',');
+            const QStringList offset =
+                words.size() > 2 ? words[2].mid(1).split(',') : QStringList{"0", "0"};
+            const PuzzleShape& puzzle = session.Puzzle();
+            session.PickUp(index);
+            session.Elements()[index].SetPosition(
+                puzzle.x + grid[0].toInt() * kCellSize + offset[0].toInt(),
+                puzzle.y + grid[1].toInt() * kCellSize + offset[1].toInt());
+            switch (session.Drop(index)) {
+                case PlaySession::DropResult::WentHome:
+                    outcome = "home";
+                    break;
+                case PlaySession::DropResult::Placed:
+                    outcome = "placed";
+                    break;
+                case PlaySession::DropResult::Solved:
+                    outcome = "solved";
+                    break;
+            }
+        }
+        return outcome;
+    }
+};
+
+}  // namespace
+
+class PlaySessionTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void movesOnABoard_data() {
+        QTest::addColumn<Picture>("puzzle");
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<Picture>("board");  // 'X' free, 'o' covered
+        QTest::addColumn<QString>("lastDrop");
+        const Picture block{"XXX", "XXX", "XXX"};
+        QTest::newRow("a drop covers the cells under the element")
+            << block << QStringList{"V 0,0"} << Picture{"ooo", "oXX", "oXX"} << "placed";
+        QTest::newRow("8 pixels past a column snaps to the next")
+            << Picture{"XXXX", "XXXX", "XXXX"} << QStringList{"turn V", "turn V", "V 0,0 +8,0"}
+            << Picture{"XXXo", "XXXo", "Xooo", "...."} << "placed";
+        QTest::newRow("a drop onto a covered cell goes home")
+            << block << QStringList{"V 0,0", "T 0,0"} << Picture{"ooo", "oXX", "oXX"} << "home";
+        QTest::newRow("a drop past the puzzle's edge goes home")
+            << block << QStringList{"V 1,0"} << Picture{"XXX", "XXX", "XXX"} << "home";
+        QTest::newRow("covering the last free cell solves")
+            << Picture{"XXX", "X..", "X.."} << QStringList{"V 0,0"} << Picture{"ooo", "o..", "o.."}
+            << "solved";
+        QTest::newRow("a lifted element frees its cells")
+            << block << QStringList{"V 0,0", "lift V"} << Picture{"XXX", "XXX", "XXX"} << "placed";
+        QTest::newRow("lifted and dropped in place it covers them again")
+            << Picture{"XXX", "X..", "X.."} << QStringList{"V 0,0", "V 0,0"}
+            << Picture{"ooo", "o..", "o.."} << "solved";
+        QTest::newRow("home and reset free every cell")
+            << Picture{"XXXXXX", "XXXXXX", "XXXXXX"}
+            << QStringList{"V 0,0", "mirror T", "T 3,0", "home V", "V 0,0", "reset"}
+            << Picture{"XXXXXX", "XXXXXX", "XXXXXX", "......", "......", "......"} << "placed";
+    }
+    void movesOnABoard() {
+        QFETCH(Picture, puzzle);
+        QFETCH(QStringList, moves);
+        QFETCH(Picture, board);
+        QFETCH(QString, lastDrop);
+        Board game(puzzle);
+        QCOMPARE(game.Play(moves), lastDrop);
+        QCOMPARE(AsciiRows(game.session.Puzzle()), board);
+        if (moves.last().startsWith("lift")) {
+            return;  // in the hand: its cells are free while it is not at home
+        }
+        // Between moves the covered cells are exactly those of the elements away from home.
+        const ElementSet& elements = game.session.Elements();
+        const auto away = std::count_if(elements.begin(), elements.end(),
+                                        [](const Element& e) { return !e.IsAtHome(); });
+        const std::vector<int>& cells = game.session.Puzzle().cells;
+        QCOMPARE(std::count(cells.begin(), cells.end(), 2), away * kElementCells);
+    }
+
+    void resetKeepsTheOrientationThatNextPuzzleWouldUndo() {
+        Board game({"XXX", "XXX", "XXX"});
+        game.Play({"turn V", "V 0,0", "reset"});
+        const Element& corner = game.session.Elements()[ElementOf("V")];
+        QVERIFY(corner.IsAtHome());
+        QCOMPARE(corner.rotation, 1);
+    }
+
+    void solvedBoardGivesRecordsThatReplayOntoTheSameCells() {
+        const Picture puzzle{"XXXX", "XXX.", "XXX."};
+        Board solved(puzzle);
+        QCOMPARE(solved.Play({"turn P", "P 1,0", "turn V", "turn V", "mirror V", "V 0,0"}),
+                 QString("solved"));
+        for (Element& element : solved.session.Elements()) {
+            if (element.id != ElementOf("V") && element.id != ElementOf("P")) {
+                element.excluded = 1;
+            }
+        }
+        const auto records = solved.session.SolutionRecords();
+        // Turned twice and mirrored at the puzzle's corner; an unused element has no bytes.
+        const auto corner = EncodeElementRecord(records[ElementOf("V")]);
+        QCOMPARE(std::vector<int>(corner.begin(), corner.end()),
+                 (std::vector<int>{0x81, 0x0C, 0x00, 0x00}));
+        const auto unused = EncodeElementRecord(records[ElementOf("I")]);
+        QCOMPARE(std::vector<int>(unused.begin(), unused.end()), (std::vector<int>{0, 0, 0, 0}));
+
+        Board replayed(puzzle);
+        for (Element& element : replayed.session.Elements()) {
+            element.excluded = records[element.id].used ? 0 : 1;
+        }
+        replayed.session.KeepSolution(records);
+        QVERIFY(replayed.session.HasCompleteSolution());
+        for (int i : {ElementOf("V"), ElementOf("P")}) {
+            QVERIFY(replayed.session.PlaceAtSolution(i));
+        }
+        QVERIFY(replayed.session.IsSolved());
+        QCOMPARE(replayed.session.SolutionRecords(), records);
+    }
+};
+
+QTEST_APPLESS_MAIN(PlaySessionTest)
+#include "test_play_session.moc"

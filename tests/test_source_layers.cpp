@@ -1,0 +1,161 @@
+// The layers of the source tree as the includes show them: no file pair and no folder reaches
+// itself again through its includes, the plain C++ core includes no Qt, and the library keeps
+// no state of its own outside its objects.
+
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> kFolders{"model",  "library", "solver", "platform", "play",
+                                        "editor", "app",     "tools",  "resources"};
+
+struct SourceFile {
+    std::string path;  // "play/main_window.cpp"
+    std::string text;
+    std::vector<std::string> includes;  // the project's own, as written: "model/element.h"
+};
+
+std::vector<SourceFile> ReadSources() {
+    std::vector<SourceFile> files;
+    const std::regex include(R"(#include\s+"([^"]+)\")");
+    for (const std::string& folder : kFolders) {
+        const std::filesystem::path dir = std::filesystem::path(SOURCE_DIR) / folder;
+        if (!std::filesystem::exists(dir)) {
+            continue;
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.ends_with(".h") && !name.ends_with(".cpp")) {
+                continue;
+            }
+            std::ifstream in(entry.path());
+            std::stringstream text;
+            text << in.rdbuf();
+            SourceFile file{folder + "/" + name, text.str(), {}};
+            for (std::sregex_iterator it(file.text.begin(), file.text.end(), include), end;
+                 it != end; ++it) {
+                file.includes.push_back((*it)[1]);
+            }
+            files.push_back(file);
+        }
+    }
+    return files;
+}
+
+// A file pair is its path without the extension; a folder is its first path element.
+std::string PairOf(const std::string& path) {
+    return path.substr(0, path.rfind('.'));
+}
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find('/'));
+}
+
+using Graph = std::map<std::string, std::set<std::string>>;
+
+// One cycle of the graph as "a -> b -> a", or empty.
+std::string FindCycle(const Graph& graph) {
+    std::map<std::string, int> state;  // 1 on the path, 2 done
+    std::vector<std::string> path;
+    std::string found;
+    std::function<void(const std::string&)> visit = [&](const std::string& node) {
+        state[node] = 1;
+        path.push_back(node);
+        const auto edges = graph.find(node);
+        for (const std::string& next :
+             edges == graph.end() ? std::set<std::string>{} : edges->second) {
+            if (!found.empty()) {
+                break;
+            }
+            if (state[next] == 1) {
+                for (auto at = std::find(path.begin(), path.end(), next); at != path.end(); ++at) {
+                    found += *at + " -> ";
+                }
+                found += next;
+            } else if (state[next] == 0) {
+                visit(next);
+            }
+        }
+        path.pop_back();
+        state[node] = 2;
+    };
+    for (const auto& [node, edges] : graph) {
+        if (found.empty() && state[node] == 0) {
+            visit(node);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class SourceLayersTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void noIncludeCycle_data() {
+        QTest::addColumn<bool>("byFolder");
+        QTest::newRow("between file pairs") << false;
+        QTest::newRow("between folders") << true;
+    }
+    void noIncludeCycle() {
+        QFETCH(bool, byFolder);
+        const auto node = byFolder ? FolderOf : PairOf;
+        Graph graph;
+        for (const SourceFile& file : ReadSources()) {
+            for (const std::string& include : file.includes) {
+                if (node(include) != node(file.path)) {
+                    graph[node(file.path)].insert(node(include));
+                }
+            }
+        }
+        QVERIFY(graph.size() > (byFolder ? 4u : 20u));
+        const std::string cycle = FindCycle(graph);
+        QVERIFY2(cycle.empty(), cycle.c_str());
+    }
+
+    void includesRespectTheLayers_data() {
+        QTest::addColumn<QString>("folders");
+        QTest::addColumn<QString>("forbidden");
+        QTest::addColumn<QString>("except");
+        QTest::newRow("the core includes no Qt") << "model library solver tools"
+                                                 << "#include <Q"
+                                                 << "";
+        QTest::newRow("nothing below the application includes it")
+            << "model library solver platform play editor tools resources"
+            << "\"app/"
+            << "";
+        QTest::newRow("only the window includes its own header") << "play editor platform"
+                                                                 << "\"play/main_window.h\""
+                                                                 << "play/main_window.cpp";
+        QTest::newRow("the library keeps no global state") << "library"
+                                                           << "extern "
+                                                           << "";
+    }
+    void includesRespectTheLayers() {
+        QFETCH(QString, folders);
+        QFETCH(QString, forbidden);
+        QFETCH(QString, except);
+        const QStringList checked = folders.split(' ');
+        int seen = 0;
+        for (const SourceFile& file : ReadSources()) {
+            if (!checked.contains(QString::fromStdString(FolderOf(file.path))) ||
+                file.path == except.toStdString()) {
+                continue;
+            }
+            ++seen;
+            QVERIFY2(file.text.find(forbidden.toStdString()) == std::string::npos,
+                     file.path.c_str());
+        }
+        QVERIFY(seen > 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(SourceLayersTest)
+#include "test_source_layers.moc"
