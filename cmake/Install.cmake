@@ -1,6 +1,7 @@
 # Installed like a desktop game: the programs in bin/, the shipped puzzles and the help under
 # share/tessellix/, and a menu entry, icons, AppStream metadata and manual pages where desktops,
-# software centres and man look for them.
+# software centres and man look for them. `make package` turns the same rules into a Debian
+# package with CPack.
 
 set(TESSELLIX_APP_ID io.github.tessellix.Tessellix)
 set(TESSELLIX_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/tessellix)
@@ -56,3 +57,32 @@ add_test(NAME install_tree
         -DVERSION=${PROJECT_VERSION}
         "-DICON_SIZES=${TESSELLIX_ICON_SIZES}"
         -P ${packaging_dir}/check_install.cmake)
+
+# The Debian package. Library dependencies come from dpkg-shlibdeps on the programs; the Qt
+# platform plugins (only recommended by libqt6gui6, yet without them no window opens) and the
+# fonts whose metrics the drawing code assumes are named by hand.
+set(TESSELLIX_PACKAGE_MAINTAINER "Tessellix developers <tessellix@users.noreply.github.com>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tessellix)
+set(CPACK_PACKAGE_VENDOR "Tessellix developers")
+set(CPACK_PACKAGE_CONTACT ${TESSELLIX_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game: cover a shape with the twelve five-cell elements")
+# The long description as dpkg shows it, one line of the control file per line here.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Each puzzle is a shape drawn on a grid. Cover all of it with the elements the"
+    "puzzle uses, without any overlap: drag an element onto the shape, where it"
+    "snaps to the grid, and turn or mirror it in its resting place."
+    "The game ships over a hundred puzzles with stored solutions for hints, a"
+    "puzzle editor, and every text in Russian and English."
+    "The tessellix-puzzle tool shows, lists, solves, checks and builds puzzle files.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://tessellix.github.io/")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+include(CPack)
