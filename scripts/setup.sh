@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the game and the tests need, when they are missing.
+# Installs the Debian packages that the build, the game, the tests and `make package` need, when
+# they are missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils
+    desktop-file-utils appstream groff-base dpkg-dev
 )
 
 missing=()
