@@ -91,9 +91,32 @@ constexpr std::string_view kNameOrSeparatorStop{"\0\1", 2};
 // The four texts in their order in the block, with their labels for messages.
 struct TextSlot {
     const std::string& text;
-    const char* russianLabel;
-    const char* englishLabel;
+    BilingualMessage label;
 };
+
+// The text's Windows-1251 bytes in `bytes`, or the reason why a file cannot hold it.
+BilingualMessage EncodeStorableText(const std::string& utf8, const BilingualMessage& label,
+                                    std::string& bytes) {
+    const BilingualMessage field = Message().Say("Поле «", "The ").Add(label);
+    std::string bad;
+    if (!Utf8ToWindows1251(utf8, bytes, bad)) {
+        return Message()
+            .Add(field)
+            .Say(
+                "» содержит символ, который нельзя сохранить в файле задания "
+                "(кодировка Windows-1251): ",
+                " holds a character that a puzzle file cannot store "
+                "(Windows-1251 code page): ")
+            .Add(bad);
+    }
+    if (bytes.find_first_of(kNameOrSeparatorStop) != std::string::npos) {
+        return Message().Add(field).Say(
+            "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
+            "в файле задания.",
+            " holds a control character of code 0 or 1, which a puzzle file cannot store.");
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -182,32 +205,15 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number) {
 
 bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error) {
     const TextSlot slots[4] = {
-        {texts.names[0], "русское название", "Russian name"},
-        {texts.comments[0], "русский комментарий", "Russian comment"},
-        {texts.names[1], "английское название", "English name"},
-        {texts.comments[1], "английский комментарий", "English comment"},
+        {texts.names[0], {"русское название", "Russian name"}},
+        {texts.comments[0], {"русский комментарий", "Russian comment"}},
+        {texts.names[1], {"английское название", "English name"}},
+        {texts.comments[1], {"английский комментарий", "English comment"}},
     };
     std::string encoded[4];
     for (int i = 0; i < 4; ++i) {
-        const BilingualMessage field =
-            Message().Say("Поле «", "The ").Say(slots[i].russianLabel, slots[i].englishLabel);
-        std::string bad;
-        if (!Utf8ToWindows1251(slots[i].text, encoded[i], bad)) {
-            error = Message()
-                        .Add(field)
-                        .Say(
-                            "» содержит символ, который нельзя сохранить в файле задания "
-                            "(кодировка Windows-1251): ",
-                            " holds a character that a puzzle file cannot store "
-                            "(Windows-1251 code page): ")
-                        .Add(bad);
-            return false;
-        }
-        if (encoded[i].find_first_of(kNameOrSeparatorStop) != std::string::npos) {
-            error = Message().Add(field).Say(
-                "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
-                "в файле задания.",
-                " holds a control character of code 0 or 1, which a puzzle file cannot store.");
+        error = EncodeStorableText(slots[i].text, slots[i].label, encoded[i]);
+        if (!IsEmpty(error)) {
             return false;
         }
     }
@@ -242,6 +248,11 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMess
     }
     error = {};
     return true;
+}
+
+BilingualMessage CheckStorableText(const std::string& utf8, const BilingualMessage& label) {
+    std::string bytes;
+    return EncodeStorableText(utf8, label, bytes);
 }
 
 BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts) {

@@ -106,6 +106,11 @@ PuzzleTexts ParseTextBlock(std::string_view block);
 // Empty names become "Задание N" and "Puzzle N".
 void ApplyDefaultNames(PuzzleTexts& texts, int number);
 
+// Empty when a file can hold `utf8` as one of its names or comments; otherwise the reason,
+// ready to show, naming the text by `label` (index 0 Russian, as "русское название", 1 English,
+// as "Russian name"): a character outside Windows-1251, or a byte 0x00 or 0x01, which separate
+// the texts in the file.
+BilingualMessage CheckStorableText(const std::string& utf8, const BilingualMessage& label);
 // Empty when all four texts can be written; otherwise the reason, ready to show: a character
 // outside Windows-1251, a byte 0x00 or 0x01, or a text block longer than the reader takes.
 BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts);
