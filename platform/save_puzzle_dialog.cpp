@@ -1,0 +1,126 @@
+#include "platform/save_puzzle_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <limits>
+
+#include "library/puzzle_file.h"
+#include "model/language.h"
+#include "platform/dialog_template.h"
+#include "platform/message_box.h"
+
+namespace {
+
+const QString kNameMissing[2] = {QStringLiteral("Введите название задания!"),
+                                 QStringLiteral("Input the puzzle name!")};
+const QString kInputError[2] = {QStringLiteral("Ошибка ввода"), QStringLiteral("Error")};
+const BilingualMessage kNameField = {"название задания", "puzzle name"};
+const BilingualMessage kCommentField = {"комментарий", "comment"};
+
+const QString kFileLineBreak = QStringLiteral("\r\n");
+
+QLabel* Text(QWidget* owner, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), owner);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* Button(QWidget* owner, const char* name, const char* text) {
+    auto* button = new QPushButton(QString::fromUtf8(text), owner);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+// The reason why a puzzle file cannot hold `text`, in the current language; empty when it can.
+QString Unstorable(const QString& text, const BilingualMessage& field) {
+    const QByteArray utf8 = text.toUtf8();
+    const BilingualMessage reason =
+        CheckStorableText(std::string(utf8.constData(), utf8.size()), field);
+    return QString::fromStdString(reason[currentLanguage]);
+}
+
+// The box's text with CR LF between lines. The raw text, because the plain one turns
+// non-breaking spaces, which a file can hold, into blanks; Shift+Enter's soft break is a line
+// break too.
+QString CommentText(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, kFileLineBreak);
+    text.replace(QChar::LineSeparator, kFileLineBreak);
+    return text;
+}
+
+}  // namespace
+
+SavePuzzleDialog::SavePuzzleDialog(const QString& name, const QString& comment, QWidget* owner)
+    : QDialog(owner),
+      puzzleName(name),
+      puzzleComment(comment),
+      // Created in the template's order, which is the tab order.
+      nameEdit(new QLineEdit(this)),
+      commentEdit(new QPlainTextEdit(this)),
+      saveButton(Button(this, "saveButton", "Сохранить#Save")),
+      cancelButton(Button(this, "cancelButton", "Отмена#Cancel")),
+      nameLabel(Text(this, "nameLabel", "Название задания#Puzzle name")),
+      commentLabel(Text(this, "commentLabel", "Комментарий#Comment")) {
+    setWindowTitle(QString::fromUtf8("Сохранить задание#Save puzzle"));
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setMaxLength(std::numeric_limits<int>::max());
+    commentEdit->setObjectName(QStringLiteral("commentEdit"));
+    // Lines scroll sideways rather than wrap, and the box follows the cursor without scroll
+    // bars, which would leave no room for a line in its 22 units.
+    commentEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    commentEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    commentEdit->setTabChangesFocus(true);
+    // Enter in the comment box starts a new line; in the name box it reaches the default
+    // button, as the dialog passes it on.
+    saveButton->setDefault(true);
+    connect(saveButton, &QPushButton::clicked, this, &SavePuzzleDialog::Save);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    commentEdit->setPlainText(QString(comment).replace(kFileLineBreak, QStringLiteral("\n")));
+    nameEdit->setText(name);
+
+    LocalizeDialog(*this, {nameLabel, commentLabel, cancelButton, saveButton});
+    LayOutDialog(*this, {186, 98},
+                 {{nameEdit, {7, 15, 172, 12}},
+                  {commentEdit, {7, 45, 172, 22}},
+                  {saveButton, {36, 78, 50, 14}},
+                  {cancelButton, {98, 78, 50, 14}},
+                  {nameLabel, {7, 7, 109, 8}},
+                  {commentLabel, {7, 36, 82, 8}}});
+    nameEdit->selectAll();
+    nameEdit->setFocus();
+}
+
+void SavePuzzleDialog::Save() {
+    const auto refuse = [this](auto* box, const QString& text) {
+        ShowMessage(this, text, kInputError[currentLanguage], MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        box->setFocus();
+        box->selectAll();
+    };
+    // Comment first, then the name, each checked as it is taken.
+    puzzleComment = CommentText(*commentEdit);
+    const QString badComment = Unstorable(puzzleComment, kCommentField);
+    if (!badComment.isEmpty()) {
+        refuse(commentEdit, badComment);
+        return;
+    }
+    // Blanks are a name: nothing is trimmed.
+    puzzleName = nameEdit->text();
+    if (puzzleName.isEmpty()) {
+        refuse(nameEdit, kNameMissing[currentLanguage]);
+        return;
+    }
+    const QString badName = Unstorable(puzzleName, kNameField);
+    if (!badName.isEmpty()) {
+        refuse(nameEdit, badName);
+        return;
+    }
+    accept();
+}
