@@ -133,8 +133,8 @@ class HelpViewerTest : public QObject {
         QTest::addColumn<QString>("targetTitle");
         QTest::newRow("play to editor, Russian") << 0 << "#topic1"
                                                  << "topic1" << kRussianTitle;
-        QTest::newRow("play to editor, English") << 2 << "#topic3"
-                                                 << "topic3" << kEnglishTitle;
+        QTest::newRow("contents to hints, English") << 2 << "#en-hints"
+                                                    << "en-hints" << kEnglishTitle;
         QTest::newRow("Russian play to English") << 0 << "#topic2"
                                                  << "topic2" << kEnglishTitle;
         QTest::newRow("English editor to Russian") << 3 << "#topic1"
@@ -221,15 +221,37 @@ class HelpViewerTest : public QObject {
                                                       "Выход",
                                                       "по часовой стрелке",
                                                       "правой кнопкой",
-                                                      "Двойной щелчок"};
+                                                      "Двойной щелчок",
+                                                      "Просмотр",
+                                                      "Это первое задание.",
+                                                      "Это последнее задание.",
+                                                      "«Нет» оставляет прежнее",
+                                                      "Прямоугольник 10х6",
+                                                      "Установить на задании",
+                                                      "отмены в игре нет"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
                                 "красным крестом", "Ячеек:"};
-        QTest::newRow("play, English")
-            << 2 << QStringList{"Select puzzle", "F2",           "PgDn",        "PgUp",
-                                "Reset",         "Hint",         "F1",          "Exit",
-                                "clockwise",     "right button", "double-click"};
+        QTest::newRow("play, English") << 2
+                                       << QStringList{"Select puzzle",
+                                                      "F2",
+                                                      "PgDn",
+                                                      "PgUp",
+                                                      "Reset",
+                                                      "Hint",
+                                                      "F1",
+                                                      "Exit",
+                                                      "clockwise",
+                                                      "right button",
+                                                      "double-click",
+                                                      "Preview",
+                                                      "This is the first puzzle.",
+                                                      "This is the last puzzle.",
+                                                      "No keeps the old one",
+                                                      "Rectangle 10x6",
+                                                      "To set on the puzzle",
+                                                      "the game has no undo"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",
