@@ -1,4 +1,5 @@
-#include <QScrollBar>
+#include <QAbstractButton>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -33,6 +34,49 @@ QString TopicText(QTextDocument* document, int topic) {
     return text;
 }
 
+const QString kRussianTitle = QString::fromUtf8("Справка Tessellix");
+const QString kEnglishTitle = QStringLiteral("Tessellix Help");
+
+// True when the block of anchor `name` is on the page and its top line is the first one shown.
+bool ShownAtTop(QTextBrowser* browser, const QString& name) {
+    const QTextBlock block = AnchorBlock(browser->document(), name);
+    if (!block.isValid()) {
+        qWarning("anchor %s is not on the page", qPrintable(name));
+        return false;
+    }
+    const QRect shown = browser->cursorRect(QTextCursor(block));
+    if (shown.top() < 0 || shown.top() >= shown.height()) {
+        qWarning("anchor %s shown at y = %d", qPrintable(name), shown.top());
+        return false;
+    }
+    return true;
+}
+
+// Clicks the first link of the page shown whose target is `href`; false when none is in view.
+bool FollowLink(QTextBrowser* browser, const QString& href) {
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != href) {
+                continue;
+            }
+            QTextCursor middle(browser->document());
+            middle.setPosition(fragment.position() + fragment.length() / 2);
+            const QPoint point = browser->cursorRect(middle).center();
+            if (!browser->viewport()->rect().contains(point)) {
+                return false;
+            }
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList ButtonTexts(const HelpViewer& viewer) {
+    return {viewer.BackButton()->text(), viewer.HomeButton()->text(), viewer.CloseButton()->text()};
+}
+
 HelpViewer* ViewerOf(QWidget& owner) {
     const auto viewers = owner.findChildren<HelpViewer*>();
     return viewers.size() == 1 ? viewers.first() : nullptr;
@@ -43,17 +87,25 @@ HelpViewer* ViewerOf(QWidget& owner) {
 class HelpViewerTest : public QObject {
     Q_OBJECT
   private slots:
-    void eachTopicOpensAtItsHeading_data() {
+    void eachTopicOpensOnItsLanguagesPage_data() {
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("title");
-        QTest::newRow("0: play, Russian") << 0 << QString::fromUtf8("Справка Tessellix");
-        QTest::newRow("1: editor, Russian") << 1 << QString::fromUtf8("Справка Tessellix");
-        QTest::newRow("2: play, English") << 2 << QString("Tessellix Help");
-        QTest::newRow("3: editor, English") << 3 << QString("Tessellix Help");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("otherLanguage");
+        const QStringList russian{"Назад", "Содержание", "Закрыть"};
+        const QStringList english{"Back", "Home", "Close"};
+        QTest::newRow("0: play, Russian") << 0 << kRussianTitle << russian << "Tessellix: playing";
+        QTest::newRow("1: editor, Russian")
+            << 1 << kRussianTitle << russian << "Tessellix: the puzzle editor";
+        QTest::newRow("2: play, English") << 2 << kEnglishTitle << english << "Tessellix: игра";
+        QTest::newRow("3: editor, English")
+            << 3 << kEnglishTitle << english << "Tessellix: редактор заданий";
     }
-    void eachTopicOpensAtItsHeading() {
+    void eachTopicOpensOnItsLanguagesPage() {
         QFETCH(int, topic);
         QFETCH(QString, title);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, otherLanguage);
         QWidget owner;
         QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
         HelpViewer* viewer = ViewerOf(owner);
@@ -61,14 +113,98 @@ class HelpViewerTest : public QObject {
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->Topic(), topic);
         QCOMPARE(viewer->windowTitle(), title);
+        QCOMPARE(ButtonTexts(*viewer), buttons);
+        QVERIFY(!viewer->BackButton()->isEnabled());
+        QVERIFY(ShownAtTop(viewer->Browser(), QStringLiteral("topic%1").arg(topic)));
 
-        QTextBrowser* browser = viewer->Browser();
-        const QTextBlock heading =
-            AnchorBlock(browser->document(), QStringLiteral("topic%1").arg(topic));
-        QVERIFY2(heading.isValid(), "the document lacks the topic's anchor");
-        const QRect shown = browser->cursorRect(QTextCursor(heading));
-        QVERIFY2(shown.top() >= 0 && shown.top() < shown.height(),
-                 qPrintable(QString("heading at y = %1").arg(shown.top())));
+        // The other language's topics are on a page of their own.
+        QTextDocument* page = viewer->Browser()->document();
+        const int otherFirst = topic < 2 ? 2 : 0;
+        for (int other : {otherFirst, otherFirst + 1}) {
+            QVERIFY(!AnchorBlock(page, QStringLiteral("topic%1").arg(other)).isValid());
+        }
+        QVERIFY(!page->toPlainText().contains(otherLanguage));
+    }
+
+    void backReturnsAfterFollowingALink_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("targetTitle");
+        QTest::newRow("play to editor, Russian") << 0 << "#topic1"
+                                                 << "topic1" << kRussianTitle;
+        QTest::newRow("contents to hints, English") << 2 << "#en-hints"
+                                                    << "en-hints" << kEnglishTitle;
+        QTest::newRow("Russian play to English") << 0 << "#topic2"
+                                                 << "topic2" << kEnglishTitle;
+        QTest::newRow("English editor to Russian") << 3 << "#topic1"
+                                                   << "topic1" << kRussianTitle;
+    }
+    void backReturnsAfterFollowingALink() {
+        QFETCH(int, topic);
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(QString, targetTitle);
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        HelpViewer* viewer = ViewerOf(owner);
+        const QString title = viewer->windowTitle();
+
+        QVERIFY(FollowLink(viewer->Browser(), link));
+        QVERIFY(ShownAtTop(viewer->Browser(), target));
+        QCOMPARE(viewer->windowTitle(), targetTitle);
+        QVERIFY(viewer->BackButton()->isEnabled());
+
+        QTest::mouseClick(viewer->BackButton(), Qt::LeftButton);
+        QVERIFY(ShownAtTop(viewer->Browser(), QStringLiteral("topic%1").arg(topic)));
+        QCOMPARE(viewer->windowTitle(), title);
+        QVERIFY(!viewer->BackButton()->isEnabled());
+    }
+
+    void homeGoesToThePlayTopicOfThePagesLanguage_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("home");
+        QTest::newRow("editor, Russian") << 1 << QString() << 0;
+        QTest::newRow("editor, English") << 3 << QString() << 2;
+        QTest::newRow("Russian play, then English") << 0 << "#topic2" << 2;
+        QTest::newRow("English editor, then Russian") << 3 << "#topic1" << 0;
+    }
+    void homeGoesToThePlayTopicOfThePagesLanguage() {
+        QFETCH(int, topic);
+        QFETCH(QString, link);
+        QFETCH(int, home);
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        HelpViewer* viewer = ViewerOf(owner);
+        if (!link.isEmpty()) {
+            QVERIFY(FollowLink(viewer->Browser(), link));
+        }
+        QTest::mouseClick(viewer->HomeButton(), Qt::LeftButton);
+        QVERIFY(ShownAtTop(viewer->Browser(), QStringLiteral("topic%1").arg(home)));
+    }
+
+    void closeHidesTheViewer() {
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, 2, kDocument));
+        QTest::mouseClick(ViewerOf(owner)->CloseButton(), Qt::LeftButton);
+        QVERIFY(!ViewerOf(owner)->isVisible());
+    }
+
+    void aChangedDocumentIsShownAnew() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("tessellix.html");
+        const auto write = [&path](const char* text) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) > 0;
+        };
+        QVERIFY(write(R"(<body><div class="page" lang="en"><h1><a name="topic2">Old</a></h1>)"));
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, 2, path));
+        QVERIFY(write(R"(<body><div class="page" lang="en"><h1><a name="topic2">New</a></h1>)"));
+        QVERIFY(ShowHelpTopic(&owner, 2, path));
+        QCOMPARE(ViewerOf(owner)->Browser()->document()->toPlainText().trimmed(), QString("New"));
+        QVERIFY(!ViewerOf(owner)->BackButton()->isEnabled());
     }
 
     void topicsExplainTheirCommands_data() {
@@ -85,15 +221,37 @@ class HelpViewerTest : public QObject {
                                                       "Выход",
                                                       "по часовой стрелке",
                                                       "правой кнопкой",
-                                                      "Двойной щелчок"};
+                                                      "Двойной щелчок",
+                                                      "Просмотр",
+                                                      "Это первое задание.",
+                                                      "Это последнее задание.",
+                                                      "«Нет» оставляет прежнее",
+                                                      "Прямоугольник 10х6",
+                                                      "Установить на задании",
+                                                      "отмены в игре нет"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
                                 "красным крестом", "Ячеек:"};
-        QTest::newRow("play, English")
-            << 2 << QStringList{"Select puzzle", "F2",           "PgDn",        "PgUp",
-                                "Reset",         "Hint",         "F1",          "Exit",
-                                "clockwise",     "right button", "double-click"};
+        QTest::newRow("play, English") << 2
+                                       << QStringList{"Select puzzle",
+                                                      "F2",
+                                                      "PgDn",
+                                                      "PgUp",
+                                                      "Reset",
+                                                      "Hint",
+                                                      "F1",
+                                                      "Exit",
+                                                      "clockwise",
+                                                      "right button",
+                                                      "double-click",
+                                                      "Preview",
+                                                      "This is the first puzzle.",
+                                                      "This is the last puzzle.",
+                                                      "No keeps the old one",
+                                                      "Rectangle 10x6",
+                                                      "To set on the puzzle",
+                                                      "the game has no undo"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",
