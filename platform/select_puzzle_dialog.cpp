@@ -103,12 +103,14 @@ SelectPuzzleDialog::SelectPuzzleDialog(PuzzleLibrary& puzzleLibrary, const Setti
         puzzleList->setCurrentItem(current);
         puzzleList->scrollToItem(current);
     }
+    // A stored value out of range is off, and is stored so when the dialog closes.
     if (preview < 0 || preview > 2) {
         preview = 0;
     }
     previewBox->setChecked(preview != 0);
     puzzleList->setFocus();
 
+    // Only now: filling the controls is no change made by the user.
     connect(puzzleList, &QListWidget::itemSelectionChanged, this,
             &SelectPuzzleDialog::OnSelectionChange);
     connect(previewBox, &QCheckBox::clicked, this, &SelectPuzzleDialog::OnSelectionChange);
