@@ -1,0 +1,184 @@
+#include "platform/select_puzzle_dialog.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "model/language.h"
+#include "platform/dialog_template.h"
+#include "platform/image_surface.h"
+#include "platform/wait_cursor.h"
+
+namespace {
+
+constexpr Rgb kPreviewGrey{192, 192, 192};
+// However wide the area, the preview shows 21 cells across it.
+constexpr int kPreviewColumns = 21;
+constexpr int kFrameWidth = 2;
+
+PixelRect Grown(const PixelRect& rect, int by) {
+    return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
+}
+
+QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+// A window's place as the original platform gives it: right and bottom excluded.
+PixelRect PlaceOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+// A polyline through three points, each segment without its end point.
+void Polyline(DrawSurface& dc, PixelPoint a, PixelPoint b, PixelPoint c, std::uint8_t grey) {
+    dc.Line(a, b, {grey, grey, grey}, 1);
+    dc.Line(b, c, {grey, grey, grey}, 1);
+}
+
+// Two pixels sunk into the dialog. Its lines reach one pixel beyond rect's right and bottom.
+void DrawSunkenFrame(DrawSurface& dc, const PixelRect& r) {
+    Polyline(dc, {r.left, r.bottom}, {r.left, r.top}, {r.right, r.top}, 128);
+    Polyline(dc, {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right - 1, r.top + 1}, 0);
+    Polyline(dc, {r.left + 1, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top},
+             224);
+    Polyline(dc, {r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top - 1}, 255);
+}
+
+// The pixels that DrawSunkenFrame sets: the rectangle it spans less what lies inside its two
+// lines on every side.
+QRegion FrameRing(const PixelRect& r) {
+    return QRegion(r.left, r.top, r.Width() + 1, r.Height() + 1) -
+           QRegion(r.left + kFrameWidth, r.top + kFrameWidth, r.Width() - 2 * kFrameWidth + 1,
+                   r.Height() - 2 * kFrameWidth + 1);
+}
+
+}  // namespace
+
+SelectPuzzleDialog::SelectPuzzleDialog(PuzzleLibrary& puzzleLibrary, const Settings& options,
+                                       QWidget* owner)
+    : QDialog(owner),
+      library(puzzleLibrary),
+      settings(options),
+      puzzleList(new QListWidget(this)),
+      openButton(new QPushButton(QString::fromUtf8("Открыть#Open"), this)),
+      cancelButton(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this)),
+      previewBox(new QCheckBox(QString::fromUtf8("Просмотр#Preview"), this)),
+      preview(settings.ReadPreviewSetting()),
+      previewShape(CreateBlankPuzzle(0, 0)) {
+    setWindowTitle(QString::fromUtf8("Выбор задания Tessellix#Select puzzle"));
+    puzzleList->setObjectName(QStringLiteral("puzzleList"));
+    puzzleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    puzzleList->setSortingEnabled(false);
+    // Every line is one line of text: the list need not measure each of thousands of names.
+    puzzleList->setUniformItemSizes(true);
+    openButton->setObjectName(QStringLiteral("openButton"));
+    openButton->setDefault(true);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    previewBox->setObjectName(QStringLiteral("previewBox"));
+
+    LocalizeDialog(*this, {cancelButton, openButton, previewBox});
+    LayOutDialog(*this, {275, 141},
+                 {{puzzleList, {7, 7, 170, 127}},
+                  {openButton, {196, 7, 61, 15}},
+                  {cancelButton, {196, 25, 61, 15}},
+                  {previewBox, {196, 49, 61, 8}}});
+
+    // Right of the list and below the box, kept off the dialog's edges by the margin that the
+    // list keeps from the bottom.
+    const PixelRect list = PlaceOf(puzzleList->geometry());
+    const PixelRect box = PlaceOf(previewBox->geometry());
+    const PixelRect client = PlaceOf(rect());
+    const int margin = client.bottom - list.bottom;
+    previewRect = {list.right + margin, box.bottom + margin, client.right - margin, list.bottom};
+
+    QStringList names;
+    names.reserve(library.count());
+    for (const PuzzleRecord& record : library) {
+        names.append(QString::fromStdString(record.names[currentLanguage]));
+    }
+    puzzleList->addItems(names);
+    if (QListWidgetItem* current = puzzleList->item(library.currentPuzzleIndex)) {
+        puzzleList->setCurrentItem(current);
+        puzzleList->scrollToItem(current);
+    }
+    // A stored value out of range is off, and is stored so when the dialog closes.
+    if (preview < 0 || preview > 2) {
+        preview = 0;
+    }
+    previewBox->setChecked(preview != 0);
+    puzzleList->setFocus();
+
+    // Only now: filling the controls is no change made by the user.
+    connect(puzzleList, &QListWidget::itemSelectionChanged, this,
+            &SelectPuzzleDialog::OnSelectionChange);
+    connect(previewBox, &QCheckBox::clicked, this, &SelectPuzzleDialog::OnSelectionChange);
+    connect(puzzleList, &QListWidget::itemDoubleClicked, this, &SelectPuzzleDialog::accept);
+    connect(openButton, &QPushButton::clicked, this, &SelectPuzzleDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &SelectPuzzleDialog::reject);
+}
+
+SelectPuzzleDialog::~SelectPuzzleDialog() {
+    settings.WritePreviewSetting(preview);
+}
+
+void SelectPuzzleDialog::accept() {
+    TakeDataFromControls();
+    QDialog::accept();
+}
+
+void SelectPuzzleDialog::paintEvent(QPaintEvent* event) {
+    PaintPreview(event->region());
+}
+
+void SelectPuzzleDialog::TakeDataFromControls() {
+    const QModelIndexList selected = puzzleList->selectionModel()->selectedIndexes();
+    library.currentPuzzleIndex = selected.isEmpty() ? -1 : selected.first().row();
+    preview = previewBox->isChecked() ? 1 : 0;
+}
+
+void SelectPuzzleDialog::OnSelectionChange() {
+    TakeDataFromControls();
+    update(ToQRect(previewRect));
+}
+
+void SelectPuzzleDialog::PaintPreview(const QRegion& region) {
+    if (frameDrawn == 0) {
+        frameDrawn = 1;
+        previewRect = Grown(previewRect, -kFrameWidth);
+    }
+    // Paints of the buttons and the box, which show the dialog through, need no preview.
+    const PixelRect frame = Grown(previewRect, kFrameWidth);
+    if (!region.intersects(FrameRing(frame)) && !region.intersects(ToQRect(previewRect))) {
+        return;
+    }
+
+    ImageSurface surface(width(), height());
+    QPainter painter(this);
+    // Qt has erased whatever it repaints, the frame included.
+    DrawSunkenFrame(surface, frame);
+    painter.setClipRegion(FrameRing(frame));
+    painter.drawImage(frame.left, frame.top, surface.Image(), frame.left, frame.top,
+                      frame.Width() + 1, frame.Height() + 1);
+    painter.setClipping(false);
+
+    surface.FillRect(previewRect, kPreviewGrey);
+    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
+    if (preview != 0 && record != nullptr) {
+        WaitCursor wait;
+        previewShape->Load(library.PathOf(*record), previewElements);
+        const int cell = previewRect.Width() / kPreviewColumns;
+        PixelPoint topLeft;
+        PixelPoint bottomRight;
+        previewShape->GetCorners(topLeft, bottomRight);
+        const int w = cell * (bottomRight.x - topLeft.x) / kCellSize;
+        const int h = cell * (bottomRight.y - topLeft.y) / kCellSize;
+        previewShape->SetGeometry(previewRect.left + (previewRect.Width() - w) / 2,
+                                  previewRect.top + (previewRect.Height() - h) / 2, w, h);
+        previewShape->Draw(surface, cell, false);
+    }
+    // A puzzle wider than 21 cells stops at the frame.
+    const QRect inner = ToQRect(previewRect);
+    painter.drawImage(inner.topLeft(), surface.Image(), inner);
+}

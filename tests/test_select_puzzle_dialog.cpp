@@ -1,0 +1,213 @@
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "model/language.h"
+#include "platform/select_puzzle_dialog.h"
+#include "tests/pixels.h"
+#include "tests/puzzle_bytes.h"
+
+namespace {
+
+void WriteBlock(const QTemporaryDir& folder, const char* name, int columns, int rows,
+                const std::string& text, int column = 0) {
+    HandFile file;
+    file.Cells(std::vector<std::string>(rows, std::string(columns, '#')), column, 1).text = text;
+    WriteBytes(folder.filePath(name).toStdString(), file.Bytes());
+}
+
+// Right of the list and below the box, the list's bottom margin away from them and from the
+// dialog's right edge; right and bottom excluded.
+PixelRect FrameOf(const SelectPuzzleDialog& dialog) {
+    const QRect list = dialog.findChild<QListWidget*>("puzzleList")->geometry();
+    const QRect box = dialog.findChild<QCheckBox*>("previewBox")->geometry();
+    const int margin = dialog.height() - list.y() - list.height();
+    return {list.x() + list.width() + margin, box.y() + box.height() + margin,
+            dialog.width() - margin, list.y() + list.height()};
+}
+
+class PaintSpy : public QObject {
+  public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+class SelectPuzzleDialogTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder;
+    PuzzleLibrary library;
+    Settings settings;
+
+  private slots:
+    void initTestCase() {
+        // Numbered so that ascending numbers differ from the order of the names as text.
+        WriteBlock(folder, "3.TLX", 10, 6, "\xD2\xF0\xE8\0\1Three\0"s);
+        WriteBlock(folder, "7.TLX", 25, 1, "\xD1\xE5\xEC\xFC\0\1Seven\0"s);
+        WriteBlock(folder, "12.TLX", 4, 3, "", 5);
+        library.ScanDataFolder(folder.path().toStdString());
+        settings = Settings(folder.filePath("tessellix.ini").toStdString());
+    }
+    void init() {
+        currentLanguage = Russian;
+        library.currentPuzzleIndex = 0;
+    }
+
+    void linesAndSelection_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("selected");
+        const QStringList english{"Three", "Seven", "Puzzle 12"};
+        QTest::newRow("Russian") << int(Russian) << 1 << QStringList{"Три", "Семь", "Задание 12"}
+                                 << 1;
+        QTest::newRow("English") << int(English) << 2 << english << 2;
+        QTest::newRow("outside the list") << int(English) << 3 << english << -1;
+    }
+    void linesAndSelection() {
+        QFETCH(int, language);
+        QFETCH(int, index);
+        currentLanguage = language;
+        library.currentPuzzleIndex = index;
+        SelectPuzzleDialog dialog(library, settings, nullptr);
+        auto* list = dialog.findChild<QListWidget*>("puzzleList");
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row) {
+            shown << list->item(row)->text();
+        }
+        QTEST(shown, "lines");
+        QTEST(list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems()[0]),
+              "selected");
+        QCOMPARE(library.currentPuzzleIndex, index);
+    }
+
+    // Steps on the shown dialog, each followed by what it set off. The list's selection goes
+    // to the index at once, stays after Cancel, and repaints the preview, as a tick does; the
+    // box goes to the settings however the dialog ends.
+    void running_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("repainted");
+        QTest::addColumn<int>("written");
+        const int yes = QDialog::Accepted;
+        const int no = QDialog::Rejected;
+        QTest::newRow("Down, Escape") << 0 << 0 << "Down Escape" << false << no << 1 << true << 0;
+        QTest::newRow("Up, Cancel") << 0 << 2 << "Up Cancel" << false << no << 1 << true << 0;
+        QTest::newRow("End, Enter") << 0 << 0 << "End Enter" << false << yes << 2 << true << 0;
+        QTest::newRow("double click") << 0 << 0 << "click dclick" << false << yes << 2 << true << 0;
+        QTest::newRow("Enter") << 1 << 1 << "Enter" << true << yes << 1 << false << 1;
+        QTest::newRow("5, close box") << 5 << 0 << "close" << false << no << 0 << false << 0;
+        QTest::newRow("-1, Escape") << -1 << 0 << "Escape" << false << no << 0 << false << 0;
+        QTest::newRow("tick, Cancel") << 0 << 0 << "tick Cancel" << false << no << 0 << true << 1;
+        QTest::newRow("untick, Open") << 1 << 0 << "tick Open" << true << yes << 0 << true << 0;
+        QTest::newRow("2, Cancel") << 2 << 0 << "Cancel" << true << no << 0 << false << 2;
+        QTest::newRow("2, Open") << 2 << 0 << "Open" << true << yes << 0 << false << 1;
+    }
+    void running() {
+        QFETCH(int, stored);
+        QFETCH(int, start);
+        QFETCH(QString, steps);
+        settings.WritePreviewSetting(stored);
+        library.currentPuzzleIndex = start;
+        {
+            SelectPuzzleDialog dialog(library, settings, nullptr);
+            auto* list = dialog.findChild<QListWidget*>("puzzleList");
+            auto* box = dialog.findChild<QCheckBox*>("previewBox");
+            QTEST(box->isChecked(), "ticked");
+            PaintSpy spy;
+            QTimer::singleShot(0, &dialog, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                QCoreApplication::processEvents();
+                dialog.installEventFilter(&spy);
+                const QPoint line = list->visualItemRect(list->item(2)).center();
+                for (const QString& step : steps.split(' ')) {
+                    if (step == "tick") {
+                        box->click();
+                    } else if (step == "close") {
+                        dialog.close();
+                    } else if (step.endsWith("click")) {
+                        QTest::mouseEvent(step == "click" ? QTest::MouseClick : QTest::MouseDClick,
+                                          list->viewport(), Qt::LeftButton, {}, line);
+                    } else if (step == "Open" || step == "Cancel") {
+                        dialog.findChild<QPushButton*>(step.toLower() + "Button")->click();
+                    } else {
+                        QTest::keyClick(list, QKeySequence(step)[0].key());
+                    }
+                    QCoreApplication::processEvents();
+                }
+            });
+            QTimer::singleShot(5000, &dialog, [&] { dialog.done(-1); });
+            QTEST(dialog.exec(), "result");
+            QTEST(library.currentPuzzleIndex, "index");
+            const PixelRect frame = FrameOf(dialog);
+            QTEST(spy.painted.contains(QPoint(frame.left + 2, frame.top + 2)), "repainted");
+        }
+        QTEST(settings.ReadPreviewSetting(), "written");
+    }
+
+    void previewPicture_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("preview");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("10 x 6") << 0 << 1 << 10 << 6;
+        QTest::newRow("wider than 21 cells") << 1 << 1 << 25 << 1;
+        QTest::newRow("4 x 3 off the corner") << 2 << 1 << 4 << 3;
+        QTest::newRow("preview off") << 0 << 0 << 0 << 0;
+        QTest::newRow("no selection") << 3 << 1 << 0 << 0;
+    }
+    void previewPicture() {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, preview);
+        QFETCH(int, index);
+        settings.WritePreviewSetting(preview);
+        library.currentPuzzleIndex = index;
+        SelectPuzzleDialog dialog(library, settings, nullptr);
+        dialog.grab();  // a later paint must show the same
+        const QImage image = dialog.grab().toImage();
+
+        // Two lines on each side; the white one and the light grey one at right and bottom.
+        const PixelRect f = FrameOf(dialog);
+        const int midX = (f.left + f.right) / 2;
+        const int midY = (f.top + f.bottom) / 2;
+        const QList<std::pair<QPoint, int>> frame{
+            {{f.left, midY}, 128},       {{f.left + 1, midY}, 0}, {{f.right - 1, midY}, 224},
+            {{f.right, midY}, 255},      {{midX, f.top}, 128},    {{midX, f.top + 1}, 0},
+            {{midX, f.bottom - 1}, 224}, {{midX, f.bottom}, 255}};
+        for (const auto& [point, level] : frame) {
+            QCOMPARE(image.pixel(point), Grey(level));
+        }
+
+        // Cells of e pixels, centred, neighbours sharing a border: the last line lies at
+        // columns * e. What reaches beyond the area is cut off there.
+        const QRect inner(f.left + 2, f.top + 2, f.right - f.left - 4, f.bottom - f.top - 4);
+        const int e = inner.width() / 21;
+        const int x = inner.left() + (inner.width() - columns * e) / 2;
+        const int y = inner.top() + (inner.height() - rows * e) / 2;
+        const QRect cells = columns == 0 ? QRect() : QRect(x, y, columns * e + 1, rows * e + 1);
+        QRect drawn;
+        for (int py = inner.top(); py <= inner.bottom(); ++py) {
+            for (int px = inner.left(); px <= inner.right(); ++px) {
+                if (image.pixel(px, py) != Grey(192)) {
+                    drawn |= QRect(px, py, 1, 1);
+                }
+            }
+        }
+        QCOMPARE(drawn, cells & inner);
+    }
+};
+
+QTEST_MAIN(SelectPuzzleDialogTest)
+#include "test_select_puzzle_dialog.moc"
