@@ -160,34 +160,32 @@ bool Element::FindSnap(const CellShape& puzzle, PixelPoint& position) const {
     static constexpr int kColumnOffset[4] = {0, 1, 0, 1};
     static constexpr int kRowOffset[4] = {0, 0, 1, 1};
     const int start = bx + 2 * by;
-    const int columns = width / kCellSize;
-    const int rows = height / kCellSize;
-
-    const auto fits = [&](int column, int row) {
-        for (int j = 0; j < rows; ++j) {
-            for (int i = 0; i < columns; ++i) {
-                const int pc = column + i;
-                const int pr = row + j;
-                if (pc < 0 || pr < 0 || pc >= puzzle.side || pr >= puzzle.side) {
-                    return false;
-                }
-                if (Cell(j, i) != 0 && puzzle.Cell(pr, pc) != Cell(j, i)) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    };
     for (int k = 0; k < 4; ++k) {
         const int index = (start + k) % 4;
         const int column = c0 + kColumnOffset[index];
         const int row = r0 + kRowOffset[index];
-        if (fits(column, row)) {
+        if (FitsAt(puzzle, column, row)) {
             position = {topLeft.x + column * kCellSize, topLeft.y + row * kCellSize};
             return true;
         }
     }
     return false;
+}
+
+bool Element::FitsAt(const CellShape& puzzle, int column, int row) const {
+    for (int j = 0; j < height / kCellSize; ++j) {
+        for (int i = 0; i < width / kCellSize; ++i) {
+            const int pc = column + i;
+            const int pr = row + j;
+            if (pc < 0 || pr < 0 || pc >= puzzle.side || pr >= puzzle.side) {
+                return false;
+            }
+            if (Cell(j, i) != 0 && puzzle.Cell(pr, pc) != Cell(j, i)) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 void Element::MarkCells(CellShape& puzzle, int from, int to) const {

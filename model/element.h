@@ -45,6 +45,9 @@ class Element : public CellShape {
     // Tries the four grid points around the current position, nearest first; every cell of
     // the bounding box must lie on the puzzle's matrix and every set cell on a free cell.
     bool FindSnap(const CellShape& puzzle, PixelPoint& position) const;
+    // Whether the element, its top-left corner on cell (column, row) of the puzzle's matrix,
+    // has its whole bounding box on the matrix and every set cell on a free cell.
+    bool FitsAt(const CellShape& puzzle, int column, int row) const;
     // Marks the free puzzle cells under the element covered (1 -> 2), or frees them (2 -> 1).
     void Occupy(CellShape& puzzle) const;
     void Vacate(CellShape& puzzle) const;

@@ -86,11 +86,15 @@ bool PlaySession::HasCompleteSolution() const {
 bool PlaySession::PlaceAtSolution(int index) {
     Element& element = elements[index];
     element.TurnToSolution();
+    // A place off the puzzle or on a covered cell comes only from a damaged file; such an
+    // element stays home, so that the cells under every placed element stay its own.
+    if (!element.FitsAt(*puzzle, element.solutionColumn, element.solutionRow)) {
+        return false;
+    }
     element.SetPosition(puzzle->x + element.solutionColumn * kCellSize,
                         puzzle->y + element.solutionRow * kCellSize);
-    const int freeBefore = FreeCells();
     element.Occupy(*puzzle);
-    return FreeCells() == freeBefore - kElementCells;
+    return true;
 }
 
 std::array<ElementRecord, kElementRecordCount> PlaySession::SolutionRecords() const {
@@ -116,8 +120,4 @@ void PlaySession::KeepSolution(const std::array<ElementRecord, kElementRecordCou
             elements[i].SetStoredSolution(records[i].placement);
         }
     }
-}
-
-int PlaySession::FreeCells() const {
-    return static_cast<int>(std::count(puzzle->cells.begin(), puzzle->cells.end(), 1));
 }

@@ -23,6 +23,7 @@ class PlaySession {
     explicit PlaySession(PuzzleLibrary& library);
 
     PuzzleLibrary& Library() { return library; }
+    const PuzzleLibrary& Library() const { return library; }
     ElementSet& Elements() { return elements; }
     const ElementSet& Elements() const { return elements; }
     PuzzleShape& Puzzle() { return *puzzle; }
@@ -57,7 +58,7 @@ class PlaySession {
     // Whether every used element carries one, as a hint needs.
     bool HasCompleteSolution() const;
     // Turns a used element at home into its stored orientation and sets it on the puzzle at
-    // its stored place. True when its five cells landed on five free cells.
+    // its stored place. False, the element staying home, when it does not fit there.
     bool PlaceAtSolution(int index);
     // The twelve records of a solved board: a used element with its orientation and grid
     // position on the puzzle, an excluded one without placement.
@@ -66,8 +67,6 @@ class PlaySession {
     void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records);
 
   private:
-    int FreeCells() const;
-
     PuzzleLibrary& library;
     ElementSet elements;
     std::unique_ptr<PuzzleShape> puzzle;

@@ -1,7 +1,10 @@
 #include "platform/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
+
+#include "model/language.h"
 
 namespace {
 
@@ -28,6 +31,11 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
         box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
                                                                          : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
+        // The buttons speak the language of the rest of the program, not the system's.
+        box.button(QMessageBox::Yes)
+            ->setText(QString::fromUtf8(currentLanguage == English ? "&Yes" : "&Да"));
+        box.button(QMessageBox::No)
+            ->setText(QString::fromUtf8(currentLanguage == English ? "&No" : "&Нет"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

@@ -1,5 +1,6 @@
 #include "play/board_view.h"
 
+#include "platform/wait_cursor.h"
 #include "play/play_canvas.h"
 
 namespace {
@@ -71,4 +72,50 @@ void BoardView::RedrawTitle() {
     PixelRect titleRect;
     session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
     Paint();
+}
+
+void BoardView::SwitchToPuzzle(int index) {
+    if (session.Library().RecordAt(index) == nullptr) {
+        return;
+    }
+    const WaitCursor wait;
+    moving.CancelDrag();
+    session.SwitchToPuzzle(index);
+    ComposeBackground();
+    Paint();
+}
+
+void BoardView::ResetBoard() {
+    moving.CancelDrag();
+    const PixelRect area = MovingElements::CopyRect(session.Puzzle());
+    WindowSurface().CopyFrom(backgroundImage, area, {area.left, area.top});
+    canvas.RepaintRect(area);
+    for (int index : session.ResetBoard()) {
+        moving.DrawAtHome(session.Elements()[index]);
+    }
+}
+
+void BoardView::ShowHint(int option, int count) {
+    ResetBoard();
+    int left = option == 0 ? ElementSet::kCount : count;
+    for (Element& element : session.Elements()) {
+        if (element.excluded != 0 || left <= 0) {
+            continue;
+        }
+        --left;
+        if (option == 0) {
+            element.TurnToSolution();
+            moving.DrawAtHome(element);
+            continue;
+        }
+        if (!session.PlaceAtSolution(element.id)) {
+            moving.DrawAtHome(element);
+            continue;
+        }
+        // The box is emptied: the element has left it for the puzzle.
+        const PixelRect box = element.GetBoxRect();
+        WindowSurface().FillRect(box, kBandGrey);
+        canvas.RepaintRect(box);
+        moving.DrawInPlace(element);
+    }
 }

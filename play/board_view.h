@@ -33,6 +33,17 @@ class BoardView : public QObject {
     // The puzzle's title in the current language; nothing else of the picture changes.
     void RedrawTitle();
 
+    // Shows the library puzzle at index with every element home in its base orientation;
+    // nothing happens when index designates no record.
+    void SwitchToPuzzle(int index);
+    // Every placed element goes home in the orientation it has; only the puzzle and the
+    // boxes of those elements are drawn again.
+    void ResetBoard();
+    // Replays the stored solution on a reset board: option 0 turns every used element into
+    // its solution orientation in its box; option 1 sets the first `count` used elements
+    // onto the puzzle at their solution places. The solved test is not made.
+    void ShowHint(int option, int count);
+
   signals:
     // A drop covered the last free cell.
     void solved();

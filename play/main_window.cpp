@@ -99,7 +99,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* p
     : QMainWindow(parent),
       settings(store),
       canvas(new PlayCanvas(this)),
-      board(new BoardView(library, *canvas, this)) {
+      board(new BoardView(library, *canvas, this)),
+      commands(*board, settings, this) {
     setCentralWidget(canvas);
     setWindowTitle(PickLanguage(kCreationTitle));
     BuildMenus();
@@ -256,6 +257,21 @@ void MainWindow::RunCommand(int command) {
         case kCommandEnglish:
             SetLanguage(English);
             break;
+        case kCommandSelectPuzzle:
+            commands.SelectPuzzle();
+            break;
+        case kCommandNextPuzzle:
+            commands.NextPuzzle();
+            break;
+        case kCommandPreviousPuzzle:
+            commands.PreviousPuzzle();
+            break;
+        case kCommandReset:
+            commands.ResetBoard();
+            break;
+        case kCommandHint:
+            commands.ShowHint();
+            break;
         case kCommandHelp:
             ShowHelp();
             break;
@@ -266,7 +282,7 @@ void MainWindow::RunCommand(int command) {
             close();
             break;
         default:
-            // Puzzle switching, hints and the editor's commands are not built yet.
+            // The editor's commands are not built yet.
             break;
     }
 }
@@ -291,4 +307,5 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::OnSolved() {
     emit puzzleSolved();
+    commands.OnSolved();
 }

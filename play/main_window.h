@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <map>
 
+#include "play/play_commands.h"
+
 class BoardView;
 class PlayCanvas;
 class PuzzleLibrary;
@@ -50,10 +52,11 @@ class MainWindow : public QMainWindow {
     bool IsCommandEnabled(int command) const;
     bool IsCommandChecked(int command) const;
 
-    // Called when a drop leaves no free cell on the puzzle.
+    // Called when a drop leaves no free cell on the puzzle: the solved sequence.
     void OnSolved();
 
     BoardView& Board() { return *board; }
+    PlayCommands& Commands() { return commands; }
     PlayCanvas& Canvas() { return *canvas; }
     bool LibraryNonEmpty() const;
     bool EditorOpen() const { return editorOpen; }
@@ -82,6 +85,7 @@ class MainWindow : public QMainWindow {
     const Settings& settings;
     PlayCanvas* canvas;
     BoardView* board;
+    PlayCommands commands;
     Menu playMenu;
     Menu editorMenu;
     bool deleteEnabled = false;

@@ -22,6 +22,18 @@ void MovingElements::DrawAtHome(Element& element) {
     canvas.RepaintRect(element.GetBoxRect());
 }
 
+void MovingElements::DrawInPlace(const Element& element) {
+    element.Draw(Window(), kCellSize, true);
+    canvas.RepaintRect(CopyRect(element));
+}
+
+void MovingElements::CancelDrag() {
+    if (dragging) {
+        canvas.releaseMouse();
+        dragging = false;
+    }
+}
+
 void MovingElements::LeftPressed(PixelPoint point) {
     if (dragging) {
         return;
@@ -126,8 +138,7 @@ void MovingElements::Drop() {
         DrawAtHome(element);
         return;
     }
-    element.Draw(Window(), kCellSize, true);
-    canvas.RepaintRect(CopyRect(element));
+    DrawInPlace(element);
     if (result == PlaySession::DropResult::Solved && solved) {
         solved();
     }

@@ -36,6 +36,15 @@ class MovingElements {
     void ComposePuzzleArea(int skipped);
     // Takes a placed element off the puzzle and draws it in its base box.
     void SendHome(int index);
+    // Ends a drag without a drop, as when the board changes under the hand; the caller
+    // redraws what the element covered.
+    void CancelDrag();
+    // Draws an element in its base box on the window and shows the box.
+    void DrawAtHome(Element& element);
+    // Draws an element where it is on the window and shows it.
+    void DrawInPlace(const Element& element);
+    // A shape's box with its right and bottom border line.
+    static PixelRect CopyRect(const CellShape& shape);
 
     bool Dragging() const { return dragging; }
     int DraggedIndex() const { return draggedIndex; }
@@ -45,11 +54,7 @@ class MovingElements {
     void BeginDrag(PixelPoint point);
     void DragTo(PixelPoint point);
     void Drop();
-    // A shape's box with its right and bottom border line.
-    static PixelRect CopyRect(const CellShape& shape);
     void RestoreUnderElement(const Element& element);
-    // Draws an element in its base box on the window and shows the box.
-    void DrawAtHome(Element& element);
     ImageSurface& Window();
 
     PlaySession& session;

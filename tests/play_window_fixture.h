@@ -1,9 +1,14 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "library/puzzle_library.h"
 #include "library/settings.h"
@@ -13,15 +18,24 @@
 #include "play/board_view.h"
 #include "play/main_window.h"
 #include "play/play_canvas.h"
+#include "tests/puzzle_bytes.h"
 
-// A real main window over a temporary, empty data folder, with the settings file in a
-// temporary folder too, and a player's mouse on its canvas.
+// A real main window over a temporary data folder holding the given puzzle files (none: the
+// built-in puzzle), with the settings file in a temporary folder too, and a player's mouse on
+// its canvas. Message boxes are recorded and answered from `answers`, then with OK or Yes.
 class PlayWindowFixture {
   public:
-    PlayWindowFixture() {
+    explicit PlayWindowFixture(const std::map<std::string, std::string>& files = {}) {
+        for (const auto& [name, bytes] : files) {
+            WriteBytes(DataPath(name), bytes);
+        }
         SetMessageResponder([this](const MessageRequest& request) {
             messages.append(request);
-            return MessageResult::Ok;
+            if (!answers.isEmpty()) {
+                return answers.takeFirst();
+            }
+            return request.buttons == MessageButtons::YesNo ? MessageResult::Yes
+                                                            : MessageResult::Ok;
         });
         library.ScanDataFolder(dataFolder.path().toStdString());
         window = std::make_unique<MainWindow>(library, settings);
@@ -30,6 +44,32 @@ class PlayWindowFixture {
         window.reset();
         SetMessageResponder({});
         currentLanguage = Russian;
+    }
+
+    std::string DataPath(const std::string& name) const {
+        return dataFolder.filePath(QString::fromStdString(name)).toStdString();
+    }
+    QStringList MessageTexts() const {
+        QStringList texts;
+        for (const MessageRequest& request : messages) {
+            texts << request.text;
+        }
+        return texts;
+    }
+    // Runs a command whose modal dialog `answer` handles as the player would.
+    void RunWithDialog(int command, const std::function<void(QDialog&)>& answer) {
+        bool answered = false;
+        QTimer timer;  // gone with this call, so it never answers a later dialog
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                answered = true;
+                answer(*dialog);
+            }
+        });
+        timer.start(0);
+        window->RunCommand(command);
+        QVERIFY(answered);
     }
 
     MainWindow& Window() { return *window; }
@@ -86,6 +126,7 @@ class PlayWindowFixture {
     Settings settings{settingsFolder.filePath("tessellix.ini").toStdString()};
     PuzzleLibrary library;
     QList<MessageRequest> messages;
+    QList<MessageResult> answers;
 
   private:
     void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons buttons) {

@@ -6,9 +6,30 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
+
+#include "tests/puzzle_bytes.h"
+
+namespace {
+
+// A puzzle file of the picture's cells that uses only the element `used`, named `name`.
+std::string PuzzleBytes(const std::vector<std::string>& picture, int used,
+                        const std::string& name) {
+    HandFile file;
+    file.Cells(picture);
+    for (auto& record : file.records) {
+        record = {0, 0, 0, 0};
+    }
+    file.records[used] = {0x01, 0, 0, 0};
+    file.text = name + "\1" + name;
+    return file.Bytes();
+}
+
+}  // namespace
 
 // The real program in a real X server (Xvfb), driven with xdotool like a player, seen through
-// screenshots. Built-in puzzle: the data folder beside the program is empty.
+// screenshots. First with the built-in puzzle (an empty data folder beside the program), then
+// with a small library of its own.
 class EndToEndTest : public QObject {
     Q_OBJECT
   private slots:
@@ -19,14 +40,11 @@ class EndToEndTest : public QObject {
         }
         QVERIFY(install.isValid());
         StartServer();
-        StartGame();
+        StartGame(install.path());
     }
 
     void cleanupTestCase() {
-        if (game.state() != QProcess::NotRunning) {
-            game.kill();
-            game.waitForFinished();
-        }
+        StopGame();
         if (server.state() != QProcess::NotRunning) {
             server.terminate();
             server.waitForFinished();
@@ -50,15 +68,7 @@ class EndToEndTest : public QObject {
     void draggedElementLandsOnThePuzzle() {
         // The corner element, grabbed by its top-left cell, dropped 3 pixels off the grid
         // point of column 2, row 1: it snaps onto that point.
-        const QPoint grab = origin + QPoint(15 + 7, 15 + 7);
-        const QPoint target = origin + QPoint(277 + 30 + 7 + 3, 192 + 15 + 7 + 2);
-        Xdo({"mousemove", QString::number(grab.x()), QString::number(grab.y())});
-        Xdo({"mousedown", "1"});
-        for (int step = 1; step <= 8; ++step) {
-            const QPoint p = grab + (target - grab) * step / 8;
-            Xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
-        }
-        Xdo({"mouseup", "1"});
+        Drag(QPoint(15 + 7, 15 + 7), QPoint(277 + 30 + 7 + 3, 192 + 15 + 7 + 2));
         QImage shot;
         QTRY_VERIFY_WITH_TIMEOUT(
             (shot = Screenshot(), At(shot, 277 + 30 + 7, 192 + 15 + 7) == qRgb(255, 0, 255)), 5000);
@@ -83,7 +93,58 @@ class EndToEndTest : public QObject {
         QCOMPARE(At(shot, 45 + 7, 75 + 7), qRgb(128, 128, 128));
     }
 
+    void solvedLibraryPuzzleIsStoredAndTheNextFollows() {
+        StopGame();
+        QVERIFY(library.isValid());
+        const std::string first = PuzzleBytes({"XXX", "X..", "X.."}, 4, "One");
+        const std::string second = PuzzleBytes({".X.", "XXX", ".X."}, 10, "Two");
+        StartGame(library.path(), {{"1.TLX", first}, {"2.TLX", second}});
+        // Both puzzles are 3 x 3 cells at (330, 215). The corner element, from its box at
+        // (15, 15), covers the first one exactly.
+        Drag(QPoint(15 + 7, 15 + 7), QPoint(330 + 7, 215 + 7));
+        // The congratulation, titled with the puzzle's name, answered with Enter.
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^One$"}), 10000);
+        Xdo({"key", "Return"});
+        QImage shot;
+        // The plus of the second puzzle has a cell in the middle, where the first had none.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 330 + 22, 215 + 22) == qRgb(255, 255, 255)), 10000);
+        QCOMPARE(At(shot, 15 + 7, 15 + 7), qRgb(128, 128, 128));   // the corner is not used
+        QCOMPARE(At(shot, 465 + 22, 15 + 22), qRgb(192, 192, 0));  // the plus at home
+        Keep(shot, "next.png");
+        // The corner's record holds its place, upright at the puzzle's corner; nothing else
+        // of the file changed.
+        std::string expected = first;
+        expected.replace(9 + 4 * 4, 4, std::string("\x81\0\0\0", 4));
+        QCOMPARE(QByteArray::fromStdString(
+                     ReadBytes(QDir(library.path()).filePath("DATA/1.TLX").toStdString()))
+                     .toHex(' '),
+                 QByteArray::fromStdString(expected).toHex(' '));
+    }
+
   private:
+    // Presses the left button at `from` on the canvas, moves in eight steps and releases at `to`.
+    void Drag(QPoint from, QPoint to) {
+        from += origin;
+        to += origin;
+        Xdo({"mousemove", QString::number(from.x()), QString::number(from.y())});
+        Xdo({"mousedown", "1"});
+        for (int step = 1; step <= 8; ++step) {
+            const QPoint p = from + (to - from) * step / 8;
+            Xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
+        }
+        Xdo({"mouseup", "1"});
+    }
+
+    void StopGame() {
+        if (game.state() != QProcess::NotRunning) {
+            game.kill();
+            game.waitForFinished();
+            // The server drops the window a moment after the program is gone.
+            QTRY_VERIFY_WITH_TIMEOUT(!WindowShown(), 10000);
+        }
+    }
+
     void StartServer() {
         for (int number = 91; number < 120; ++number) {
             if (!QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)) &&
@@ -100,10 +161,14 @@ class EndToEndTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket) && Xdo({"getdisplaygeometry"}), 20000);
     }
 
-    void StartGame() {
-        const QString program = QDir(install.path()).filePath("tessellix");
+    // The program copied into `folder`, with the puzzle files in its data folder.
+    void StartGame(const QString& folder, const std::map<QString, std::string>& puzzles = {}) {
+        const QString program = QDir(folder).filePath("tessellix");
         QVERIFY(QFile::copy(TESSELLIX_PATH, program));
-        QVERIFY(QDir(install.path()).mkdir("DATA"));
+        QVERIFY(QDir(folder).mkdir("DATA"));
+        for (const auto& [name, bytes] : puzzles) {
+            WriteBytes(QDir(folder).filePath("DATA/" + name).toStdString(), bytes);
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", display);
         environment.remove("QT_QPA_PLATFORM");
@@ -190,6 +255,7 @@ class EndToEndTest : public QObject {
     QRgb At(const QImage& shot, int x, int y) const { return shot.pixel(origin + QPoint(x, y)); }
 
     QTemporaryDir install;
+    QTemporaryDir library;
     QString display;
     QProcess server;
     QProcess game;

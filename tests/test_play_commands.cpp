@@ -1,0 +1,298 @@
+// The play commands on the real main window over temporary libraries: stepping and choosing
+// puzzles, reset, the solved sequence with what it writes, and hints.
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+
+#include "tests/play_window_fixture.h"
+
+using Picture = std::vector<std::string>;
+
+namespace {
+
+// ILYNVTZFWUXP: the element of a letter.
+int ElementOf(char letter) {
+    return static_cast<int>(std::string_view(kElementLetters).find(letter));
+}
+
+// A puzzle file of the picture's cells (at the grid's corner) using only the elements of
+// `used`, named `name` in English; `stored` gives stored placements by letter.
+std::string PuzzleFile(const Picture& picture, const std::string& used, const std::string& name,
+                       const std::map<char, Placement>& stored = {}) {
+    HandFile file;
+    file.Cells(picture);
+    for (int i = 0; i < 12; ++i) {
+        file.records[i] = {0, 0, 0, 0};
+    }
+    for (const char letter : used) {
+        file.records[ElementOf(letter)] = {0x01, 0, 0, 0};
+    }
+    for (const auto& [letter, p] : stored) {
+        file.records[ElementOf(letter)] = {
+            0x81, static_cast<std::uint8_t>(p.mirrored * 8 + p.rotation * 2),
+            static_cast<std::uint8_t>(p.column), static_cast<std::uint8_t>(p.row)};
+    }
+    file.text = "\1" + name;
+    return file.Bytes();
+}
+
+// V turned twice and mirrored, at the corner: "X.. / X.. / XXX".
+const Picture kTurnedV{"X..", "X..", "XXX"};
+const Picture kPlainV{"XXX", "X..", "X.."};
+
+// Turns V twice and mirrors it in its box, then drops it on the puzzle's corner.
+void SolveTurnedV(PlayWindowFixture& play) {
+    Element& v = play.ElementAt(ElementOf('V'));
+    for (int click = 0; click < 2; ++click) {
+        play.Click(QPoint(v.homeX + 7, v.homeY + 7));
+    }
+    play.Click(QPoint(v.homeX + 7, v.homeY + 7), Qt::RightButton);
+    play.DragElementTo(v.id, QPoint(play.Puzzle().x, play.Puzzle().y));
+}
+
+// Presses the hint dialog's OK after typing a count, which chooses the second option, or
+// without, which keeps the first.
+std::function<void(QDialog&)> HintOnPuzzle(const QString& count) {
+    return [count](QDialog& dialog) {
+        if (!count.isEmpty()) {
+            QLineEdit* edit = dialog.findChild<QLineEdit*>();
+            edit->selectAll();
+            QTest::keyClicks(edit, count);
+        }
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    };
+}
+
+}  // namespace
+
+class PlayCommandsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { currentLanguage = English; }
+
+    void nextAndPreviousStepAndStopAtTheEnds() {
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(kPlainV, "V", "One")},
+                                {"2.TLX", PuzzleFile(kTurnedV, "VL", "Two")}});
+        play.Window().RunCommand(kCommandPreviousPuzzle);
+        play.Window().RunCommand(kCommandNextPuzzle);
+        QCOMPARE(play.library.currentPuzzleIndex, 1);
+        QCOMPARE(play.Puzzle().names[1], "Two");
+        QCOMPARE(play.ElementAt(ElementOf('L')).excluded, 0);
+        play.Window().RunCommand(kCommandNextPuzzle);
+        QCOMPARE(play.library.currentPuzzleIndex, 1);
+        QCOMPARE(play.MessageTexts(),
+                 (QStringList{"This is the first puzzle.", "This is the last puzzle."}));
+        for (const MessageRequest& message : play.messages) {
+            QCOMPARE(message.caption, QString("Select puzzle"));
+            QCOMPARE(message.icon, MessageIcon::Exclamation);
+        }
+    }
+
+    void resetKeepsTheOrientationsAndNextUndoesThem() {
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXXX", "XXXX", "XXXX"}, "VL", "One")},
+                                {"2.TLX", PuzzleFile(kPlainV, "VL", "Two")}});
+        const QImage start = play.Shown().copy();
+        Element& v = play.ElementAt(ElementOf('V'));
+        play.Click(QPoint(v.homeX + 7, v.homeY + 7));
+        play.DragElementTo(v.id, QPoint(play.Puzzle().x, play.Puzzle().y));
+        QVERIFY(!v.IsAtHome());
+        play.Window().RunCommand(kCommandReset);
+        QVERIFY(v.IsAtHome());
+        QCOMPARE(v.rotation, 1);
+        QVERIFY(std::count(play.Puzzle().cells.begin(), play.Puzzle().cells.end(), 2) == 0);
+        QCOMPARE(play.Shown().pixel(play.Puzzle().x + 7, play.Puzzle().y + 7),
+                 start.pixel(play.Puzzle().x + 7, play.Puzzle().y + 7));
+        play.Window().RunCommand(kCommandNextPuzzle);
+        QCOMPARE(v.rotation, 0);
+        QVERIFY(v.IsAtHome());
+    }
+
+    void selectSwitchesKeepsOrRestores_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("placedStays");
+        QTest::newRow("confirmed on the puzzle on the board keeps it") << 0 << true << 0 << true;
+        QTest::newRow("cancelled after browsing restores the position") << 1 << false << 0 << true;
+        QTest::newRow("confirmed on another puzzle shows it") << 1 << true << 1 << false;
+    }
+    void selectSwitchesKeepsOrRestores() {
+        QFETCH(int, row);
+        QFETCH(bool, confirm);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXX", "XXX", "XXX"}, "V", "One")},
+                                {"2.TLX", PuzzleFile(kTurnedV, "V", "Two")}});
+        play.DragElementTo(ElementOf('V'), QPoint(play.Puzzle().x, play.Puzzle().y));
+        QVERIFY(!play.ElementAt(ElementOf('V')).IsAtHome());
+        int browsed = -2;
+        play.RunWithDialog(kCommandSelectPuzzle, [&](QDialog& dialog) {
+            dialog.findChild<QListWidget*>()->setCurrentRow(row);
+            browsed = play.library.currentPuzzleIndex;
+            confirm ? dialog.accept() : dialog.reject();
+        });
+        QCOMPARE(browsed, row);
+        QFETCH(int, index);
+        QCOMPARE(play.library.currentPuzzleIndex, index);
+        QFETCH(bool, placedStays);
+        QCOMPARE(!play.ElementAt(ElementOf('V')).IsAtHome(), placedStays);
+        QCOMPARE(play.Puzzle().names[1], index == 0 ? "One" : "Two");
+    }
+
+    void solvedSequenceStoresTheSolutionAndGoesOn_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("last");
+        QTest::addColumn<bool>("vanished");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("indexAfter");
+        const QString congratulation = "Congratulations! You have solved the puzzle!";
+        const QString question =
+            "The puzzle has already had a solution.\nDo you want to overwrite the solution?";
+        QTest::newRow("without a stored solution: stored, next puzzle")
+            << false << int(MessageResult::Yes) << false << false << QStringList{congratulation}
+            << true << 1;
+        QTest::newRow("over a stored solution, Yes: stored, next puzzle")
+            << true << int(MessageResult::Yes) << false << false
+            << QStringList{congratulation, question} << true << 1;
+        QTest::newRow("over a stored solution, No: nothing written, next puzzle")
+            << true << int(MessageResult::No) << false << false
+            << QStringList{congratulation, question} << false << 1;
+        QTest::newRow("the last puzzle: stored, the solved board stays")
+            << false << int(MessageResult::Yes) << true << false
+            << QStringList{congratulation, "This is the last puzzle."} << true << 0;
+        QTest::newRow("a vanished file: an error, no file, the solved board stays")
+            << false << int(MessageResult::Yes) << false << true
+            << QStringList{congratulation, "Could not store the solution in the puzzle file "}
+            << false << 0;
+    }
+    void solvedSequenceStoresTheSolutionAndGoesOn() {
+        QFETCH(bool, stored);
+        QFETCH(int, answer);
+        QFETCH(bool, last);
+        QFETCH(bool, vanished);
+        std::map<std::string, std::string> files{
+            {"7.TLX", stored ? PuzzleFile(kTurnedV, "V", "Seven", {{'V', {0, 0, 0, 0}}})
+                             : PuzzleFile(kTurnedV, "V", "Seven")}};
+        if (!last) {
+            files["9.TLX"] = PuzzleFile(kPlainV, "V", "Nine");
+        }
+        PlayWindowFixture play(files);
+        const std::string path = play.DataPath("7.TLX");
+        const std::string before = ReadBytes(path);
+        if (vanished) {
+            QVERIFY(QFile::remove(QString::fromStdString(path)));
+        }
+        play.answers = {MessageResult::Ok, MessageResult(answer)};
+        SolveTurnedV(play);
+
+        QFETCH(QStringList, messages);
+        QCOMPARE(play.messages.size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i) {
+            QVERIFY2(play.messages[i].text.startsWith(messages[i]),
+                     qPrintable(play.messages[i].text));
+        }
+        QCOMPARE(play.messages[0].caption, QString("Seven"));
+        QCOMPARE(play.messages[0].icon, MessageIcon::None);
+        QFETCH(bool, written);
+        std::string expected = before;
+        if (written) {
+            // V turned twice and mirrored at the corner; every unused element empty.
+            const std::string records = [] {
+                std::string block(48, '\0');
+                block.replace(4 * ElementOf('V'), 4, "\x81\x0C\x00\x00", 4);
+                return block;
+            }();
+            expected.replace(9, 48, records);
+        }
+        if (vanished) {
+            QVERIFY(!QFile::exists(QString::fromStdString(path)));
+            QCOMPARE(play.messages[1].icon, MessageIcon::Exclamation);
+        } else {
+            QCOMPARE(QByteArray::fromStdString(ReadBytes(path)).toHex(' '),
+                     QByteArray::fromStdString(expected).toHex(' '));
+        }
+        QFETCH(int, indexAfter);
+        QCOMPARE(play.library.currentPuzzleIndex, indexAfter);
+        const bool movedOn = indexAfter == 1;
+        QCOMPARE(play.Puzzle().names[1], movedOn ? "Nine" : "Seven");
+        QCOMPARE(play.Puzzle().IsSolved(), !movedOn);
+        if (written && !movedOn) {
+            QCOMPARE(play.ElementAt(ElementOf('V')).StoredSolution(), (Placement{2, 1, 0, 0}));
+        }
+    }
+
+    void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
+        PlayWindowFixture play;
+        QStringList shown;
+        for (int solve = 0; solve < 8; ++solve) {
+            play.RunWithDialog(kCommandHint, HintOnPuzzle("12"));
+            QVERIFY(play.Puzzle().IsSolved());
+            QVERIFY(play.messages.isEmpty());
+            // A click lifts a placed element and drops it in place: now the puzzle is solved.
+            play.Click(QPoint(play.Puzzle().x + 7, play.Puzzle().y + 7));
+            QCOMPARE(play.messages.size(), 1);
+            QCOMPARE(play.messages[0].caption, QString("Rectangle 10x6"));
+            shown << play.messages.takeFirst().text;
+            for (const Element& element : play.Session().Elements()) {
+                QVERIFY(element.IsAtHome());
+            }
+        }
+        QCOMPARE(shown.first(), QString("Congratulations! You have solved the puzzle!"));
+        QCOMPARE(shown.last(), shown.first());
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 7);
+        QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void hintsReplayTheStoredSolution_data() {
+        QTest::addColumn<QString>("count");  // empty: the first option
+        QTest::addColumn<bool>("lineExcluded");
+        QTest::addColumn<QList<int>>("placed");
+        QTest::newRow("orientations in the boxes") << "" << false << QList<int>{};
+        QTest::newRow("three on the puzzle, the line excluded")
+            << "3" << true << QList<int>{1, 2, 3};
+        QTest::newRow("more than the puzzle uses covers it")
+            << "12" << false << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    }
+    void hintsReplayTheStoredSolution() {
+        QFETCH(QString, count);
+        QFETCH(bool, lineExcluded);
+        QFETCH(QList<int>, placed);
+        PlayWindowFixture play;
+        if (lineExcluded) {
+            play.ElementAt(0).excluded = 1;
+            play.Board().Paint();
+        }
+        play.DragElementTo(ElementOf('X'), QPoint(play.Puzzle().x + 60, play.Puzzle().y));
+        play.RunWithDialog(kCommandHint, HintOnPuzzle(count));
+        QVERIFY(play.messages.isEmpty());
+        int covered = 0;
+        for (const Element& element : play.Session().Elements()) {
+            if (element.excluded != 0) {
+                continue;
+            }
+            QCOMPARE(!element.IsAtHome(), placed.contains(element.id));
+            if (count.isEmpty() || placed.contains(element.id)) {
+                QCOMPARE(element.rotation, element.solutionRotation);
+                QCOMPARE(element.mirrored, element.solutionMirrored);
+            }
+            covered += element.IsAtHome() ? 0 : kElementCells;
+        }
+        const std::vector<int>& cells = play.Puzzle().cells;
+        QCOMPARE(std::count(cells.begin(), cells.end(), 2), covered);
+    }
+
+    void hintWithoutAStoredSolutionOnlySaysSo() {
+        PlayWindowFixture play(
+            {{"1.TLX", PuzzleFile(kPlainV, "VP", "One", {{'V', {0, 0, 0, 0}}})}});
+        play.Window().RunCommand(kCommandHint);
+        QCOMPARE(play.MessageTexts(),
+                 QStringList{
+                     "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"});
+        QCOMPARE(play.messages[0].caption, QString("Message"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(PlayCommandsTest)
+#include "test_play_commands.moc"
