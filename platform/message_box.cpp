@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -22,11 +23,36 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Y and N answer a Yes/No box in both languages, as the Latin mnemonics of a Yes and a No
+// button would; the Russian buttons' own mnemonics work besides.
+class AnswerKeys : public QObject {
+  public:
+    explicit AnswerKeys(QMessageBox& answered) : box(answered) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Y && key != Qt::Key_N) {
+            return false;
+        }
+        box.button(key == Qt::Key_Y ? QMessageBox::Yes : QMessageBox::No)->animateClick();
+        return true;
+    }
+
+  private:
+    QMessageBox& box;
+};
+
 MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
     QMessageBox box(BoxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
                     owner);
     box.setTextFormat(Qt::PlainText);
+    AnswerKeys answerKeys(box);
     if (request.buttons == MessageButtons::YesNo) {
+        box.installEventFilter(&answerKeys);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
                                                                          : QMessageBox::No);

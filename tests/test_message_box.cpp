@@ -21,8 +21,9 @@ struct SeenBox {
     QWidget* parent = nullptr;
 };
 
-// Answers the next modal message box by pressing `button`, or with Escape when it is NoButton.
-void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
+// Answers the next modal message box by pressing `button`, with Escape when it is NoButton, or
+// with the key when it is a letter's key code.
+void AnswerNextBox(SeenBox& seen, int button) {
     QTimer::singleShot(0, [&seen, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
@@ -35,8 +36,10 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
         seen.parent = box->parentWidget();
         if (button == QMessageBox::NoButton) {
             QTest::keyClick(box, Qt::Key_Escape);
+        } else if (button <= Qt::Key_Z) {
+            QTest::keyClick(box, Qt::Key(button));
         } else {
-            box->button(button)->click();
+            box->button(QMessageBox::StandardButton(button))->click();
         }
     });
 }
@@ -102,6 +105,13 @@ class MessageBoxTest : public QObject {
             << MessageIcon::Question << MessageButtons::YesNo << MessageResult::Yes
             << int(QMessageBox::NoButton) << int(QMessageBox::Question) << yesNo
             << int(QMessageBox::Yes) << MessageResult::No;
+        QTest::newRow("the Y key answers Yes to Russian buttons")
+            << MessageIcon::Question << MessageButtons::YesNo << MessageResult::No << int(Qt::Key_Y)
+            << int(QMessageBox::Question) << yesNo << int(QMessageBox::No) << MessageResult::Yes;
+        QTest::newRow("the N key answers No")
+            << MessageIcon::Question << MessageButtons::YesNo << MessageResult::Yes
+            << int(Qt::Key_N) << int(QMessageBox::Question) << yesNo << int(QMessageBox::Yes)
+            << MessageResult::No;
         QTest::newRow("Escape closes an OK box")
             << MessageIcon::Exclamation << MessageButtons::Ok << MessageResult::Ok
             << int(QMessageBox::NoButton) << int(QMessageBox::Warning) << int(QMessageBox::Ok)
@@ -118,7 +128,7 @@ class MessageBoxTest : public QObject {
         QFETCH(MessageResult, result);
         QWidget owner;
         SeenBox seen;
-        AnswerNextBox(seen, QMessageBox::StandardButton(press));
+        AnswerNextBox(seen, press);
         const MessageResult answer =
             ShowMessage(&owner, "first line\nsecond line", "Caption", icon, buttons, defaultButton);
         QCOMPARE(answer, result);
