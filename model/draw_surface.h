@@ -44,6 +44,9 @@ struct FontSpec {
     bool italic = false;
 };
 
+// Where a line of text stands across its rectangle; it is always centred from top to bottom.
+enum class TextAlign { Left, Centre, Right };
+
 // What the game needs of a drawing surface. Coordinates follow the original platform:
 // a rectangle covers left..right-1 and top..bottom-1, and a line leaves out its end point.
 class DrawSurface {
@@ -69,9 +72,9 @@ class DrawSurface {
     // The colour that text areas are filled with before text is drawn on them.
     virtual Rgb BackgroundColour() const = 0;
 
-    // UTF-8 text on a single line, centred horizontally and vertically in rect, transparent.
-    virtual void DrawTextCentred(const PixelRect& rect, const std::string& text,
-                                 const FontSpec& font, Rgb colour) = 0;
+    // UTF-8 text on a single line in rect, vertically centred, transparent, clipped to rect.
+    virtual void DrawTextLine(const PixelRect& rect, const std::string& text, const FontSpec& font,
+                              Rgb colour, TextAlign align) = 0;
 
     // UTF-8 text word-wrapped to rect's width, each line centred, the first line at rect's top.
     virtual void DrawTextWrapped(const PixelRect& rect, const std::string& text,

@@ -107,7 +107,7 @@ void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) 
     }
     const int language = currentLanguage == English ? 1 : 0;
     const FontSpec titleFont{"Arial", h, kTitleWeight, false};
-    dc.DrawTextCentred(rect, names[language], titleFont, kBlack);
+    dc.DrawTextLine(rect, names[language], titleFont, kBlack, TextAlign::Centre);
     titleLine.bottom = titleLine.top + dc.MeasureText(names[language], titleFont).height;
 
     if (withComment && !comments[language].empty()) {

@@ -132,14 +132,17 @@ QFont ImageSurface::ToQFont(const FontSpec& font) {
     return qfont;
 }
 
-void ImageSurface::DrawTextCentred(const PixelRect& rect, const std::string& text,
-                                   const FontSpec& font, Rgb colour) {
+void ImageSurface::DrawTextLine(const PixelRect& rect, const std::string& text,
+                                const FontSpec& font, Rgb colour, TextAlign align) {
+    const Qt::Alignment across = align == TextAlign::Left    ? Qt::AlignLeft
+                                 : align == TextAlign::Right ? Qt::AlignRight
+                                                             : Qt::AlignHCenter;
     QPainter painter(&image);
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
     painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
     painter.drawText(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
-                     Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(text));
+                     across | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(text));
 }
 
 void ImageSurface::DrawTextWrapped(const PixelRect& rect, const std::string& text,

@@ -20,8 +20,8 @@ class ImageSurface : public DrawSurface {
     void Line(PixelPoint from, PixelPoint to, Rgb colour, int width) override;
     void CopyFrom(const DrawSurface& source, const PixelRect& sourceRect, PixelPoint dest) override;
     Rgb BackgroundColour() const override { return background; }
-    void DrawTextCentred(const PixelRect& rect, const std::string& text, const FontSpec& font,
-                         Rgb colour) override;
+    void DrawTextLine(const PixelRect& rect, const std::string& text, const FontSpec& font,
+                      Rgb colour, TextAlign align) override;
     void DrawTextWrapped(const PixelRect& rect, const std::string& text, const FontSpec& font,
                          Rgb colour) override;
     PixelSize MeasureText(const std::string& text, const FontSpec& font) const override;

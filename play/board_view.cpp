@@ -3,13 +3,6 @@
 #include "platform/wait_cursor.h"
 #include "play/play_canvas.h"
 
-namespace {
-
-// Grey levels of the five bevel lines between the bands and the board, outermost first.
-constexpr int kBevelLevels[5] = {224, 255, 192, 128, 0};
-
-}  // namespace
-
 BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
     : QObject(parent),
       session(library),
@@ -41,15 +34,7 @@ ImageSurface& BoardView::WindowSurface() {
 }
 
 void BoardView::ComposeBackground() {
-    backgroundImage.FillRect({0, 0, 600, 400}, kBoardGrey);
-    backgroundImage.FillRect({0, 0, 599, 75}, kBandGrey);
-    backgroundImage.FillRect({0, 0, 105, 399}, kBandGrey);
-    for (int k = 0; k < 5; ++k) {
-        const auto level = static_cast<std::uint8_t>(kBevelLevels[k]);
-        const Rgb colour{level, level, level};
-        backgroundImage.Line({100 + k, 70 + k}, {100 + k, 399}, colour, 1);
-        backgroundImage.Line({100 + k, 70 + k}, {599, 70 + k}, colour, 1);
-    }
+    DrawBoardFrame(backgroundImage, {599, 399});
     session.Puzzle().Draw(backgroundImage, kCellSize, true);
     PixelRect titleRect;
     session.Puzzle().DrawTitle(backgroundImage, titleRect, true);

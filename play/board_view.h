@@ -2,14 +2,12 @@
 
 #include <QObject>
 
+#include "model/board_frame.h"
 #include "model/play_session.h"
 #include "platform/image_surface.h"
 #include "play/moving_elements.h"
 
 class PlayCanvas;
-
-inline constexpr Rgb kBoardGrey{192, 192, 192};
-inline constexpr Rgb kBandGrey{128, 128, 128};
 
 // The play board on screen: the session's puzzle and elements drawn on the canvas, the static
 // background picture behind them, and the player's mouse carried to the session.

@@ -90,16 +90,37 @@ class ImageSurfaceTest : public QObject {
         QCOMPARE(Painted(to), changed);
     }
 
-    void centredTextStaysInsideItsRectangle() {
+    void textLineStaysInsideItsRectangle_data() {
+        QTest::addColumn<int>("align");
+        QTest::newRow("left") << int(TextAlign::Left);
+        QTest::newRow("centred") << int(TextAlign::Centre);
+        QTest::newRow("right") << int(TextAlign::Right);
+    }
+    void textLineStaysInsideItsRectangle() {
+        QFETCH(int, align);
         ImageSurface surface(200, 40);
         surface.FillRect({0, 0, 200, 40}, kWhite);
         const FontSpec font{"Arial", 18, 600, false};
-        surface.DrawTextCentred({50, 5, 150, 35}, "Tessellix", font, kBlack);
+        surface.DrawTextLine({50, 5, 150, 35}, "Tessellix", font, kBlack, TextAlign(align));
         const QRect painted = Painted(surface);
         QVERIFY(!painted.isEmpty());
         QVERIFY(QRect(50, 5, 100, 30).contains(painted));
-        // Centred: the margins left and right differ by at most a pixel or two.
-        QVERIFY(qAbs((painted.left() - 50) - (149 - painted.right())) <= 2);
+        // The margins left and right, and above and below, as the alignment says, give or take
+        // the pixel or two that the letters' own side bearings leave.
+        const int left = painted.left() - 50;
+        const int right = 149 - painted.right();
+        QVERIFY(qAbs((painted.top() - 5) - (34 - painted.bottom())) <= 4);
+        switch (TextAlign(align)) {
+            case TextAlign::Left:
+                QVERIFY(left <= 2 && right > 10);
+                break;
+            case TextAlign::Right:
+                QVERIFY(right <= 2 && left > 10);
+                break;
+            case TextAlign::Centre:
+                QVERIFY(qAbs(left - right) <= 2);
+                break;
+        }
     }
 
     void measuredHeightFollowsTheFontCell_data() {

@@ -36,8 +36,8 @@ class RecordingSurface : public DrawSurface {
     void Line(PixelPoint, PixelPoint, Rgb, int) override {}
     void CopyFrom(const DrawSurface&, const PixelRect&, PixelPoint) override {}
     Rgb BackgroundColour() const override { return kBoardGrey; }
-    void DrawTextCentred(const PixelRect& rect, const std::string& text, const FontSpec& font,
-                         Rgb) override {
+    void DrawTextLine(const PixelRect& rect, const std::string& text, const FontSpec& font, Rgb,
+                      TextAlign) override {
         texts.push_back({rect, text, font, false});
     }
     void DrawTextWrapped(const PixelRect& rect, const std::string& text, const FontSpec& font,
