@@ -478,3 +478,15 @@ FileStatus RewriteElementBlock(const std::string& path,
     }
     return {};
 }
+
+FileStatus DeletePuzzleFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        const BilingualMessage reason = ErrorText(errno);
+        return Failure(
+            Message()
+                .Say("Не удалось удалить файл задания ", "Could not delete the puzzle file ")
+                .Add(path + ": ")
+                .Add(reason));
+    }
+    return {};
+}

@@ -133,6 +133,9 @@ PuzzleFileContents ReadPuzzleFile(const std::string& path);
 FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
                            const WriteCall& write = {});
 
+// Removes a puzzle file; one that is already gone counts as removed.
+FileStatus DeletePuzzleFile(const std::string& path);
+
 // Rewrites bytes 9 to 56 of an existing puzzle file in place; never creates a file, and
 // refuses one too short to hold an element block.
 FileStatus RewriteElementBlock(const std::string& path,

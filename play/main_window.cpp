@@ -5,6 +5,8 @@
 #include <QShortcut>
 #include <span>
 
+#include "editor/editor_commands.h"
+#include "editor/editor_window.h"
 #include "library/settings.h"
 #include "model/language.h"
 #include "platform/bilingual_text.h"
@@ -89,6 +91,9 @@ const KeyEntry kEditorKeys[] = {
     {QKeyCombination(Qt::Key_F1), kCommandHelp},
 };
 
+// Puzzles numbered from here on are the players' own and can be deleted in the editor.
+constexpr int kFirstDeletableNumber = 200;
+
 const QString kHelpMissing[2] = {QStringLiteral("Не удалось открыть файл справки."),
                                  QStringLiteral("The help document cannot be opened.")};
 const QString kHelpCaption[2] = {QStringLiteral("Справка"), QStringLiteral("Help")};
@@ -107,6 +112,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* p
     RefreshMenuTexts();
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
 }
+
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::LibraryNonEmpty() const {
     return board->Session().LibraryNonEmpty();
@@ -198,7 +205,7 @@ void MainWindow::RelabelMenu(Menu& menu, int base) {
 void MainWindow::RefreshMenuTexts() {
     RelabelMenu(playMenu, kPlayMenuBase);
     RelabelMenu(editorMenu, kEditorMenuBase);
-    setWindowTitle(PickLanguage(editorOpen ? kEditorTitle : kPlayTitle));
+    setWindowTitle(PickLanguage(EditorOpen() ? kEditorTitle : kPlayTitle));
     ShowMenuOfMode();
     UpdateCommandStates();
 }
@@ -207,26 +214,39 @@ void MainWindow::ShowMenuOfMode() {
     // The bar only shows the popups: both menus stay alive whichever mode is on.
     QMenuBar* bar = menuBar();
     bar->clear();
-    for (QMenu* popup : (editorOpen ? editorMenu : playMenu).popups) {
+    for (QMenu* popup : (EditorOpen() ? editorMenu : playMenu).popups) {
         bar->addMenu(popup);
     }
     for (QShortcut* key : playMenu.keys) {
-        key->setEnabled(!editorOpen);
+        key->setEnabled(!EditorOpen());
     }
     for (QShortcut* key : editorMenu.keys) {
-        key->setEnabled(editorOpen);
+        key->setEnabled(EditorOpen());
     }
 }
 
 bool MainWindow::IsCommandEnabled(int command) const {
+    // A command of the other mode's menu never runs, whatever calls it.
     switch (command) {
         case kCommandSelectPuzzle:
         case kCommandEditor:
         case kCommandNextPuzzle:
         case kCommandPreviousPuzzle:
-            return LibraryNonEmpty();
+            return !EditorOpen() && LibraryNonEmpty();
+        case kCommandReset:
+        case kCommandHint:
+        case kCommandRussian:
+        case kCommandEnglish:
+        case kCommandExit:
+            return !EditorOpen();
+        case kCommandNew:
+        case kCommandOpen:
+        case kCommandSave:
+        case kCommandSaveAs:
+        case kCommandReturn:
+            return EditorOpen();
         case kCommandDelete:
-            return deleteEnabled;
+            return EditorOpen() && deleteEnabled;
         default:
             return true;
     }
@@ -281,10 +301,46 @@ void MainWindow::RunCommand(int command) {
         case kCommandExit:
             close();
             break;
+        case kCommandEditor:
+        case kCommandNew:
+            EnterEditor();
+            break;
+        case kCommandOpen:
+            if (const int number = EditorCommands(*editor, settings).Open(); number > 0) {
+                deleteEnabled = number >= kFirstDeletableNumber;
+            }
+            break;
+        case kCommandDelete:
+            if (EditorCommands(*editor, settings).DeletePuzzle()) {
+                EnterEditor();
+            }
+            break;
+        case kCommandSave:
+        case kCommandSaveAs:
+            if (EditorCommands(*editor, settings).SavePuzzle(command == kCommandSaveAs)) {
+                EnterEditor();
+            }
+            break;
+        case kCommandReturn:
+            ReturnToPlay();
+            break;
         default:
-            // The editor's commands are not built yet.
             break;
     }
+}
+
+void MainWindow::EnterEditor() {
+    // The old editor gives the library's position back before the new one borrows it.
+    editor.reset();
+    editor = std::make_unique<EditorWindow>(board->Session().Library(), canvas);
+    editor->show();
+    deleteEnabled = false;
+    RefreshMenuTexts();
+}
+
+void MainWindow::ReturnToPlay() {
+    editor.reset();
+    RefreshMenuTexts();
 }
 
 void MainWindow::SetLanguage(int language) {
@@ -298,7 +354,7 @@ void MainWindow::SetLanguage(int language) {
 }
 
 void MainWindow::ShowHelp() {
-    const int topic = (editorOpen ? 1 : 0) + (currentLanguage == English ? 2 : 0);
+    const int topic = (EditorOpen() ? 1 : 0) + (currentLanguage == English ? 2 : 0);
     if (!ShowHelpTopic(this, topic)) {
         ShowMessage(this, kHelpMissing[currentLanguage], kHelpCaption[currentLanguage],
                     MessageIcon::Exclamation, MessageButtons::Ok);

@@ -2,10 +2,12 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 #include "play/play_commands.h"
 
 class BoardView;
+class EditorWindow;
 class PlayCanvas;
 class PuzzleLibrary;
 class QMenu;
@@ -41,6 +43,7 @@ class MainWindow : public QMainWindow {
   public:
     // Plays the library's puzzles; the language switch is stored in settings.
     MainWindow(PuzzleLibrary& library, const Settings& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Menu texts and the title in the current language; shows the menu of the current mode.
     void RefreshMenuTexts();
@@ -59,7 +62,9 @@ class MainWindow : public QMainWindow {
     PlayCommands& Commands() { return commands; }
     PlayCanvas& Canvas() { return *canvas; }
     bool LibraryNonEmpty() const;
-    bool EditorOpen() const { return editorOpen; }
+    bool EditorOpen() const { return editor != nullptr; }
+    // The editor while editor mode is on, else nullptr.
+    EditorWindow* Editor() const { return editor.get(); }
 
     QMenu* PlayMenu(int position) const;
     QMenu* EditorMenu(int position) const;
@@ -81,6 +86,9 @@ class MainWindow : public QMainWindow {
     void RelabelMenu(Menu& menu, int base);
     void UpdateCommandStates();
     void ShowMenuOfMode();
+    // Editor mode begins with a fresh editor over the canvas, or ends, dropping what it holds.
+    void EnterEditor();
+    void ReturnToPlay();
 
     const Settings& settings;
     PlayCanvas* canvas;
@@ -88,6 +96,6 @@ class MainWindow : public QMainWindow {
     PlayCommands commands;
     Menu playMenu;
     Menu editorMenu;
+    std::unique_ptr<EditorWindow> editor;
     bool deleteEnabled = false;
-    bool editorOpen = false;
 };
