@@ -82,11 +82,13 @@ void EditorWindow::DrawBackground() {
     DrawCounter();
 }
 
+std::string EditorWindow::CounterText() const {
+    return std::to_string(cellCount) + "/" + std::to_string(kElementCells * selectedCount);
+}
+
 void EditorWindow::DrawCounter() {
-    const std::string text =
-        std::to_string(cellCount) + "/" + std::to_string(kElementCells * selectedCount);
     backBuffer.FillRect(counterRect, kBoardGrey);
-    backBuffer.DrawTextLine(counterRect, text,
+    backBuffer.DrawTextLine(counterRect, CounterText(),
                             {"Arial", counterRect.Height(), kCounterWeight, false}, kBlack,
                             TextAlign::Right);
     Show(counterRect);

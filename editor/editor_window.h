@@ -38,6 +38,8 @@ class EditorWindow : public QWidget {
     // Takes a record out of the library, keeping the play window's position on its puzzle.
     void RemoveRecord(int position);
 
+    // "cells/element cells", as the counter shows it.
+    std::string CounterText() const;
     int CellCount() const { return cellCount; }
     int SelectedCount() const { return selectedCount; }
     bool IsNewPuzzle() const { return isNewPuzzle; }

@@ -62,6 +62,12 @@ void LayOutDialog(QDialog& dialog, const QSize& size,
         entry.control->setGeometry(place);
     }
     dialog.setFixedSize(pixels);
+    // Without a window manager the keyboard would stay with the closed dialog.
+    QObject::connect(&dialog, &QDialog::finished, &dialog, [&dialog] {
+        if (QWidget* owner = dialog.parentWidget()) {
+            owner->window()->activateWindow();
+        }
+    });
 }
 
 void LocalizeDialog(QDialog& dialog, std::initializer_list<QWidget*> controls) {

@@ -25,6 +25,7 @@ struct DialogControl {
 // system menu, a fixed size and each control its place. A label or button whose text or
 // picture needs more room in the font in use than the template gives it grows, and the dialog
 // with it, so that nothing is cut off: lay out once the texts are in the language shown.
+// When the dialog closes, its owner's window gets the keyboard back.
 void LayOutDialog(QDialog& dialog, const QSize& size,
                   std::initializer_list<DialogControl> controls);
 

@@ -15,6 +15,7 @@
 #include "model/language.h"
 #include "model/puzzle_shape.h"
 #include "platform/message_box.h"
+#include "editor/editor_window.h"
 #include "play/board_view.h"
 #include "play/main_window.h"
 #include "play/play_canvas.h"
@@ -129,10 +130,13 @@ class PlayWindowFixture {
     QList<MessageResult> answers;
 
   private:
+    // To the canvas, or to the editor when it covers the canvas.
     void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, QPointF(point), Canvas().mapToGlobal(QPointF(point)), button,
+        QWidget* target = window->Editor() != nullptr ? static_cast<QWidget*>(window->Editor())
+                                                       : &Canvas();
+        QMouseEvent event(type, QPointF(point), target->mapToGlobal(QPointF(point)), button,
                           buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(&Canvas(), &event);
+        QCoreApplication::sendEvent(target, &event);
     }
 
     std::unique_ptr<MainWindow> window;

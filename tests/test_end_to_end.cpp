@@ -98,6 +98,9 @@ class EndToEndTest : public QObject {
         QVERIFY(library.isValid());
         const std::string first = PuzzleBytes({"XXX", "X..", "X.."}, 4, "One");
         const std::string second = PuzzleBytes({".X.", "XXX", ".X."}, 10, "Two");
+        // In English, so that the menus answer to their Latin mnemonics.
+        WriteBytes(QDir(library.path()).filePath("tessellix.ini").toStdString(),
+                   "[Options]\nLanguage=1\n");
         StartGame(library.path(), {{"1.TLX", first}, {"2.TLX", second}});
         // Both puzzles are 3 x 3 cells at (330, 215). The corner element, from its box at
         // (15, 15), covers the first one exactly.
@@ -120,6 +123,58 @@ class EndToEndTest : public QObject {
                      ReadBytes(QDir(library.path()).filePath("DATA/1.TLX").toStdString()))
                      .toHex(' '),
                  QByteArray::fromStdString(expected).toHex(' '));
+    }
+
+    void editorSavesADrawnPuzzleThatTheLibraryThenShows() {
+        // Tools, Editor.
+        Xdo({"key", "alt+t"});
+        Xdo({"key", "e"});
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(), At(shot, 130, 120) == qRgb(255, 255, 255)),
+                                 10000);
+        // Five cells along the canvas's top row, and every element but the line left out.
+        Drag(QPoint(120 + 7, 110 + 7), QPoint(120 + 4 * 15 + 7, 110 + 7));
+        const QPoint homes[] = {{30, 165}, {30, 240}, {30, 315}, {15, 15},  {90, 15}, {165, 15},
+                                {240, 15}, {315, 15}, {397, 15}, {465, 15}, {547, 15}};
+        for (const QPoint& home : homes) {
+            const QPoint on = origin + home + QPoint(7, 7);
+            Xdo({"mousemove", QString::number(on.x()), QString::number(on.y()), "click", "1"});
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 120 + 7, 110 + 7) == qRgb(255, 255, 0)), 10000);
+        Keep(shot, "drawn.png");
+        // Save, with a name typed over the one offered.
+        Xdo({"key", "ctrl+s"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Save puzzle$"}),
+                                 10000);
+        Xdo({"key", "ctrl+a"});
+        Xdo({"type", "Drawn"});
+        Xdo({"key", "Return"});
+        const QString saved = QDir(library.path()).filePath("DATA/3.TLX");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 10000);
+        HandFile expected;
+        for (auto& record : expected.records) {
+            record = {0, 0, 0, 0};
+        }
+        expected.records[0] = {0x01, 0, 0, 0};
+        expected.Cells({"XXXXX"});
+        expected.text = "\xC7\xE0\xE4\xE0\xED\xE8\xE5 3\1Drawn";  // "Задание 3" and the name
+        QCOMPARE(QByteArray::fromStdString(ReadBytes(saved.toStdString())).toHex(' '),
+                 QByteArray::fromStdString(expected.Bytes()).toHex(' '));
+        // File, Return to Tessellix; then Select puzzle lists it last and shows it.
+        Xdo({"key", "alt+f"});
+        Xdo({"key", "r"});
+        Xdo({"key", "F2"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Select puzzle$"}),
+                                 10000);
+        Xdo({"key", "End"});
+        Xdo({"key", "Return"});
+        // Five cells in a row, 75 x 15 pixels at (315, 230), and the line at home.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 315 + 67, 230 + 7) == qRgb(255, 255, 255)), 10000);
+        QCOMPARE(At(shot, 315 + 7, 230 + 22), qRgb(192, 192, 192));
+        QCOMPARE(At(shot, 45 + 7, 75 + 37), qRgb(255, 0, 0));
+        Keep(shot, "saved.png");
     }
 
   private:

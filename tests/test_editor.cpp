@@ -1,0 +1,404 @@
+// The puzzle editor on the real main window over temporary libraries: drawing, choosing
+// elements, the file commands with their checks and questions, and the files they write.
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "tests/pixels.h"
+#include "tests/play_window_fixture.h"
+
+using Picture = std::vector<std::string>;
+
+namespace {
+
+// The canvas's cell (column, row) as a point inside it.
+QPoint CellPoint(int column, int row) {
+    return QPoint(120 + 15 * column + 7, 110 + 15 * row + 7);
+}
+
+QPoint OnElement(const Element& element) {
+    return QPoint(element.homeX + 7, element.homeY + 7);
+}
+
+// A puzzle file with the picture's cells at (column, row) of the grid. Elements by index: used
+// ones {0x01, 0, 0, 0}, or as given in `records`; all others unused.
+std::string PuzzleFile(const Picture& picture, int column, int row, const std::string& text,
+                       const std::map<int, std::array<std::uint8_t, 4>>& records) {
+    HandFile file;
+    file.Cells(picture, column, row);
+    for (int i = 0; i < 12; ++i) {
+        const auto given = records.find(i);
+        file.records[i] =
+            given == records.end() ? std::array<std::uint8_t, 4>{0, 0, 0, 0} : given->second;
+    }
+    file.text = text;
+    return file.Bytes();
+}
+
+// Five cells in a row, centred on the canvas when opened: (31 - 5) / 2 = 13, (19 - 1) / 2 = 9.
+const Picture kRow{"XXXXX"};
+const std::string kUsedLine = "\x01\x00\x00\x00";
+// The line used with a stored placement, and L used without one.
+const std::map<int, std::array<std::uint8_t, 4>> kLineAndL{{0, {0x81, 0x02, 0x00, 0x00}},
+                                                           {1, {0x01, 0, 0, 0}}};
+
+// Fills `count` cells with one stroke, row by row from the canvas's corner.
+void DrawCells(PlayWindowFixture& play, int count) {
+    play.Press(CellPoint(0, 0));
+    for (int cell = 1; cell < count; ++cell) {
+        play.Move(CellPoint(cell % 31, cell / 31));
+    }
+    play.Release(CellPoint((count - 1) % 31, (count - 1) / 31));
+}
+
+// Opens the library puzzle at `row` of the Select dialog.
+void OpenRow(PlayWindowFixture& play, int row) {
+    play.RunWithDialog(kCommandOpen, [row](QDialog& dialog) {
+        dialog.findChild<QListWidget*>()->setCurrentRow(row);
+        dialog.accept();
+    });
+}
+
+// Saves with the name typed into the Save dialog, or cancels it when the name is empty.
+// Returns the name the dialog offered.
+QString SaveAs(PlayWindowFixture& play, int command, const QString& name) {
+    QString offered;
+    play.RunWithDialog(command, [&](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>("nameEdit");
+        offered = edit->text();
+        if (name.isEmpty()) {
+            dialog.reject();
+            return;
+        }
+        edit->setText(name);
+        dialog.findChild<QPushButton*>("saveButton")->click();
+    });
+    return offered;
+}
+
+}  // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+  private:
+    // A library whose first puzzle is on the play board.
+    std::map<std::string, std::string> Library() const {
+        return {{"1.TLX", PuzzleFile(kRow, 13, 9, "One\1One", {{0, {0x01, 0, 0, 0}}})},
+                {"199.TLX", PuzzleFile(kRow, 13, 9, "A\1B", kLineAndL)},
+                {"200.TLX", PuzzleFile(kRow, 13, 9, "C\1D", kLineAndL)}};
+    }
+
+  private slots:
+    void cleanup() { currentLanguage = Russian; }
+
+    void freshEditorAndTheElementChoice() {
+        currentLanguage = English;
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        EditorWindow& editor = *play.Window().Editor();
+        QCOMPARE(editor.CounterText(), "0/60");
+        QCOMPARE(editor.Canvas().names[English], "*** New puzzle ***");
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandDelete));
+        QCOMPARE(play.Window().windowTitle(), QString("Tessellix Puzzle Editor"));
+        const Element& tee = editor.Elements()[5];
+        const QPoint crossed(tee.baseX + 2, tee.baseY + 2);  // on the cross, off the element
+        const QRgb before = editor.BackBuffer().Image().pixel(crossed);
+        play.Click(OnElement(tee));
+        QCOMPARE(editor.CounterText(), "0/55");
+        QCOMPARE(editor.BackBuffer().Image().pixel(crossed), qRgb(255, 0, 0));
+        play.Click(OnElement(tee));
+        QCOMPARE(editor.CounterText(), "0/60");
+        QCOMPARE(editor.BackBuffer().Image().pixel(crossed), before);
+    }
+
+    void strokesChangeOnlyTheCellsUnderThePointer_data() {
+        QTest::addColumn<QList<QPoint>>("fills");   // one left stroke through these points
+        QTest::addColumn<QList<QPoint>>("erases");  // then one right stroke
+        QTest::addColumn<QList<QPoint>>("filled");  // the filled cells left, (column, row)
+        const QPoint corner = CellPoint(0, 0);
+        QTest::newRow("each reported cell, nothing in between")
+            << QList<QPoint>{CellPoint(0, 0), CellPoint(3, 0), CellPoint(3, 2)} << QList<QPoint>{}
+            << QList<QPoint>{{0, 0}, {3, 0}, {3, 2}};
+        QTest::newRow("the canvas's top-left pixel is cell 0, 0")
+            << QList<QPoint>{QPoint(120, 110)} << QList<QPoint>{} << QList<QPoint>{{0, 0}};
+        QTest::newRow("x = 585 and y = 395 are outside")
+            << QList<QPoint>{corner, QPoint(585, 120), QPoint(130, 395), QPoint(584, 394)}
+            << QList<QPoint>{} << QList<QPoint>{{0, 0}, {30, 18}};
+        QTest::newRow("a left press outside starts no stroke")
+            << QList<QPoint>{QPoint(110, 200), corner} << QList<QPoint>{} << QList<QPoint>{};
+        QTest::newRow("a right press outside, then into the canvas, erases")
+            << QList<QPoint>{corner, CellPoint(1, 0)}
+            << QList<QPoint>{QPoint(110, 120), CellPoint(1, 0), CellPoint(5, 5)}
+            << QList<QPoint>{{0, 0}};
+        QTest::newRow("filling a filled cell again counts it once")
+            << QList<QPoint>{corner, CellPoint(1, 0), corner} << QList<QPoint>{}
+            << QList<QPoint>{{0, 0}, {1, 0}};
+    }
+    void strokesChangeOnlyTheCellsUnderThePointer() {
+        QFETCH(QList<QPoint>, fills);
+        QFETCH(QList<QPoint>, erases);
+        QFETCH(QList<QPoint>, filled);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        const EditorWindow& editor = *play.Window().Editor();
+        const auto stroke = [&](const QList<QPoint>& points, Qt::MouseButton button) {
+            if (!points.isEmpty()) {
+                play.Press(points.first(), button);
+                for (const QPoint& point : points.mid(1)) {
+                    play.Move(point);
+                }
+                play.Release(points.last(), button);
+            }
+        };
+        stroke(fills, Qt::LeftButton);
+        stroke(erases, Qt::RightButton);
+        QCOMPARE(editor.Mode(), EditorWindow::NoStroke);
+        QList<QPoint> cells;
+        for (int r = 0; r < 19; ++r) {
+            for (int c = 0; c < 31; ++c) {
+                const bool on = editor.Canvas().Cell(r, c) == 2;
+                if (on) {
+                    cells << QPoint(c, r);
+                }
+                const QPoint inside = CellPoint(c, r);
+                QCOMPARE(editor.BackBuffer().Image().pixel(inside),
+                         on ? qRgb(255, 255, 0) : qRgb(255, 255, 255));
+            }
+        }
+        QCOMPARE(cells, filled);
+        QCOMPARE(editor.CellCount(), filled.size());
+        QCOMPARE(editor.CellsChanged(), !filled.isEmpty());
+    }
+
+    void cursorsFollowThePointer() {
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        EditorWindow& editor = *play.Window().Editor();
+        const Element& corner = editor.Elements()[4];
+        play.Move(CellPoint(4, 4));
+        QCOMPARE(editor.cursor().hotSpot(), QPoint(4, 4));
+        play.Move(OnElement(corner) + QPoint(15, 15));  // an empty cell of its rectangle
+        QCOMPARE(editor.cursor().hotSpot(), QPoint(7, 1));
+        const Element& cup = editor.Elements()[9];  // 30 wide in a 45-wide box
+        play.Move(QPoint(cup.baseX + 2, cup.baseY + 20));
+        QCOMPARE(editor.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void savingChecksTheCells_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<int>("excluded");
+        QTest::addColumn<QString>("message");  // empty: the Save dialog opens
+        const QString mismatch[2] = {
+            "Количество ячеек задания не соответствует\nколичеству ячеек в элементах Tessellix!",
+            "A number of cells in the puzzle does not match\na number of cells in Tessellix "
+            "elements!"};
+        for (const int language : {int(Russian), int(English)}) {
+            const char* in = language == Russian ? " (Russian)" : " (English)";
+            QTest::newRow(qPrintable(QString("nothing drawn") + in))
+                << language << 0 << 0 << mismatch[language];
+            QTest::newRow(qPrintable(QString("no element chosen") + in))
+                << language << 5 << 12
+                << (language == Russian ? "Не выбрано ни одного элемента Tessellix!"
+                                        : "No Tessellix elements have been selected!");
+            QTest::newRow(qPrintable(QString("59 cells") + in))
+                << language << 59 << 0 << mismatch[language];
+        }
+        QTest::newRow("60 cells for twelve elements") << int(English) << 60 << 0 << "";
+        QTest::newRow("55 cells for eleven") << int(Russian) << 55 << 1 << "";
+    }
+    void savingChecksTheCells() {
+        QFETCH(int, language);
+        QFETCH(int, cells);
+        QFETCH(int, excluded);
+        QFETCH(QString, message);
+        currentLanguage = language;
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        DrawCells(play, cells);
+        for (int i = 0; i < excluded; ++i) {
+            play.Click(OnElement(play.Window().Editor()->Elements()[i]));
+        }
+        if (message.isEmpty()) {
+            QCOMPARE(SaveAs(play, kCommandSave, QString()),
+                     QString(language ? "No name" : "Название"));
+            QVERIFY(play.messages.isEmpty());
+        } else {
+            play.Window().RunCommand(kCommandSave);
+            QCOMPARE(play.MessageTexts(), QStringList{message});
+            QCOMPARE(play.messages[0].caption, QString(language ? "Error" : "Ошибка"));
+        }
+        QCOMPARE(play.library.count(), 3);
+    }
+
+    void savedFilesMatchTheLayout_data() {
+        QTest::addColumn<int>("scenario");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("a new puzzle: no placements, the other language's default name")
+            << 0 << "201.TLX"
+            << QByteArray::fromStdString(
+                   PuzzleFile(kRow, 0, 0, "Line\1Puzzle 201", {{0, {0x01, 0, 0, 0}}}));
+        QTest::newRow("opened, an element excluded: the other placements kept")
+            << 1 << "199.TLX"
+            << QByteArray::fromStdString(
+                   PuzzleFile(kRow, 13, 9, "A\1B", {{0, {0x81, 0x02, 0x00, 0x00}}}));
+        QTest::newRow("opened, a cell painted and erased: no placements")
+            << 2 << "199.TLX"
+            << QByteArray::fromStdString(PuzzleFile(kRow, 13, 9, "A\1B", {{0, {0x01, 0, 0, 0}}}));
+    }
+    void savedFilesMatchTheLayout() {
+        QFETCH(int, scenario);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, expected);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        QString name;
+        if (scenario == 0) {
+            for (int i = 1; i < 12; ++i) {
+                play.Click(OnElement(play.Window().Editor()->Elements()[i]));
+            }
+            DrawCells(play, 5);
+            name = "Line";
+        } else {
+            OpenRow(play, 1);
+            play.Click(OnElement(play.Window().Editor()->Elements()[1]));
+            if (scenario == 2) {
+                play.Click(CellPoint(0, 0));
+                play.Click(CellPoint(0, 0), Qt::RightButton);
+            }
+            name = "A";
+        }
+        SaveAs(play, kCommandSave, name);
+        QCOMPARE(
+            QByteArray::fromStdString(ReadBytes(play.DataPath(fileName.toStdString()))).toHex(' '),
+            expected.toHex(' '));
+        // A successful save starts the editor afresh.
+        QCOMPARE(play.Window().Editor()->CounterText(), "0/60");
+        QCOMPARE(play.library.count(), scenario == 0 ? 4 : 3);
+    }
+
+    void refusalsAndQuestions_data() {
+        QTest::addColumn<int>("row");      // opened from the Select dialog
+        QTest::addColumn<int>("command");  // then run
+        QTest::addColumn<int>("answer");   // to the question, if one comes
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("files");  // the data folder afterwards
+        const QStringList all{"1.TLX", "199.TLX", "200.TLX"};
+        QTest::newRow("Save on the puzzle being solved is refused")
+            << 0 << int(kCommandSave) << int(MessageResult::Yes)
+            << QStringList{"The puzzle is currently being solved. Can't overwrite!"} << all;
+        QTest::newRow("Save as on it makes a copy with a new number")
+            << 0 << int(kCommandSaveAs) << int(MessageResult::Yes) << QStringList{}
+            << QStringList{"1.TLX", "199.TLX", "200.TLX", "201.TLX"};
+        QTest::newRow("overwrite answered No writes nothing")
+            << 1 << int(kCommandSave) << int(MessageResult::No)
+            << QStringList{"The puzzle already exists. Do you want to overwrite it?"} << all;
+        QTest::newRow("Delete of 200 asks, then removes file and record")
+            << 2 << int(kCommandDelete) << int(MessageResult::Yes)
+            << QStringList{"Do you really want to delete the puzzle?"}
+            << QStringList{"1.TLX", "199.TLX"};
+        QTest::newRow("Delete answered No keeps them")
+            << 2 << int(kCommandDelete) << int(MessageResult::No)
+            << QStringList{"Do you really want to delete the puzzle?"} << all;
+        QTest::newRow("199 cannot be deleted")
+            << 1 << int(kCommandDelete) << int(MessageResult::Yes) << QStringList{} << all;
+    }
+    void refusalsAndQuestions() {
+        QFETCH(int, row);
+        QFETCH(int, command);
+        QFETCH(int, answer);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, files);
+        currentLanguage = English;
+        PlayWindowFixture play(Library());
+        const std::string before = ReadBytes(play.DataPath("199.TLX"));
+        play.Window().RunCommand(kCommandEditor);
+        OpenRow(play, row);
+        QCOMPARE(play.Window().IsCommandEnabled(kCommandDelete), row == 2);
+        if (row == 1) {
+            play.Click(
+                OnElement(play.Window().Editor()->Elements()[1]));  // five cells, one element
+        }
+        play.answers = {MessageResult(answer)};
+        if (command == kCommandDelete || (row == 0 && command == kCommandSave)) {
+            play.Window().RunCommand(command);
+        } else {
+            const QString offered = SaveAs(play, command, "Kept");
+            QCOMPARE(offered, command == kCommandSaveAs ? QString("No name") : QString("B"));
+        }
+        QCOMPARE(play.MessageTexts(), shown);
+        QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files, QDir::Name), files);
+        QCOMPARE(play.library.count(), files.size());
+        QCOMPARE(ReadBytes(play.DataPath("199.TLX")).substr(0, before.size()),
+                 files.contains("199.TLX") ? before : std::string());
+        if (command == kCommandSaveAs) {
+            QCOMPARE(play.library.LastRecord()->names,
+                     (std::array<std::string, 2>{"Задание 201", "Kept"}));
+        }
+    }
+
+    void deletingInFrontOfThePlayedPuzzleKeepsItsPosition() {
+        // The line lying across the five cells solves each puzzle.
+        PlayWindowFixture play({{"200.TLX", PuzzleFile(kRow, 13, 9, "", {{0, {0x01, 0, 0, 0}}})},
+                                {"201.TLX", PuzzleFile(kRow, 13, 9, "", {{0, {0x01, 0, 0, 0}}})}});
+        play.Window().RunCommand(kCommandNextPuzzle);
+        play.Window().RunCommand(kCommandEditor);
+        OpenRow(play, 0);
+        play.Window().RunCommand(kCommandDelete);
+        play.Window().RunCommand(kCommandReturn);
+        QCOMPARE(play.library.currentPuzzleIndex, 0);
+        QCOMPARE(play.library.RecordAt(0)->fileName, "201.TLX");
+        Element& line = play.ElementAt(0);
+        play.Click(OnElement(line));
+        play.DragElementTo(0, QPoint(play.Puzzle().x, play.Puzzle().y));
+        QCOMPARE(ReadBytes(play.DataPath("201.TLX")).substr(9, 4), std::string("\x81\x02\0\0", 4));
+    }
+
+    void returnDropsTheDrawingAndGivesTheBoardBack() {
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandNextPuzzle);
+        const QImage board = play.Shown().copy();
+        play.Window().RunCommand(kCommandEditor);
+        QCOMPARE(play.library.currentPuzzleIndex, 0);
+        DrawCells(play, 7);
+        OpenRow(play, 2);
+        play.Window().RunCommand(kCommandReturn);
+        QVERIFY(play.Window().Editor() == nullptr);
+        QCOMPARE(play.library.currentPuzzleIndex, 1);
+        QCOMPARE(play.Shown(), board);
+        QCOMPARE(play.Window().windowTitle(), QString("Tessellix"));
+        QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files).size(), 3);
+    }
+
+    void openKeepsEveryCellInsideTheMatrix_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a puzzle 25 rows tall starts at the canvas's top") << 1 << 25 << true;
+        QTest::newRow("no line chosen opens nothing") << -1 << 0 << false;
+    }
+    void openKeepsEveryCellInsideTheMatrix() {
+        QFETCH(int, row);
+        QFETCH(int, cells);
+        QFETCH(bool, opened);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(kRow, 0, 0, "", {{0, {1, 0, 0, 0}}})},
+                                {"2.TLX", PuzzleFile(Picture(25, "X"), 30, 6, "", {})}});
+        play.Window().RunCommand(kCommandEditor);
+        OpenRow(play, row);
+        const EditorWindow& editor = *play.Window().Editor();
+        QCOMPARE(editor.CellCount(), cells);
+        QCOMPARE(editor.IsNewPuzzle(), !opened);
+        QCOMPARE(play.library.currentPuzzleIndex, opened ? row : 0);
+        if (opened) {
+            QCOMPARE(editor.Canvas().Cell(0, 15), 2);
+            QCOMPARE(editor.Canvas().Cell(24, 15), 2);
+            QCOMPARE(editor.CounterText(), "25/0");
+        }
+    }
+};
+
+QTEST_MAIN(EditorTest)
+#include "test_editor.moc"
