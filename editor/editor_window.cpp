@@ -95,10 +95,13 @@ void EditorWindow::DrawCounter() {
 }
 
 void EditorWindow::Show(const PixelRect& rect) {
-    update(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+    const QRect area(rect.left, rect.top, rect.Width(), rect.Height());
+    requestedRects.append(area);
+    update(area);
 }
 
 void EditorWindow::paintEvent(QPaintEvent* event) {
+    requestedRects.clear();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& rect : event->region()) {

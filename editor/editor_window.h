@@ -50,6 +50,9 @@ class EditorWindow : public QWidget {
     const ElementSet& Elements() const { return elements; }
     const ImageSurface& BackBuffer() const { return backBuffer; }
     MouseMode Mode() const { return mouseMode; }
+    // What has been asked to be shown since the last paint or ForgetRepaints.
+    const QList<QRect>& RequestedRects() const { return requestedRects; }
+    void ForgetRepaints() { requestedRects.clear(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,4 +85,5 @@ class EditorWindow : public QWidget {
     PixelRect canvasRect;
     ImageSurface backBuffer{600, 400};
     MouseMode mouseMode = NoStroke;
+    QList<QRect> requestedRects;
 };
