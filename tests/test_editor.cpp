@@ -330,6 +330,12 @@ class EditorTest : public QObject {
             QCOMPARE(offered, command == kCommandSaveAs ? QString("No name") : QString("B"));
         }
         QCOMPARE(play.MessageTexts(), shown);
+        for (const MessageRequest& message : play.messages) {
+            // The editor's questions default to No.
+            QCOMPARE(message.defaultButton, message.buttons == MessageButtons::YesNo
+                                                ? MessageResult::No
+                                                : MessageResult::Ok);
+        }
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files, QDir::Name), files);
         QCOMPARE(play.library.count(), files.size());
         QCOMPARE(ReadBytes(play.DataPath("199.TLX")).substr(0, before.size()),
