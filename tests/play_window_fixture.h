@@ -10,12 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "editor/editor_window.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "model/language.h"
 #include "model/puzzle_shape.h"
 #include "platform/message_box.h"
-#include "editor/editor_window.h"
 #include "play/board_view.h"
 #include "play/main_window.h"
 #include "play/play_canvas.h"
@@ -132,8 +132,8 @@ class PlayWindowFixture {
   private:
     // To the canvas, or to the editor when it covers the canvas.
     void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        QWidget* target = window->Editor() != nullptr ? static_cast<QWidget*>(window->Editor())
-                                                       : &Canvas();
+        QWidget* target =
+            window->Editor() != nullptr ? static_cast<QWidget*>(window->Editor()) : &Canvas();
         QMouseEvent event(type, QPointF(point), target->mapToGlobal(QPointF(point)), button,
                           buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
