@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/median.h"
 #include "editor/editor_window.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
@@ -15,11 +16,6 @@
 #include "play/main_window.h"
 
 namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void Send(QWidget& target, QEvent::Type type, QPoint point, Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(point), target.mapToGlobal(QPointF(point)),

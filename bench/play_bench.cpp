@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/median.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "play/board_view.h"
@@ -27,11 +28,6 @@ class FirstPaint : public QObject {
         return QObject::eventFilter(watched, event);
     }
 };
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 

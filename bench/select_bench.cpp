@@ -13,6 +13,7 @@
 #include <fstream>
 #include <vector>
 
+#include "bench/median.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
@@ -42,11 +43,6 @@ class PaintWatch : public QObject {
         return QObject::eventFilter(watched, event);
     }
 };
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Blocks of 6 to 15 columns by 4 rows, named in both languages, every element placed.
 void WritePuzzle(const QString& path, int number) {
