@@ -1,8 +1,6 @@
 #include "editor/editor_window.h"
 
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <algorithm>
 #include <string>
 
@@ -28,18 +26,11 @@ bool Contains(const PixelRect& rect, PixelPoint point) {
            point.y < rect.bottom;
 }
 
-PixelPoint PointOf(const QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
-    return {point.x(), point.y()};
-}
-
 }  // namespace
 
 EditorWindow::EditorWindow(PuzzleLibrary& owner, QWidget* parent)
-    : QWidget(parent), library(owner), savedPlayIndex(owner.currentPuzzleIndex) {
+    : PixelView(parent), library(owner), savedPlayIndex(owner.currentPuzzleIndex) {
     library.currentPuzzleIndex = 0;
-    setFixedSize(600, 400);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     backBuffer.SetBackgroundColour(kBoardGrey);
 
@@ -91,22 +82,7 @@ void EditorWindow::DrawCounter() {
     backBuffer.DrawTextLine(counterRect, CounterText(),
                             {"Arial", counterRect.Height(), kCounterWeight, false}, kBlack,
                             TextAlign::Right);
-    Show(counterRect);
-}
-
-void EditorWindow::Show(const PixelRect& rect) {
-    const QRect area(rect.left, rect.top, rect.Width(), rect.Height());
-    requestedRects.append(area);
-    update(area);
-}
-
-void EditorWindow::paintEvent(QPaintEvent* event) {
-    requestedRects.clear();
-    QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : event->region()) {
-        painter.drawImage(rect.topLeft(), backBuffer.Image(), rect);
-    }
+    RepaintRect(counterRect);
 }
 
 void EditorWindow::ApplyStroke(PixelPoint point) {
@@ -131,7 +107,7 @@ void EditorWindow::ApplyStroke(PixelPoint point) {
         cellsChanged = true;
     }
     DrawCounter();
-    Show(interior);
+    RepaintRect(interior);
 }
 
 void EditorWindow::ToggleElement(Element& element) {
@@ -146,7 +122,7 @@ void EditorWindow::ToggleElement(Element& element) {
         ++selectedCount;
     }
     DrawCounter();
-    Show(element.GetBoxRect());
+    RepaintRect(element.GetBoxRect());
 }
 
 void EditorWindow::DrawCross(const Element& element) {
@@ -180,11 +156,11 @@ void EditorWindow::ButtonDown(Qt::MouseButton button, PixelPoint point) {
 }
 
 void EditorWindow::mousePressEvent(QMouseEvent* event) {
-    ButtonDown(event->button(), PointOf(event));
+    ButtonDown(event->button(), PictureOf(event));
 }
 
 void EditorWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    ButtonDown(event->button(), PointOf(event));
+    ButtonDown(event->button(), PictureOf(event));
 }
 
 void EditorWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -194,7 +170,7 @@ void EditorWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void EditorWindow::mouseMoveEvent(QMouseEvent* event) {
-    const PixelPoint point = PointOf(event);
+    const PixelPoint point = PictureOf(event);
     ApplyStroke(point);
     ShowCursorFor(point);
 }
@@ -267,7 +243,7 @@ int EditorWindow::OpenPuzzle() {
     isNewPuzzle = false;
     cellsChanged = false;
     DrawCounter();
-    update();
+    RepaintAll();
     return NumberOf(record->fileName);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
 #include "library/puzzle_file.h"
@@ -8,12 +7,13 @@
 #include "model/element_set.h"
 #include "model/puzzle_shape.h"
 #include "platform/image_surface.h"
+#include "platform/pixel_view.h"
 
 // The puzzle editor's drawing window, a child over the whole 600 x 400 canvas: a 31 x 19 cell
 // canvas that the left button fills and the right button empties, the twelve elements to be
 // chosen by clicks, and a counter of filled cells against the cells of the chosen elements.
 // Everything is drawn into the back buffer first; the screen gets only what changed.
-class EditorWindow : public QWidget {
+class EditorWindow : public PixelView {
     Q_OBJECT
   public:
     enum MouseMode { NoStroke, FillStroke, EraseStroke };
@@ -50,12 +50,9 @@ class EditorWindow : public QWidget {
     const ElementSet& Elements() const { return elements; }
     const ImageSurface& BackBuffer() const { return backBuffer; }
     MouseMode Mode() const { return mouseMode; }
-    // What has been asked to be shown since the last paint or ForgetRepaints.
-    const QList<QRect>& RequestedRects() const { return requestedRects; }
-    void ForgetRepaints() { requestedRects.clear(); }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    const QImage& Picture() const override { return backBuffer.Image(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -69,8 +66,6 @@ class EditorWindow : public QWidget {
     void DrawCross(const Element& element);
     void ButtonDown(Qt::MouseButton button, PixelPoint point);
     void ShowCursorFor(PixelPoint point);
-    // Shows a rectangle of the back buffer on screen.
-    void Show(const PixelRect& rect);
 
     PuzzleLibrary& library;
     bool isNewPuzzle = true;
@@ -85,5 +80,4 @@ class EditorWindow : public QWidget {
     PixelRect canvasRect;
     ImageSurface backBuffer{600, 400};
     MouseMode mouseMode = NoStroke;
-    QList<QRect> requestedRects;
 };
