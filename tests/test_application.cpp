@@ -32,8 +32,8 @@ class InstalledCopy {
             process->kill();
             process->waitForFinished();
         }
-        // Killed copies leave their lock and socket behind.
-        const SingleInstance names(QFileInfo(folder.path()).canonicalFilePath());
+        // Killed copies leave their lock and socket behind; they are named after the data folder.
+        const SingleInstance names(QFileInfo(folder.path()).canonicalFilePath() + "/DATA/");
         QFile::remove(names.LockFilePath());
         QFile::remove(names.ServerName());
     }
