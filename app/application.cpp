@@ -37,18 +37,21 @@ GameApp::~GameApp() = default;
 
 bool GameApp::StartUp() {
     currentLanguage = Russian;
-    instance = std::make_unique<SingleInstance>(ProgramFolder());
+    const ProgramLocations& locations = CurrentLocations();
+    instance = std::make_unique<SingleInstance>(locations.dataFolder);
     if (!instance->TryBecomeFirst()) {
         instance->AskFirstToRaise();
         return false;
     }
     connect(instance.get(), &SingleInstance::raiseRequested, this, &GameApp::OnRaiseRequested);
+    // Only the copy that runs seeds, so two starts never copy into one folder at once.
+    PrepareDataFolders(locations);
 
-    settings = Settings(QFile::encodeName(SettingsFilePath()).toStdString());
+    settings = Settings(QFile::encodeName(locations.settingsFile).toStdString());
     currentLanguage = settings.ReadLanguageSetting();
 
     QApplication::setWindowIcon(ProgramIcon());
-    library.ScanDataFolder(QFile::encodeName(DataFolderPath()).toStdString());
+    library.ScanDataFolder(QFile::encodeName(locations.dataFolder).toStdString());
     window = std::make_unique<MainWindow>(library, settings);
     PlaceMainWindow(*window);
     window->show();

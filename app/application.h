@@ -11,9 +11,11 @@ class QMainWindow;
 class QWidget;
 class SingleInstance;
 
-// The application object, one per run. It lets only one copy run, finds the settings beside
-// the program, reads the language, fills the puzzle library from the data folder, and creates,
-// places and shows the main window; the event loop then runs until that window is closed.
+// The application object, one per run. It finds where this run keeps its files (beside the
+// program, or per user when installed), lets only one copy run per data folder, copies the
+// shipped puzzles an installed game has not yet given the player, reads the language, fills the
+// puzzle library from the data folder, and creates, places and shows the main window; the event
+// loop then runs until that window is closed.
 class GameApp : public QObject {
     Q_OBJECT
   public:

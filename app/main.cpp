@@ -1,11 +1,79 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+#include <optional>
+#include <string_view>
 
 #include "app/application.h"
 
+namespace {
+
+// Wayland ties the window to its desktop entry, and so to its icon, by the entry's id.
+const QString kDesktopEntryId = QStringLiteral("io.github.tessellix.Tessellix");
+
+// Answers --help and --version, and refuses any other argument with the usage: the game reads
+// none. The window system's own options, such as -platform, are gone by now. Returns the exit
+// status when the program is to end here.
+std::optional<int> AnswerCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A puzzle game: cover a shape with the twelve five-cell elements."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    QString error;
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    }
+    if (!error.isEmpty()) {
+        std::fputs(qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + error +
+                              QStringLiteral("\n\n") + parser.helpText()),
+                   stderr);
+        return 1;
+    }
+    if (parser.isSet(help)) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+    return std::nullopt;
+}
+
+// Help and the version are answered before any window system is started, so that they work
+// without a display too.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "-?" || argument == "--help" ||
+            argument == "--help-all" || argument == "-v" || argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("tessellix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLIX_VERSION));
+    if (AsksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication application(argc, argv);
+        return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
+    }
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(kDesktopEntryId);
+    if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) {
+        return *status;
+    }
     GameApp game;
     if (!game.StartUp()) {
+        return 0;
+    }
+    // Installation tests start the program only for what its start-up leaves on disk.
+    if (qEnvironmentVariableIsSet("TESSELLIX_TEST_QUIT")) {
         return 0;
     }
     return application.exec();

@@ -273,7 +273,7 @@ void HelpViewer::ShowTopic(const QString& html, const QString& documentPath, int
 }
 
 bool ShowHelpTopic(QWidget* owner, int topic) {
-    return ShowHelpTopic(owner, topic, HelpDocumentPath());
+    return ShowHelpTopic(owner, topic, CurrentLocations().helpDocument);
 }
 
 bool ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath) {

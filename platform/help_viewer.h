@@ -49,8 +49,8 @@ class HelpViewer : public QDialog {
     int topic = -1;
 };
 
-// Opens the help document beside the program at `topic`: 0 play in Russian, 1 editor in
-// Russian, 2 play in English, 3 editor in English. The viewer window is owned by `owner` and
+// Opens the program's help document (see CurrentLocations) at `topic`: 0 play in Russian, 1 editor
+// in Russian, 2 play in English, 3 editor in English. The viewer window is owned by `owner` and
 // reused while it exists. False, with nothing shown, when the document cannot be read or the
 // topic is not one of the four.
 bool ShowHelpTopic(QWidget* owner, int topic);

@@ -48,8 +48,8 @@ QString RendezvousFolder() {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& programFolder, QObject* parent) : QObject(parent) {
-    const QString folder = QFileInfo(programFolder).absoluteFilePath();
+SingleInstance::SingleInstance(const QString& dataFolder, QObject* parent) : QObject(parent) {
+    const QString folder = QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath());
     const QByteArray identity = (UserIdentity() + QLatin1Char('\n') + folder).toUtf8();
     const QByteArray digest = QCryptographicHash::hash(identity, QCryptographicHash::Sha256);
     baseName = QStringLiteral("tessellix-") + QString::fromLatin1(digest.toHex().left(24));

@@ -9,15 +9,15 @@ class QLocalSocket;
 class QLockFile;
 class QWidget;
 
-// One running copy per user and per program folder. The first copy holds a lock file and
-// listens on a local socket, both named from the user and the folder, so copies installed in
-// different folders never block each other. A later copy finds the lock held, asks the first
-// to bring its window forward, and ends.
+// One running copy per user and per data folder. The first copy holds a lock file and listens on
+// a local socket, both named from the user and the folder, so copies that keep their puzzles in
+// different folders (a build and an installed game) never block each other. A later copy finds
+// the lock held, asks the first to bring its window forward, and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
-    // `programFolder` is the folder of the program file.
-    explicit SingleInstance(const QString& programFolder, QObject* parent = nullptr);
+    // `dataFolder` is the folder the copy keeps its puzzles in.
+    explicit SingleInstance(const QString& dataFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when no other copy runs: this copy then holds the lock until it is destroyed and

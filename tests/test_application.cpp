@@ -32,8 +32,8 @@ class InstalledCopy {
             process->kill();
             process->waitForFinished();
         }
-        // Killed copies leave their lock and socket behind.
-        const SingleInstance names(QFileInfo(folder.path()).canonicalFilePath());
+        // Killed copies leave their lock and socket behind; they are named after the data folder.
+        const SingleInstance names(QFileInfo(folder.path()).canonicalFilePath() + "/DATA/");
         QFile::remove(names.LockFilePath());
         QFile::remove(names.ServerName());
     }
@@ -153,6 +153,51 @@ class ApplicationTest : public QObject {
         copy.Start(elsewhere.path());
         QTRY_COMPARE_WITH_TIMEOUT(copy.Count("started"), 1, kTimeoutMs);
         QCOMPARE(copy.Log().first(), QString("started language=1 client=600x400"));
+    }
+
+    // Help and the version need no display; any other argument is refused before a window opens.
+    void commandLineIsAnsweredTheQtWay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outPattern");
+        QTest::addColumn<QString>("errPattern");
+        QTest::newRow("--version")
+            << QStringList{"--version"} << "" << 0
+            << "^tessellix " + QRegularExpression::escape(TESSELLIX_VERSION) + "\n$"
+            << "^$";
+        QTest::newRow("--help") << QStringList{"--help"} << "" << 0
+                                << "^Usage: \\S+ \\[options\\]\n(.|\n)*-v, --version"
+                                << "^$";
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << "offscreen" << 1 << "^$"
+                                        << "^tessellix: Unknown option 'fullscreen'\\.\n\nUsage: ";
+        QTest::newRow("an argument") << QStringList{"12.TLX"} << "offscreen" << 1 << "^$"
+                                     << "^tessellix: Unexpected argument '12\\.TLX'\\.\n\nUsage: ";
+    }
+    void commandLineIsAnsweredTheQtWay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        InstalledCopy copy;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", platform);
+        environment.insert("TESSELLIX_TEST_LOG", copy.Folder() + "/log");
+        process.setProcessEnvironment(environment);
+        process.start(copy.Program(), arguments);
+        QVERIFY(process.waitForFinished(kTimeoutMs));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QTEST(process.exitCode(), "exitCode");
+        QFETCH(QString, outPattern);
+        QFETCH(QString, errPattern);
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        QString err = QString::fromUtf8(process.readAllStandardError());
+        // The offscreen platform's own warning about a missing runtime folder.
+        err.remove(QRegularExpression("^QStandardPaths: [^\n]*\n"));
+        QVERIFY2(QRegularExpression(outPattern).match(out).hasMatch(), qPrintable(out));
+        QVERIFY2(QRegularExpression(errPattern).match(err).hasMatch(), qPrintable(err));
+        QCOMPARE(copy.Log(), QStringList());
     }
 
     void placedWindowKeepsItsCanvasSizeAndIsCentred() {

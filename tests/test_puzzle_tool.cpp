@@ -182,6 +182,13 @@ class PuzzleToolTest : public QObject {
         QCOMPARE(command.exitCode, 0);
         QVERIFY(command.out.startsWith("Usage: tessellix-puzzle show [--json] FILE"));
     }
+
+    void versionIsTheProjects() {
+        const Run run = Tool({"--version"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("tessellix-puzzle " TESSELLIX_VERSION "\n"));
+        QVERIFY(run.err.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(PuzzleToolTest)

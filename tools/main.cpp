@@ -20,7 +20,8 @@ std::vector<Command> Commands() {
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [OPTIONS] ARGUMENTS\n"
-        << "       " << kProgramName << " COMMAND --help\n\nCommands:\n";
+        << "       " << kProgramName << " COMMAND --help\n"
+        << "       " << kProgramName << " --version\n\nCommands:\n";
     for (const Command& command : Commands()) {
         out << "  " << command.synopsis << '\n';
     }
@@ -46,6 +47,10 @@ int main(int argc, char* argv[]) {
     const std::string& name = arguments[0];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp();
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << kProgramName << ' ' << TESSELLIX_VERSION << '\n';
         return kExitOk;
     }
     for (const Command& command : Commands()) {
