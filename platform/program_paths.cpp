@@ -65,9 +65,17 @@ ProgramLocations LocationsFor(const QString& programFile, bool folderTakesFiles)
 }
 
 const ProgramLocations& CurrentLocations() {
-    static const ProgramLocations locations =
-        LocationsFor(QCoreApplication::applicationFilePath(),
-                     FolderTakesFiles(QCoreApplication::applicationDirPath()));
+    // An installed tree is known by its shipped puzzles under ../share/tessellix and no data
+    // folder beside the program, also for root, who could write into /usr/bin; elsewhere the
+    // program's folder decides.
+    static const ProgramLocations locations = [] {
+        const QString folder = QCoreApplication::applicationDirPath();
+        const bool installedTree =
+            !QFileInfo::exists(folder + QStringLiteral("/DATA")) &&
+            QFileInfo(folder + QStringLiteral("/../share/tessellix/DATA")).isDir();
+        return LocationsFor(QCoreApplication::applicationFilePath(),
+                            !installedTree && FolderTakesFiles(folder));
+    }();
     return locations;
 }
 

@@ -26,8 +26,9 @@ struct ProgramLocations {
 // The locations of a program file `programFile` whose folder takes new files or not.
 ProgramLocations LocationsFor(const QString& programFile, bool folderTakesFiles);
 
-// This run's locations, decided at the first call by trying to create a file beside the program.
-// Needs the QCoreApplication.
+// This run's locations, decided at the first call: installed when the program stands in an
+// installed tree (shipped puzzles under ../share/tessellix, no DATA/ beside it) or cannot create
+// a file beside itself. Needs the QCoreApplication.
 const ProgramLocations& CurrentLocations();
 
 // True when a file can really be created in `folder`: one is made and removed again. Permission
