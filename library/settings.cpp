@@ -1,5 +1,6 @@
 #include "library/settings.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <filesystem>
@@ -14,6 +15,7 @@ namespace {
 const char kOptionsSection[] = "Options";
 const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
+const char kZoomKey[] = "Zoom";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -265,4 +267,12 @@ int Settings::ReadPreviewSetting() const {
 
 void Settings::WritePreviewSetting(int preview) const {
     WriteIniString(path, kOptionsSection, kPreviewKey, std::to_string(preview));
+}
+
+int Settings::ReadZoomSetting() const {
+    return std::max(ReadIniInteger(path, kOptionsSection, kZoomKey, 1), 1);
+}
+
+void Settings::WriteZoomSetting(int zoom) const {
+    WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
 }

@@ -23,6 +23,10 @@ class Settings {
     int ReadPreviewSetting() const;
     void WritePreviewSetting(int preview) const;
 
+    // Options/Zoom, how many times the board is enlarged: default 1, and 1 for any value below.
+    int ReadZoomSetting() const;
+    void WriteZoomSetting(int zoom) const;
+
   private:
     std::string path;
 };

@@ -2,8 +2,12 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 #include <span>
+#include <utility>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
@@ -110,6 +114,14 @@ MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* p
     setWindowTitle(PickLanguage(kCreationTitle));
     BuildMenus();
     RefreshMenuTexts();
+    SetZoom(settings.ReadZoomSetting());
+    // Not menu commands: the menus stay as they are, and the keys work in both modes.
+    for (const auto& [key, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Minus), -1}}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
+    }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
 }
 
@@ -329,10 +341,37 @@ void MainWindow::RunCommand(int command) {
     }
 }
 
+void MainWindow::SetZoom(int factor) {
+    const QRect workArea = screen()->availableGeometry();
+    const int largest =
+        std::min(workArea.width() / PixelView::kWidth,
+                 (workArea.height() - menuBar()->sizeHint().height()) / PixelView::kHeight);
+    const int zoom = std::clamp(factor, 1, std::max(largest, 1));
+    canvas->SetZoom(zoom);
+    if (editor != nullptr) {
+        editor->SetZoom(zoom);
+    }
+    if (isVisible()) {
+        // The layout has fixed the window to the canvas's new size; keep it on the screen.
+        adjustSize();
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), workArea).topLeft());
+    }
+}
+
+int MainWindow::Zoom() const {
+    return canvas->Zoom();
+}
+
+void MainWindow::ChangeZoom(int step) {
+    SetZoom(Zoom() + step);
+    settings.WriteZoomSetting(Zoom());
+}
+
 void MainWindow::EnterEditor() {
     // The old editor gives the library's position back before the new one borrows it.
     editor.reset();
     editor = std::make_unique<EditorWindow>(board->Session().Library(), canvas);
+    editor->SetZoom(Zoom());
     editor->show();
     deleteEnabled = false;
     RefreshMenuTexts();

@@ -48,6 +48,9 @@ class MainWindow : public QMainWindow {
     // Menu texts and the title in the current language; shows the menu of the current mode.
     void RefreshMenuTexts();
     void SetLanguage(int language);
+    // Enlarges the board and the editor by a whole factor, as large as the screen allows.
+    void SetZoom(int factor);
+    int Zoom() const;
     void ShowHelp();
 
     // Carries out a command of the menus or keys; a disabled command does nothing.
@@ -89,6 +92,8 @@ class MainWindow : public QMainWindow {
     // Editor mode begins with a fresh editor over the canvas, or ends, dropping what it holds.
     void EnterEditor();
     void ReturnToPlay();
+    // Ctrl+Plus and Ctrl+Minus, in both modes; the factor is remembered.
+    void ChangeZoom(int step);
 
     const Settings& settings;
     PlayCanvas* canvas;

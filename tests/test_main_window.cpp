@@ -257,6 +257,23 @@ class MainWindowTest : public QObject {
         QVERIFY(file.readAll().contains("Language=0"));
     }
 
+    void enlargedBoardDoublesEveryPixelAndTheMouseMapsBack() {
+        PlayWindowFixture play;
+        const QImage single = play.Shown().copy();
+        play.Canvas().SetZoom(2);
+        const QImage doubled = play.Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(doubled, single.scaled(1200, 800, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        // The corner element, grabbed and dropped at doubled coordinates, lands on its cell.
+        const Element& corner = play.ElementAt(4);
+        const QPoint grab(corner.x + 7, corner.y + 7);
+        const QPoint drop(277 + 30 + 7 + 3, 192 + 15 + 7 + 2);
+        play.Press(grab * 2);
+        play.Move(drop * 2 + QPoint(1, 1));
+        play.Release(drop * 2 + QPoint(1, 1));
+        QCOMPARE(QPoint(corner.x, corner.y), QPoint(277 + 30, 192 + 15));
+        QCOMPARE(play.Puzzle().Cell(1, 2), 2);
+    }
+
     void missingHelpDocumentIsReportedInTheCurrentLanguage() {
         PlayWindowFixture play;
         play.Window().SetLanguage(English);

@@ -104,6 +104,24 @@ class SettingsTest : public QObject {
         QCOMPARE(settings.ReadPreviewSetting(), preview);
     }
 
+    void zoomIsAWholeFactorOfAtLeastOne_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("no key") << QByteArray("[Options]\nLanguage=1\n") << 1;
+        QTest::newRow("3") << QByteArray("[Options]\nZoom=3\n") << 3;
+        QTest::newRow("0 gives 1") << QByteArray("[Options]\nZoom=0\n") << 1;
+        QTest::newRow("-2 gives 1") << QByteArray("[Options]\nZoom=-2\n") << 1;
+    }
+    void zoomIsAWholeFactorOfAtLeastOne() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, zoom);
+        WriteFile(path, content);
+        QCOMPARE(settings.ReadZoomSetting(), zoom);
+        settings.WriteZoomSetting(2);
+        QCOMPARE(settings.ReadZoomSetting(), 2);
+        QVERIFY(ReadFile(path).startsWith(content.left(content.indexOf('\n') + 1)));
+    }
+
     void writingCreatesTheFileWithKeysInTheOrderOfFirstWriting() {
         settings.WriteLanguageSetting(English);
         settings.WritePreviewSetting(1);
