@@ -6,6 +6,7 @@
 #include "editor/editor_window.h"
 #include "library/puzzle_library.h"
 #include "model/language.h"
+#include "platform/bilingual_text.h"
 #include "platform/message_box.h"
 #include "platform/save_puzzle_dialog.h"
 #include "platform/select_puzzle_dialog.h"
@@ -13,8 +14,7 @@
 
 namespace {
 
-// Each text in Russian and in English, indexed by the language.
-using Texts = QString[2];
+using Texts = BilingualText;
 
 const Texts kErrorCaption = {QStringLiteral("Ошибка"), QStringLiteral("Error")};
 const Texts kSaveCaption = {QStringLiteral("Сохранить задание"), QStringLiteral("Save puzzle")};
@@ -44,10 +44,6 @@ const Texts kNoNumberLeft = {
 const std::string kDefaultName[2] = {"Название", "No name"};
 const std::string kOtherDefaultName[2] = {"Задание ", "Puzzle "};
 
-const QString& InLanguage(const Texts& texts) {
-    return texts[currentLanguage];
-}
-
 }  // namespace
 
 EditorCommands::EditorCommands(EditorWindow& window, const Settings& store)
@@ -74,20 +70,19 @@ bool EditorCommands::DeletePuzzle() {
     PuzzleLibrary& library = editor.Library();
     const int position = library.currentPuzzleIndex;
     if (position == editor.SavedPlayIndex()) {
-        ShowMessage(&editor, InLanguage(kCannotDelete), InLanguage(kDeleteCaption),
+        ShowMessage(&editor, kCannotDelete.Shown(), kDeleteCaption.Shown(),
                     MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     const PuzzleRecord* record = library.RecordAt(position);
     if (record == nullptr ||
-        ShowMessage(&editor, InLanguage(kConfirmDelete), InLanguage(kDeleteCaption),
-                    MessageIcon::Question, MessageButtons::YesNo,
-                    MessageResult::No) != MessageResult::Yes) {
+        ShowMessage(&editor, kConfirmDelete.Shown(), kDeleteCaption.Shown(), MessageIcon::Question,
+                    MessageButtons::YesNo, MessageResult::No) != MessageResult::Yes) {
         return false;
     }
     if (const FileStatus status = DeletePuzzleFile(library.PathOf(*record)); !status) {
         ShowMessage(&editor, QString::fromStdString(status.error[currentLanguage]),
-                    InLanguage(kDeleteCaption), MessageIcon::Exclamation, MessageButtons::Ok);
+                    kDeleteCaption.Shown(), MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     editor.RemoveRecord(position);
@@ -97,12 +92,12 @@ bool EditorCommands::DeletePuzzle() {
 bool EditorCommands::CheckCells() {
     const QString* problem = nullptr;
     if (editor.SelectedCount() <= 0) {
-        problem = &InLanguage(kNoElement);
+        problem = &kNoElement.Shown();
     } else if (editor.CellCount() != kElementCells * editor.SelectedCount()) {
-        problem = &InLanguage(kCellsMismatch);
+        problem = &kCellsMismatch.Shown();
     }
     if (problem != nullptr) {
-        ShowMessage(&editor, *problem, InLanguage(kErrorCaption), MessageIcon::Exclamation,
+        ShowMessage(&editor, *problem, kErrorCaption.Shown(), MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
     return problem == nullptr;
@@ -116,7 +111,7 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     const bool newPuzzle = saveAs || editor.IsNewPuzzle();
     const int position = library.currentPuzzleIndex;
     if (!newPuzzle && position == editor.SavedPlayIndex()) {
-        ShowMessage(&editor, InLanguage(kCannotOverwrite), InLanguage(kSaveCaption),
+        ShowMessage(&editor, kCannotOverwrite.Shown(), kSaveCaption.Shown(),
                     MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
@@ -148,11 +143,11 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
         const PuzzleRecord* last = library.LastRecord();
         number = 1 + (last == nullptr ? 0LL : NumberOf(last->fileName));
         if (number > INT_MAX) {
-            ShowMessage(&editor, InLanguage(kNoNumberLeft), InLanguage(kSaveCaption),
+            ShowMessage(&editor, kNoNumberLeft.Shown(), kSaveCaption.Shown(),
                         MessageIcon::Exclamation, MessageButtons::Ok);
             return false;
         }
-    } else if (ShowMessage(&editor, InLanguage(kConfirmOverwrite), InLanguage(kSaveCaption),
+    } else if (ShowMessage(&editor, kConfirmOverwrite.Shown(), kSaveCaption.Shown(),
                            MessageIcon::Question, MessageButtons::YesNo,
                            MessageResult::No) != MessageResult::Yes) {
         return false;
@@ -184,7 +179,7 @@ bool EditorCommands::WritePuzzleFile(const std::string& fileName, const PuzzleTe
     }
     if (!status) {
         ShowMessage(&editor, QString::fromStdString(status.error[currentLanguage]),
-                    InLanguage(kSaveCaption), MessageIcon::Exclamation, MessageButtons::Ok);
+                    kSaveCaption.Shown(), MessageIcon::Exclamation, MessageButtons::Ok);
     }
     return status.ok;
 }

@@ -14,6 +14,8 @@ struct BilingualText {
 
     static BilingualText Split(const QString& text);
     const QString& Pick(int language) const { return language == English ? english : russian; }
+    // The part of the language shown now.
+    const QString& Shown() const { return Pick(currentLanguage); }
 };
 
 // The current language's part of string `number` of the string table when number > 0,

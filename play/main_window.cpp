@@ -98,9 +98,9 @@ const KeyEntry kEditorKeys[] = {
 // Puzzles numbered from here on are the players' own and can be deleted in the editor.
 constexpr int kFirstDeletableNumber = 200;
 
-const QString kHelpMissing[2] = {QStringLiteral("Не удалось открыть файл справки."),
-                                 QStringLiteral("The help document cannot be opened.")};
-const QString kHelpCaption[2] = {QStringLiteral("Справка"), QStringLiteral("Help")};
+const BilingualText kHelpMissing = {QStringLiteral("Не удалось открыть файл справки."),
+                                    QStringLiteral("The help document cannot be opened.")};
+const BilingualText kHelpCaption = {QStringLiteral("Справка"), QStringLiteral("Help")};
 
 }  // namespace
 
@@ -395,8 +395,8 @@ void MainWindow::SetLanguage(int language) {
 void MainWindow::ShowHelp() {
     const int topic = (EditorOpen() ? 1 : 0) + (currentLanguage == English ? 2 : 0);
     if (!ShowHelpTopic(this, topic)) {
-        ShowMessage(this, kHelpMissing[currentLanguage], kHelpCaption[currentLanguage],
-                    MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(this, kHelpMissing.Shown(), kHelpCaption.Shown(), MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
 }
 

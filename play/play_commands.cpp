@@ -4,6 +4,7 @@
 
 #include "library/puzzle_library.h"
 #include "model/language.h"
+#include "platform/bilingual_text.h"
 #include "platform/message_box.h"
 #include "platform/select_puzzle_dialog.h"
 #include "platform/wait_cursor.h"
@@ -12,8 +13,7 @@
 
 namespace {
 
-// Each text in Russian and in English, indexed by the language.
-using Texts = QString[2];
+using Texts = BilingualText;
 
 constexpr int kCongratulationCount = 7;
 const Texts kCongratulations[kCongratulationCount] = {
@@ -50,10 +50,6 @@ const Texts kNoSolution = {
     QStringLiteral("Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!")};
 const Texts kMessageCaption = {QStringLiteral("Сообщение"), QStringLiteral("Message")};
 
-const QString& InLanguage(const Texts& texts) {
-    return texts[currentLanguage];
-}
-
 }  // namespace
 
 PlayCommands::PlayCommands(BoardView& view, const Settings& store, QWidget* window)
@@ -83,8 +79,8 @@ void PlayCommands::NextPuzzle() {
     if (library.currentPuzzleIndex + 1 < library.count()) {
         board.SwitchToPuzzle(library.currentPuzzleIndex + 1);
     } else {
-        ShowMessage(owner, InLanguage(kLastPuzzle), InLanguage(kSelectCaption),
-                    MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(owner, kLastPuzzle.Shown(), kSelectCaption.Shown(), MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
 }
 
@@ -93,8 +89,8 @@ void PlayCommands::PreviousPuzzle() {
     if (library.currentPuzzleIndex > 0) {
         board.SwitchToPuzzle(library.currentPuzzleIndex - 1);
     } else {
-        ShowMessage(owner, InLanguage(kFirstPuzzle), InLanguage(kSelectCaption),
-                    MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(owner, kFirstPuzzle.Shown(), kSelectCaption.Shown(), MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
 }
 
@@ -104,8 +100,8 @@ void PlayCommands::ResetBoard() {
 
 void PlayCommands::ShowHint() {
     if (!board.Session().HasCompleteSolution()) {
-        ShowMessage(owner, InLanguage(kNoSolution), InLanguage(kMessageCaption),
-                    MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(owner, kNoSolution.Shown(), kMessageCaption.Shown(), MessageIcon::Exclamation,
+                    MessageButtons::Ok);
         return;
     }
     HintsDialog dialog(owner);
@@ -130,14 +126,14 @@ void PlayCommands::OnSolved() {
 void PlayCommands::Congratulate() {
     const PlaySession& session = board.Session();
     const PuzzleRecord* record = session.Library().RecordAt(session.Library().currentPuzzleIndex);
-    QString caption = InLanguage(kBuiltInName);
+    QString caption = kBuiltInName.Shown();
     if (session.LibraryNonEmpty()) {
         caption =
             QString::fromStdString(record != nullptr ? record->names[currentLanguage]
                                                      : session.Puzzle().names[currentLanguage]);
     }
-    ShowMessage(owner, InLanguage(kCongratulations[congratulationIndex]), caption,
-                MessageIcon::None, MessageButtons::Ok);
+    ShowMessage(owner, kCongratulations[congratulationIndex].Shown(), caption, MessageIcon::None,
+                MessageButtons::Ok);
     congratulationIndex = (congratulationIndex + 1) % kCongratulationCount;
 }
 
@@ -149,9 +145,8 @@ bool PlayCommands::SaveSolution() {
         return false;
     }
     if (session.HasStoredPlacement() &&
-        ShowMessage(owner, InLanguage(kOverwriteSolution), InLanguage(kSaveCaption),
-                    MessageIcon::Question, MessageButtons::YesNo,
-                    MessageResult::Yes) != MessageResult::Yes) {
+        ShowMessage(owner, kOverwriteSolution.Shown(), kSaveCaption.Shown(), MessageIcon::Question,
+                    MessageButtons::YesNo, MessageResult::Yes) != MessageResult::Yes) {
         return true;
     }
     const auto records = session.SolutionRecords();
@@ -162,7 +157,7 @@ bool PlayCommands::SaveSolution() {
     }
     if (!status) {
         ShowMessage(owner, QString::fromStdString(status.error[currentLanguage]),
-                    InLanguage(kSaveCaption), MessageIcon::Exclamation, MessageButtons::Ok);
+                    kSaveCaption.Shown(), MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     session.KeepSolution(records);
