@@ -6,69 +6,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <cstring>
-#include <filesystem>
 
 #include "library/text_encoding.h"
+#include "library/whole_file.h"
 
 namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
 
-// A message put together piece by piece in both languages at once.
-class Message {
-  public:
-    Message& Say(std::string_view russian, std::string_view english) {
-        text[0] += russian;
-        text[1] += english;
-        return *this;
-    }
-    Message& Add(std::string_view both) { return Say(both, both); }
-    Message& Add(const BilingualMessage& part) { return Say(part[0], part[1]); }
-    operator BilingualMessage() const { return text; }
-
-  private:
-    BilingualMessage text;
-};
-
 FileStatus Failure(const BilingualMessage& error) {
     return {false, error};
-}
-
-BilingualMessage ErrorText(int error) {
-    return Message().Add(std::strerror(error));
-}
-
-bool IsEmpty(const BilingualMessage& message) {
-    return message[0].empty() && message[1].empty();
-}
-
-ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
-    ssize_t written;
-    do {
-        written = ::write(fd, data, size);
-    } while (written < 0 && errno == EINTR);
-    return written;
-}
-
-// The outcome of one checked write: empty when all size bytes went out.
-BilingualMessage CheckedWrite(const WriteCall& write, int fd, const void* data, std::size_t size) {
-    errno = 0;
-    const ssize_t written = (write ? write : WriteCall(PosixWrite))(fd, data, size);
-    if (written < 0) {
-        return ErrorText(errno);
-    }
-    if (static_cast<std::size_t>(written) != size) {
-        // A full disk can show as a short count without any error.
-        return Message()
-            .Say("записано только ", "only ")
-            .Add(std::to_string(written))
-            .Say(" байт из ", " of ")
-            .Add(std::to_string(size))
-            .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
-    }
-    return {};
 }
 
 std::uint32_t ReadWord(const unsigned char* bytes) {
@@ -92,11 +39,14 @@ constexpr std::string_view kNameOrSeparatorStop{"\0\1", 2};
 struct TextSlot {
     const std::string& text;
     BilingualMessage label;
+    std::string_view stops;
 };
 
-// The text's Windows-1251 bytes in `bytes`, or the reason why a file cannot hold it.
+// The text's Windows-1251 bytes in `bytes`, or the reason why a file cannot hold it, `stops`
+// being the bytes that would end it early on reading.
 BilingualMessage EncodeStorableText(const std::string& utf8, const BilingualMessage& label,
-                                    std::string& bytes) {
+                                    std::string& bytes,
+                                    std::string_view stops = kNameOrSeparatorStop) {
     const BilingualMessage field = Message().Say("Поле «", "The ").Add(label);
     std::string bad;
     if (!Utf8ToWindows1251(utf8, bytes, bad)) {
@@ -109,7 +59,7 @@ BilingualMessage EncodeStorableText(const std::string& utf8, const BilingualMess
                 "(Windows-1251 code page): ")
             .Add(bad);
     }
-    if (bytes.find_first_of(kNameOrSeparatorStop) != std::string::npos) {
+    if (bytes.find_first_of(stops) != std::string::npos) {
         return Message().Add(field).Say(
             "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
             "в файле задания.",
@@ -204,15 +154,17 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number) {
 }
 
 bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error) {
+    // Only a 0x00 ends an English text on reading, so a 0x01 that a file held there is written
+    // back as it was read.
     const TextSlot slots[4] = {
-        {texts.names[0], {"русское название", "Russian name"}},
-        {texts.comments[0], {"русский комментарий", "Russian comment"}},
-        {texts.names[1], {"английское название", "English name"}},
-        {texts.comments[1], {"английский комментарий", "English comment"}},
+        {texts.names[0], {"русское название", "Russian name"}, kNameOrSeparatorStop},
+        {texts.comments[0], {"русский комментарий", "Russian comment"}, kNameOrSeparatorStop},
+        {texts.names[1], {"английское название", "English name"}, kNameStop},
+        {texts.comments[1], {"английский комментарий", "English comment"}, kNameStop},
     };
     std::string encoded[4];
     for (int i = 0; i < 4; ++i) {
-        error = EncodeStorableText(slots[i].text, slots[i].label, encoded[i]);
+        error = EncodeStorableText(slots[i].text, slots[i].label, encoded[i], slots[i].stops);
         if (!IsEmpty(error)) {
             return false;
         }
@@ -362,70 +314,12 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
     if (!EncodePuzzleFile(data, bytes, error)) {
         return Failure(error);
     }
-    const auto failure = [&](const BilingualMessage& reason) {
+    if (const BilingualMessage reason = WriteWholeFile(path, bytes, write); !IsEmpty(reason)) {
         return Failure(
             Message()
                 .Say("Не удалось записать файл задания ", "Could not write the puzzle file ")
                 .Add(path + ": ")
                 .Add(reason));
-    };
-
-    const std::filesystem::path target(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    // In the target's folder, so that the final rename cannot cross file systems. The clock
-    // keeps two writes of one process apart; O_EXCL keeps apart what still meets.
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary =
-            (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                       "-" + std::to_string(stamp) + "-" + std::to_string(attempt)))
-                .string();
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
-        return failure(ErrorText(errno));
-    }
-    // A replaced file keeps its permissions.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    const auto abandon = [&](const BilingualMessage& reason) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        ::unlink(temporary.c_str());
-        return failure(reason);
-    };
-
-    const BilingualMessage written = CheckedWrite(write, fd, bytes.data(), bytes.size());
-    if (!IsEmpty(written)) {
-        return abandon(written);
-    }
-    if (::fsync(fd) != 0) {
-        return abandon(ErrorText(errno));
-    }
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0) {
-        return abandon(ErrorText(errno));
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        return abandon(ErrorText(errno));
-    }
-    // Makes the rename itself durable; the file is complete either way.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
     }
     return {};
 }
@@ -466,7 +360,7 @@ FileStatus RewriteElementBlock(const std::string& path,
     if (::lseek(fd, static_cast<off_t>(kElementBlockOffset), SEEK_SET) < 0) {
         return abandon(ErrorText(errno));
     }
-    const BilingualMessage written = CheckedWrite(write, fd, block.data(), block.size());
+    const BilingualMessage written = WriteAllBytes(fd, block.data(), block.size(), write);
     if (!IsEmpty(written)) {
         return abandon(written);
     }

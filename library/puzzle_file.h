@@ -1,16 +1,15 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "library/bilingual_message.h"
 #include "library/placement.h"
+#include "library/whole_file.h"
 
 // The binary puzzle file: signature, 12 element records, 31 row words, 32 reserved bytes and
 // the text block, which runs to the end of the file. Plain data only: the model copies it into
@@ -61,10 +60,6 @@ struct PuzzleFileData {
     friend bool operator==(const PuzzleFileData&, const PuzzleFileData&) = default;
 };
 
-// A message for the user in both languages, index 0 Russian, 1 English: the file layer does not
-// know which language is shown.
-using BilingualMessage = std::array<std::string, 2>;
-
 // What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
 struct PuzzleFileContents {
     bool opened = false;  // false: the file could not be opened or read; see error
@@ -87,10 +82,6 @@ struct FileStatus {
     explicit operator bool() const { return ok; }
 };
 
-// Stands for POSIX write(): returns the number of bytes written, or -1 with errno set.
-// Tests inject failures and short writes here.
-using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
-
 // --- Bytes ---
 
 ElementRecord DecodeElementRecord(const unsigned char* bytes);
@@ -112,7 +103,8 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number);
 // the texts in the file.
 BilingualMessage CheckStorableText(const std::string& utf8, const BilingualMessage& label);
 // Empty when all four texts can be written; otherwise the reason, ready to show: a character
-// outside Windows-1251, a byte 0x00 or 0x01, or a text block longer than the reader takes.
+// outside Windows-1251, a byte 0x00, a byte 0x01 in a Russian text (where it would end the text
+// on reading), or a text block longer than the reader takes.
 BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts);
 // The text block in Windows-1251; false with error set when CheckPuzzleTexts refuses.
 bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error);

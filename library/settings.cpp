@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "library/whole_file.h"
+
 namespace {
 
 const char kOptionsSection[] = "Options";
@@ -155,70 +157,40 @@ int ParseLeadingInteger(const std::string& text) {
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-// Written to a temporary file in the same folder and renamed over the old one, so a crash or a
-// full disk never leaves half a settings file behind.
-bool ReplaceFile(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return false;
-        }
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.flush();
-        if (!file) {
-            file.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
-                   int fallback) {
-    if (path.empty()) {
-        return fallback;
-    }
-    const std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) {
-        return fallback;
-    }
-    const std::vector<IniLine> lines = SplitLines(*content);
+std::optional<std::string> IniValue(const std::string& text, const std::string& section,
+                                    const std::string& key) {
+    const std::vector<IniLine> lines = SplitLines(text);
     const std::optional<SectionRange> range = FindSection(lines, section);
     if (!range) {
-        return fallback;
+        return std::nullopt;
     }
     for (std::size_t i = range->first + 1; i < range->end; ++i) {
         if (lines[i].kind == IniLine::Entry && SameName(lines[i].name, key)) {
-            return ParseLeadingInteger(lines[i].value);
+            return lines[i].value;
         }
     }
-    return fallback;
+    return std::nullopt;
 }
 
-bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& value) {
-    if (path.empty()) {
-        return false;
+std::vector<IniEntry> IniEntries(const std::string& text) {
+    std::vector<IniEntry> entries;
+    std::string section;
+    for (const IniLine& line : SplitLines(text)) {
+        if (line.kind == IniLine::Section) {
+            section = line.name;
+        } else if (line.kind == IniLine::Entry) {
+            entries.push_back({section, line.name, line.value});
+        }
     }
-    // A file that exists but cannot be read is left alone rather than replaced by one key.
-    const std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) {
-        return false;
-    }
-    std::vector<IniLine> lines = SplitLines(*content);
-    const std::string newline = content->find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    return entries;
+}
+
+std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    std::vector<IniLine> lines = SplitLines(text);
+    const std::string newline = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     if (!lines.empty() && lines.back().text.back() != '\n') {
         lines.back().text += newline;
     }
@@ -250,7 +222,33 @@ bool WriteIniString(const std::string& path, const std::string& section, const s
     for (const IniLine& line : lines) {
         result += line.text;
     }
-    return ReplaceFile(path, result);
+    return result;
+}
+
+int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
+                   int fallback) {
+    if (path.empty()) {
+        return fallback;
+    }
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return fallback;
+    }
+    const std::optional<std::string> value = IniValue(*content, section, key);
+    return value ? ParseLeadingInteger(*value) : fallback;
+}
+
+bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    if (path.empty()) {
+        return false;
+    }
+    // A file that exists but cannot be read is left alone rather than replaced by one key.
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return false;
+    }
+    return IsEmpty(WriteWholeFile(path, SetIniValue(*content, section, key, value)));
 }
 
 int Settings::ReadLanguageSetting() const {

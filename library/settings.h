@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 // The user's choices that survive between runs, in a small INI file beside the program:
 // section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
@@ -41,7 +43,26 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
 
 // Sets section/key to value: creates the file and the section when missing, replaces the key's
 // line or adds it at the end of its section, and leaves every other line as it was. The file is
-// replaced through a temporary file, so a failed write leaves the old one whole. False when the
-// file could not be written.
+// replaced through the whole-file writer, so a failed write leaves the old one whole. False when
+// the file could not be written.
 bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
+
+// The same on the text of a file.
+
+// The trimmed value of key in the first section called `section`; nothing when either is missing.
+std::optional<std::string> IniValue(const std::string& text, const std::string& section,
+                                    const std::string& key);
+
+// Every key line in the order of the text, with the section it stands in ("" before the first).
+struct IniEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+    friend bool operator==(const IniEntry&, const IniEntry&) = default;
+};
+std::vector<IniEntry> IniEntries(const std::string& text);
+
+// The text as WriteIniString leaves it.
+std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value);

@@ -295,6 +295,7 @@ class PuzzleFileTest : public QObject {
         QTest::newRow("text block of exactly 1000 bytes") << 3;
         QTest::newRow("the whole grid and no element used") << 4;
         QTest::newRow("every rotation, mirror and extreme placement") << 5;
+        QTest::newRow("byte 0x01 in the English texts, as a file may hold it") << 6;
     }
     void writtenFilesReadBackUnchanged() {
         QFETCH(int, variant);
@@ -319,6 +320,12 @@ class PuzzleFileTest : public QObject {
                     data.elements[i] =
                         Placed(i % 3 != 0, i % 4, i / 6, i % 2 ? -128 : 127, i % 2 ? 127 : -128);
                 }
+                break;
+            case 6:
+                data.texts.names[1] =
+                    "A\x01"
+                    "B";
+                data.texts.comments[1] = "\x01";
                 break;
         }
         QTemporaryDir folder;

@@ -3,7 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 #include <climits>
+#include <csignal>
 #include <memory>
 
 #include "library/settings.h"
@@ -199,11 +202,20 @@ class SettingsTest : public QObject {
     void failedWriteLeavesTheOldFileWhole() {
         const QByteArray before("[Options]\nLanguage=0\nPreview=1\n");
         WriteFile(path, before);
-        // The temporary file cannot be created where a folder of its name stands.
-        QVERIFY(QDir(folder->path()).mkpath("tessellix.ini.tmp"));
+        // A file size limit below the new file's size fails the write even for root.
+        struct rlimit limit {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlim_t oldLimit = limit.rlim_cur;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = 10;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         settings.WriteLanguageSetting(English);
+        limit.rlim_cur = oldLimit;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(ReadFile(path), before);
-        QVERIFY(QDir(folder->path()).rmdir("tessellix.ini.tmp"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"tessellix.ini"});
     }
 
     void noPathGivesDefaultsAndWritesNothing() {

@@ -1,0 +1,100 @@
+#include "library/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+
+namespace {
+
+ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
+    ssize_t written;
+    do {
+        written = ::write(fd, data, size);
+    } while (written < 0 && errno == EINTR);
+    return written;
+}
+
+}  // namespace
+
+BilingualMessage WriteAllBytes(int fd, const void* data, std::size_t size, const WriteCall& write) {
+    errno = 0;
+    const ssize_t written = (write ? write : WriteCall(PosixWrite))(fd, data, size);
+    if (written < 0) {
+        return ErrorText(errno);
+    }
+    if (static_cast<std::size_t>(written) != size) {
+        // A full disk can show as a short count without any error.
+        return Message()
+            .Say("записано только ", "only ")
+            .Add(std::to_string(written))
+            .Say(" байт из ", " of ")
+            .Add(std::to_string(size))
+            .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+    }
+    return {};
+}
+
+BilingualMessage WriteWholeFile(const std::string& path, std::string_view bytes,
+                                const WriteCall& write) {
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    // In the target's folder, so that the final rename cannot cross file systems. The clock
+    // keeps two writes of one process apart; O_EXCL keeps apart what still meets.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary =
+            (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
+                       "-" + std::to_string(stamp) + "-" + std::to_string(attempt)))
+                .string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        return ErrorText(errno);
+    }
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+    const auto abandon = [&](const BilingualMessage& reason) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::unlink(temporary.c_str());
+        return reason;
+    };
+
+    const BilingualMessage written = WriteAllBytes(fd, bytes.data(), bytes.size(), write);
+    if (!IsEmpty(written)) {
+        return abandon(written);
+    }
+    if (::fsync(fd) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) {
+        return abandon(ErrorText(errno));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        return abandon(ErrorText(errno));
+    }
+    // Makes the rename itself durable; the file is complete either way.
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return {};
+}
