@@ -1,11 +1,12 @@
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run every test headless.
 # make package: install what is missing, build, make the Debian package in the build folder.
+# make fuzz: install clang, build the fuzz targets, run each for FUZZ_SECONDS (default 60).
 
 PRESET ?= default
 BUILD_DIR ?= build
 
-.PHONY: all setup configure build run test package asan-test clean
+.PHONY: all setup configure build run test package asan-test fuzz clean
 
 all: build
 
@@ -30,5 +31,11 @@ package: build
 asan-test:
 	$(MAKE) test PRESET=asan BUILD_DIR=build-asan
 
+fuzz:
+	./scripts/setup.sh --fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	./scripts/fuzz.sh  # reads FUZZ_SECONDS, FUZZ_TARGETS and FUZZ_SEEDS
+
 clean:
-	rm -rf build build-debug build-asan
+	rm -rf build build-debug build-asan build-fuzz

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the game, the tests and `make package` need, when
-# they are missing.
+# they are missing; with --fuzz also clang and its libFuzzer runtime.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,9 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils
     desktop-file-utils appstream groff-base dpkg-dev
 )
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
