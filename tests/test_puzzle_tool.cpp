@@ -269,6 +269,45 @@ Elements: 12 of 12 used
                  "tessellix-puzzle: " + message.replace("FOLDER", folder.path()) + "\n");
     }
 
+    // message: what follows "SOURCE:"; the source otherwise builds.
+    void buildRefusesLooseNumbers_data() {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("message");
+        const QString puzzleNumber = "1: a puzzle number is 1 to 2147483647 in plain digits, not ";
+        const QString count =
+            "2: count is yes, no or the number of solutions in plain digits, not ";
+        const QString at = "2: \"at\" needs a column and a row in plain digits, not ";
+        QTest::newRow("puzzle 12abc") << "puzzle 12abc" << puzzleNumber + "\"12abc\"";
+        QTest::newRow("puzzle +3") << "puzzle +3" << puzzleNumber + "\"+3\"";
+        QTest::newRow("puzzle 0") << "puzzle 0" << puzzleNumber + "\"0\"";
+        QTest::newRow("puzzle past int") << "puzzle 2147483648" << puzzleNumber + "\"2147483648\"";
+        QTest::newRow("count -1") << "puzzle 1\ncount -1" << count + "\"-1\"";
+        QTest::newRow("count 2x") << "puzzle 1\ncount 2x" << count + "\"2x\"";
+        QTest::newRow("count past 64 bits")
+            << "puzzle 1\ncount 18446744073709551616" << count + "\"18446744073709551616\"";
+        QTest::newRow("at 1 2 junk") << "puzzle 1\nat 1 2 junk" << at + "\"1 2 junk\"";
+        QTest::newRow("at -1 2") << "puzzle 1\nat -1 2" << at + "\"-1 2\"";
+        QTest::newRow("at 1") << "puzzle 1\nat 1" << at + "\"1\"";
+        QTest::newRow("at past int") << "puzzle 1\nat 2147483648 0" << at + "\"2147483648 0\"";
+        QTest::newRow("at far right")
+            << "puzzle 1\nat 2147483647 0"
+            << "1: puzzle 1: the shape does not lie on the editor's 31 x 19 canvas";
+        QTest::newRow("number twice") << "puzzle 1\nat 0 0\npuzzle 1"
+                                      << "3: puzzle 1 is already on line 1";
+    }
+    void buildRefusesLooseNumbers() {
+        QFETCH(QString, lines);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString source = folder.filePath("source.txt");
+        WriteBytes(source.toStdString(),
+                   (lines + "\nelements LNV\nshape\nXXXXX\nXXXXX\nXXXXX\nend\n").toStdString());
+        const Run run = Tool({"build", source, folder.filePath("out")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(run.err), "tessellix-puzzle: " + source + ":" + message + "\n");
+        QVERIFY(!QFile::exists(folder.filePath("out/1.TLX")));
+    }
+
     // message: the first line on standard error, empty where there is only the usage.
     void wrongUsageExitsWithTwo_data() {
         QTest::addColumn<QStringList>("arguments");
