@@ -18,6 +18,6 @@ std::string ElementName(int element);
 std::string PlaceMessage(std::string_view where, std::string_view what);
 
 // A message of the file layer or of the system, reduced to what the tool says after its
-// "WHERE: ": the part after the path the message names (when it names one), starting in
+// "WHERE: ": what follows the path the message names (when it names one), starting in
 // lowercase and without a closing full stop.
 std::string ReasonText(std::string_view message, std::string_view path = {});
