@@ -1,5 +1,9 @@
+#include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
@@ -41,6 +45,27 @@ std::string SampleFile() {
     file.Cells({"####", "#..#"}, 5, 7);
     file.text = "\xC8\xEC\xFF \"\\\"\0\xF1\xF2\xF0\xEE\xEA\xE0\r\n\t\x02\1Name\0"s;
     return file.Bytes();
+}
+
+// Texts that a terminal would act on: ESC sequences, a backslash, CR LF, a lone CR, a tab, a
+// line break in a name and DEL.
+std::string EscapesFile() {
+    HandFile file;
+    file.Cells({"#####"});
+    file.text = "\xC8\xEC\xFF\x1b[31m\0a\r\nb\rc\td\1N\\a\nme\x7f\0x\ny\\"s;
+    return file.Bytes();
+}
+
+// Every "element N" in text is followed by its letter.
+bool ElementsCarryTheirLetters(const QString& text) {
+    const QRegularExpression named("element (\\d+)( \\((.)\\))?");
+    for (const QRegularExpressionMatch& match : named.globalMatch(text)) {
+        const int element = match.captured(1).toInt();
+        if (element > 11 || match.captured(3) != QChar("ILYNVTZFWUXP"[element])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -94,9 +119,79 @@ class PuzzleToolTest : public QObject {
         const QString text = QString::fromUtf8(run.out);
         QVERIFY2(text.startsWith("Puzzle 12 (12.TLX)\n"), qPrintable(text));
         QVERIFY(text.contains("Elements: 11 of 12 used"));
-        QVERIFY(text.contains("\n   3  excluded  no stored placement\n"));
-        QVERIFY(text.contains("\n   0  used      rotation 1, mirrored 0, column 2, row 5\n"));
+        QVERIFY(text.contains("\n  element 3 (N)   excluded  no stored placement\n"));
+        QVERIFY(text.contains(
+            "\n  element 0 (I)   used      rotation 1, mirrored 0, column 2, row 5\n"));
         QVERIFY(text.contains("Cells: 6 in 4 x 2\n  ####\n  #..#\n"));
+    }
+
+    // Names, comments, file and folder names: control characters as \xNN, a backslash doubled,
+    // only a comment's "\n" and "\r\n" kept as line breaks.
+    void textOutputShowsControlCharacters_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString indent(19, ' ');
+        QTest::newRow("show") << QStringList{"show", "FOLDER/FILE"} << R"(Puzzle 5 (5\x1b[2J.TLX)
+  Russian name:    Имя\x1b[31m
+  English name:    N\\a\x0ame\x7f
+  Russian comment: a
+)" + indent + R"(b\x0dc\x09d
+  English comment: x
+)" + indent + R"(y\\
+Elements: 12 of 12 used
+)";
+        QTest::newRow("list") << QStringList{"list", "FOLDER"}
+                              << R"(VISIBLE: 1 puzzle, current index 0
+  0. 5\x1b[2J.TLX (number 5): Имя\x1b[31m / N\\a\x0ame\x7f
+)";
+    }
+    void textOutputShowsControlCharacters() {
+        QTemporaryDir root;
+        const QString folder = root.filePath("d\x1b[1m");
+        const QString file = "5\x1b[2J.TLX";
+        QVERIFY(QDir().mkpath(folder));
+        WriteBytes((folder + "/" + file).toStdString(), EscapesFile());
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        arguments.replaceInStrings("FOLDER", folder).replaceInStrings("FILE", file);
+        expected.replace("VISIBLE", root.filePath(R"(d\x1b[1m)"));
+        const Run run = Tool(arguments);
+        QCOMPARE(run.exitCode, 0);
+        const QString text = QString::fromUtf8(run.out);
+        QCOMPARE(text.left(expected.size()), expected);
+    }
+
+    // line: the start of one line of the output.
+    void elementsAreNamedWithTheirLetter_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("line");
+        HandFile unplaced;  // element 1 (L) has no placement, 3 (N) and 4 (V) have one
+        unplaced.records = {};
+        unplaced.records[1] = {0x01, 0, 0, 0};
+        unplaced.records[3] = {0x81, 0, 0, 0};
+        unplaced.records[4] = {0x81, 0, 2, 0};
+        unplaced.Cells({"#####", "#####", "#####"}, 3, 2);
+        QTest::newRow("show") << "show" << SampleFile()
+                              << "  element 11 (P)  used      no stored placement";
+        QTest::newRow("solve") << "solve" << unplaced.Bytes() << "element 1 (L): rotation ";
+        QTest::newRow("check") << "check" << unplaced.Bytes()
+                               << "5.TLX: element 1 (L) has no stored placement";
+    }
+    void elementsAreNamedWithTheirLetter() {
+        QFETCH(QString, command);
+        QFETCH(std::string, bytes);
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        WriteBytes(folder.filePath("5.TLX").toStdString(), bytes);
+        const Run run =
+            Tool({command, command == "check" ? folder.path() : folder.filePath("5.TLX")});
+        const QString text = QString::fromUtf8(run.out);
+        const QStringList lines = text.split('\n');
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString& shown) { return shown.startsWith(line); }),
+                 qPrintable(text));
+        QVERIFY2(ElementsCarryTheirLetters(text), qPrintable(text));
     }
 
     void listJsonGivesTheLibraryInOrder() {
@@ -128,16 +223,35 @@ class PuzzleToolTest : public QObject {
     void badInputFailsWithOneLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing file") << QStringList{"show", "FOLDER/missing.TLX"} << QByteArray();
+        QTest::addColumn<QString>("message");
+        const QByteArray noFile;
+        const QByteArray wrongSignature =
+            QByteArray::fromStdString("Tessellax" + HandFile().Bytes().substr(9));
+        QTest::newRow("missing file")
+            << QStringList{"show", "FOLDER/missing.TLX"} << noFile
+            << "FOLDER/missing.TLX: cannot be read: no such file or directory";
         QTest::newRow("wrong signature")
-            << QStringList{"show", "--json", "FOLDER/1.TLX"}
-            << QByteArray::fromStdString("Tessellax" + HandFile().Bytes().substr(9));
+            << QStringList{"show", "--json", "FOLDER/1.TLX"} << wrongSignature
+            << "FOLDER/1.TLX: not a puzzle file: it does not start with \"Tessellix\"";
         QTest::newRow("shorter than 213 bytes")
             << QStringList{"show", "FOLDER/1.TLX"}
-            << QByteArray::fromStdString(HandFile().Bytes().substr(0, 212));
-        QTest::newRow("a folder") << QStringList{"show", "FOLDER"} << QByteArray();
+            << QByteArray::fromStdString(HandFile().Bytes().substr(0, 212))
+            << "FOLDER/1.TLX: not a puzzle file: only 212 bytes, where a puzzle file has at "
+               "least 213";
+        QTest::newRow("a folder") << QStringList{"show", "FOLDER"} << noFile
+                                  << "FOLDER: cannot be read: is a directory";
+        QTest::newRow("solve, wrong signature")
+            << QStringList{"solve", "FOLDER/1.TLX"} << wrongSignature
+            << "FOLDER/1.TLX: not a puzzle file: it does not start with \"Tessellix\"";
         QTest::newRow("list of a missing folder")
-            << QStringList{"list", "FOLDER/missing"} << QByteArray();
+            << QStringList{"list", "FOLDER/missing"} << noFile << "FOLDER/missing: no such folder";
+        QTest::newRow("list of a file") << QStringList{"list", "FOLDER/1.TLX"} << wrongSignature
+                                        << "FOLDER/1.TLX: not a folder";
+        QTest::newRow("check of a missing folder")
+            << QStringList{"check", "FOLDER/missing"} << noFile << "FOLDER/missing: no such folder";
+        QTest::newRow("check of an empty folder")
+            << QStringList{"check", "FOLDER"} << noFile
+            << "FOLDER: no puzzle files (N.TLX) in this folder";
     }
     void badInputFailsWithOneLine() {
         QTemporaryDir folder;
@@ -146,30 +260,83 @@ class PuzzleToolTest : public QObject {
             WriteBytes(folder.filePath("1.TLX").toStdString(), bytes.toStdString());
         }
         QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
         arguments.replaceInStrings("FOLDER", folder.path());
         const Run run = Tool(arguments);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(run.err.count('\n'), 1);
-        QVERIFY(run.err.endsWith('\n'));
-        QVERIFY2(run.err.startsWith("tessellix-puzzle: "), run.err.constData());
+        QCOMPARE(QString::fromUtf8(run.err),
+                 "tessellix-puzzle: " + message.replace("FOLDER", folder.path()) + "\n");
     }
 
+    // message: what follows "SOURCE:"; the source otherwise builds.
+    void buildRefusesLooseNumbers_data() {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("message");
+        const QString puzzleNumber = "1: a puzzle number is 1 to 2147483647 in plain digits, not ";
+        const QString count =
+            "2: count is yes, no or the number of solutions in plain digits, not ";
+        const QString at = "2: \"at\" needs a column and a row in plain digits, not ";
+        QTest::newRow("puzzle 12abc") << "puzzle 12abc" << puzzleNumber + "\"12abc\"";
+        QTest::newRow("puzzle +3") << "puzzle +3" << puzzleNumber + "\"+3\"";
+        QTest::newRow("puzzle 0") << "puzzle 0" << puzzleNumber + "\"0\"";
+        QTest::newRow("puzzle past int") << "puzzle 2147483648" << puzzleNumber + "\"2147483648\"";
+        QTest::newRow("count -1") << "puzzle 1\ncount -1" << count + "\"-1\"";
+        QTest::newRow("count 2x") << "puzzle 1\ncount 2x" << count + "\"2x\"";
+        QTest::newRow("count past 64 bits")
+            << "puzzle 1\ncount 18446744073709551616" << count + "\"18446744073709551616\"";
+        QTest::newRow("at 1 2 junk") << "puzzle 1\nat 1 2 junk" << at + "\"1 2 junk\"";
+        QTest::newRow("at -1 2") << "puzzle 1\nat -1 2" << at + "\"-1 2\"";
+        QTest::newRow("at 1") << "puzzle 1\nat 1" << at + "\"1\"";
+        QTest::newRow("at past int") << "puzzle 1\nat 2147483648 0" << at + "\"2147483648 0\"";
+        QTest::newRow("at far right")
+            << "puzzle 1\nat 2147483647 0"
+            << "1: puzzle 1: the shape does not lie on the editor's 31 x 19 canvas";
+        QTest::newRow("number twice") << "puzzle 1\nat 0 0\npuzzle 1"
+                                      << "3: puzzle 1 is already on line 1";
+    }
+    void buildRefusesLooseNumbers() {
+        QFETCH(QString, lines);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString source = folder.filePath("source.txt");
+        WriteBytes(source.toStdString(),
+                   (lines + "\nelements LNV\nshape\nXXXXX\nXXXXX\nXXXXX\nend\n").toStdString());
+        const Run run = Tool({"build", source, folder.filePath("out")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(run.err), "tessellix-puzzle: " + source + ":" + message + "\n");
+        QVERIFY(!QFile::exists(folder.filePath("out/1.TLX")));
+    }
+
+    // message: the first line on standard error, empty where there is only the usage.
     void wrongUsageExitsWithTwo_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"solve-everything"};
-        QTest::newRow("show without FILE") << QStringList{"show", "--json"};
-        QTest::newRow("show with two files") << QStringList{"show", "a.TLX", "b.TLX"};
-        QTest::newRow("unknown option") << QStringList{"show", "--yaml", "a.TLX"};
-        QTest::newRow("list without FOLDER") << QStringList{"list"};
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << QStringList{} << "";
+        QTest::newRow("unknown command")
+            << QStringList{"solve-everything"} << "solve-everything: unknown command";
+        QTest::newRow("show without FILE")
+            << QStringList{"show", "--json"} << "show: needs exactly one FILE";
+        QTest::newRow("show with two files")
+            << QStringList{"show", "a.TLX", "b.TLX"} << "show: needs exactly one FILE";
+        QTest::newRow("unknown option")
+            << QStringList{"show", "--yaml\x1b", "a.TLX"} << "show: unknown option --yaml\\x1b";
+        QTest::newRow("list without FOLDER")
+            << QStringList{"list"} << "list: needs exactly one FOLDER";
+        QTest::newRow("--count with --store") << QStringList{"solve", "--count", "--store", "a.TLX"}
+                                              << "solve: --count and --store do not go together";
     }
     void wrongUsageExitsWithTwo() {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
         const Run run = Tool(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains("Usage: tessellix-puzzle"), run.err.constData());
+        if (!message.isEmpty()) {
+            QCOMPARE(QString::fromUtf8(run.err).section('\n', 0, 0),
+                     "tessellix-puzzle: " + message);
+        }
     }
 
     void helpExplainsEveryCommand() {

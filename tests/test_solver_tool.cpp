@@ -139,13 +139,14 @@ class SolverToolTest : public QObject {
             << "9abc.TLX: not named 9.TLX, as the game names puzzle files";
         QTest::newRow("no number") << "abc.TLX" << Puzzle(kThreeByFive, "LNV")
                                    << "abc.TLX: the name does not start with a positive number";
-        QTest::newRow("no signature") << "8.TLX"
-                                      << "Tessalix" + Puzzle(kThreeByFive, "LNV").substr(9)
-                                      << "8.TLX: does not start with \"Tessellix\"";
+        QTest::newRow("no signature")
+            << "8.TLX"
+            << "Tessalix" + Puzzle(kThreeByFive, "LNV").substr(9)
+            << "8.TLX: not a puzzle file: it does not start with \"Tessellix\"";
         QTest::newRow("cell count") << "8.TLX" << Puzzle(kThreeByFive, "LNVP")
                                     << "8.TLX: the puzzle has 15 cells, but its 4 used elements";
-        QTest::newRow("truncated")
-            << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200) << "8.TLX: only 200 bytes";
+        QTest::newRow("truncated") << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200)
+                                   << "8.TLX: not a puzzle file: only 200 bytes";
     }
     void checkReportsEachProblemWithTheFileName() {
         QFETCH(QString, fileName);

@@ -1,137 +1,20 @@
 #include "tools/build_command.h"
 
-#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <sstream>
 
 #include "library/puzzle_file.h"
-#include "model/element_set.h"
 #include "model/language.h"
 #include "solver/tiling_solver.h"
+#include "tools/puzzle_source.h"
 #include "tools/solve_command.h"
+#include "tools/tool_text.h"
 
 namespace {
-
-// The editor's canvas: every puzzle must be one a player could have drawn there.
-constexpr int kCanvasColumns = 31;
-constexpr int kCanvasRows = 19;
-
-// One puzzle of the source, as written there.
-struct SourcePuzzle {
-    int line = 0;  // of its "puzzle" line
-    int number = 0;
-    std::array<std::string, 2> names;
-    std::array<std::string, 2> notes;  // comment text before the count of solutions
-    unsigned elements = 0;
-    bool count = false;                       // "count yes" or "count N"
-    std::optional<unsigned long long> given;  // "count N": the figure counted before
-    std::optional<std::pair<int, int>> at;    // column, row of the picture's corner
-    std::vector<std::string> picture;
-};
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// Parses the source; false with "SOURCE:LINE: message" in error.
-bool ParseSource(const std::string& path, std::vector<SourcePuzzle>& puzzles, std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot be read";
-        return false;
-    }
-    std::string text;
-    int lineNumber = 0;
-    bool inPicture = false;
-    const auto fail = [&](const std::string& message) {
-        error = path + ":" + std::to_string(lineNumber) + ": " + message;
-        return false;
-    };
-    while (std::getline(in, text)) {
-        ++lineNumber;
-        if (inPicture) {
-            const std::string row = Trimmed(text);
-            if (row == "end") {
-                inPicture = false;
-            } else {
-                puzzles.back().picture.push_back(row);
-            }
-            continue;
-        }
-        const std::string line = Trimmed(text);
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        const auto space = line.find(' ');
-        const std::string key = line.substr(0, space);
-        const std::string value = space == std::string::npos ? "" : Trimmed(line.substr(space));
-        if (key == "puzzle") {
-            SourcePuzzle puzzle;
-            puzzle.line = lineNumber;
-            try {
-                puzzle.number = std::stoi(value);
-            } catch (const std::exception&) {
-                return fail("a puzzle number is needed after \"puzzle\"");
-            }
-            if (puzzle.number <= 0) {
-                return fail("puzzle numbers start at 1");
-            }
-            puzzles.push_back(puzzle);
-            continue;
-        }
-        if (puzzles.empty()) {
-            return fail("\"" + key + "\" before the first \"puzzle\" line");
-        }
-        SourcePuzzle& puzzle = puzzles.back();
-        if (key == "ru" || key == "en") {
-            puzzle.names[key == "ru" ? 0 : 1] = value;
-        } else if (key == "ru-note" || key == "en-note") {
-            puzzle.notes[key == "ru-note" ? 0 : 1] = value;
-        } else if (key == "elements") {
-            for (char letter : value == "all" ? std::string(kElementLetters) : value) {
-                const char* found = std::strchr(kElementLetters, letter);
-                if (found == nullptr || letter == '\0') {
-                    return fail(std::string("no element has the letter ") + letter);
-                }
-                puzzle.elements |= 1u << (found - kElementLetters);
-            }
-        } else if (key == "count") {
-            puzzle.count = value != "no";
-            if (value != "yes" && value != "no") {
-                try {
-                    puzzle.given = std::stoull(value);
-                } catch (const std::exception&) {
-                    return fail("count is yes, no or the number of solutions");
-                }
-            }
-        } else if (key == "at") {
-            std::istringstream numbers(value);
-            int column = 0;
-            int row = 0;
-            if (!(numbers >> column >> row)) {
-                return fail("\"at\" needs a column and a row");
-            }
-            puzzle.at = std::pair{column, row};
-        } else if (key == "shape") {
-            inPicture = true;
-        } else {
-            return fail("unknown key \"" + key + "\"");
-        }
-    }
-    if (inPicture) {
-        return fail("the last shape has no \"end\" line");
-    }
-    return true;
-}
 
 std::string Joined(const std::string& note, const std::string& count) {
     if (note.empty()) {
@@ -141,41 +24,26 @@ std::string Joined(const std::string& note, const std::string& count) {
 }
 
 // Writes one puzzle file; false with a message.
-bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool recount,
-                 std::string& error) {
-    const std::string where = "puzzle " + std::to_string(source.number) + ": ";
-    int columns = 0;
-    for (const std::string& row : source.picture) {
-        columns = std::max(columns, static_cast<int>(row.size()));
-    }
-    const int rows = static_cast<int>(source.picture.size());
-    if (columns > kCanvasColumns || rows > kCanvasRows) {
-        error = where + "the shape is larger than the editor's 31 x 19 canvas";
+bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
+                 const std::string& folder, bool recount, std::string& error) {
+    const std::string where = sourceName + ":" + std::to_string(source.line);
+    const std::string puzzle = "puzzle " + std::to_string(source.number) + ": ";
+    const auto fail = [&](const std::string& message) {
+        error = PlaceMessage(where, puzzle + message);
         return false;
-    }
-    const auto [left, top] =
-        source.at.value_or(std::pair{(kCanvasColumns - columns) / 2, (kCanvasRows - rows) / 2});
-    if (left < 0 || top < 0 || left + columns > kCanvasColumns || top + rows > kCanvasRows) {
-        error = where + "the shape does not lie on the editor's 31 x 19 canvas";
-        return false;
-    }
-
+    };
     PuzzleFileData data;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < static_cast<int>(source.picture[r].size()); ++c) {
-            const char cell = source.picture[r][c];
-            data.grid[(top + r) * kGridSide + left + c] = cell == 'X' || cell == '#' ? 1 : 0;
-        }
+    if (!SourceGrid(source, data.grid, error)) {
+        error = PlaceMessage(where, error);
+        return false;
     }
     const TilingSolver solver(data.grid, kGridSide, source.elements);
     if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        error = where + problem;
-        return false;
+        return fail(problem);
     }
     const std::optional<Solution> solution = solver.FindFirst();
     if (!solution) {
-        error = where + "the puzzle has no solution";
-        return false;
+        return fail("the puzzle has no solution");
     }
     data.elements = *solution;
 
@@ -186,9 +54,8 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool rec
             distinct = solver.Count().distinct;
         }
         if (source.given && distinct != *source.given) {
-            error = where + "the source gives " + std::to_string(*source.given) +
-                    " solutions, the count finds " + std::to_string(distinct);
-            return false;
+            return fail("the source gives " + std::to_string(*source.given) +
+                        " solutions, the count finds " + std::to_string(distinct));
         }
         countTexts = {RussianSolutionCount(distinct), EnglishSolutionCount(distinct)};
     }
@@ -196,9 +63,13 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& folder, bool rec
     for (int language = 0; language < 2; ++language) {
         data.texts.comments[language] = Joined(source.notes[language], countTexts[language]);
     }
+    // The texts are the source's fault; what fails after them is the output file's.
+    if (const BilingualMessage problem = CheckPuzzleTexts(data.texts); !problem[English].empty()) {
+        return fail(ReasonText(problem[English]));
+    }
     const std::string path = folder + "/" + std::to_string(source.number) + ".TLX";
     if (const FileStatus status = WritePuzzleFile(path, data); !status) {
-        error = where + status.error[English];
+        error = PlaceMessage(path, "cannot be written: " + ReasonText(status.error[English], path));
         return false;
     }
     return true;
@@ -211,28 +82,38 @@ int RunBuild(const std::vector<std::string>& arguments) {
                                              "a SOURCE and a FOLDER", parsed)) {
         return *status;
     }
+    const std::string& sourceName = parsed.operands[0];
+    std::error_code typeError;
+    if (std::filesystem::is_directory(sourceName, typeError)) {
+        return Failure(sourceName, "cannot be read: " + ReasonText(std::strerror(EISDIR)));
+    }
+    errno = 0;
+    std::ifstream source(sourceName);
+    if (!source) {
+        return Failure(sourceName, errno == 0
+                                       ? std::string("cannot be read")
+                                       : "cannot be read: " + ReasonText(std::strerror(errno)));
+    }
     std::vector<SourcePuzzle> puzzles;
     std::string error;
-    if (!ParseSource(parsed.operands[0], puzzles, error)) {
+    if (!ParsePuzzleSource(source, sourceName, puzzles, error)) {
         return Failure(error);
-    }
-    std::map<int, int> lineOfNumber;
-    for (const SourcePuzzle& puzzle : puzzles) {
-        if (!lineOfNumber.emplace(puzzle.number, puzzle.line).second) {
-            return Failure(parsed.operands[0] + ":" + std::to_string(puzzle.line) + ": puzzle " +
-                           std::to_string(puzzle.number) + " is already on line " +
-                           std::to_string(lineOfNumber[puzzle.number]));
-        }
     }
     const std::string& folder = parsed.operands[1];
     std::error_code created;
     std::filesystem::create_directories(folder, created);
+    if (created) {
+        return Failure(folder, "cannot be created: " + ReasonText(created.message()));
+    }
     for (const SourcePuzzle& puzzle : puzzles) {
-        if (!BuildPuzzle(puzzle, folder, parsed.Has("--recount"), error)) {
+        if (!BuildPuzzle(puzzle, sourceName, folder, parsed.Has("--recount"), error)) {
             return Failure(error);
         }
     }
-    std::cout << folder << ": " << puzzles.size() << " puzzle files written\n";
+    std::cout << PlaceMessage(folder, std::to_string(puzzles.size()) +
+                                          (puzzles.size() == 1 ? " puzzle file" : " puzzle files") +
+                                          " written")
+              << '\n';
     return kExitOk;
 }
 
@@ -269,6 +150,6 @@ Command BuildCommand() {
             "                              canvas (optional; centred without it)\n"
             "  shape                       then the rows of the shape, X or # for a cell,\n"
             "  ...                         and a line \"end\"\n"
-            "Lines starting with # are comments.\n",
+            "Numbers are plain decimal digits. Lines starting with # are comments.\n",
             RunBuild};
 }

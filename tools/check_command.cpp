@@ -1,20 +1,15 @@
 #include "tools/check_command.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <map>
 
 #include "library/puzzle_library.h"
-#include "model/language.h"
 #include "tools/solve_command.h"
+#include "tools/tool_text.h"
 
 namespace {
-
-std::string ElementName(int index) {
-    return "element " + std::to_string(index) + " (" + kElementLetters[index] + ")";
-}
 
 int CountFree(const PuzzleShape& shape) {
     return static_cast<int>(std::count(shape.cells.begin(), shape.cells.end(), 1));
@@ -26,11 +21,9 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
                                       bool requireSolution, bool& unsolved) {
     unsolved = false;
     const PuzzleFileContents contents = ReadPuzzleFile(file.string());
-    if (!contents.opened) {
-        return {contents.error[English]};
-    }
-    if (!contents.hasSignature) {
-        return {"does not start with \"Tessellix\"; the game leaves it out"};
+    if (!contents.opened || !contents.hasSignature) {
+        const std::string problem = ContentsProblem(contents, file.string());
+        return {contents.opened ? problem + "; the game leaves it out" : problem};
     }
     if (number <= 0) {
         return {"the name does not start with a positive number; the game leaves it out"};
@@ -41,16 +34,14 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
         problems.push_back("not named " + std::to_string(number) +
                            ".TLX, as the game names puzzle files");
     }
-    if (!contents.IsComplete()) {
-        problems.push_back("only " + std::to_string(contents.length) +
-                           " bytes; a puzzle file has at least " +
-                           std::to_string(kTextBlockOffset));
+    if (const std::string problem = ContentsProblem(contents, file.string()); !problem.empty()) {
+        problems.push_back(problem);
         return problems;
     }
     ToolPuzzle puzzle;
     std::string error;
     if (!LoadToolPuzzle(file.string(), puzzle, error)) {
-        problems.push_back(error);
+        problems.push_back("cannot be loaded");
         return problems;
     }
     const TilingSolver solver(puzzle.contents.data.grid, kGridSide,
@@ -79,16 +70,26 @@ int RunCheck(const std::vector<std::string>& arguments) {
                                              "exactly one FOLDER", parsed)) {
         return *status;
     }
-    const std::filesystem::path folder(parsed.operands[0]);
+    const std::string& folder = parsed.operands[0];
+    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
+        return Failure(folder, problem);
+    }
     std::error_code error;
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (HasPuzzleExtension(entry.path().filename().string()) && !entry.is_directory()) {
-            files.push_back(entry.path());
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code typeError;
+        if (HasPuzzleExtension(entry->path().filename().string()) &&
+            !entry->is_directory(typeError)) {
+            files.push_back(entry->path());
         }
     }
     if (error) {
-        return Failure(folder.string() + ": " + error.message());
+        return Failure(folder, "cannot be read: " + ReasonText(error.message()));
+    }
+    // Nothing to check is no pass: the folder named is most likely not the one meant.
+    if (files.empty()) {
+        return Failure(folder, "no puzzle files (N.TLX) in this folder");
     }
     std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
         const int na = NumberOf(a.filename().string());
@@ -98,7 +99,7 @@ int RunCheck(const std::vector<std::string>& arguments) {
 
     int problemCount = 0;
     const auto report = [&](const std::filesystem::path& file, const std::string& problem) {
-        std::cout << file.filename().string() << ": " << problem << '\n';
+        std::cout << PlaceMessage(file.filename().string(), problem) << '\n';
         ++problemCount;
     };
     std::map<int, std::string> firstWithNumber;
@@ -119,14 +120,14 @@ int RunCheck(const std::vector<std::string>& arguments) {
         ++puzzles;
         const auto [known, added] = firstWithNumber.emplace(number, file.filename().string());
         if (!added) {
-            report(file,
-                   "number " + std::to_string(number) + " is also the number of " + known->second);
+            report(file, "number " + std::to_string(number) + " is also the number of " +
+                             VisibleText(known->second));
         }
     }
     if (problemCount > 0) {
         return kExitFailure;
     }
-    std::cout << folder.string() << ": " << puzzles << (puzzles == 1 ? " puzzle" : " puzzles");
+    std::cout << VisibleText(folder) << ": " << puzzles << (puzzles == 1 ? " puzzle" : " puzzles");
     if (!firstWithNumber.empty()) {
         std::cout << ", numbers " << firstWithNumber.begin()->first << " to "
                   << firstWithNumber.rbegin()->first;
@@ -184,7 +185,8 @@ Command CheckCommand() {
             "(N.TLX), numbers used once, cells five times the used elements, and a stored\n"
             "solution that, replayed with the game's element code, covers every cell once.\n"
             "Prints one line per problem, the file name first, and exits with status 1; with\n"
-            "no problem, prints a summary line and exits with status 0.\n"
+            "no problem, prints a summary line and exits with status 0. A folder without any\n"
+            "puzzle file is an error (status 1).\n"
             "  --require-solutions  a puzzle without a stored solution is a problem too (as\n"
             "                       for a shipped library, where hints need one)\n",
             RunCheck};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "tools/tool_text.h"
+
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string_view>& known) {
     ParsedArguments parsed;
@@ -34,11 +36,10 @@ std::optional<int> ParseCommandLine(const Command& command,
         return kExitOk;
     }
     if (!parsed.unknownOption.empty()) {
-        return UsageError(command, "unknown option " + parsed.unknownOption);
+        return UsageError(command, "unknown option " + VisibleText(parsed.unknownOption));
     }
     if (parsed.operands.size() != operandCount) {
-        return UsageError(command,
-                          std::string(command.name) + " needs " + std::string(operandsWanted));
+        return UsageError(command, "needs " + std::string(operandsWanted));
     }
     return std::nullopt;
 }
@@ -49,7 +50,7 @@ void PrintCommandHelp(const Command& command) {
 }
 
 int UsageError(const Command& command, const std::string& message) {
-    std::cerr << kProgramName << ": " << message << '\n'
+    std::cerr << kProgramName << ": " << PlaceMessage(command.name, message) << '\n'
               << "Usage: " << kProgramName << ' ' << command.synopsis << '\n';
     return kExitUsage;
 }
@@ -57,4 +58,8 @@ int UsageError(const Command& command, const std::string& message) {
 int Failure(const std::string& message) {
     std::cerr << kProgramName << ": " << message << '\n';
     return kExitFailure;
+}
+
+int Failure(std::string_view where, std::string_view what) {
+    return Failure(PlaceMessage(where, what));
 }

@@ -46,8 +46,16 @@ std::optional<int> ParseCommandLine(const Command& command,
 
 // Prints the command's synopsis and description to standard output.
 void PrintCommandHelp(const Command& command);
-// Prints "tessellix-puzzle: message" and the command's usage line to standard error;
+// Every message to standard error reads "tessellix-puzzle: WHERE: what is wrong", WHERE being
+// the file or folder (as given on the command line, made visible), "SOURCE:LINE" in a puzzle
+// source, or the command for wrong usage; the rest starts in lowercase and ends without a full
+// stop.
+
+// Prints "tessellix-puzzle: COMMAND: message" and the command's usage line to standard error;
 // returns kExitUsage.
 int UsageError(const Command& command, const std::string& message);
-// Prints "tessellix-puzzle: message" to standard error; returns kExitFailure.
+// Prints "tessellix-puzzle: message" to standard error, message being "WHERE: what" already;
+// returns kExitFailure.
 int Failure(const std::string& message);
+// Prints "tessellix-puzzle: WHERE: what" to standard error; returns kExitFailure.
+int Failure(std::string_view where, std::string_view what);

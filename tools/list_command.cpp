@@ -1,10 +1,11 @@
 #include "tools/list_command.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "library/puzzle_library.h"
 #include "tools/json_writer.h"
+#include "tools/puzzle_input.h"
+#include "tools/tool_text.h"
 
 namespace {
 
@@ -26,15 +27,17 @@ std::string Json(const PuzzleLibrary& library) {
     return json.Text();
 }
 
-void PrintText(const PuzzleLibrary& library) {
-    std::cout << library.DataFolder() << ": " << library.count()
-              << (library.count() == 1 ? " puzzle" : " puzzles") << ", current index "
-              << library.currentPuzzleIndex << '\n';
+void PrintText(const std::string& folder, const PuzzleLibrary& library) {
+    std::cout << PlaceMessage(folder, std::to_string(library.count()) +
+                                          (library.count() == 1 ? " puzzle" : " puzzles") +
+                                          ", current index " +
+                                          std::to_string(library.currentPuzzleIndex))
+              << '\n';
     int position = 0;
     for (const PuzzleRecord& record : library) {
-        std::cout << "  " << position++ << ". " << record.fileName << " (number "
-                  << NumberOf(record.fileName) << "): " << record.names[0] << " / "
-                  << record.names[1] << '\n';
+        std::cout << "  " << position++ << ". " << VisibleText(record.fileName) << " (number "
+                  << NumberOf(record.fileName) << "): " << VisibleText(record.names[0]) << " / "
+                  << VisibleText(record.names[1]) << '\n';
     }
 }
 
@@ -46,16 +49,15 @@ int RunList(const std::vector<std::string>& arguments) {
         return *status;
     }
     const std::string& folder = parsed.operands[0];
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
-        return Failure(folder + ": not a folder");
+    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
+        return Failure(folder, problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);
     if (parsed.Has("--json")) {
         std::cout << Json(library) << '\n';
     } else {
-        PrintText(library);
+        PrintText(folder, library);
     }
     return kExitOk;
 }
@@ -65,7 +67,8 @@ int RunList(const std::vector<std::string>& arguments) {
 Command ListCommand() {
     return {"list", "list [--json] FOLDER",
             "Prints the puzzle library that the game builds from the data folder FOLDER: the\n"
-            "puzzle files it accepts, in the game's order, with their names.\n"
+            "puzzle files it accepts, in the game's order, with their names (control\n"
+            "characters shown as \\xNN, a backslash as \\\\).\n"
             "  --json  one JSON object: currentPuzzleIndex and records (fileName, number,\n"
             "          names, comments).\n",
             RunList};

@@ -10,6 +10,7 @@
 #include "tools/list_command.h"
 #include "tools/show_command.h"
 #include "tools/solve_command.h"
+#include "tools/tool_text.h"
 
 namespace {
 
@@ -32,8 +33,10 @@ void PrintHelp() {
     for (const Command& command : Commands()) {
         std::cout << '\n' << command.synopsis << '\n' << command.description;
     }
-    std::cout << "\nExit status: 0 on success, 1 when a file or folder is missing, unreadable or"
-                 "\nnot a puzzle, 2 on wrong usage.\n";
+    std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable or"
+                 "\nnot a puzzle, a puzzle has no solution, or check finds a problem; 2 on wrong"
+                 "\nusage. Messages on standard error read \"tessellix-puzzle: WHERE: what is"
+                 "\nwrong\", WHERE being the file, the folder or SOURCE:LINE.\n";
 }
 
 }  // namespace
@@ -58,7 +61,7 @@ int main(int argc, char* argv[]) {
             return command.run({arguments.begin() + 1, arguments.end()});
         }
     }
-    std::cerr << kProgramName << ": unknown command " << name << '\n';
+    std::cerr << kProgramName << ": " << PlaceMessage(name, "unknown command") << '\n';
     PrintUsage(std::cerr);
     return kExitUsage;
 }

@@ -3,27 +3,48 @@
 #include <filesystem>
 
 #include "model/language.h"
+#include "tools/tool_text.h"
+
+std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
+    if (!contents.opened) {
+        return "cannot be read: " + ReasonText(contents.error[English], path);
+    }
+    if (!contents.hasSignature) {
+        return "not a puzzle file: it does not start with \"Tessellix\"";
+    }
+    if (!contents.IsComplete()) {
+        return "not a puzzle file: only " + std::to_string(contents.length) +
+               " bytes, where a puzzle file has at least " + std::to_string(kTextBlockOffset);
+    }
+    return {};
+}
 
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error) {
     puzzle.contents = ReadPuzzleFile(path);
-    if (!puzzle.contents.opened) {
-        error = puzzle.contents.error[English];
-        return false;
-    }
-    if (!puzzle.contents.hasSignature) {
-        error = path + ": not a puzzle file (it does not start with \"Tessellix\")";
-        return false;
-    }
-    if (!puzzle.contents.IsComplete()) {
-        error = path + ": not a puzzle file (" + std::to_string(puzzle.contents.length) +
-                " bytes; a puzzle file has at least " + std::to_string(kTextBlockOffset) + ")";
+    if (const std::string problem = ContentsProblem(puzzle.contents, path); !problem.empty()) {
+        error = PlaceMessage(path, problem);
         return false;
     }
     puzzle.fileName = std::filesystem::path(path).filename().string();
     puzzle.number = NumberOf(puzzle.fileName);
     if (!puzzle.session.LoadPuzzle(path)) {
-        error = path + ": could not be loaded";
+        error = PlaceMessage(path, "cannot be loaded");
         return false;
     }
     return true;
+}
+
+std::string FolderProblem(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return "no such folder";
+    }
+    if (!error && !std::filesystem::is_directory(status)) {
+        return "not a folder";
+    }
+    if (!error) {
+        std::filesystem::directory_iterator(folder, error);
+    }
+    return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
 }

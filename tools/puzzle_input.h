@@ -16,6 +16,15 @@ struct ToolPuzzle {
     PlaySession session{noLibrary};
 };
 
-// Reads the puzzle file at path. False, with a one-line message, for a file that is missing,
-// unreadable, without the signature or shorter than the fixed part of a puzzle file.
+// Reads the puzzle file at path. False, with a one-line message "PATH: what is wrong", for a
+// file that is missing, unreadable, without the signature or shorter than the fixed part of a
+// puzzle file.
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error);
+
+// What keeps the file read from path from being a puzzle (unread, no signature, too short),
+// without the file's name; empty when nothing does.
+std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path);
+
+// What keeps folder from being read as a data folder (missing, not a folder, unreadable),
+// without the folder's name; empty when nothing does.
+std::string FolderProblem(const std::string& folder);

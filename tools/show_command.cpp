@@ -1,11 +1,14 @@
 #include "tools/show_command.h"
 
 #include <iostream>
+#include <sstream>
 
 #include "tools/json_writer.h"
-#include "tools/puzzle_input.h"
+#include "tools/tool_text.h"
 
 namespace {
+
+constexpr std::size_t kElementNameWidth = 14;  // "element 10 (X)", the widest
 
 // The 31 grid rows of the file, '#' for a puzzle cell.
 std::vector<std::string> GridRows(const std::vector<int>& grid) {
@@ -20,7 +23,41 @@ std::vector<std::string> GridRows(const std::vector<int>& grid) {
     return rows;
 }
 
-std::string Json(const ToolPuzzle& puzzle) {
+// A comment's line breaks continue at the same indentation.
+std::string IndentedComment(const std::string& comment, const std::string& indent) {
+    std::string out;
+    for (const char c : VisibleText(comment, true)) {
+        out += c;
+        if (c == '\n') {
+            out += indent;
+        }
+    }
+    return out;
+}
+
+int RunShow(const std::vector<std::string>& arguments) {
+    const Command command = ShowCommand();
+    ParsedArguments parsed;
+    if (const auto status =
+            ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FILE", parsed)) {
+        return *status;
+    }
+    ToolPuzzle puzzle;
+    std::string error;
+    if (!LoadToolPuzzle(parsed.operands[0], puzzle, error)) {
+        return Failure(error);
+    }
+    if (parsed.Has("--json")) {
+        std::cout << ShowJson(puzzle) << '\n';
+    } else {
+        std::cout << ShowText(puzzle);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+std::string ShowJson(const ToolPuzzle& puzzle) {
     const PuzzleShape& shape = puzzle.session.Puzzle();
     JsonWriter json;
     json.BeginObject();
@@ -54,44 +91,31 @@ std::string Json(const ToolPuzzle& puzzle) {
     return json.Text();
 }
 
-// A comment's line breaks continue at the same indentation.
-std::string Indented(const std::string& text, const std::string& indent) {
-    std::string out;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
-            continue;
-        }
-        out += text[at];
-        if (text[at] == '\n') {
-            out += indent;
-        }
-    }
-    return out;
-}
-
-void PrintText(const ToolPuzzle& puzzle) {
+std::string ShowText(const ToolPuzzle& puzzle) {
     const PuzzleShape& shape = puzzle.session.Puzzle();
     const std::string indent(19, ' ');
-    std::cout << "Puzzle " << puzzle.number << " (" << puzzle.fileName << ")\n"
-              << "  Russian name:    " << shape.names[0] << '\n'
-              << "  English name:    " << shape.names[1] << '\n'
-              << "  Russian comment: " << Indented(shape.comments[0], indent) << '\n'
-              << "  English comment: " << Indented(shape.comments[1], indent) << '\n';
+    std::ostringstream out;
+    out << "Puzzle " << puzzle.number << " (" << VisibleText(puzzle.fileName) << ")\n"
+        << "  Russian name:    " << VisibleText(shape.names[0]) << '\n'
+        << "  English name:    " << VisibleText(shape.names[1]) << '\n'
+        << "  Russian comment: " << IndentedComment(shape.comments[0], indent) << '\n'
+        << "  English comment: " << IndentedComment(shape.comments[1], indent) << '\n';
 
     int used = 0;
     for (const Element& element : puzzle.session.Elements()) {
         used += element.excluded == 0 ? 1 : 0;
     }
-    std::cout << "Elements: " << used << " of " << ElementSet::kCount << " used\n";
+    out << "Elements: " << used << " of " << ElementSet::kCount << " used\n";
     for (const Element& element : puzzle.session.Elements()) {
-        std::cout << (element.id < 10 ? "   " : "  ") << element.id
-                  << (element.excluded == 0 ? "  used      " : "  excluded  ");
+        std::string name = ElementName(element.id);
+        name.resize(kElementNameWidth, ' ');
+        out << "  " << name << (element.excluded == 0 ? "  used      " : "  excluded  ");
         if (element.solutionColumn == -1 || element.solutionRow == -1) {
-            std::cout << "no stored placement\n";
+            out << "no stored placement\n";
         } else {
-            std::cout << "rotation " << element.solutionRotation << ", mirrored "
-                      << element.solutionMirrored << ", column " << element.solutionColumn
-                      << ", row " << element.solutionRow << '\n';
+            out << "rotation " << element.solutionRotation << ", mirrored "
+                << element.solutionMirrored << ", column " << element.solutionColumn << ", row "
+                << element.solutionRow << '\n';
         }
     }
 
@@ -101,42 +125,23 @@ void PrintText(const ToolPuzzle& puzzle) {
     for (const int cell : shape.cells) {
         cells += cell != 0 ? 1 : 0;
     }
-    std::cout << "Cells: " << cells << " in " << columns << " x " << rows << '\n';
+    out << "Cells: " << cells << " in " << columns << " x " << rows << '\n';
     for (int r = 0; r < rows; ++r) {
-        std::cout << "  ";
+        out << "  ";
         for (int c = 0; c < columns; ++c) {
-            std::cout << (shape.Cell(r, c) != 0 ? '#' : '.');
+            out << (shape.Cell(r, c) != 0 ? '#' : '.');
         }
-        std::cout << '\n';
+        out << '\n';
     }
+    return out.str();
 }
-
-int RunShow(const std::vector<std::string>& arguments) {
-    const Command command = ShowCommand();
-    ParsedArguments parsed;
-    if (const auto status =
-            ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FILE", parsed)) {
-        return *status;
-    }
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(parsed.operands[0], puzzle, error)) {
-        return Failure(error);
-    }
-    if (parsed.Has("--json")) {
-        std::cout << Json(puzzle) << '\n';
-    } else {
-        PrintText(puzzle);
-    }
-    return kExitOk;
-}
-
-}  // namespace
 
 Command ShowCommand() {
     return {"show", "show [--json] FILE",
             "Prints the puzzle file FILE as the game reads it: its number, both names and\n"
-            "comments, each element with its stored placement, and the cells.\n"
+            "comments, each element with its stored placement, and the cells. Control\n"
+            "characters of names and comments show as \\xNN and a backslash as \\\\; only a\n"
+            "comment's line breaks stay.\n"
             "  --json  one JSON object: number, names, comments, elements (excluded and\n"
             "          stored placement of each of the 12), grid (31 rows of '#' and '.'),\n"
             "          shape (side, width, height and the position x, y on the play canvas).\n",

@@ -9,6 +9,7 @@
 #include "model/language.h"
 #include "tools/json_writer.h"
 #include "tools/puzzle_input.h"
+#include "tools/tool_text.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
             continue;
         }
         const Placement& p = solution[element].placement;
-        std::cout << "element " << element << ": rotation " << p.rotation << ", mirrored "
+        std::cout << ElementName(element) << ": rotation " << p.rotation << ", mirrored "
                   << p.mirrored << ", column " << p.column << ", row " << p.row << '\n';
     }
 }
@@ -101,7 +102,7 @@ int RunSolve(const std::vector<std::string>& arguments) {
     const unsigned used = UsedElementMask(puzzle.contents.data.elements);
     const TilingSolver solver(puzzle.contents.data.grid, kGridSide, used);
     if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        return Failure(path + ": " + problem);
+        return Failure(path, problem);
     }
 
     if (parsed.Has("--count")) {
@@ -122,12 +123,13 @@ int RunSolve(const std::vector<std::string>& arguments) {
 
     const std::optional<Solution> solution = solver.FindFirst();
     if (!solution) {
-        return Failure(path + ": the puzzle has no solution");
+        return Failure(path, "the puzzle has no solution");
     }
     const Solution& records = *solution;
     if (parsed.Has("--store")) {
         if (const FileStatus status = RewriteElementBlock(path, records); !status) {
-            return Failure(status.error[English]);
+            return Failure(
+                path, "the solution cannot be stored: " + ReasonText(status.error[English], path));
         }
     }
     if (parsed.Has("--json")) {

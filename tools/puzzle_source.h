@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <istream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The readable source of puzzle files that `build` writes from: puzzles, each starting with a
+// line "puzzle N", with keys for names, notes, elements, count and position, and the shape's
+// picture between "shape" and "end"; lines starting with # are comments.
+
+// One puzzle of the source, as written there.
+struct SourcePuzzle {
+    int line = 0;  // of its "puzzle" line
+    int number = 0;
+    std::array<std::string, 2> names;
+    std::array<std::string, 2> notes;         // comment text before the count of solutions
+    unsigned elements = 0;                    // bit i: element i is used
+    bool count = false;                       // "count yes" or "count N"
+    std::optional<unsigned long long> given;  // "count N": the figure counted before
+    std::optional<std::pair<int, int>> at;    // column, row of the picture's corner
+    std::vector<std::string> picture;
+};
+
+// Parses a puzzle source; false with "SOURCE:LINE: message" in error, sourceName standing for
+// SOURCE. Numbers are plain decimal digits that fit their field, and each puzzle number is
+// used once.
+bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
+                       std::vector<SourcePuzzle>& puzzles, std::string& error);
+
+// The puzzle's cells on the 31 x 31 file grid, placed on the editor's 31 x 19 canvas as build
+// places them; false with "puzzle N: message" when the shape does not fit the canvas.
+bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string& error);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// How every command writes texts for a person to read.
+
+// text with each control character (bytes 0x00 to 0x1F and 0x7F) as \xNN, two lowercase hex
+// digits, and a backslash as \\, so that a text read from a file or a command line can neither
+// move the terminal nor pass for something else. With keepLineBreaks, "\n" and "\r\n" stay
+// one line break each, written "\n"; a lone "\r" is still \x0d.
+std::string VisibleText(std::string_view text, bool keepLineBreaks = false);
+
+// "element 1 (L)": the element's number with its letter (ILYNVTZFWUXP for 0 to 11).
+std::string ElementName(int element);
+
+// "WHERE: what", WHERE (a file, a folder, or a command) made visible.
+std::string PlaceMessage(std::string_view where, std::string_view what);
+
+// A message of the file layer or of the system, reduced to what the tool says after its
+// "WHERE: ": what follows the path the message names (when it names one), starting in
+// lowercase and without a closing full stop.
+std::string ReasonText(std::string_view message, std::string_view path = {});
