@@ -48,11 +48,11 @@ std::string SampleFile() {
 }
 
 // Texts that a terminal would act on: ESC sequences, a backslash, CR LF, a lone CR, a tab, a
-// line break in a name and DEL.
+// line break in a name, DEL and Windows-1251's one C1 control, 0x98.
 std::string EscapesFile() {
     HandFile file;
     file.Cells({"#####"});
-    file.text = "\xC8\xEC\xFF\x1b[31m\0a\r\nb\rc\td\1N\\a\nme\x7f\0x\ny\\"s;
+    file.text = "\xC8\xEC\xFF\x1b[31m\0a\r\nb\rc\td\1N\\a\nme\x7f\0x\x98\ny\\"s;
     return file.Bytes();
 }
 
@@ -136,7 +136,7 @@ class PuzzleToolTest : public QObject {
   English name:    N\\a\x0ame\x7f
   Russian comment: a
 )" + indent + R"(b\x0dc\x09d
-  English comment: x
+  English comment: x\u0098
 )" + indent + R"(y\\
 Elements: 12 of 12 used
 )";

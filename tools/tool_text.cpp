@@ -19,6 +19,14 @@ std::string VisibleText(std::string_view text, bool keepLineBreaks) {
             visible += "\\x";
             visible += kHex[byte >> 4];
             visible += kHex[byte & 0x0F];
+        } else if (byte == 0xC2 && at + 1 < text.size() &&
+                   static_cast<unsigned char>(text[at + 1]) <= 0x9F &&
+                   static_cast<unsigned char>(text[at + 1]) >= 0x80) {
+            // U+0080 to U+009F, which terminals may obey as well; Windows-1251 gives U+0098.
+            const auto low = static_cast<unsigned char>(text[++at]);
+            visible += "\\u00";
+            visible += kHex[low >> 4];
+            visible += kHex[low & 0x0F];
         } else {
             visible += static_cast<char>(byte);
         }

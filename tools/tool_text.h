@@ -6,8 +6,9 @@
 // How every command writes texts for a person to read.
 
 // text with each control character (bytes 0x00 to 0x1F and 0x7F) as \xNN, two lowercase hex
-// digits, and a backslash as \\, so that a text read from a file or a command line can neither
-// move the terminal nor pass for something else. With keepLineBreaks, "\n" and "\r\n" stay
+// digits, each UTF-8 control character U+0080 to U+009F as \u00NN, and a backslash as \\, so
+// that a text read from a file or a command line can neither move the terminal nor pass for
+// something else. With keepLineBreaks, "\n" and "\r\n" stay
 // one line break each, written "\n"; a lone "\r" is still \x0d.
 std::string VisibleText(std::string_view text, bool keepLineBreaks = false);
 

@@ -1,0 +1,69 @@
+// Any bytes as the puzzle file that `tessellix-puzzle show` prints. The text form never hands a
+// control character to the terminal but a line break; the JSON form parses back to the texts
+// and the grid that the file holds.
+
+#include <string>
+#include <string_view>
+
+#include "fuzz/fuzz_support.h"
+#include "fuzz/json_reader.h"
+#include "library/whole_file.h"
+#include "tools/show_command.h"
+
+namespace {
+
+// C0 controls but the line feed, DEL, and C1 controls in their UTF-8 form (C2 80 to C2 9F),
+// which some terminals obey as well.
+bool HasControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c < 0x20 && c != '\n') || c == 0x7F) {
+            return true;
+        }
+        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PairIs(const JsonValue* pair, const std::array<std::string, 2>& texts) {
+    return pair != nullptr && pair->kind == JsonValue::Array && pair->items.size() == 2 &&
+           pair->items[0].kind == JsonValue::String && pair->items[0].text == texts[0] &&
+           pair->items[1].kind == JsonValue::String && pair->items[1].text == texts[1];
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string path = ScratchFolder() + "12.TLX";
+    FUZZ_CHECK(
+        IsEmpty(WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size))));
+    ToolPuzzle puzzle;
+    std::string error;
+    if (!LoadToolPuzzle(path, puzzle, error)) {
+        FUZZ_CHECK(!error.empty());
+        return 0;
+    }
+    FUZZ_CHECK(!HasControlCharacter(ShowText(puzzle)));
+
+    JsonValue json;
+    FUZZ_CHECK(ReadJson(ShowJson(puzzle), json));
+    FUZZ_CHECK(json.kind == JsonValue::Object);
+    const PuzzleShape& shape = puzzle.session.Puzzle();
+    FUZZ_CHECK(PairIs(json.Field("names"), shape.names));
+    FUZZ_CHECK(PairIs(json.Field("comments"), shape.comments));
+    const JsonValue* grid = json.Field("grid");
+    FUZZ_CHECK(grid != nullptr && grid->items.size() == kGridSide);
+    for (int r = 0; r < kGridSide; ++r) {
+        const std::string& row = grid->items[r].text;
+        FUZZ_CHECK(row.size() == kGridSide);
+        for (int c = 0; c < kGridSide; ++c) {
+            FUZZ_CHECK((row[c] == '#') == (puzzle.contents.data.grid[r * kGridSide + c] != 0));
+        }
+    }
+    const JsonValue* elements = json.Field("elements");
+    FUZZ_CHECK(elements != nullptr && elements->items.size() == kElementRecordCount);
+    return 0;
+}
