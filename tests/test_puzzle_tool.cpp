@@ -252,6 +252,9 @@ Elements: 12 of 12 used
         QTest::newRow("check of an empty folder")
             << QStringList{"check", "FOLDER"} << noFile
             << "FOLDER: no puzzle files (N.TLX) in this folder";
+        QTest::newRow("build of a source without puzzles")
+            << QStringList{"build", "FOLDER/1.TLX", "FOLDER/out"} << QByteArray("# none yet\n")
+            << "FOLDER/1.TLX: no puzzle in this source (a puzzle starts with \"puzzle N\")";
     }
     void badInputFailsWithOneLine() {
         QTemporaryDir folder;

@@ -99,6 +99,10 @@ int RunBuild(const std::vector<std::string>& arguments) {
     if (!ParsePuzzleSource(source, sourceName, puzzles, error)) {
         return Failure(error);
     }
+    // As check does with an empty folder: nothing to build is a mistake, not a success.
+    if (puzzles.empty()) {
+        return Failure(sourceName, "no puzzle in this source (a puzzle starts with \"puzzle N\")");
+    }
     const std::string& folder = parsed.operands[1];
     std::error_code created;
     std::filesystem::create_directories(folder, created);
