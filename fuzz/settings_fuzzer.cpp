@@ -22,22 +22,6 @@ constexpr std::array<Target, 5> kTargets{{{"Options", "Language"},
                                           {"Editor", "Canvas"},
                                           {"", "Key"}}};
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -77,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const IniEntry& set = after[same];
-    FUZZ_CHECK(SameName(set.section, target.section) && set.key == target.key &&
+    FUZZ_CHECK(SameIniName(set.section, target.section) && set.key == target.key &&
                set.value == value);
     const std::size_t skipped = after.size() == before.size() ? 1 : 0;
     FUZZ_CHECK(std::equal(before.begin() + same + skipped, before.end(), after.begin() + same + 1));

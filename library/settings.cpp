@@ -19,6 +19,10 @@ const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
 
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
@@ -33,22 +37,6 @@ std::string Trim(const std::string& text) {
         --end;
     }
     return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // One line of the file as it was read, its terminator included, so that lines the program
@@ -124,7 +112,7 @@ struct SectionRange {
 std::optional<SectionRange> FindSection(const std::vector<IniLine>& lines,
                                         const std::string& section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == IniLine::Section && SameName(lines[i].name, section)) {
+        if (lines[i].kind == IniLine::Section && SameIniName(lines[i].name, section)) {
             std::size_t end = i + 1;
             while (end < lines.size() && lines[end].kind != IniLine::Section) {
                 ++end;
@@ -159,6 +147,18 @@ int ParseLeadingInteger(const std::string& text) {
 
 }  // namespace
 
+bool SameIniName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::string> IniValue(const std::string& text, const std::string& section,
                                     const std::string& key) {
     const std::vector<IniLine> lines = SplitLines(text);
@@ -167,7 +167,7 @@ std::optional<std::string> IniValue(const std::string& text, const std::string& 
         return std::nullopt;
     }
     for (std::size_t i = range->first + 1; i < range->end; ++i) {
-        if (lines[i].kind == IniLine::Entry && SameName(lines[i].name, key)) {
+        if (lines[i].kind == IniLine::Entry && SameIniName(lines[i].name, key)) {
             return lines[i].value;
         }
     }
@@ -203,7 +203,7 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
             if (lines[i].kind != IniLine::Entry) {
                 continue;
             }
-            if (SameName(lines[i].name, key)) {
+            if (SameIniName(lines[i].name, key)) {
                 lines[i] = ParseLine(entry);
                 replaced = true;
                 break;

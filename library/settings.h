@@ -50,6 +50,9 @@ bool WriteIniString(const std::string& path, const std::string& section, const s
 
 // The same on the text of a file.
 
+// Whether two section or key names are the same to the reader: equal but for ASCII letter case.
+bool SameIniName(const std::string& a, const std::string& b);
+
 // The trimmed value of key in the first section called `section`; nothing when either is missing.
 std::optional<std::string> IniValue(const std::string& text, const std::string& section,
                                     const std::string& key);
