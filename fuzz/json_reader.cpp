@@ -26,9 +26,8 @@ class Reader {
         }
         switch (text[at]) {
             case '{':
-                return ObjectValue(value, depth);
             case '[':
-                return ArrayValue(value, depth);
+                return ContainerValue(value, depth);
             case '"':
                 value.kind = JsonValue::String;
                 return StringValue(value.text);
@@ -43,44 +42,30 @@ class Reader {
         }
     }
 
-    bool ObjectValue(JsonValue& value, int depth) {
-        value.kind = JsonValue::Object;
+    // An object or an array: the same list of items, an object's each after its name.
+    bool ContainerValue(JsonValue& value, int depth) {
+        const bool object = text[at] == '{';
+        const char close = object ? '}' : ']';
+        value.kind = object ? JsonValue::Object : JsonValue::Array;
         ++at;
         SkipBlanks();
-        if (Take('}')) {
+        if (Take(close)) {
             return true;
         }
         do {
             SkipBlanks();
-            std::string name;
-            if (at >= text.size() || text[at] != '"' || !StringValue(name)) {
-                return false;
+            if (object) {
+                std::string name;
+                if (at >= text.size() || text[at] != '"' || !StringValue(name)) {
+                    return false;
+                }
+                SkipBlanks();
+                if (!Take(':')) {
+                    return false;
+                }
+                SkipBlanks();
+                value.fieldNames.push_back(std::move(name));
             }
-            SkipBlanks();
-            if (!Take(':')) {
-                return false;
-            }
-            SkipBlanks();
-            JsonValue field;
-            if (!Value(field, depth + 1)) {
-                return false;
-            }
-            value.fieldNames.push_back(std::move(name));
-            value.items.push_back(std::move(field));
-            SkipBlanks();
-        } while (Take(','));
-        return Take('}');
-    }
-
-    bool ArrayValue(JsonValue& value, int depth) {
-        value.kind = JsonValue::Array;
-        ++at;
-        SkipBlanks();
-        if (Take(']')) {
-            return true;
-        }
-        do {
-            SkipBlanks();
             JsonValue item;
             if (!Value(item, depth + 1)) {
                 return false;
@@ -88,7 +73,7 @@ class Reader {
             value.items.push_back(std::move(item));
             SkipBlanks();
         } while (Take(','));
-        return Take(']');
+        return Take(close);
     }
 
     bool Literal(std::string_view word, JsonValue::Kind kind, JsonValue& value) {

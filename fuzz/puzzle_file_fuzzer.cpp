@@ -15,9 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const PuzzleFileContents decoded = DecodePuzzleFile(bytes);
 
-    const std::string folder = ScratchFolder() + "library/";
+    // A data folder holding this one file, made once.
+    static const std::string folder = [] {
+        const std::string made = ScratchFolder() + "library/";
+        std::filesystem::create_directories(made);
+        return made;
+    }();
     const std::string path = folder + "7.TLX";
-    std::filesystem::create_directories(folder);
     FUZZ_CHECK(IsEmpty(WriteWholeFile(path, bytes)));
     const PuzzleFileContents read = ReadPuzzleFile(path);
     FUZZ_CHECK(read.opened && read.length == decoded.length && read.data == decoded.data);

@@ -39,12 +39,7 @@ for target in $targets; do
         fi
     done
     options=(-max_total_time="$seconds" -timeout=20 -max_len=4096 -print_final_stats=1
-        -artifact_prefix="$findings/")
-    if [[ -f fuzz/$target.dict ]]; then
-        options+=(-dict="fuzz/$target.dict")
-    elif [[ $target == show ]]; then
-        options+=(-dict=fuzz/puzzle_file.dict)
-    fi
+        -artifact_prefix="$findings/" -dict="$build/fuzz/$target.dict")
     echo "== $target: $seconds s"
     log=$build/$target.log
     # libFuzzer reads seed files as well as folders; the first folder receives new inputs.
