@@ -18,8 +18,6 @@ class EditorWindow : public PixelView {
   public:
     enum MouseMode { NoStroke, FillStroke, EraseStroke };
 
-    static constexpr int kCanvasColumns = 31;
-    static constexpr int kCanvasRows = 19;
     // Canvas cells: 0 outside the canvas, 1 empty, 2 filled.
     static constexpr PixelRect kCanvasRect{120, 110, 585, 395};
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+// Puzzles numbered from here on are the players' own, which the editor may delete; lower numbers
+// belong to the shipped library.
+inline constexpr int kFirstDeletableNumber = 200;
+
 // One library entry; the puzzle number is not stored but taken from fileName by NumberOf.
 struct PuzzleRecord {
     std::string fileName;              // inside the data folder, with its extension, such as 12.TLX

@@ -95,9 +95,6 @@ const KeyEntry kEditorKeys[] = {
     {QKeyCombination(Qt::Key_F1), kCommandHelp},
 };
 
-// Puzzles numbered from here on are the players' own and can be deleted in the editor.
-constexpr int kFirstDeletableNumber = 200;
-
 const BilingualText kHelpMissing = {QStringLiteral("Не удалось открыть файл справки."),
                                     QStringLiteral("The help document cannot be opened.")};
 const BilingualText kHelpCaption = {QStringLiteral("Справка"), QStringLiteral("Help")};

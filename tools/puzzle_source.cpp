@@ -8,13 +8,12 @@
 
 #include "library/puzzle_file.h"
 #include "model/element_set.h"
+#include "model/puzzle_shape.h"
 #include "tools/tool_text.h"
 
 namespace {
 
 // The editor's canvas: every puzzle must be one a player could have drawn there.
-constexpr int kCanvasColumns = 31;
-constexpr int kCanvasRows = 19;
 
 constexpr std::string_view kBlank = " \t\r";
 
