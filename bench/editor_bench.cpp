@@ -58,8 +58,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer timer;
     Send(editor, QEvent::MouseButtonPress, QPoint(127, 117), Qt::LeftButton);
     for (int cell = 1; cell < kCanvasColumns * kCanvasRows; ++cell) {
-        const QPoint point(127 + 15 * (cell % kCanvasColumns),
-                           117 + 15 * (cell / kCanvasColumns));
+        const QPoint point(127 + 15 * (cell % kCanvasColumns), 117 + 15 * (cell / kCanvasColumns));
         editor.ForgetRepaints();
         timer.start();
         Send(editor, QEvent::MouseMove, point, Qt::LeftButton);
