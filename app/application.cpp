@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "model/language.h"
+#include "app/main_window.h"
+#include "library/bilingual_text.h"
 #include "platform/program_paths.h"
 #include "platform/program_resources.h"
 #include "platform/single_instance.h"
-#include "play/main_window.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ GameApp::GameApp() = default;
 GameApp::~GameApp() = default;
 
 bool GameApp::StartUp() {
-    currentLanguage = Russian;
+    SetCurrentLanguage(Language::Russian);
     const ProgramLocations& locations = CurrentLocations();
     instance = std::make_unique<SingleInstance>(locations.dataFolder);
     if (!instance->TryBecomeFirst()) {
@@ -48,7 +48,7 @@ bool GameApp::StartUp() {
     PrepareDataFolders(locations);
 
     settings = Settings(QFile::encodeName(locations.settingsFile).toStdString());
-    currentLanguage = settings.ReadLanguageSetting();
+    SetCurrentLanguage(settings.ReadLanguageSetting());
 
     QApplication::setWindowIcon(ProgramIcon());
     library.ScanDataFolder(QFile::encodeName(locations.dataFolder).toStdString());
@@ -58,8 +58,9 @@ bool GameApp::StartUp() {
     // Without a window manager nothing else gives the new window the keyboard.
     window->activateWindow();
     const QSize client = window->centralWidget()->size();
-    NoteForTests("started language=" + QByteArray::number(currentLanguage) + " client=" +
-                 QByteArray::number(client.width()) + 'x' + QByteArray::number(client.height()));
+    NoteForTests("started language=" + QByteArray::number(static_cast<int>(CurrentLanguage())) +
+                 " client=" + QByteArray::number(client.width()) + 'x' +
+                 QByteArray::number(client.height()));
     return true;
 }
 

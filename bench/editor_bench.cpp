@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/main_window.h"
 #include "bench/median.h"
 #include "editor/editor_window.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
-#include "play/main_window.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     }
     PuzzleLibrary library;
     library.ScanDataFolder(data.path().toStdString());
-    const Settings settings;
+    Settings settings;
     MainWindow window(library, settings);
     window.show();
     window.RunCommand(kCommandEditor);
@@ -70,13 +70,12 @@ int main(int argc, char* argv[]) {
         areas.push_back(area);
     }
     Send(editor, QEvent::MouseButtonRelease, QPoint(577, 387), Qt::NoButton);
-    const int filled = editor.CellCount();
+    const int filled = editor.Session().CellCount();
 
     std::vector<double> opens;
     for (int run = 0; run < 200; ++run) {
-        library.currentPuzzleIndex = 0;
         timer.start();
-        editor.OpenPuzzle();
+        editor.OpenPuzzle(0);
         opens.push_back(timer.nsecsElapsed() / 1e3);
     }
 

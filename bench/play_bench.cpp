@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/main_window.h"
 #include "bench/median.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "play/board_view.h"
-#include "play/main_window.h"
 #include "play/play_canvas.h"
 
 namespace {
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir data;
     PuzzleLibrary library;
     library.ScanDataFolder(data.path().toStdString());
-    const Settings settings;
+    Settings settings;
     MainWindow window(library, settings);
     BoardView& board = window.Board();
     FirstPaint firstPaint;

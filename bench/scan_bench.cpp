@@ -41,7 +41,7 @@ std::string TypicalPuzzle(int number) {
     data.texts.comments = {"Комментарий к заданию в две строки,\r\nвторая строка",
                            "A comment of two lines,\r\nthe second line"};
     std::string bytes;
-    BilingualMessage error;
+    BilingualText error;
     EncodePuzzleFile(data, bytes, error);
     return bytes;
 }

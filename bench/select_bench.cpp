@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "bench/median.h"
+#include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
-#include "platform/select_puzzle_dialog.h"
 #include "play/board_view.h"
 #include "play/play_canvas.h"
 
@@ -60,7 +60,7 @@ void WritePuzzle(const QString& path, int number) {
                         "Puzzle number " + std::to_string(number)};
     data.texts.comments = {"Комментарий", "A comment"};
     std::string bytes;
-    BilingualMessage error;
+    BilingualText error;
     EncodePuzzleFile(data, bytes, error);
     std::ofstream(path.toStdString(), std::ios::binary) << bytes;
 }
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     }
     PuzzleLibrary library;
     library.ScanDataFolder(data.path().toStdString());
-    const Settings settings(QDir(data.path()).filePath("tessellix.ini").toStdString());
+    Settings settings(QDir(data.path()).filePath("tessellix.ini").toStdString());
     std::printf("library: %d puzzles, platform %s\n", library.count(),
                 qPrintable(QApplication::platformName()));
 
@@ -93,10 +93,9 @@ int main(int argc, char* argv[]) {
         std::vector<double> opens;
         for (int run = 0; run < kOpenRuns; ++run) {
             settings.WritePreviewSetting(preview);
-            library.currentPuzzleIndex = kPuzzles / 2;
             QElapsedTimer timer;
             timer.start();
-            SelectPuzzleDialog dialog(library, settings, nullptr);
+            SelectPuzzleDialog dialog(library, settings, kPuzzles / 2, nullptr);
             PaintWatch watch;
             dialog.installEventFilter(&watch);
             dialog.show();
@@ -108,8 +107,7 @@ int main(int argc, char* argv[]) {
     }
 
     settings.WritePreviewSetting(1);
-    library.currentPuzzleIndex = 0;
-    SelectPuzzleDialog dialog(library, settings, nullptr);
+    SelectPuzzleDialog dialog(library, settings, 0, nullptr);
     PaintWatch watch;
     dialog.installEventFilter(&watch);
     dialog.show();
@@ -134,8 +132,7 @@ int main(int argc, char* argv[]) {
     std::printf(
         "selection step with preview, key to painted preview: median %.3f ms, "
         "worst %.3f ms (%d steps, ended at %d)\n",
-        Median(steps), *std::max_element(steps.begin(), steps.end()), kSteps,
-        library.currentPuzzleIndex);
+        Median(steps), *std::max_element(steps.begin(), steps.end()), kSteps, dialog.Selected());
 
     PlayCanvas canvas;
     BoardView board(library, canvas);

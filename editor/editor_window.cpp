@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "library/bilingual_text.h"
 #include "model/board_frame.h"
-#include "model/language.h"
 #include "platform/cursors.h"
 
 namespace {
@@ -19,50 +19,41 @@ constexpr int kTitleHeight = 15;
 constexpr int kLabelGap = 5;
 constexpr int kCounterWeight = 600;
 const char kCounterTemplate[] = "000/00";
-const std::string kLabel[2] = {"Ячеек:", "Cells:"};
+const BilingualText kLabel{"Ячеек:", "Cells:"};
+constexpr PixelRect kCanvasRect = EditorSession::kCanvasRect;
 
-bool Contains(const PixelRect& rect, PixelPoint point) {
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
-           point.y < rect.bottom;
+// A canvas cell inside its border lines.
+PixelRect Interior(EditorSession::CanvasCell cell) {
+    const int left = kCanvasRect.left + kCellSize * cell.column + 1;
+    const int top = kCanvasRect.top + kCellSize * cell.row + 1;
+    return {left, top, left + kCellSize - 1, top + kCellSize - 1};
 }
 
 }  // namespace
 
-EditorWindow::EditorWindow(PuzzleLibrary& owner, QWidget* parent)
-    : PixelView(parent), library(owner), savedPlayIndex(owner.currentPuzzleIndex) {
-    library.currentPuzzleIndex = 0;
+EditorWindow::EditorWindow(PuzzleLibrary& library, PlaySession& play, QWidget* parent)
+    : PixelView(parent),
+      session(library, play),
+      titleRect{kCanvasRect.left, kCanvasRect.top - kTitleAbove, kCanvasRect.right,
+                kCanvasRect.top - kTitleAbove + kTitleHeight} {
     setMouseTracking(true);
     backBuffer.SetBackgroundColour(kBoardGrey);
-
-    // The blank canvas is centred on the board, then moved down to make room for the title
-    // line above it.
-    canvas = CreateBlankPuzzle(kCanvasColumns, kCanvasRows);
-    titleRect = canvas->GetRect();
-    titleRect.top += kCellSize;
-    canvas->SetPosition(kCanvasRect.left, kCanvasRect.top);
-    canvasRect = canvas->GetRect();
-    titleRect.top = canvasRect.top - kTitleAbove;
-    titleRect.bottom = titleRect.top + kTitleHeight;
     DrawBackground();
 }
 
-EditorWindow::~EditorWindow() {
-    library.currentPuzzleIndex = savedPlayIndex;
-}
-
 void EditorWindow::DrawBackground() {
-    DrawBoardFrame(backBuffer, {600, 400});
-    for (Element& element : elements) {
+    DrawBoardFrame(backBuffer, {kWidth, kHeight});
+    for (Element& element : session.Elements()) {
         element.DrawAtHome(backBuffer);
     }
-    canvas->Draw(backBuffer, kCellSize, true);
+    session.Canvas().Draw(backBuffer, kCellSize, true);
 
     const FontSpec counterFont{"Arial", titleRect.Height(), kCounterWeight, false};
-    const std::string& label = kLabel[currentLanguage];
+    const std::string& label = kLabel.Shown();
     const int counterWidth = backBuffer.MeasureText(kCounterTemplate, counterFont).width;
     const int labelWidth = backBuffer.MeasureText(label, counterFont).width;
-    titleRect.right = titleRect.left + canvasRect.Width() - counterWidth - labelWidth - kLabelGap;
-    canvas->DrawTitle(backBuffer, titleRect, true);
+    titleRect.right = titleRect.left + kCanvasRect.Width() - counterWidth - labelWidth - kLabelGap;
+    session.Canvas().DrawTitle(backBuffer, titleRect, true);
 
     const PixelRect labelRect{titleRect.right + kLabelGap, titleRect.top,
                               titleRect.right + kLabelGap + labelWidth, titleRect.bottom};
@@ -73,53 +64,39 @@ void EditorWindow::DrawBackground() {
     DrawCounter();
 }
 
-std::string EditorWindow::CounterText() const {
-    return std::to_string(cellCount) + "/" + std::to_string(kElementCells * selectedCount);
-}
-
 void EditorWindow::DrawCounter() {
     backBuffer.FillRect(counterRect, kBoardGrey);
-    backBuffer.DrawTextLine(counterRect, CounterText(),
+    backBuffer.DrawTextLine(counterRect, session.CounterText(),
                             {"Arial", counterRect.Height(), kCounterWeight, false}, kBlack,
                             TextAlign::Right);
     RepaintRect(counterRect);
 }
 
-void EditorWindow::ApplyStroke(PixelPoint point) {
-    if (mouseMode == NoStroke || !Contains(canvasRect, point)) {
-        return;
-    }
-    const int column = (point.x - canvasRect.left) / kCellSize;
-    const int row = (point.y - canvasRect.top) / kCellSize;
-    const int left = canvasRect.left + kCellSize * column + 1;
-    const int top = canvasRect.top + kCellSize * row + 1;
-    const PixelRect interior{left, top, left + kCellSize - 1, top + kCellSize - 1};
-    const int cell = canvas->Cell(row, column);
-    if (mouseMode == FillStroke && cell == 1) {
-        canvas->SetCell(row, column, 2);
-        backBuffer.FillRect(interior, kFilled);
-        ++cellCount;
-        cellsChanged = true;
-    } else if (mouseMode == EraseStroke && cell == 2) {
-        canvas->SetCell(row, column, 1);
-        backBuffer.FillRect(interior, kPuzzleFill);
-        --cellCount;
-        cellsChanged = true;
-    }
-    DrawCounter();
-    RepaintRect(interior);
+void EditorWindow::DrawCell(EditorSession::CanvasCell cell) {
+    backBuffer.FillRect(Interior(cell),
+                        session.Canvas().Cell(cell.row, cell.column) == 2 ? kFilled : kPuzzleFill);
 }
 
-void EditorWindow::ToggleElement(Element& element) {
-    if (element.excluded == 0) {
-        element.excluded = 1;
+void EditorWindow::ApplyStroke(PixelPoint point) {
+    const std::optional<EditorSession::CanvasCell> cell = EditorSession::CellAt(point);
+    if (mouseMode == NoStroke || !cell) {
+        return;
+    }
+    if (mouseMode == FillStroke ? session.Fill(*cell) : session.Erase(*cell)) {
+        DrawCell(*cell);
+    }
+    DrawCounter();
+    RepaintRect(Interior(*cell));
+}
+
+void EditorWindow::ToggleElement(int index) {
+    session.ToggleElement(index);
+    Element& element = session.Elements()[index];
+    if (element.excluded != 0) {
         DrawCross(element);
-        --selectedCount;
     } else {
         // Drawing it at home repaints its whole box, which takes the cross away.
-        element.excluded = 0;
         element.DrawAtHome(backBuffer);
-        ++selectedCount;
     }
     DrawCounter();
     RepaintRect(element.GetBoxRect());
@@ -142,15 +119,16 @@ void EditorWindow::ButtonDown(Qt::MouseButton button, PixelPoint point) {
     if (button != Qt::LeftButton) {
         return;
     }
-    if (Contains(canvasRect, point)) {
+    if (EditorSession::CellAt(point)) {
         mouseMode = FillStroke;
         ApplyStroke(point);
         return;
     }
     // Every element whose rectangle holds the point, should two ever overlap.
-    for (Element& element : elements) {
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const Element& element = session.Elements()[i];
         if (element.HitTest(point, false) == element.id) {
-            ToggleElement(element);
+            ToggleElement(i);
         }
     }
 }
@@ -176,10 +154,11 @@ void EditorWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void EditorWindow::ShowCursorFor(PixelPoint point) {
-    if (Contains(canvasRect, point)) {
+    if (EditorSession::CellAt(point)) {
         setCursor(PencilCursor());
         return;
     }
+    const ElementSet& elements = session.Elements();
     const bool onElement = std::any_of(elements.begin(), elements.end(), [&](const Element& e) {
         return e.HitTest(point, false) == e.id;
     });
@@ -190,84 +169,32 @@ void EditorWindow::ShowCursorFor(PixelPoint point) {
     }
 }
 
-int EditorWindow::OpenPuzzle() {
-    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
-    if (record == nullptr) {
-        return 0;
+FileStatus EditorWindow::OpenPuzzle(int position) {
+    const FileStatus status = session.Open(position);
+    if (!status) {
+        return status;
     }
-    PuzzleShape loaded;
-    loaded.Load(library.PathOf(*record), elements);
-    const int columns = loaded.width / kCellSize;
-    const int rows = loaded.height / kCellSize;
-    // Centred, an odd cell left over going right and down; a puzzle taller than the canvas
-    // starts at its top, its last rows kept below the canvas where they cannot be edited.
-    const int columnOffset = std::max(0, (kCanvasColumns - columns) / 2);
-    const int rowOffset = std::max(0, (kCanvasRows - rows) / 2);
-
-    for (int r = 0; r < canvas->side; ++r) {
-        for (int c = 0; c < canvas->side; ++c) {
-            canvas->SetCell(r, c, r < kCanvasRows ? 1 : 0);
+    // Every cell as an empty one first, as the blank canvas has them, then the filled ones.
+    for (int row = 0; row < kCanvasRows; ++row) {
+        for (int column = 0; column < kCanvasColumns; ++column) {
+            const PixelRect inside = Interior({column, row});
+            backBuffer.FrameRect(
+                {inside.left - 1, inside.top - 1, inside.right + 1, inside.bottom + 1}, kPuzzlePen,
+                kPuzzleFill);
+            DrawCell({column, row});
         }
     }
-    canvas->Draw(backBuffer, kCellSize, true);
-    cellCount = 0;
-    for (int j = 0; j < rows; ++j) {
-        for (int i = 0; i < columns; ++i) {
-            if (loaded.Cell(j, i) == 0) {
-                continue;
-            }
-            const int row = rowOffset + j;
-            const int column = columnOffset + i;
-            canvas->SetCell(row, column, 2);
-            ++cellCount;
-            if (row < kCanvasRows) {
-                const int left = canvasRect.left + kCellSize * column + 1;
-                const int top = canvasRect.top + kCellSize * row + 1;
-                backBuffer.FillRect({left, top, left + kCellSize - 1, top + kCellSize - 1},
-                                    kFilled);
-            }
-        }
-    }
+    session.Canvas().DrawOutline(backBuffer, kBlack);
 
     backBuffer.FillRect(titleRect, kBoardGrey);
-    loaded.DrawTitle(backBuffer, titleRect, false);
-    selectedCount = 0;
-    for (Element& element : elements) {
+    session.Canvas().DrawTitle(backBuffer, titleRect, false);
+    for (Element& element : session.Elements()) {
         element.DrawAtHome(backBuffer);
-        if (element.excluded == 0) {
-            ++selectedCount;
-        } else {
+        if (element.excluded != 0) {
             DrawCross(element);
         }
     }
-    isNewPuzzle = false;
-    cellsChanged = false;
     DrawCounter();
     RepaintAll();
-    return NumberOf(record->fileName);
-}
-
-PuzzleFileData EditorWindow::FileData(const PuzzleTexts& texts) const {
-    PuzzleFileData data;
-    // A stored solution holds only for the cells it was found on.
-    const bool keepsSolution = !isNewPuzzle && !cellsChanged;
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        const Element& element = elements[i];
-        const bool used = element.excluded == 0;
-        const bool placed = used && keepsSolution && element.StoredSolution().IsStored();
-        data.elements[i] = {used, placed, placed ? element.StoredSolution() : Placement{}};
-    }
-    for (int r = 0; r < kGridSide; ++r) {
-        for (int c = 0; c < kGridSide; ++c) {
-            data.grid[r * kGridSide + c] = canvas->Cell(r, c) == 2 ? 1 : 0;
-        }
-    }
-    data.texts = texts;
-    return data;
-}
-
-void EditorWindow::RemoveRecord(int position) {
-    if (library.Remove(position) && position < savedPlayIndex) {
-        --savedPlayIndex;
-    }
+    return status;
 }

@@ -34,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const std::string path = ScratchFolder() + "tessellix.ini";
-    FUZZ_CHECK(IsEmpty(WriteWholeFile(path, text)));
+    FUZZ_CHECK(WriteWholeFile(path, text).IsEmpty());
     const Settings settings(path);
-    const int language = settings.ReadLanguageSetting();
-    FUZZ_CHECK(language == 0 || language == 1);
+    const Language language = settings.ReadLanguageSetting();
+    FUZZ_CHECK(language == Language::Russian || language == Language::English);
     FUZZ_CHECK(settings.ReadZoomSetting() >= 1);
     settings.ReadPreviewSetting();
 

@@ -28,18 +28,20 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
-bool PairIs(const JsonValue* pair, const std::array<std::string, 2>& texts) {
+bool PairIs(const JsonValue* pair, const BilingualText& texts) {
     return pair != nullptr && pair->kind == JsonValue::Array && pair->items.size() == 2 &&
-           pair->items[0].kind == JsonValue::String && pair->items[0].text == texts[0] &&
-           pair->items[1].kind == JsonValue::String && pair->items[1].text == texts[1];
+           pair->items[0].kind == JsonValue::String &&
+           pair->items[0].text == texts.In(Language::Russian) &&
+           pair->items[1].kind == JsonValue::String &&
+           pair->items[1].text == texts.In(Language::English);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = ScratchFolder() + "12.TLX";
-    FUZZ_CHECK(
-        IsEmpty(WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size))));
+    FUZZ_CHECK(WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size))
+                   .IsEmpty());
     ToolPuzzle puzzle;
     std::string error;
     if (!LoadToolPuzzle(path, puzzle, error)) {

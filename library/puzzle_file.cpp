@@ -14,8 +14,37 @@ namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
 
-FileStatus Failure(const BilingualMessage& error) {
+FileStatus Failure(const BilingualText& error) {
     return {false, error};
+}
+
+// Reads up to `limit` bytes from the start of a regular file; 0, or the errno value of the
+// failure.
+int ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes) {
+    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return errno;
+    }
+    struct stat status {};
+    int error = ::fstat(fd, &status) != 0 ? errno : 0;
+    if (error == 0 && !S_ISREG(status.st_mode)) {
+        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    }
+    bytes.clear();
+    while (error == 0 && bytes.size() < limit) {
+        char chunk[4096];
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+        if (got < 0 && errno != EINTR) {
+            error = errno;
+        } else if (got == 0) {
+            break;
+        } else if (got > 0) {
+            bytes.append(chunk, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    return error;
 }
 
 std::uint32_t ReadWord(const unsigned char* bytes) {
@@ -38,19 +67,19 @@ constexpr std::string_view kNameOrSeparatorStop{"\0\1", 2};
 // The four texts in their order in the block, with their labels for messages.
 struct TextSlot {
     const std::string& text;
-    BilingualMessage label;
+    BilingualText label;
     std::string_view stops;
 };
 
 // The text's Windows-1251 bytes in `bytes`, or the reason why a file cannot hold it, `stops`
 // being the bytes that would end it early on reading.
-BilingualMessage EncodeStorableText(const std::string& utf8, const BilingualMessage& label,
-                                    std::string& bytes,
-                                    std::string_view stops = kNameOrSeparatorStop) {
-    const BilingualMessage field = Message().Say("Поле «", "The ").Add(label);
+BilingualText EncodeStorableText(const std::string& utf8, const BilingualText& label,
+                                 std::string& bytes,
+                                 std::string_view stops = kNameOrSeparatorStop) {
+    const BilingualText field = BilingualText().Say("Поле «", "The ").Add(label);
     std::string bad;
     if (!Utf8ToWindows1251(utf8, bytes, bad)) {
-        return Message()
+        return BilingualText()
             .Add(field)
             .Say(
                 "» содержит символ, который нельзя сохранить в файле задания "
@@ -60,7 +89,7 @@ BilingualMessage EncodeStorableText(const std::string& utf8, const BilingualMess
             .Add(bad);
     }
     if (bytes.find_first_of(stops) != std::string::npos) {
-        return Message().Add(field).Say(
+        return BilingualText().Add(field).Say(
             "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
             "в файле задания.",
             " holds a control character of code 0 or 1, which a puzzle file cannot store.");
@@ -122,58 +151,70 @@ PuzzleTexts ParseTextBlock(std::string_view block) {
     const bool hasSeparator = separator != std::string_view::npos;
     if (!hasSeparator || separator != 0) {
         const std::string_view name = TextUntil(block, 0, kNameOrSeparatorStop);
-        raw.names[0] = name;
+        raw.names.In(Language::Russian) = name;
         // Without a separator whatever follows the name's terminator is not a comment.
         if (hasSeparator && name.size() < separator) {
-            raw.comments[0] = TextUntil(block, name.size() + 1, kNameOrSeparatorStop);
+            raw.comments.In(Language::Russian) =
+                TextUntil(block, name.size() + 1, kNameOrSeparatorStop);
         }
     }
     if (hasSeparator) {
         const std::string_view name = TextUntil(block, separator + 1, kNameStop);
-        raw.names[1] = name;
+        raw.names.In(Language::English) = name;
         const std::size_t nameEnd = separator + 1 + name.size();
         if (nameEnd < block.size()) {
-            raw.comments[1] = TextUntil(block, nameEnd + 1, kNameStop);
+            raw.comments.In(Language::English) = TextUntil(block, nameEnd + 1, kNameStop);
         }
     }
     PuzzleTexts texts;
-    for (int language = 0; language < 2; ++language) {
-        texts.names[language] = Windows1251ToUtf8(raw.names[language]);
-        texts.comments[language] = Windows1251ToUtf8(raw.comments[language]);
+    for (const Language language : {Language::Russian, Language::English}) {
+        texts.names.In(language) = Windows1251ToUtf8(raw.names.In(language));
+        texts.comments.In(language) = Windows1251ToUtf8(raw.comments.In(language));
     }
     return texts;
 }
 
+BilingualText DefaultPuzzleName(int number) {
+    return BilingualText().Say("Задание ", "Puzzle ").Add(std::to_string(number));
+}
+
 void ApplyDefaultNames(PuzzleTexts& texts, int number) {
-    if (texts.names[0].empty()) {
-        texts.names[0] = "Задание " + std::to_string(number);
-    }
-    if (texts.names[1].empty()) {
-        texts.names[1] = "Puzzle " + std::to_string(number);
+    const BilingualText fallback = DefaultPuzzleName(number);
+    for (const Language language : {Language::Russian, Language::English}) {
+        if (texts.names.In(language).empty()) {
+            texts.names.In(language) = fallback.In(language);
+        }
     }
 }
 
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error) {
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText& error) {
     // Only a 0x00 ends an English text on reading, so a 0x01 that a file held there is written
     // back as it was read.
     const TextSlot slots[4] = {
-        {texts.names[0], {"русское название", "Russian name"}, kNameOrSeparatorStop},
-        {texts.comments[0], {"русский комментарий", "Russian comment"}, kNameOrSeparatorStop},
-        {texts.names[1], {"английское название", "English name"}, kNameStop},
-        {texts.comments[1], {"английский комментарий", "English comment"}, kNameStop},
+        {texts.names.In(Language::Russian),
+         {"русское название", "Russian name"},
+         kNameOrSeparatorStop},
+        {texts.comments.In(Language::Russian),
+         {"русский комментарий", "Russian comment"},
+         kNameOrSeparatorStop},
+        {texts.names.In(Language::English), {"английское название", "English name"}, kNameStop},
+        {texts.comments.In(Language::English),
+         {"английский комментарий", "English comment"},
+         kNameStop},
     };
     std::string encoded[4];
     for (int i = 0; i < 4; ++i) {
         error = EncodeStorableText(slots[i].text, slots[i].label, encoded[i], slots[i].stops);
-        if (!IsEmpty(error)) {
+        if (!error.IsEmpty()) {
             return false;
         }
     }
     // The reader takes a comment only from a block with a separator, and the separator is
     // written only with an English name: without one, a comment would be lost.
     if (encoded[2].empty() && (!encoded[1].empty() || !encoded[3].empty())) {
-        error = Message().Say("Комментарий можно сохранить только вместе с английским названием.",
-                              "A comment can be stored only together with an English name.");
+        error =
+            BilingualText().Say("Комментарий можно сохранить только вместе с английским названием.",
+                                "A comment can be stored only together with an English name.");
         return false;
     }
     block = encoded[0];
@@ -190,7 +231,7 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMess
         }
     }
     if (block.size() > kTextBlockLimit) {
-        error = Message()
+        error = BilingualText()
                     .Say("Названия и комментарии вместе занимают ", "The names and comments take ")
                     .Add(std::to_string(block.size()))
                     .Say(" байт; в файле задания читаются только первые ",
@@ -202,19 +243,19 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMess
     return true;
 }
 
-BilingualMessage CheckStorableText(const std::string& utf8, const BilingualMessage& label) {
+BilingualText CheckStorableText(const std::string& utf8, const BilingualText& label) {
     std::string bytes;
     return EncodeStorableText(utf8, label, bytes);
 }
 
-BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts) {
+BilingualText CheckPuzzleTexts(const PuzzleTexts& texts) {
     std::string block;
-    BilingualMessage error;
+    BilingualText error;
     EncodeTextBlock(texts, block, error);
     return error;
 }
 
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualMessage& error) {
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualText& error) {
     std::string block;
     if (!EncodeTextBlock(data.texts, block, error)) {
         return false;
@@ -258,65 +299,47 @@ PuzzleFileContents DecodePuzzleFile(std::string_view bytes) {
     return contents;
 }
 
+BilingualText CellsProblem(const PuzzleFileContents& contents, const std::string& path) {
+    if (!contents.opened) {
+        return contents.error;
+    }
+    if (contents.HasCells()) {
+        return {};
+    }
+    return BilingualText()
+        .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
+        .Add(path)
+        .Say(": в файле только ", ": the file holds only ")
+        .Add(std::to_string(contents.length))
+        .Say(" байт, а ячейки задания занимают первые ",
+             " bytes, where the cells of a puzzle take the first ")
+        .Add(std::to_string(kReservedOffset));
+}
+
 PuzzleFileContents ReadPuzzleFile(const std::string& path) {
-    PuzzleFileContents failed;
-    const auto fail = [&](int error) {
+    std::string bytes;
+    if (const int error = ReadRegularFile(path, kReadLimit, bytes); error != 0) {
+        PuzzleFileContents failed;
         failed.error =
-            Message()
+            BilingualText()
                 .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
                 .Add(path + ": ")
                 .Add(ErrorText(error));
         return failed;
-    };
-    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return fail(errno);
     }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return fail(error);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return fail(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
-    }
-    // A vector, so that a sanitizer build with annotated containers sees any read beyond the
-    // bytes that the file gave.
-    std::vector<char> bytes(kReadLimit);
-    std::size_t length = 0;
-    while (length < kReadLimit) {
-        const ssize_t got = ::read(fd, bytes.data() + length, kReadLimit - length);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return fail(error);
-        }
-        if (got == 0) {
-            break;
-        }
-        length += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(length);
-    return DecodePuzzleFile(std::string_view(bytes.data(), bytes.size()));
+    return DecodePuzzleFile(bytes);
 }
 
 FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
                            const WriteCall& write) {
     std::string bytes;
-    BilingualMessage error;
+    BilingualText error;
     if (!EncodePuzzleFile(data, bytes, error)) {
         return Failure(error);
     }
-    if (const BilingualMessage reason = WriteWholeFile(path, bytes, write); !IsEmpty(reason)) {
+    if (const BilingualText reason = WriteWholeFile(path, bytes, write); !reason.IsEmpty()) {
         return Failure(
-            Message()
+            BilingualText()
                 .Say("Не удалось записать файл задания ", "Could not write the puzzle file ")
                 .Add(path + ": ")
                 .Add(reason));
@@ -327,57 +350,39 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
 FileStatus RewriteElementBlock(const std::string& path,
                                const std::array<ElementRecord, kElementRecordCount>& records,
                                const WriteCall& write) {
-    const auto failure = [&](const BilingualMessage& reason) {
-        return Failure(Message()
+    const auto failure = [&](const BilingualText& reason) {
+        return Failure(BilingualText()
                            .Say("Не удалось сохранить решение в файле задания ",
                                 "Could not store the solution in the puzzle file ")
                            .Add(path + ": ")
                            .Add(reason));
     };
-    std::array<unsigned char, kElementBlockSize> block{};
+    // The whole file goes through the atomic writer, so a failure leaves every byte of it as it
+    // was; a file that is gone is not made again.
+    std::string bytes;
+    if (const int error = ReadRegularFile(path, std::string::npos, bytes); error != 0) {
+        return failure(ErrorText(error));
+    }
+    if (bytes.size() < kCellBlockOffset) {
+        return failure(BilingualText().Say("файл слишком короток для файла задания",
+                                           "the file is too short to be a puzzle file"));
+    }
     for (int i = 0; i < kElementRecordCount; ++i) {
         const auto encoded = EncodeElementRecord(records[i]);
-        std::copy(encoded.begin(), encoded.end(), block.begin() + i * kElementRecordSize);
+        std::copy(encoded.begin(), encoded.end(),
+                  bytes.begin() + kElementBlockOffset + i * kElementRecordSize);
     }
-    // Neither created nor truncated: only the element block may change.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return failure(ErrorText(errno));
-    }
-    const auto abandon = [&](const BilingualMessage& reason) {
-        ::close(fd);
+    if (const BilingualText reason = WriteWholeFile(path, bytes, write); !reason.IsEmpty()) {
         return failure(reason);
-    };
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        return abandon(ErrorText(errno));
-    }
-    // Writing past the end of a truncated file would fill it up with a hole.
-    if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kCellBlockOffset) {
-        return abandon(Message().Say("файл слишком короток для файла задания",
-                                     "the file is too short to be a puzzle file"));
-    }
-    if (::lseek(fd, static_cast<off_t>(kElementBlockOffset), SEEK_SET) < 0) {
-        return abandon(ErrorText(errno));
-    }
-    const BilingualMessage written = WriteAllBytes(fd, block.data(), block.size(), write);
-    if (!IsEmpty(written)) {
-        return abandon(written);
-    }
-    if (::fsync(fd) != 0) {
-        return abandon(ErrorText(errno));
-    }
-    if (::close(fd) != 0) {
-        return failure(ErrorText(errno));
     }
     return {};
 }
 
 FileStatus DeletePuzzleFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-        const BilingualMessage reason = ErrorText(errno);
+        const BilingualText reason = ErrorText(errno);
         return Failure(
-            Message()
+            BilingualText()
                 .Say("Не удалось удалить файл задания ", "Could not delete the puzzle file ")
                 .Add(path + ": ")
                 .Add(reason));

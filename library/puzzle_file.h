@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "library/bilingual_message.h"
+#include "library/bilingual_text.h"
 #include "library/placement.h"
 #include "library/whole_file.h"
 
@@ -44,10 +44,10 @@ struct ElementRecord {
     friend bool operator==(const ElementRecord&, const ElementRecord&) = default;
 };
 
-// UTF-8 in memory; index 0 Russian, 1 English.
+// UTF-8 in memory.
 struct PuzzleTexts {
-    std::array<std::string, 2> names;
-    std::array<std::string, 2> comments;
+    BilingualText names;
+    BilingualText comments;
     friend bool operator==(const PuzzleTexts&, const PuzzleTexts&) = default;
 };
 
@@ -63,7 +63,7 @@ struct PuzzleFileData {
 // What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
 struct PuzzleFileContents {
     bool opened = false;  // false: the file could not be opened or read; see error
-    BilingualMessage error;
+    BilingualText error;
     std::size_t length = 0;  // bytes read
     bool hasSignature = false;
     // The element records and the grid are read only when HasCells(); the texts are empty
@@ -75,10 +75,14 @@ struct PuzzleFileContents {
     bool IsComplete() const { return length >= kTextBlockOffset; }
 };
 
+// What keeps contents read from path from giving a board: the read's failure, or an end before
+// the cell block; empty when they give one.
+BilingualText CellsProblem(const PuzzleFileContents& contents, const std::string& path);
+
 // Success, or a message that the caller can show as it is.
 struct FileStatus {
     bool ok = true;
-    BilingualMessage error;
+    BilingualText error;
     explicit operator bool() const { return ok; }
 };
 
@@ -94,22 +98,23 @@ std::array<std::uint32_t, kGridSide> RowWordsFromGrid(const std::vector<int>& gr
 // block holds the Windows-1251 bytes from offset kTextBlockOffset; only its first
 // kTextBlockLimit bytes are looked at. No default names are applied.
 PuzzleTexts ParseTextBlock(std::string_view block);
-// Empty names become "Задание N" and "Puzzle N".
+// "Задание N" and "Puzzle N": the name of puzzle N where a file gives none.
+BilingualText DefaultPuzzleName(int number);
+// Empty names become those of DefaultPuzzleName.
 void ApplyDefaultNames(PuzzleTexts& texts, int number);
 
 // Empty when a file can hold `utf8` as one of its names or comments; otherwise the reason,
-// ready to show, naming the text by `label` (index 0 Russian, as "русское название", 1 English,
-// as "Russian name"): a character outside Windows-1251, or a byte 0x00 or 0x01, which separate
-// the texts in the file.
-BilingualMessage CheckStorableText(const std::string& utf8, const BilingualMessage& label);
+// ready to show, naming the text by `label` (such as "русское название" and "Russian name"): a
+// character outside Windows-1251, or a byte 0x00 or 0x01, which separate the texts in the file.
+BilingualText CheckStorableText(const std::string& utf8, const BilingualText& label);
 // Empty when all four texts can be written; otherwise the reason, ready to show: a character
 // outside Windows-1251, a byte 0x00, a byte 0x01 in a Russian text (where it would end the text
 // on reading), or a text block longer than the reader takes.
-BilingualMessage CheckPuzzleTexts(const PuzzleTexts& texts);
+BilingualText CheckPuzzleTexts(const PuzzleTexts& texts);
 // The text block in Windows-1251; false with error set when CheckPuzzleTexts refuses.
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualMessage& error);
+bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText& error);
 // The whole file; false with error set when the texts are refused.
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualMessage& error);
+bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualText& error);
 
 // bytes are the start of a file (at most kTextBlockOffset + kTextBlockLimit of them are used).
 PuzzleFileContents DecodePuzzleFile(std::string_view bytes);
@@ -128,8 +133,9 @@ FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
 // Removes a puzzle file; one that is already gone counts as removed.
 FileStatus DeletePuzzleFile(const std::string& path);
 
-// Rewrites bytes 9 to 56 of an existing puzzle file in place; never creates a file, and
-// refuses one too short to hold an element block.
+// Replaces bytes 9 to 56 of an existing puzzle file, every other byte kept, through the atomic
+// whole-file writer: the file changes completely or not at all. Never creates a file, and refuses
+// one too short to hold an element block.
 FileStatus RewriteElementBlock(const std::string& path,
                                const std::array<ElementRecord, kElementRecordCount>& records,
                                const WriteCall& write = {});

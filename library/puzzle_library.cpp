@@ -82,7 +82,7 @@ bool PuzzleLibrary::Remove(int position) {
     return true;
 }
 
-bool PuzzleLibrary::ScanDataFolder(const std::string& folder) {
+void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
     records.clear();
     dataFolder = folder.empty() ? std::string("./") : folder;
     if (dataFolder.back() != '/') {
@@ -118,6 +118,4 @@ bool PuzzleLibrary::ScanDataFolder(const std::string& folder) {
     for (auto& [number, record] : found) {
         records.push_back(std::move(record));
     }
-    currentPuzzleIndex = count() > 0 ? 0 : 1;
-    return true;
 }

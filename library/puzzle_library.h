@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
 #include <list>
 #include <string>
 #include <string_view>
+
+#include "library/bilingual_text.h"
 
 // Puzzles numbered from here on are the players' own, which the editor may delete; lower numbers
 // belong to the shipped library.
@@ -11,9 +12,9 @@ inline constexpr int kFirstDeletableNumber = 200;
 
 // One library entry; the puzzle number is not stored but taken from fileName by NumberOf.
 struct PuzzleRecord {
-    std::string fileName;              // inside the data folder, with its extension, such as 12.TLX
-    std::array<std::string, 2> names;  // UTF-8; index 0 Russian, 1 English
-    std::array<std::string, 2> comments;  // UTF-8; index 0 Russian, 1 English
+    std::string fileName;  // inside the data folder, with its extension, such as 12.TLX
+    BilingualText names;   // UTF-8
+    BilingualText comments;
     friend bool operator==(const PuzzleRecord&, const PuzzleRecord&) = default;
 };
 
@@ -25,9 +26,9 @@ int NumberOf(std::string_view text);
 // True for a file name ending in .TLX, in any letter case.
 bool HasPuzzleExtension(const std::string& name);
 
-// The puzzles of a data folder in ascending order of number; equal numbers keep the order in
-// which they were added. Positions count from 0. The library also keeps where its files are and
-// the position of the current puzzle, which the play window moves and the editor borrows.
+// The puzzles of a data folder in ascending order of number, and that folder; equal numbers keep
+// the order in which they were added. Positions count from 0. Which position is played or edited
+// is for the play and editor sessions to know.
 class PuzzleLibrary {
   public:
     int count() const { return static_cast<int>(records.size()); }
@@ -49,17 +50,13 @@ class PuzzleLibrary {
     auto end() const { return records.end(); }
 
     // Replaces the records with the puzzle files of folder (extension TLX in any letter case,
-    // with the signature, number above 0), makes folder the data folder and sets
-    // currentPuzzleIndex. A missing or unreadable folder gives an empty library. Always true.
-    bool ScanDataFolder(const std::string& folder);
+    // with the signature, number above 0) and makes folder the data folder. A missing or
+    // unreadable folder gives an empty library.
+    void ScanDataFolder(const std::string& folder);
     // Ends with '/'; "DATA/" until a scan.
     const std::string& DataFolder() const { return dataFolder; }
     // Where the file of a record lies.
     std::string PathOf(const PuzzleRecord& record) const { return dataFolder + record.fileName; }
-
-    // Position of the current puzzle: -1 at start; after a scan 0, or 1 for an empty library.
-    // Any value not below count() designates no record.
-    int currentPuzzleIndex = -1;
 
   private:
     std::list<PuzzleRecord> records;

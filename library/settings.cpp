@@ -248,22 +248,23 @@ bool WriteIniString(const std::string& path, const std::string& section, const s
     if (!content) {
         return false;
     }
-    return IsEmpty(WriteWholeFile(path, SetIniValue(*content, section, key, value)));
+    return WriteWholeFile(path, SetIniValue(*content, section, key, value)).IsEmpty();
 }
 
-int Settings::ReadLanguageSetting() const {
-    return ReadIniInteger(path, kOptionsSection, kLanguageKey, 0) == 1 ? 1 : 0;
+Language Settings::ReadLanguageSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kLanguageKey, 0) == 1 ? Language::English
+                                                                       : Language::Russian;
 }
 
-void Settings::WriteLanguageSetting(int language) const {
-    WriteIniString(path, kOptionsSection, kLanguageKey, std::to_string(language));
+void Settings::WriteLanguageSetting(Language language) {
+    WriteIniString(path, kOptionsSection, kLanguageKey, language == Language::English ? "1" : "0");
 }
 
 int Settings::ReadPreviewSetting() const {
     return ReadIniInteger(path, kOptionsSection, kPreviewKey, 0);
 }
 
-void Settings::WritePreviewSetting(int preview) const {
+void Settings::WritePreviewSetting(int preview) {
     WriteIniString(path, kOptionsSection, kPreviewKey, std::to_string(preview));
 }
 
@@ -271,6 +272,6 @@ int Settings::ReadZoomSetting() const {
     return std::max(ReadIniInteger(path, kOptionsSection, kZoomKey, 1), 1);
 }
 
-void Settings::WriteZoomSetting(int zoom) const {
+void Settings::WriteZoomSetting(int zoom) {
     WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
 }

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "library/bilingual_text.h"
+
 // The user's choices that survive between runs, in a small INI file beside the program:
 // section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
 // and closes the file by itself; nothing is cached. A missing or unreadable file gives the
@@ -15,19 +17,17 @@ class Settings {
     // An empty path gives the defaults and writes nothing.
     explicit Settings(std::string path = std::string()) : path(std::move(path)) {}
 
-    const std::string& Path() const { return path; }
-
-    // Options/Language, default 0; any value other than 0 (Russian) or 1 (English) gives 0.
-    int ReadLanguageSetting() const;
-    void WriteLanguageSetting(int language) const;
+    // Options/Language, stored as 0 Russian or 1 English; any other value gives Russian.
+    Language ReadLanguageSetting() const;
+    void WriteLanguageSetting(Language language);
 
     // Options/Preview, default 0, taken unchanged.
     int ReadPreviewSetting() const;
-    void WritePreviewSetting(int preview) const;
+    void WritePreviewSetting(int preview);
 
     // Options/Zoom, how many times the board is enlarged: default 1, and 1 for any value below.
     int ReadZoomSetting() const;
-    void WriteZoomSetting(int zoom) const;
+    void WriteZoomSetting(int zoom);
 
   private:
     std::string path;

@@ -20,26 +20,31 @@ ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
 
 }  // namespace
 
-BilingualMessage WriteAllBytes(int fd, const void* data, std::size_t size, const WriteCall& write) {
-    errno = 0;
-    const ssize_t written = (write ? write : WriteCall(PosixWrite))(fd, data, size);
-    if (written < 0) {
-        return ErrorText(errno);
-    }
-    if (static_cast<std::size_t>(written) != size) {
-        // A full disk can show as a short count without any error.
-        return Message()
-            .Say("записано только ", "only ")
-            .Add(std::to_string(written))
-            .Say(" байт из ", " of ")
-            .Add(std::to_string(size))
-            .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+BilingualText WriteAllBytes(int fd, const void* data, std::size_t size, const WriteCall& write) {
+    const WriteCall& call = write ? write : WriteCall(PosixWrite);
+    std::size_t done = 0;
+    while (done < size) {
+        errno = 0;
+        const ssize_t written = call(fd, static_cast<const char*>(data) + done, size - done);
+        if (written < 0) {
+            return ErrorText(errno);
+        }
+        if (written == 0) {
+            // A full disk can show as a write that makes no progress without any error.
+            return BilingualText()
+                .Say("записано только ", "only ")
+                .Add(std::to_string(done))
+                .Say(" байт из ", " of ")
+                .Add(std::to_string(size))
+                .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+        }
+        done += static_cast<std::size_t>(written);
     }
     return {};
 }
 
-BilingualMessage WriteWholeFile(const std::string& path, std::string_view bytes,
-                                const WriteCall& write) {
+BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
+                             const WriteCall& write) {
     const std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
@@ -67,7 +72,7 @@ BilingualMessage WriteWholeFile(const std::string& path, std::string_view bytes,
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const auto abandon = [&](const BilingualMessage& reason) {
+    const auto abandon = [&](const BilingualText& reason) {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -75,8 +80,8 @@ BilingualMessage WriteWholeFile(const std::string& path, std::string_view bytes,
         return reason;
     };
 
-    const BilingualMessage written = WriteAllBytes(fd, bytes.data(), bytes.size(), write);
-    if (!IsEmpty(written)) {
+    const BilingualText written = WriteAllBytes(fd, bytes.data(), bytes.size(), write);
+    if (!written.IsEmpty()) {
         return abandon(written);
     }
     if (::fsync(fd) != 0) {

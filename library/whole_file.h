@@ -7,20 +7,21 @@
 #include <string>
 #include <string_view>
 
-#include "library/bilingual_message.h"
+#include "library/bilingual_text.h"
 
 // Stands for POSIX write(): returns the number of bytes written, or -1 with errno set.
 // Tests inject failures and short writes here.
 using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
 
-// Writes all size bytes to fd through `write` (POSIX write() when empty). Empty when every byte
-// went out; otherwise the reason, ready to show.
-BilingualMessage WriteAllBytes(int fd, const void* data, std::size_t size,
-                               const WriteCall& write = {});
+// Writes all size bytes to fd through `write` (POSIX write() when empty), in as many calls as it
+// takes; a call that fails or writes nothing ends it. Empty when every byte went out; otherwise
+// the reason, ready to show.
+BilingualText WriteAllBytes(int fd, const void* data, std::size_t size,
+                            const WriteCall& write = {});
 
 // Creates or replaces the whole file at path with bytes. They go to a temporary file in the same
 // folder, which replaces the old file only once it is completely written and synced, so a
 // failure at any point leaves the old file as it was. A replaced file keeps its permissions.
 // Empty on success; otherwise the reason, ready to show after the file's name.
-BilingualMessage WriteWholeFile(const std::string& path, std::string_view bytes,
-                                const WriteCall& write = {});
+BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
+                             const WriteCall& write = {});

@@ -12,7 +12,7 @@ constexpr int kBevelTop = 70;
 }  // namespace
 
 void DrawBoardFrame(DrawSurface& dc, PixelPoint bevelEnd) {
-    dc.FillRect({0, 0, 600, 400}, kBoardGrey);
+    dc.FillRect({0, 0, kPictureWidth, kPictureHeight}, kBoardGrey);
     dc.FillRect(kTopBand, kBandGrey);
     dc.FillRect(kLeftBand, kBandGrey);
     for (int k = 0; k < 5; ++k) {

@@ -5,6 +5,10 @@
 
 // Pixel geometry and colours shared by the game model and the drawing surfaces.
 
+// The picture that the play board and the editor each draw; a view may show it enlarged.
+inline constexpr int kPictureWidth = 600;
+inline constexpr int kPictureHeight = 400;
+
 struct PixelPoint {
     int x = 0;
     int y = 0;

@@ -4,28 +4,56 @@
 
 PlaySession::PlaySession(PuzzleLibrary& owner)
     : library(owner),
-      puzzle(CreateStartupPuzzle(owner, elements)),
-      libraryNonEmpty(owner.count() > 0) {}
-
-bool PlaySession::SwitchToPuzzle(int index) {
-    const PuzzleRecord* record = library.RecordAt(index);
-    if (record == nullptr) {
-        return false;
+      puzzle(CreateBuiltInPuzzle(elements)),
+      libraryNonEmpty(owner.count() > 0),
+      currentPuzzleIndex(StartPosition(owner)) {
+    if (library.RecordAt(currentPuzzleIndex) != nullptr) {
+        const FileStatus status = SwitchToPuzzle(currentPuzzleIndex);
+        startProblem = status.error;
     }
-    library.currentPuzzleIndex = index;
-    LoadPuzzle(library.PathOf(*record));
-    return true;
 }
 
-bool PlaySession::LoadPuzzle(const std::string& path) {
-    puzzle = std::make_unique<PuzzleShape>();
-    const bool loaded = puzzle->Load(path, elements);
+const PuzzleRecord* PlaySession::CurrentRecord() const {
+    return playsBuiltIn ? nullptr : library.RecordAt(currentPuzzleIndex);
+}
+
+FileStatus PlaySession::SwitchToPuzzle(int index) {
+    const PuzzleRecord* record = library.RecordAt(index);
+    if (record == nullptr) {
+        return {false, {}};
+    }
+    const FileStatus status = LoadPuzzle(library.PathOf(*record));
+    if (status) {
+        currentPuzzleIndex = index;
+        playsBuiltIn = false;
+    }
+    return status;
+}
+
+FileStatus PlaySession::LoadPuzzle(const std::string& path) {
+    return LoadPuzzle(ReadPuzzleFile(path), path);
+}
+
+FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std::string& path) {
+    auto loaded = std::make_unique<PuzzleShape>();
+    // A failed load leaves the elements' flags and stored solutions alone.
+    const FileStatus status = loaded->Load(contents, path, elements);
+    if (!status) {
+        return status;
+    }
+    puzzle = std::move(loaded);
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
         element.SetPosition(element.homeX, element.homeY);
         element.ResetOrientation();
     }
-    return loaded;
+    return status;
+}
+
+void PlaySession::RecordRemoved(int position) {
+    if (position < currentPuzzleIndex) {
+        --currentPuzzleIndex;
+    }
 }
 
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {

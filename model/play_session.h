@@ -18,9 +18,12 @@ class PlaySession {
   public:
     enum class DropResult { WentHome, Placed, Solved };
 
-    // Starts with the puzzle at the library's current position, or with the built-in
-    // rectangle when that designates no record.
+    // Starts with the library's first puzzle, or with the built-in rectangle when the library is
+    // empty or that puzzle cannot be read (StartProblem then says why).
     explicit PlaySession(PuzzleLibrary& library);
+
+    // Where a session over the library starts: 0, or 1 for an empty library.
+    static int StartPosition(const PuzzleLibrary& library) { return library.count() > 0 ? 0 : 1; }
 
     PuzzleLibrary& Library() { return library; }
     const PuzzleLibrary& Library() const { return library; }
@@ -28,16 +31,27 @@ class PlaySession {
     const ElementSet& Elements() const { return elements; }
     PuzzleShape& Puzzle() { return *puzzle; }
     const PuzzleShape& Puzzle() const { return *puzzle; }
-    // Whether the library held a puzzle when the session began; otherwise the built-in
-    // rectangle is played and nothing is ever written.
+    // Whether the library held a puzzle when the session began.
     bool LibraryNonEmpty() const { return libraryNonEmpty; }
+    // The library position of the puzzle played, through which Next and Previous move and a
+    // solution is stored. It designates no record while the library is empty.
+    int CurrentPuzzleIndex() const { return currentPuzzleIndex; }
+    // The record of the puzzle on the board; nullptr while the built-in rectangle is played,
+    // whose solutions are never written.
+    const PuzzleRecord* CurrentRecord() const;
+    // Why the library's first puzzle could not be played at the start; empty when it could.
+    const BilingualText& StartProblem() const { return startProblem; }
 
-    // Makes the library puzzle at index the current one and the library's current position.
-    // False, and nothing changed, when index designates no record.
-    bool SwitchToPuzzle(int index);
+    // Makes the library puzzle at index the one played. A failure, and nothing changed, when
+    // index designates no record (without a message) or its file cannot be read.
+    FileStatus SwitchToPuzzle(int index);
     // Puts the puzzle file at path on the board with every element home in its base
-    // orientation. False when the file gave no puzzle: the board then has no cells.
-    bool LoadPuzzle(const std::string& path);
+    // orientation. A failure, the board and the elements unchanged, when the file gives no
+    // puzzle.
+    FileStatus LoadPuzzle(const std::string& path);
+    FileStatus LoadPuzzle(const PuzzleFileContents& contents, const std::string& path);
+    // The record at position has left the library: the played position stays on its puzzle.
+    void RecordRemoved(int position);
 
     // The first used element, in index order, whose set cell (onCell) or whose rectangle
     // holds the point; -1 when there is none.
@@ -71,4 +85,7 @@ class PlaySession {
     ElementSet elements;
     std::unique_ptr<PuzzleShape> puzzle;
     bool libraryNonEmpty = false;
+    int currentPuzzleIndex;
+    bool playsBuiltIn = true;
+    BilingualText startProblem;
 };

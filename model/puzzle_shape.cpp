@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "model/language.h"
+#include "library/bilingual_text.h"
+#include "library/puzzle_library.h"
 
 namespace {
 
 // The built-in puzzle, shown when the library has none.
 constexpr int kBuiltInColumns = 10;
 constexpr int kBuiltInRows = 6;
-const std::array<std::string, 2> kBuiltInNames{"Прямоугольник 10х6", "Rectangle 10x6"};
-const std::array<std::string, 2> kBuiltInComments{"Задание имеет 2339 решений",
-                                                  "The puzzle has 2339 solutions"};
+const BilingualText kBuiltInName{"Прямоугольник 10х6", "Rectangle 10x6"};
+const BilingualText kBuiltInComment{"Задание имеет 2339 решений", "The puzzle has 2339 solutions"};
+const BilingualText kNewPuzzleName{"*** Новое задание ***", "*** New puzzle ***"};
 
 // One of its 2339 solutions, replayed by hints.
 constexpr std::array<Placement, ElementSet::kCount> kBuiltInSolution{{
@@ -58,10 +59,10 @@ PuzzleShape::PuzzleShape(const std::string& name, bool libraryEmpty) {
     id = kPuzzleId;
     fillColour = kPuzzleFill;
     penColour = kPuzzlePen;
-    names[currentLanguage == English ? 1 : 0] = name;
+    names.In(CurrentLanguage()) = name;
     if (libraryEmpty) {
-        names = kBuiltInNames;
-        comments = kBuiltInComments;
+        names = kBuiltInName;
+        comments = kBuiltInComment;
     }
 }
 
@@ -74,11 +75,15 @@ void PuzzleShape::SetCells(const std::vector<int>& grid) {
     y = (kBoardArea.top + kBoardArea.bottom - height) / 2;
 }
 
-bool PuzzleShape::Load(const std::string& path, ElementSet& elements) {
-    const PuzzleFileContents contents = ReadPuzzleFile(path);
-    if (!contents.opened || !contents.HasCells()) {
+FileStatus PuzzleShape::Load(const std::string& path, ElementSet& elements) {
+    return Load(ReadPuzzleFile(path), path, elements);
+}
+
+FileStatus PuzzleShape::Load(const PuzzleFileContents& contents, const std::string& path,
+                             ElementSet& elements) {
+    if (const BilingualText problem = CellsProblem(contents, path); !problem.IsEmpty()) {
         SetCells({});
-        return false;
+        return {false, problem};
     }
     for (int i = 0; i < ElementSet::kCount; ++i) {
         const ElementRecord& record = contents.data.elements[i];
@@ -91,7 +96,7 @@ bool PuzzleShape::Load(const std::string& path, ElementSet& elements) {
     names = texts.names;
     comments = texts.comments;
     SetCells(contents.data.grid);
-    return true;
+    return {};
 }
 
 void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const {
@@ -105,18 +110,19 @@ void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) 
     if (h < 1) {
         return;
     }
-    const int language = currentLanguage == English ? 1 : 0;
+    const std::string& name = names.Shown();
+    const std::string& comment = comments.Shown();
     const FontSpec titleFont{"Arial", h, kTitleWeight, false};
-    dc.DrawTextLine(rect, names[language], titleFont, kBlack, TextAlign::Centre);
-    titleLine.bottom = titleLine.top + dc.MeasureText(names[language], titleFont).height;
+    dc.DrawTextLine(rect, name, titleFont, kBlack, TextAlign::Centre);
+    titleLine.bottom = titleLine.top + dc.MeasureText(name, titleFont).height;
 
-    if (withComment && !comments[language].empty()) {
+    if (withComment && !comment.empty()) {
         rect.top = titleLine.bottom + kCommentGap;
         rect.bottom = y - kTitleGap;
         // A font of no height would be the platform's default size, not a small one.
         if (rect.Height() >= h - 2 && h - 2 >= 1) {
             const FontSpec commentFont{"Arial", h - 2, kCommentWeight, true};
-            dc.DrawTextWrapped(rect, comments[language], commentFont, kBlack);
+            dc.DrawTextWrapped(rect, comment, commentFont, kBlack);
         }
     }
 }
@@ -126,20 +132,13 @@ bool PuzzleShape::IsSolved() const {
 }
 
 std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libraryEmpty) {
-    auto shape = std::make_unique<PuzzleShape>(
-        currentLanguage == English ? "*** New puzzle ***" : "*** Новое задание ***", libraryEmpty);
+    auto shape = std::make_unique<PuzzleShape>(kNewPuzzleName.Shown(), libraryEmpty);
     shape->SetCells(BlockGrid(columns, rows));
     return shape;
 }
 
-std::unique_ptr<PuzzleShape> CreateStartupPuzzle(const PuzzleLibrary& library,
-                                                 ElementSet& elements) {
-    auto shape = std::make_unique<PuzzleShape>(std::string(), library.count() == 0);
-    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
-    if (record != nullptr) {
-        shape->Load(library.PathOf(*record), elements);
-        return shape;
-    }
+std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements) {
+    auto shape = std::make_unique<PuzzleShape>(std::string(), true);
     shape->SetCells(BlockGrid(kBuiltInColumns, kBuiltInRows));
     for (int i = 0; i < ElementSet::kCount; ++i) {
         Element& element = elements[i];

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "library/puzzle_file.h"
-#include "library/puzzle_library.h"
 #include "model/cell_shape.h"
 #include "model/element_set.h"
 
@@ -15,7 +14,7 @@ inline constexpr Rgb kPuzzleFill{255, 255, 255};
 inline constexpr Rgb kPuzzlePen{128, 128, 128};
 // The board area of the play canvas, right of and below the bands of base boxes; puzzles are
 // centred in it.
-inline constexpr PixelRect kBoardArea{105, 75, 600, 400};
+inline constexpr PixelRect kBoardArea{105, 75, kPictureWidth, kPictureHeight};
 // The editor's drawing canvas in cells: the largest puzzle that can be drawn, and so the
 // largest that the tools make.
 inline constexpr int kCanvasColumns = 31;
@@ -25,18 +24,22 @@ inline constexpr int kCanvasRows = 19;
 // 1 a free cell, 2 a cell covered by an element.
 class PuzzleShape : public CellShape {
   public:
-    // names[currentLanguage] = name; when the caller says that the library is empty, all four
-    // texts are those of the built-in 10 x 6 rectangle instead. No cells until SetCells or Load.
+    // The name in the current language; when the caller says that the library is empty, all
+    // four texts are those of the built-in 10 x 6 rectangle instead. No cells until SetCells or
+    // Load.
     explicit PuzzleShape(const std::string& name = std::string(), bool libraryEmpty = false);
 
     // grid: kGridSide x kGridSide values, row-major, nonzero for a cell; the shape is cropped
     // to its bounding square and centred on the board area.
     void SetCells(const std::vector<int>& grid);
     // Reads the puzzle file at path into the shape and the elements' flags and stored
-    // solution; default names take the number that the file's name starts with. False when the
-    // file cannot be read or ends before its cell block: the shape then has no cells, and the
-    // elements and texts are unchanged.
-    bool Load(const std::string& path, ElementSet& elements);
+    // solution; default names take the number that the file's name starts with. A failure, with
+    // the file layer's message, when the file cannot be read or ends before its cell block: the
+    // shape then has no cells, and the elements and texts are unchanged.
+    FileStatus Load(const std::string& path, ElementSet& elements);
+    // The same with the file already read from path.
+    FileStatus Load(const PuzzleFileContents& contents, const std::string& path,
+                    ElementSet& elements);
     // The current language's name, and with withComment its comment, above the puzzle.
     // An empty rect stands for the whole space above the puzzle. On return rect holds that
     // space when it came in empty, and the comment's area when a comment was to be drawn.
@@ -44,15 +47,14 @@ class PuzzleShape : public CellShape {
     // True when no cell is free; a puzzle without cells counts as solved.
     bool IsSolved() const;
 
-    std::array<std::string, 2> names;     // UTF-8; index 0 Russian, 1 English
-    std::array<std::string, 2> comments;  // UTF-8; index 0 Russian, 1 English
+    BilingualText names;  // UTF-8
+    BilingualText comments;
 };
 
 // Cells (r, c) with c < columns and r < rows; named "*** New puzzle ***" in the current
 // language, or given the built-in texts when libraryEmpty. The editor's canvas is 31 x 19;
 // 0 x 0 is an empty placeholder.
 std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libraryEmpty = false);
-// The library puzzle at its currentPuzzleIndex, loaded into elements, or the built-in 10 x 6
-// rectangle with its texts and stored solution when that index designates no record.
-std::unique_ptr<PuzzleShape> CreateStartupPuzzle(const PuzzleLibrary& library,
-                                                 ElementSet& elements);
+// The built-in 10 x 6 rectangle with its texts, every element used and carrying its stored
+// solution.
+std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements);

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 
-#include "platform/bilingual_text.h"
+#include "platform/window_text.h"
 
 namespace {
 

@@ -5,11 +5,14 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "model/language.h"
+#include "platform/window_text.h"
 
 namespace {
 
 MessageResponder responder;
+
+const BilingualText kYes{"&Да", "&Yes"};
+const BilingualText kNo{"&Нет", "&No"};
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -58,10 +61,8 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
                                                                          : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         // The buttons speak the language of the rest of the program, not the system's.
-        box.button(QMessageBox::Yes)
-            ->setText(QString::fromUtf8(currentLanguage == English ? "&Yes" : "&Да"));
-        box.button(QMessageBox::No)
-            ->setText(QString::fromUtf8(currentLanguage == English ? "&No" : "&Нет"));
+        box.button(QMessageBox::Yes)->setText(Shown(kYes));
+        box.button(QMessageBox::No)->setText(Shown(kNo));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -80,9 +81,9 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
 
 }  // namespace
 
-MessageResult ShowMessage(QWidget* owner, const QString& text, const QString& caption,
+MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons, MessageResult defaultButton) {
-    const MessageRequest request{text, caption, icon, buttons, defaultButton};
+    const MessageRequest request{Shown(text), Shown(caption), icon, buttons, defaultButton};
     if (responder) {
         return responder(request);
     }

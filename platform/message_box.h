@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "library/bilingual_text.h"
+
 class QWidget;
 
 // Every message box of the program goes through ShowMessage, so that tests can answer it
@@ -12,6 +14,7 @@ enum class MessageIcon { None, Exclamation, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageResult { Ok, Yes, No };
 
+// As shown, in the current language.
 struct MessageRequest {
     QString text;
     QString caption;
@@ -23,7 +26,7 @@ struct MessageRequest {
 // A modal box owned by `owner` with the platform's own button texts; returns the button chosen.
 // Escape or the close box answer No to a Yes/No box and Ok to an OK box. The text is plain
 // text: "\n" breaks the line, and markup in a puzzle's name is shown as typed.
-MessageResult ShowMessage(QWidget* owner, const QString& text, const QString& caption,
+MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons,
                           MessageResult defaultButton = MessageResult::Ok);
 

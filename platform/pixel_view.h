@@ -14,8 +14,8 @@ class QMouseEvent;
 class PixelView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kWidth = 600;
-    static constexpr int kHeight = 400;
+    static constexpr int kWidth = kPictureWidth;
+    static constexpr int kHeight = kPictureHeight;
 
     explicit PixelView(QWidget* parent = nullptr);
 

@@ -10,8 +10,20 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-QLabel* Text(QWidget* owner, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), owner);
+// "Russian#English" for the version line. The Russian text writes the minor version with two
+// digits, as it always has: 1.4 is "1.40".
+QString VersionText() {
+    const QString version = QStringLiteral(TESSELLIX_VERSION);
+    QString russian = version;
+    if (version.size() - version.lastIndexOf(QLatin1Char('.')) == 2) {
+        russian += QLatin1Char('0');
+    }
+    return QStringLiteral("Версия %1 для Windows 95/98/NT#Version %2 for Windows 95/98/NT")
+        .arg(russian, version);
+}
+
+QLabel* Text(QWidget* owner, const char* name, const QString& text) {
+    auto* label = new QLabel(text, owner);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -24,8 +36,7 @@ AboutDialog::AboutDialog(QWidget* owner)
       okButton(new QPushButton(QStringLiteral("OK"), this)),
       programIcon(new QLabel(this)),
       text1024(Text(this, "text1024", "Игра-головоломка \"Tessellix\" #Puzzle Tessellix")),
-      text1025(Text(this, "text1025",
-                    "Версия 1.40 для Windows 95/98/NT#Version 1.4 for Windows 95/98/NT")),
+      text1025(Text(this, "text1025", VersionText())),
       text1026(
           Text(this, "text1026", "Двенадцать элементов, одна фигура#Twelve elements, one shape")),
       textCopyright(Text(this, "textCopyright", "© The Tessellix developers")),

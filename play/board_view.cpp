@@ -34,7 +34,7 @@ ImageSurface& BoardView::WindowSurface() {
 }
 
 void BoardView::ComposeBackground() {
-    DrawBoardFrame(backgroundImage, {599, 399});
+    DrawBoardFrame(backgroundImage, {PixelView::kWidth - 1, PixelView::kHeight - 1});
     session.Puzzle().Draw(backgroundImage, kCellSize, true);
     PixelRect titleRect;
     session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
@@ -42,7 +42,7 @@ void BoardView::ComposeBackground() {
 
 void BoardView::Paint() {
     ImageSurface& window = WindowSurface();
-    window.CopyFrom(backgroundImage, {0, 0, 600, 400}, {0, 0});
+    window.CopyFrom(backgroundImage, {0, 0, PixelView::kWidth, PixelView::kHeight}, {0, 0});
     if (!moving.Dragging()) {
         for (const Element& element : session.Elements()) {
             if (element.excluded == 0) {
@@ -59,15 +59,15 @@ void BoardView::RedrawTitle() {
     Paint();
 }
 
-void BoardView::SwitchToPuzzle(int index) {
-    if (session.Library().RecordAt(index) == nullptr) {
-        return;
-    }
+FileStatus BoardView::SwitchToPuzzle(int index) {
     const WaitCursor wait;
-    moving.CancelDrag();
-    session.SwitchToPuzzle(index);
-    ComposeBackground();
-    Paint();
+    const FileStatus status = session.SwitchToPuzzle(index);
+    if (status) {
+        moving.CancelDrag();
+        ComposeBackground();
+        Paint();
+    }
+    return status;
 }
 
 void BoardView::ResetBoard() {

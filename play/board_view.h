@@ -5,6 +5,7 @@
 #include "model/board_frame.h"
 #include "model/play_session.h"
 #include "platform/image_surface.h"
+#include "platform/pixel_view.h"
 #include "play/moving_elements.h"
 
 class PlayCanvas;
@@ -31,9 +32,10 @@ class BoardView : public QObject {
     // The puzzle's title in the current language; nothing else of the picture changes.
     void RedrawTitle();
 
-    // Shows the library puzzle at index with every element home in its base orientation;
-    // nothing happens when index designates no record.
-    void SwitchToPuzzle(int index);
+    // Shows the library puzzle at index with every element home in its base orientation. A
+    // failure, the board unchanged, when index designates no record or its file gives no
+    // puzzle.
+    FileStatus SwitchToPuzzle(int index);
     // Every placed element goes home in the orientation it has; only the puzzle and the
     // boxes of those elements are drawn again.
     void ResetBoard();
@@ -49,6 +51,6 @@ class BoardView : public QObject {
   private:
     PlaySession session;
     PlayCanvas& canvas;
-    ImageSurface backgroundImage{600, 400};
+    ImageSurface backgroundImage{PixelView::kWidth, PixelView::kHeight};
     MovingElements moving;
 };

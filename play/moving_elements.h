@@ -62,7 +62,7 @@ class MovingElements {
     const ImageSurface& backgroundImage;
     std::function<void()> solved;
     PixelPoint pressPoint{0, 0};
-    PixelPoint lastDragPoint{600, 400};
+    PixelPoint lastDragPoint{kPictureWidth, kPictureHeight};
     PixelPoint grabOffset{0, 0};
     bool dragging = false;
     int draggedIndex = -1;

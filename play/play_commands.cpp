@@ -2,94 +2,82 @@
 
 #include <QString>
 
+#include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_library.h"
-#include "model/language.h"
-#include "platform/bilingual_text.h"
 #include "platform/message_box.h"
-#include "platform/select_puzzle_dialog.h"
 #include "platform/wait_cursor.h"
 #include "play/board_view.h"
 #include "play/hints_dialog.h"
 
 namespace {
 
-using Texts = BilingualText;
-
 constexpr int kCongratulationCount = 7;
-const Texts kCongratulations[kCongratulationCount] = {
-    {QStringLiteral("Поздравляем! Задание выполнено!"),
-     QStringLiteral("Congratulations! You have solved the puzzle!")},
-    {QStringLiteral("Прекрасно! А как насчет следующего задания?"),
-     QStringLiteral("Well, what about next puzzle?")},
-    {QStringLiteral("Отлично! Все на своих местах!"),
-     QStringLiteral("Excellent! All elements on the right places!")},
-    {QStringLiteral("Супер класс! Еще одним нерешенным заданием меньше!"),
-     QStringLiteral("Great! One more unsolved puzzle less!")},
-    {QStringLiteral("Просто нет слов! Задание выполнено точно и в срок!"),
-     QStringLiteral("Superior skill! The puzzle is solved exactly and quickly!")},
-    {QStringLiteral("Конгениально! Можете купить себе на ужин что-нибудь вкусьненькое!"),
-     QStringLiteral("Top level! You may have something sweet for lunch!")},
-    {QStringLiteral("Браво! Браво! Бурные продолжительные апплодисменты!"),
-     QStringLiteral("Bravo! Bravo! The world applaud to you!")},
+const BilingualText kCongratulations[kCongratulationCount] = {
+    {"Поздравляем! Задание выполнено!", "Congratulations! You have solved the puzzle!"},
+    {"Прекрасно! А как насчет следующего задания?", "Well, what about next puzzle?"},
+    {"Отлично! Все на своих местах!", "Excellent! All elements on the right places!"},
+    {"Супер класс! Еще одним нерешенным заданием меньше!", "Great! One more unsolved puzzle less!"},
+    {"Просто нет слов! Задание выполнено точно и в срок!",
+     "Superior skill! The puzzle is solved exactly and quickly!"},
+    {"Конгениально! Можете купить себе на ужин что-нибудь вкусьненькое!",
+     "Top level! You may have something sweet for lunch!"},
+    {"Браво! Браво! Бурные продолжительные апплодисменты!",
+     "Bravo! Bravo! The world applaud to you!"},
 };
 
-const Texts kSelectCaption = {QStringLiteral("Выбор задания"), QStringLiteral("Select puzzle")};
-const Texts kLastPuzzle = {QStringLiteral("Это последнее задание."),
-                           QStringLiteral("This is the last puzzle.")};
-const Texts kFirstPuzzle = {QStringLiteral("Это первое задание."),
-                            QStringLiteral("This is the first puzzle.")};
-const Texts kSaveCaption = {QStringLiteral("Сохранение решения"), QStringLiteral("Save puzzle")};
-const Texts kOverwriteSolution = {
-    QStringLiteral("Задание уже имеет решение.\nХотите перезаписать существующее решение?"),
-    QStringLiteral(
-        "The puzzle has already had a solution.\nDo you want to overwrite the solution?")};
-const Texts kBuiltInName = {QStringLiteral("Прямоугольник 10х6"), QStringLiteral("Rectangle 10x6")};
-const Texts kNoSolution = {
-    QStringLiteral("Увы! Это задание пока не решено.\nТак что, дерзайте, и да сохранятся ваши "
-                   "труды!"),
-    QStringLiteral("Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!")};
-const Texts kMessageCaption = {QStringLiteral("Сообщение"), QStringLiteral("Message")};
+const BilingualText kSelectCaption{"Выбор задания", "Select puzzle"};
+const BilingualText kLastPuzzle{"Это последнее задание.", "This is the last puzzle."};
+const BilingualText kFirstPuzzle{"Это первое задание.", "This is the first puzzle."};
+const BilingualText kSaveCaption{"Сохранение решения", "Save puzzle"};
+const BilingualText kOverwriteSolution{
+    "Задание уже имеет решение.\nХотите перезаписать существующее решение?",
+    "The puzzle has already had a solution.\nDo you want to overwrite the solution?"};
+const BilingualText kNoSolution{
+    "Увы! Это задание пока не решено.\nТак что, дерзайте, и да сохранятся ваши труды!",
+    "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"};
+const BilingualText kMessageCaption{"Сообщение", "Message"};
 
 }  // namespace
 
-PlayCommands::PlayCommands(BoardView& view, const Settings& store, QWidget* window)
+PlayCommands::PlayCommands(BoardView& view, Settings& store, QWidget* window)
     : board(view), settings(store), owner(window) {}
 
+void PlayCommands::ShowFileProblem(const FileStatus& status) {
+    if (!status && !status.error.IsEmpty()) {
+        ShowMessage(owner, status.error, kSelectCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+    }
+}
+
+void PlayCommands::SwitchToPuzzle(int index) {
+    ShowFileProblem(board.SwitchToPuzzle(index));
+}
+
 void PlayCommands::SelectPuzzle() {
-    PuzzleLibrary& library = board.Session().Library();
-    const int remembered = library.currentPuzzleIndex;
-    bool confirmed = false;
-    {
-        SelectPuzzleDialog dialog(library, settings, owner);
-        confirmed = dialog.exec() == QDialog::Accepted;
-    }
-    // Open without a line selected chooses nothing: the board's puzzle keeps its position, so
-    // that a solution is still stored into its own file.
-    if (!confirmed || library.RecordAt(library.currentPuzzleIndex) == nullptr) {
-        library.currentPuzzleIndex = remembered;
-        return;
-    }
-    if (library.currentPuzzleIndex != remembered) {
-        board.SwitchToPuzzle(library.currentPuzzleIndex);
+    const PlaySession& session = board.Session();
+    const std::optional<int> chosen = SelectPuzzleDialog::Choose(
+        session.Library(), settings, session.CurrentPuzzleIndex(), owner);
+    if (chosen && *chosen != session.CurrentPuzzleIndex()) {
+        SwitchToPuzzle(*chosen);
     }
 }
 
 void PlayCommands::NextPuzzle() {
-    const PuzzleLibrary& library = board.Session().Library();
-    if (library.currentPuzzleIndex + 1 < library.count()) {
-        board.SwitchToPuzzle(library.currentPuzzleIndex + 1);
+    const PlaySession& session = board.Session();
+    if (session.CurrentPuzzleIndex() + 1 < session.Library().count()) {
+        SwitchToPuzzle(session.CurrentPuzzleIndex() + 1);
     } else {
-        ShowMessage(owner, kLastPuzzle.Shown(), kSelectCaption.Shown(), MessageIcon::Exclamation,
+        ShowMessage(owner, kLastPuzzle, kSelectCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
 }
 
 void PlayCommands::PreviousPuzzle() {
-    const PuzzleLibrary& library = board.Session().Library();
-    if (library.currentPuzzleIndex > 0) {
-        board.SwitchToPuzzle(library.currentPuzzleIndex - 1);
+    const PlaySession& session = board.Session();
+    if (session.CurrentPuzzleIndex() > 0) {
+        SwitchToPuzzle(session.CurrentPuzzleIndex() - 1);
     } else {
-        ShowMessage(owner, kFirstPuzzle.Shown(), kSelectCaption.Shown(), MessageIcon::Exclamation,
+        ShowMessage(owner, kFirstPuzzle, kSelectCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
 }
@@ -100,7 +88,7 @@ void PlayCommands::ResetBoard() {
 
 void PlayCommands::ShowHint() {
     if (!board.Session().HasCompleteSolution()) {
-        ShowMessage(owner, kNoSolution.Shown(), kMessageCaption.Shown(), MessageIcon::Exclamation,
+        ShowMessage(owner, kNoSolution, kMessageCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }
@@ -114,7 +102,7 @@ void PlayCommands::ShowHint() {
 
 void PlayCommands::OnSolved() {
     Congratulate();
-    if (!board.Session().LibraryNonEmpty()) {
+    if (board.Session().CurrentRecord() == nullptr) {
         board.ResetBoard();
         return;
     }
@@ -125,27 +113,21 @@ void PlayCommands::OnSolved() {
 
 void PlayCommands::Congratulate() {
     const PlaySession& session = board.Session();
-    const PuzzleRecord* record = session.Library().RecordAt(session.Library().currentPuzzleIndex);
-    QString caption = kBuiltInName.Shown();
-    if (session.LibraryNonEmpty()) {
-        caption =
-            QString::fromStdString(record != nullptr ? record->names[currentLanguage]
-                                                     : session.Puzzle().names[currentLanguage]);
-    }
-    ShowMessage(owner, kCongratulations[congratulationIndex].Shown(), caption, MessageIcon::None,
+    const PuzzleRecord* record = session.CurrentRecord();
+    ShowMessage(owner, kCongratulations[congratulationIndex],
+                record != nullptr ? record->names : session.Puzzle().names, MessageIcon::None,
                 MessageButtons::Ok);
     congratulationIndex = (congratulationIndex + 1) % kCongratulationCount;
 }
 
 bool PlayCommands::SaveSolution() {
     PlaySession& session = board.Session();
-    const PuzzleLibrary& library = session.Library();
-    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
+    const PuzzleRecord* record = session.CurrentRecord();
     if (record == nullptr) {
         return false;
     }
     if (session.HasStoredPlacement() &&
-        ShowMessage(owner, kOverwriteSolution.Shown(), kSaveCaption.Shown(), MessageIcon::Question,
+        ShowMessage(owner, kOverwriteSolution, kSaveCaption, MessageIcon::Question,
                     MessageButtons::YesNo, MessageResult::Yes) != MessageResult::Yes) {
         return true;
     }
@@ -153,11 +135,11 @@ bool PlayCommands::SaveSolution() {
     FileStatus status;
     {
         const WaitCursor wait;
-        status = RewriteElementBlock(library.PathOf(*record), records);
+        status = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
     }
     if (!status) {
-        ShowMessage(owner, QString::fromStdString(status.error[currentLanguage]),
-                    kSaveCaption.Shown(), MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(owner, status.error, kSaveCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
         return false;
     }
     session.KeepSolution(records);

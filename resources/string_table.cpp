@@ -6,6 +6,7 @@
 
 namespace {
 
+// Each "Russian#English", as stored.
 constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
@@ -34,8 +35,8 @@ constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
 
 }  // namespace
 
-const char* LoadResourceString(int number) {
+BilingualText StringTableText(int number) {
     const auto found = std::find_if(kStrings.begin(), kStrings.end(),
                                     [number](const auto& entry) { return entry.first == number; });
-    return found == kStrings.end() ? nullptr : found->second;
+    return found == kStrings.end() ? BilingualText() : BilingualText::Split(found->second);
 }

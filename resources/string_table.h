@@ -1,5 +1,7 @@
 #pragma once
 
-// The program's string table: numbered texts, each "Russian#English" in UTF-8.
-// nullptr for a number that the table does not hold.
-const char* LoadResourceString(int number);
+#include "library/bilingual_text.h"
+
+// The program's string table: numbered texts in both languages. Empty for a number that the
+// table does not hold, and for an entry stored without '#'.
+BilingualText StringTableText(int number);

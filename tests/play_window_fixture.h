@@ -10,14 +10,14 @@
 #include <memory>
 #include <string>
 
+#include "app/main_window.h"
 #include "editor/editor_window.h"
+#include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
-#include "model/language.h"
 #include "model/puzzle_shape.h"
 #include "platform/message_box.h"
 #include "play/board_view.h"
-#include "play/main_window.h"
 #include "play/play_canvas.h"
 #include "tests/puzzle_bytes.h"
 
@@ -44,7 +44,7 @@ class PlayWindowFixture {
     ~PlayWindowFixture() {
         window.reset();
         SetMessageResponder({});
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
     }
 
     std::string DataPath(const std::string& name) const {

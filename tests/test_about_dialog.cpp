@@ -2,23 +2,24 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "model/language.h"
+#include "library/bilingual_text.h"
 #include "play/about_dialog.h"
 
 class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { currentLanguage = Russian; }
+    void cleanup() { SetCurrentLanguage(Language::Russian); }
 
     void textsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("version");
-        QTest::newRow("Russian") << int(Russian) << QString::fromUtf8("О программе")
+        QTest::newRow("Russian") << int(Language::Russian) << QString::fromUtf8("О программе")
                                  << QString::fromUtf8("Игра-головоломка \"Tessellix\" ")
                                  << QString::fromUtf8("Версия 1.40 для Windows 95/98/NT");
-        QTest::newRow("English") << int(English) << QString("About") << QString("Puzzle Tessellix")
+        QTest::newRow("English") << int(Language::English) << QString("About")
+                                 << QString("Puzzle Tessellix")
                                  << QString("Version 1.4 for Windows 95/98/NT");
     }
     void textsFollowTheLanguage() {
@@ -26,7 +27,7 @@ class AboutDialogTest : public QObject {
         QFETCH(QString, title);
         QFETCH(QString, name);
         QFETCH(QString, version);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         AboutDialog dialog(nullptr);
         QCOMPARE(dialog.windowTitle(), title);
         QCOMPARE(dialog.findChild<QLabel*>("text1024")->text(), name);
@@ -39,12 +40,12 @@ class AboutDialogTest : public QObject {
 
     void everyTextFitsItsPlace_data() {
         QTest::addColumn<int>("language");
-        QTest::newRow("Russian") << int(Russian);
-        QTest::newRow("English") << int(English);
+        QTest::newRow("Russian") << int(Language::Russian);
+        QTest::newRow("English") << int(Language::English);
     }
     void everyTextFitsItsPlace() {
         QFETCH(int, language);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         AboutDialog dialog(nullptr);
         const QRect inside = dialog.rect();
         for (QWidget* control : dialog.findChildren<QWidget*>()) {

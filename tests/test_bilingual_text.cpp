@@ -2,12 +2,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/bilingual_text.h"
+#include "platform/window_text.h"
 
 class BilingualTextTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { currentLanguage = Russian; }
+    void cleanup() { SetCurrentLanguage(Language::Russian); }
 
     void splitAtTheFirstHash_data() {
         QTest::addColumn<QString>("text");
@@ -36,9 +36,9 @@ class BilingualTextTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, russian);
         QFETCH(QString, english);
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
         QCOMPARE(PickLanguage(0, text), russian);
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         QCOMPARE(PickLanguage(0, text), english);
     }
 
@@ -79,26 +79,26 @@ class BilingualTextTest : public QObject {
         QFETCH(int, number);
         QFETCH(QString, russian);
         QFETCH(QString, english);
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
         QCOMPARE(PickLanguage(number, "ignored#when a number is given"), russian);
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         QCOMPARE(PickLanguage(number), english);
     }
 
     void localizeWindowTextReplacesTheText() {
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         QLabel label(QString::fromUtf8("О программе#About"));
         LocalizeWindowText(&label);
         QCOMPARE(label.text(), QString("About"));
 
         QPushButton cancel(QString::fromUtf8("Отмена#Cancel"));
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
         LocalizeWindowText(&cancel);
         QCOMPARE(cancel.text(), QString::fromUtf8("Отмена"));
 
         QWidget dialog;
         dialog.setWindowTitle(QString::fromUtf8("Подсказка#Hints"));
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         LocalizeWindowText(&dialog);
         QCOMPARE(dialog.windowTitle(), QString("Hints"));
     }

@@ -91,25 +91,25 @@ class EditorTest : public QObject {
     }
 
   private slots:
-    void cleanup() { currentLanguage = Russian; }
+    void cleanup() { SetCurrentLanguage(Language::Russian); }
 
     void freshEditorAndTheElementChoice() {
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         PlayWindowFixture play(Library());
         play.Window().RunCommand(kCommandEditor);
         EditorWindow& editor = *play.Window().Editor();
-        QCOMPARE(editor.CounterText(), "0/60");
-        QCOMPARE(editor.Canvas().names[English], "*** New puzzle ***");
+        QCOMPARE(editor.Session().CounterText(), "0/60");
+        QCOMPARE(editor.Session().Canvas().names.In(Language::English), "*** New puzzle ***");
         QVERIFY(!play.Window().IsCommandEnabled(kCommandDelete));
         QCOMPARE(play.Window().windowTitle(), QString("Tessellix Puzzle Editor"));
-        const Element& tee = editor.Elements()[5];
+        const Element& tee = editor.Session().Elements()[5];
         const QPoint crossed(tee.baseX + 2, tee.baseY + 2);  // on the cross, off the element
         const QRgb before = editor.BackBuffer().Image().pixel(crossed);
         play.Click(OnElement(tee));
-        QCOMPARE(editor.CounterText(), "0/55");
+        QCOMPARE(editor.Session().CounterText(), "0/55");
         QCOMPARE(editor.BackBuffer().Image().pixel(crossed), qRgb(255, 0, 0));
         play.Click(OnElement(tee));
-        QCOMPARE(editor.CounterText(), "0/60");
+        QCOMPARE(editor.Session().CounterText(), "0/60");
         QCOMPARE(editor.BackBuffer().Image().pixel(crossed), before);
     }
 
@@ -158,7 +158,7 @@ class EditorTest : public QObject {
         QList<QPoint> cells;
         for (int r = 0; r < 19; ++r) {
             for (int c = 0; c < 31; ++c) {
-                const bool on = editor.Canvas().Cell(r, c) == 2;
+                const bool on = editor.Session().Canvas().Cell(r, c) == 2;
                 if (on) {
                     cells << QPoint(c, r);
                 }
@@ -168,20 +168,20 @@ class EditorTest : public QObject {
             }
         }
         QCOMPARE(cells, filled);
-        QCOMPARE(editor.CellCount(), filled.size());
-        QCOMPARE(editor.CellsChanged(), !filled.isEmpty());
+        QCOMPARE(editor.Session().CellCount(), filled.size());
+        QCOMPARE(editor.Session().CellsChanged(), !filled.isEmpty());
     }
 
     void cursorsFollowThePointer() {
         PlayWindowFixture play(Library());
         play.Window().RunCommand(kCommandEditor);
         EditorWindow& editor = *play.Window().Editor();
-        const Element& corner = editor.Elements()[4];
+        const Element& corner = editor.Session().Elements()[4];
         play.Move(CellPoint(4, 4));
         QCOMPARE(editor.cursor().hotSpot(), QPoint(4, 4));
         play.Move(OnElement(corner) + QPoint(15, 15));  // an empty cell of its rectangle
         QCOMPARE(editor.cursor().hotSpot(), QPoint(7, 1));
-        const Element& cup = editor.Elements()[9];  // 30 wide in a 45-wide box
+        const Element& cup = editor.Session().Elements()[9];  // 30 wide in a 45-wide box
         play.Move(QPoint(cup.baseX + 2, cup.baseY + 20));
         QCOMPARE(editor.cursor().shape(), Qt::ArrowCursor);
     }
@@ -195,31 +195,32 @@ class EditorTest : public QObject {
             "Количество ячеек задания не соответствует\nколичеству ячеек в элементах Tessellix!",
             "A number of cells in the puzzle does not match\na number of cells in Tessellix "
             "elements!"};
-        for (const int language : {int(Russian), int(English)}) {
-            const char* in = language == Russian ? " (Russian)" : " (English)";
+        for (const int language : {int(Language::Russian), int(Language::English)}) {
+            const char* in = language == int(Language::Russian) ? " (Russian)" : " (English)";
             QTest::newRow(qPrintable(QString("nothing drawn") + in))
                 << language << 0 << 0 << mismatch[language];
             QTest::newRow(qPrintable(QString("no element chosen") + in))
                 << language << 5 << 12
-                << (language == Russian ? "Не выбрано ни одного элемента Tessellix!"
-                                        : "No Tessellix elements have been selected!");
+                << (language == int(Language::Russian)
+                        ? "Не выбрано ни одного элемента Tessellix!"
+                        : "No Tessellix elements have been selected!");
             QTest::newRow(qPrintable(QString("59 cells") + in))
                 << language << 59 << 0 << mismatch[language];
         }
-        QTest::newRow("60 cells for twelve elements") << int(English) << 60 << 0 << "";
-        QTest::newRow("55 cells for eleven") << int(Russian) << 55 << 1 << "";
+        QTest::newRow("60 cells for twelve elements") << int(Language::English) << 60 << 0 << "";
+        QTest::newRow("55 cells for eleven") << int(Language::Russian) << 55 << 1 << "";
     }
     void savingChecksTheCells() {
         QFETCH(int, language);
         QFETCH(int, cells);
         QFETCH(int, excluded);
         QFETCH(QString, message);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         PlayWindowFixture play(Library());
         play.Window().RunCommand(kCommandEditor);
         DrawCells(play, cells);
         for (int i = 0; i < excluded; ++i) {
-            play.Click(OnElement(play.Window().Editor()->Elements()[i]));
+            play.Click(OnElement(play.Window().Editor()->Session().Elements()[i]));
         }
         if (message.isEmpty()) {
             QCOMPARE(SaveAs(play, kCommandSave, QString()),
@@ -258,13 +259,13 @@ class EditorTest : public QObject {
         QString name;
         if (scenario == 0) {
             for (int i = 1; i < 12; ++i) {
-                play.Click(OnElement(play.Window().Editor()->Elements()[i]));
+                play.Click(OnElement(play.Window().Editor()->Session().Elements()[i]));
             }
             DrawCells(play, 5);
             name = "Line";
         } else {
             OpenRow(play, 1);
-            play.Click(OnElement(play.Window().Editor()->Elements()[1]));
+            play.Click(OnElement(play.Window().Editor()->Session().Elements()[1]));
             if (scenario == 2) {
                 play.Click(CellPoint(0, 0));
                 play.Click(CellPoint(0, 0), Qt::RightButton);
@@ -276,7 +277,7 @@ class EditorTest : public QObject {
             QByteArray::fromStdString(ReadBytes(play.DataPath(fileName.toStdString()))).toHex(' '),
             expected.toHex(' '));
         // A successful save starts the editor afresh.
-        QCOMPARE(play.Window().Editor()->CounterText(), "0/60");
+        QCOMPARE(play.Window().Editor()->Session().CounterText(), "0/60");
         QCOMPARE(play.library.count(), scenario == 0 ? 4 : 3);
     }
 
@@ -312,15 +313,15 @@ class EditorTest : public QObject {
         QFETCH(int, answer);
         QFETCH(QStringList, shown);
         QFETCH(QStringList, files);
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         PlayWindowFixture play(Library());
         const std::string before = ReadBytes(play.DataPath("199.TLX"));
         play.Window().RunCommand(kCommandEditor);
         OpenRow(play, row);
         QCOMPARE(play.Window().IsCommandEnabled(kCommandDelete), row == 2);
         if (row == 1) {
-            play.Click(
-                OnElement(play.Window().Editor()->Elements()[1]));  // five cells, one element
+            play.Click(OnElement(
+                play.Window().Editor()->Session().Elements()[1]));  // five cells, one element
         }
         play.answers = {MessageResult(answer)};
         if (command == kCommandDelete || (row == 0 && command == kCommandSave)) {
@@ -341,8 +342,7 @@ class EditorTest : public QObject {
         QCOMPARE(ReadBytes(play.DataPath("199.TLX")).substr(0, before.size()),
                  files.contains("199.TLX") ? before : std::string());
         if (command == kCommandSaveAs) {
-            QCOMPARE(play.library.LastRecord()->names,
-                     (std::array<std::string, 2>{"Задание 201", "Kept"}));
+            QCOMPARE(play.library.LastRecord()->names, (BilingualText{"Задание 201", "Kept"}));
         }
     }
 
@@ -355,7 +355,7 @@ class EditorTest : public QObject {
         OpenRow(play, 0);
         play.Window().RunCommand(kCommandDelete);
         play.Window().RunCommand(kCommandReturn);
-        QCOMPARE(play.library.currentPuzzleIndex, 0);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 0);
         QCOMPARE(play.library.RecordAt(0)->fileName, "201.TLX");
         Element& line = play.ElementAt(0);
         play.Click(OnElement(line));
@@ -368,12 +368,12 @@ class EditorTest : public QObject {
         play.Window().RunCommand(kCommandNextPuzzle);
         const QImage board = play.Shown().copy();
         play.Window().RunCommand(kCommandEditor);
-        QCOMPARE(play.library.currentPuzzleIndex, 0);
+        QCOMPARE(play.Window().Editor()->Session().CurrentPuzzleIndex(), 0);
         DrawCells(play, 7);
         OpenRow(play, 2);
         play.Window().RunCommand(kCommandReturn);
         QVERIFY(play.Window().Editor() == nullptr);
-        QCOMPARE(play.library.currentPuzzleIndex, 1);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 1);
         QCOMPARE(play.Shown(), board);
         QCOMPARE(play.Window().windowTitle(), QString("Tessellix"));
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files).size(), 3);
@@ -395,13 +395,13 @@ class EditorTest : public QObject {
         play.Window().RunCommand(kCommandEditor);
         OpenRow(play, row);
         const EditorWindow& editor = *play.Window().Editor();
-        QCOMPARE(editor.CellCount(), cells);
-        QCOMPARE(editor.IsNewPuzzle(), !opened);
-        QCOMPARE(play.library.currentPuzzleIndex, opened ? row : 0);
+        QCOMPARE(editor.Session().CellCount(), cells);
+        QCOMPARE(editor.Session().IsNewPuzzle(), !opened);
+        QCOMPARE(editor.Session().CurrentPuzzleIndex(), opened ? row : 0);
         if (opened) {
-            QCOMPARE(editor.Canvas().Cell(0, 15), 2);
-            QCOMPARE(editor.Canvas().Cell(24, 15), 2);
-            QCOMPARE(editor.CounterText(), "25/0");
+            QCOMPARE(editor.Session().Canvas().Cell(0, 15), 2);
+            QCOMPARE(editor.Session().Canvas().Cell(24, 15), 2);
+            QCOMPARE(editor.Session().CounterText(), "25/0");
         }
     }
 };

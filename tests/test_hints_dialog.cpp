@@ -5,13 +5,13 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "model/language.h"
+#include "library/bilingual_text.h"
 #include "play/hints_dialog.h"
 
 class HintsDialogTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { currentLanguage = Russian; }
+    void cleanup() { SetCurrentLanguage(Language::Russian); }
 
     // Actions: "=x" selects the count and types x, a key's name presses it in the count, "^" and
     // "v" click the arrows, "text" clicks the first option's text. OK ends the row unless it ended
@@ -70,17 +70,17 @@ class HintsDialogTest : public QObject {
     void textsFollowTheLanguageAndFit_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("texts");  // title, options, label, OK, Cancel
-        QTest::newRow("English") << int(English)
+        QTest::newRow("English") << int(Language::English)
                                  << "Hints|To set the orientation of the elements on the base "
                                     "positions|To set on the puzzle|elements|OK|Cancel";
-        QTest::newRow("Russian") << int(Russian)
+        QTest::newRow("Russian") << int(Language::Russian)
                                  << "Подсказка|Установить ориентацию элементов на исходной "
                                     "позиции|Установить на задании|элементов|OK|Отмена";
     }
     void textsFollowTheLanguageAndFit() {
         QFETCH(int, language);
         QFETCH(QString, texts);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         HintsDialog dialog(nullptr);
         auto* wrapped = dialog.findChild<QLabel*>("orientationText");
         QCOMPARE(QStringList({dialog.windowTitle(), wrapped->text(),

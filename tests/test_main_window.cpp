@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "platform/bilingual_text.h"
+#include "platform/window_text.h"
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
@@ -114,7 +114,8 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QStringList>("helpItems");
         QTest::addColumn<QStringList>("fileItems");
         QTest::addColumn<QString>("windowTitle");
-        QTest::newRow("Russian") << int(Russian) << QStringList{"&Задание", "&Сервис", "&?"}
+        QTest::newRow("Russian") << int(Language::Russian)
+                                 << QStringList{"&Задание", "&Сервис", "&?"}
                                  << QStringList{"&Выбор задания\tF2", "&Следующее задание\tPgDn",
                                                 "&Предыдущее задание\tPgUp", "С&брос", "В&ыход"}
                                  << QStringList{"&Подсказка", "&Редактор", "&Language"}
@@ -123,7 +124,7 @@ class MainWindowTest : public QObject {
                                                 "&Удалить",          "&Сохранить \tCtrl+S",
                                                 "Сохранить &как...", "&Возврат в Tessellix"}
                                  << "Tessellix";
-        QTest::newRow("English") << int(English) << QStringList{"&Puzzle", "&Tools", "&?"}
+        QTest::newRow("English") << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
                                  << QStringList{"&Select puzzle\tF2", "&Next puzzle\tPgDn",
                                                 "&Previous puzzle\tPgUp", "&Reset", "E&xit"}
                                  << QStringList{"&Hint", "&Editor", "&Language"}
@@ -142,7 +143,7 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, fileItems);
         QFETCH(QString, windowTitle);
         PlayWindowFixture play;
-        play.Window().SetLanguage(language);
+        play.Window().SetLanguage(Language(language));
         MainWindow& window = play.Window();
         QStringList shown;
         for (const QAction* action : window.menuBar()->actions()) {
@@ -169,7 +170,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!window.PlayAction(kCommandEnglish)->isChecked());
         window.PlayAction(kCommandEnglish)->trigger();
         emit window.PlayMenu(1)->aboutToShow();
-        QCOMPARE(currentLanguage, int(English));
+        QCOMPARE(CurrentLanguage(), Language::English);
         QVERIFY(!window.PlayAction(kCommandRussian)->isChecked());
         QVERIFY(window.PlayAction(kCommandEnglish)->isChecked());
     }
@@ -222,7 +223,7 @@ class MainWindowTest : public QObject {
         play.DragElementTo(4, QPoint(277 + 30, 192 + 15));
         const QImage background = play.Board().BackgroundImage().Image().copy();
         const Element placed = play.Session().Elements()[4];
-        window.SetLanguage(English);
+        window.SetLanguage(Language::English);
         const QImage& after = play.Board().BackgroundImage().Image();
         bool titleChanged = false;
         for (int y = 0; y < 400; ++y) {
@@ -244,15 +245,15 @@ class MainWindowTest : public QObject {
     void languageSwitchIsStoredAtOnce() {
         PlayWindowFixture play;
         const QString path = play.settingsFolder.filePath("tessellix.ini");
-        play.Window().SetLanguage(English);
+        play.Window().SetLanguage(Language::English);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Language=1"));
         file.close();
         QVERIFY(QFile::remove(path));
-        play.Window().SetLanguage(English);  // unchanged: nothing is written
+        play.Window().SetLanguage(Language::English);  // unchanged: nothing is written
         QVERIFY(!QFile::exists(path));
-        play.Window().SetLanguage(Russian);
+        play.Window().SetLanguage(Language::Russian);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Language=0"));
     }
@@ -276,7 +277,7 @@ class MainWindowTest : public QObject {
 
     void missingHelpDocumentIsReportedInTheCurrentLanguage() {
         PlayWindowFixture play;
-        play.Window().SetLanguage(English);
+        play.Window().SetLanguage(Language::English);
         const QImage before = play.Shown().copy();
         play.Window().RunCommand(kCommandHelp);
         QCOMPARE(play.messages.size(), 1);

@@ -58,11 +58,12 @@ class MessageBoxTest : public QObject {
             return requests.size() == 1 ? MessageResult::No : MessageResult::Yes;
         });
         QWidget owner;
-        const MessageResult first =
-            ShowMessage(&owner, "Delete?", "Delete puzzle", MessageIcon::Question,
-                        MessageButtons::YesNo, MessageResult::No);
+        const MessageResult first = ShowMessage(
+            &owner, BilingualText::Both("Delete?"), BilingualText::Both("Delete puzzle"),
+            MessageIcon::Question, MessageButtons::YesNo, MessageResult::No);
         const MessageResult second =
-            ShowMessage(&owner, "Overwrite?", "Save", MessageIcon::Question, MessageButtons::YesNo);
+            ShowMessage(&owner, BilingualText::Both("Overwrite?"), BilingualText::Both("Save"),
+                        MessageIcon::Question, MessageButtons::YesNo);
         QCOMPARE(first, MessageResult::No);
         QCOMPARE(second, MessageResult::Yes);
         QCOMPARE(requests.size(), 2);
@@ -130,7 +131,8 @@ class MessageBoxTest : public QObject {
         SeenBox seen;
         AnswerNextBox(seen, press);
         const MessageResult answer =
-            ShowMessage(&owner, "first line\nsecond line", "Caption", icon, buttons, defaultButton);
+            ShowMessage(&owner, BilingualText::Both("first line\nsecond line"),
+                        BilingualText::Both("Caption"), icon, buttons, defaultButton);
         QCOMPARE(answer, result);
         QCOMPARE(seen.text, QString("first line\nsecond line"));
         QCOMPARE(seen.title, QString("Caption"));
@@ -144,8 +146,8 @@ class MessageBoxTest : public QObject {
         QWidget owner;
         SeenBox seen;
         AnswerNextBox(seen, QMessageBox::Ok);
-        ShowMessage(&owner, "<b>Bold</b> & co", "<i>Name</i>", MessageIcon::None,
-                    MessageButtons::Ok);
+        ShowMessage(&owner, BilingualText::Both("<b>Bold</b> & co"),
+                    BilingualText::Both("<i>Name</i>"), MessageIcon::None, MessageButtons::Ok);
         QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(seen.text, QString("<b>Bold</b> & co"));
     }
@@ -160,7 +162,8 @@ class MessageBoxTest : public QObject {
         QWidget owner;
         SeenBox seen;
         AnswerNextBox(seen, QMessageBox::Ok);
-        ShowMessage(&owner, "real", "box", MessageIcon::None, MessageButtons::Ok);
+        ShowMessage(&owner, BilingualText::Both("real"), BilingualText::Both("box"),
+                    MessageIcon::None, MessageButtons::Ok);
         QCOMPARE(answered, 0);
         QCOMPARE(seen.text, QString("real"));
     }

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "dialogs/select_puzzle_dialog.h"
 #include "tests/play_window_fixture.h"
 
 using Picture = std::vector<std::string>;
@@ -17,7 +18,7 @@ int ElementOf(char letter) {
 }
 
 // A puzzle file of the picture's cells (at the grid's corner) using only the elements of
-// `used`, named `name` in English; `stored` gives stored placements by letter.
+// `used`, named `name` in Language::English; `stored` gives stored placements by letter.
 std::string PuzzleFile(const Picture& picture, const std::string& used, const std::string& name,
                        const std::map<char, Placement>& stored = {}) {
     HandFile file;
@@ -69,18 +70,18 @@ std::function<void(QDialog&)> HintOnPuzzle(const QString& count) {
 class PlayCommandsTest : public QObject {
     Q_OBJECT
   private slots:
-    void init() { currentLanguage = English; }
+    void init() { SetCurrentLanguage(Language::English); }
 
     void nextAndPreviousStepAndStopAtTheEnds() {
         PlayWindowFixture play({{"1.TLX", PuzzleFile(kPlainV, "V", "One")},
                                 {"2.TLX", PuzzleFile(kTurnedV, "VL", "Two")}});
         play.Window().RunCommand(kCommandPreviousPuzzle);
         play.Window().RunCommand(kCommandNextPuzzle);
-        QCOMPARE(play.library.currentPuzzleIndex, 1);
-        QCOMPARE(play.Puzzle().names[1], "Two");
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 1);
+        QCOMPARE(play.Puzzle().names.In(Language::English), "Two");
         QCOMPARE(play.ElementAt(ElementOf('L')).excluded, 0);
         play.Window().RunCommand(kCommandNextPuzzle);
-        QCOMPARE(play.library.currentPuzzleIndex, 1);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 1);
         QCOMPARE(play.MessageTexts(),
                  (QStringList{"This is the first puzzle.", "This is the last puzzle."}));
         for (const MessageRequest& message : play.messages) {
@@ -127,15 +128,15 @@ class PlayCommandsTest : public QObject {
         int browsed = -2;
         play.RunWithDialog(kCommandSelectPuzzle, [&](QDialog& dialog) {
             dialog.findChild<QListWidget*>()->setCurrentRow(row);
-            browsed = play.library.currentPuzzleIndex;
+            browsed = static_cast<SelectPuzzleDialog&>(dialog).Selected();
             confirm ? dialog.accept() : dialog.reject();
         });
         QCOMPARE(browsed, row);
         QFETCH(int, index);
-        QCOMPARE(play.library.currentPuzzleIndex, index);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), index);
         QFETCH(bool, placedStays);
         QCOMPARE(!play.ElementAt(ElementOf('V')).IsAtHome(), placedStays);
-        QCOMPARE(play.Puzzle().names[1], index == 0 ? "One" : "Two");
+        QCOMPARE(play.Puzzle().names.In(Language::English), index == 0 ? "One" : "Two");
     }
 
     void solvedSequenceStoresTheSolutionAndGoesOn_data() {
@@ -213,9 +214,9 @@ class PlayCommandsTest : public QObject {
                      QByteArray::fromStdString(expected).toHex(' '));
         }
         QFETCH(int, indexAfter);
-        QCOMPARE(play.library.currentPuzzleIndex, indexAfter);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), indexAfter);
         const bool movedOn = indexAfter == 1;
-        QCOMPARE(play.Puzzle().names[1], movedOn ? "Nine" : "Seven");
+        QCOMPARE(play.Puzzle().names.In(Language::English), movedOn ? "Nine" : "Seven");
         QCOMPARE(play.Puzzle().IsSolved(), !movedOn);
         if (written && !movedOn) {
             QCOMPARE(play.ElementAt(ElementOf('V')).StoredSolution(), (Placement{2, 1, 0, 0}));

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
-#include "model/language.h"
 #include "tests/puzzle_bytes.h"
 
 namespace {
@@ -153,10 +153,10 @@ class PuzzleFileTest : public QObject {
         const PuzzleFileContents contents = ReadPuzzleFile(path);
         QVERIFY(contents.opened);
         const PuzzleTexts& texts = contents.data.texts;
-        QCOMPARE(QString::fromStdString(texts.names[0]), russianName);
-        QCOMPARE(QString::fromStdString(texts.comments[0]), russianComment);
-        QCOMPARE(QString::fromStdString(texts.names[1]), englishName);
-        QCOMPARE(QString::fromStdString(texts.comments[1]), englishComment);
+        QCOMPARE(QString::fromStdString(texts.names.In(Language::Russian)), russianName);
+        QCOMPARE(QString::fromStdString(texts.comments.In(Language::Russian)), russianComment);
+        QCOMPARE(QString::fromStdString(texts.names.In(Language::English)), englishName);
+        QCOMPARE(QString::fromStdString(texts.comments.In(Language::English)), englishComment);
     }
 
     void fileOfExactly213BytesHasNoTexts() {
@@ -170,8 +170,8 @@ class PuzzleFileTest : public QObject {
         QCOMPARE(contents.data.texts, PuzzleTexts{});
         PuzzleTexts texts = contents.data.texts;
         ApplyDefaultNames(texts, 7);
-        QCOMPARE(texts.names, (std::array<std::string, 2>{"Задание 7", "Puzzle 7"}));
-        QCOMPARE(texts.comments, (std::array<std::string, 2>{}));
+        QCOMPARE(texts.names, (BilingualText{"Задание 7", "Puzzle 7"}));
+        QCOMPARE(texts.comments, (BilingualText()));
     }
 
     void readerTakesAtMost1213Bytes() {
@@ -322,16 +322,16 @@ class PuzzleFileTest : public QObject {
                 }
                 break;
             case 6:
-                data.texts.names[1] =
+                data.texts.names.In(Language::English) =
                     "A\x01"
                     "B";
-                data.texts.comments[1] = "\x01";
+                data.texts.comments.In(Language::English) = "\x01";
                 break;
         }
         QTemporaryDir folder;
         const std::string path = folder.filePath("3.TLX").toStdString();
         const FileStatus status = WritePuzzleFile(path, data);
-        QVERIFY2(status.ok, status.error[English].c_str());
+        QVERIFY2(status.ok, status.error.In(Language::English).c_str());
         const PuzzleFileContents contents = ReadPuzzleFile(path);
         QVERIFY(contents.hasSignature);
         QVERIFY(contents.IsComplete());
@@ -372,10 +372,10 @@ class PuzzleFileTest : public QObject {
         QFETCH(QString, text);
         PuzzleFileData data = SamplePuzzle();
         const QByteArray utf8 = text.toUtf8();
-        std::string& target = slot == 0   ? data.texts.names[0]
-                              : slot == 1 ? data.texts.comments[0]
-                              : slot == 2 ? data.texts.names[1]
-                                          : data.texts.comments[1];
+        std::string& target = slot == 0   ? data.texts.names.In(Language::Russian)
+                              : slot == 1 ? data.texts.comments.In(Language::Russian)
+                              : slot == 2 ? data.texts.names.In(Language::English)
+                                          : data.texts.comments.In(Language::English);
         target.assign(utf8.constData(), utf8.size());
 
         QTemporaryDir folder;
@@ -385,8 +385,8 @@ class PuzzleFileTest : public QObject {
         const FileStatus status = WritePuzzleFile(path, data);
         QVERIFY(!status.ok);
         QFETCH(QString, reason);
-        QVERIFY2(status.error[English].find(reason.toStdString()) != std::string::npos,
-                 status.error[English].c_str());
+        QVERIFY2(status.error.In(Language::English).find(reason.toStdString()) != std::string::npos,
+                 status.error.In(Language::English).c_str());
         QCOMPARE(status.error, CheckPuzzleTexts(data.texts));
         QCOMPARE(Q(ReadBytes(path)), Q(old));
         QCOMPARE(Entries(folder.path()), QStringList{"4.TLX"});
@@ -394,25 +394,27 @@ class PuzzleFileTest : public QObject {
 
     void refusesACommentWithoutEnglishName() {
         PuzzleTexts texts;
-        texts.names[0] = "Имя";
-        texts.comments[0] = "would be lost on reading";
-        QVERIFY(CheckPuzzleTexts(texts) != BilingualMessage{});
-        texts.names[1] = "Name";
-        QVERIFY(CheckPuzzleTexts(texts) == BilingualMessage{});
+        texts.names.In(Language::Russian) = "Имя";
+        texts.comments.In(Language::Russian) = "would be lost on reading";
+        QVERIFY(CheckPuzzleTexts(texts) != BilingualText{});
+        texts.names.In(Language::English) = "Name";
+        QVERIFY(CheckPuzzleTexts(texts) == BilingualText{});
     }
 
     void refusalIsWorded_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("English") << int(English) << "The English name holds a character";
-        QTest::newRow("Russian") << int(Russian) << "Поле «английское название» содержит символ";
+        QTest::newRow("English") << int(Language::English) << "The English name holds a character";
+        QTest::newRow("Russian") << int(Language::Russian)
+                                 << "Поле «английское название» содержит символ";
     }
     void refusalIsWorded() {
         QFETCH(int, language);
         PuzzleTexts texts;
         texts.names = {"Имя", "中"};
         QFETCH(QString, expected);
-        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts)[language]).startsWith(expected));
+        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts).In(Language(language)))
+                    .startsWith(expected));
     }
 
     void failedWriteKeepsTheOldFile_data() {
@@ -434,10 +436,11 @@ class PuzzleFileTest : public QObject {
 
         const FileStatus status = WritePuzzleFile(path, SamplePuzzle(), write);
         QVERIFY(!status.ok);
-        QVERIFY2(status.error[English].find(path) != std::string::npos,
-                 status.error[English].c_str());
+        QVERIFY2(status.error.In(Language::English).find(path) != std::string::npos,
+                 status.error.In(Language::English).c_str());
         if (failure == 2) {
-            QVERIFY(status.error[English].find(std::strerror(ENOSPC)) != std::string::npos);
+            QVERIFY(status.error.In(Language::English).find(std::strerror(ENOSPC)) !=
+                    std::string::npos);
         }
         QCOMPARE(Q(ReadBytes(path)), Q(old.Bytes()));
         QCOMPARE(Entries(folder.path()), QStringList{"5.TLX"});
@@ -449,7 +452,7 @@ class PuzzleFileTest : public QObject {
         WriteBytes(notFolder, "not a folder");
         const FileStatus status = WritePuzzleFile(notFolder + "/6.TLX", SamplePuzzle());
         QVERIFY(!status.ok);
-        QVERIFY(!status.error[English].empty());
+        QVERIFY(!status.error.In(Language::English).empty());
         QCOMPARE(Q(ReadBytes(notFolder)), QByteArray("not a folder"));
     }
 
@@ -486,7 +489,7 @@ class PuzzleFileTest : public QObject {
         records[0] = Placed(true, 3, 1, -1, 2);
         records[11] = Placed(true, 1, 0, 12, 0);
         const FileStatus status = RewriteElementBlock(path, records);
-        QVERIFY2(status.ok, status.error[English].c_str());
+        QVERIFY2(status.ok, status.error.In(Language::English).c_str());
 
         const std::string after = ReadBytes(path);
         QCOMPARE(after.size(), before.size());
@@ -504,7 +507,7 @@ class PuzzleFileTest : public QObject {
         const std::string path = folder.filePath("11.TLX").toStdString();
         const FileStatus status = RewriteElementBlock(path, {});
         QVERIFY(!status.ok);
-        QVERIFY(!status.error[English].empty());
+        QVERIFY(!status.error.In(Language::English).empty());
         QVERIFY(!std::filesystem::exists(path));
     }
 
@@ -520,11 +523,16 @@ class PuzzleFileTest : public QObject {
     void elementBlockRewriteReportsAShortWrite() {
         QTemporaryDir folder;
         const std::string path = folder.filePath("13.TLX").toStdString();
-        WriteBytes(path, HandFile().Bytes());
+        const std::string before = HandFile().Bytes();
+        WriteBytes(path, before);
         const FileStatus status = RewriteElementBlock(path, {}, ShortBy(4));
         QVERIFY(!status.ok);
-        QVERIFY2(status.error[English].find("44 of 48") != std::string::npos,
-                 status.error[English].c_str());
+        const std::string counts =
+            std::to_string(before.size() - 4) + " of " + std::to_string(before.size());
+        QVERIFY2(status.error.In(Language::English).find(counts) != std::string::npos,
+                 status.error.In(Language::English).c_str());
+        QCOMPARE(Q(ReadBytes(path)), Q(before));
+        QCOMPARE(Entries(folder.path()), QStringList{"13.TLX"});
     }
 
     void missingFileCannotBeRead() {
@@ -532,7 +540,7 @@ class PuzzleFileTest : public QObject {
         const PuzzleFileContents contents =
             ReadPuzzleFile(folder.filePath("missing.TLX").toStdString());
         QVERIFY(!contents.opened);
-        QVERIFY(!contents.error[English].empty());
+        QVERIFY(!contents.error.In(Language::English).empty());
         QVERIFY(!ReadPuzzleFile(folder.path().toStdString()).opened);
     }
 };

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "library/puzzle_library.h"
+#include "model/play_session.h"
 #include "tests/puzzle_bytes.h"
 
 namespace {
@@ -143,9 +144,9 @@ class PuzzleLibraryTest : public QObject {
         for (const QString& name : created) {
             Puzzle(folder, name);
         }
-        QVERIFY(puzzleLibrary.ScanDataFolder(folder.path().toStdString()));
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         QCOMPARE(FileNames(puzzleLibrary), QStringList({"1.TLX", "2.TLX", "10.TLX"}));
-        QCOMPARE(puzzleLibrary.currentPuzzleIndex, 0);
+        QCOMPARE(PlaySession::StartPosition(puzzleLibrary), 0);
     }
 
     void scanLeavesOutWhatIsNoPuzzle() {
@@ -175,7 +176,7 @@ class PuzzleLibraryTest : public QObject {
         puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         QCOMPARE(FileNames(puzzleLibrary),
                  QStringList({"3.tlx", "007.TLX", "8.TLX", "12abc.TLX", "20.TlX"}));
-        QCOMPARE(puzzleLibrary.RecordAt(2)->names[1], std::string("Puzzle 8"));
+        QCOMPARE(puzzleLibrary.RecordAt(2)->names.In(Language::English), std::string("Puzzle 8"));
     }
 
     void leadingZerosKeepTheFileNameAndGiveTheNumber() {
@@ -185,8 +186,8 @@ class PuzzleLibraryTest : public QObject {
         const PuzzleRecord* record = puzzleLibrary.RecordAt(0);
         QVERIFY(record != nullptr);
         QCOMPARE(record->fileName, "007.TLX");
-        QCOMPARE(record->names, (std::array<std::string, 2>{"Задание 7", "Puzzle 7"}));
-        QCOMPARE(record->comments, (std::array<std::string, 2>{"", ""}));
+        QCOMPARE(record->names, (BilingualText{"Задание 7", "Puzzle 7"}));
+        QCOMPARE(record->comments, (BilingualText{"", ""}));
     }
 
     void equalNumbersStayInListingOrder() {
@@ -233,9 +234,9 @@ class PuzzleLibraryTest : public QObject {
             QVERIFY(QDir(parent.path()).mkdir("DATA"));
         }
         puzzleLibrary.Append(Record("1.TLX"));
-        QVERIFY(puzzleLibrary.ScanDataFolder(folder.toStdString()));
+        puzzleLibrary.ScanDataFolder(folder.toStdString());
         QCOMPARE(puzzleLibrary.count(), 0);
-        QCOMPARE(puzzleLibrary.currentPuzzleIndex, 1);
+        QCOMPARE(PlaySession::StartPosition(puzzleLibrary), 1);
         QCOMPARE(puzzleLibrary.DataFolder(), folder.toStdString() + "/");
     }
 

@@ -1,8 +1,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
-#include "model/language.h"
 #include "model/play_session.h"
 #include "model/puzzle_shape.h"
 #include "platform/image_surface.h"
@@ -83,7 +83,7 @@ class PuzzleShapeTest : public QObject {
   private slots:
     void init() {
         puzzleLibrary = PuzzleLibrary();
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
     }
 
     void setCellsCentresOnTheBoard_data() {
@@ -144,42 +144,41 @@ class PuzzleShapeTest : public QObject {
     void emptyLibraryGivesTheRectangleTexts_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("blank");
-        QTest::newRow("named shape, Russian") << int(Russian) << false;
-        QTest::newRow("named shape, English") << int(English) << false;
-        QTest::newRow("blank editor puzzle") << int(English) << true;
+        QTest::newRow("named shape, Russian") << int(Language::Russian) << false;
+        QTest::newRow("named shape, English") << int(Language::English) << false;
+        QTest::newRow("blank editor puzzle") << int(Language::English) << true;
     }
     void emptyLibraryGivesTheRectangleTexts() {
         QFETCH(int, language);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         QFETCH(bool, blank);
         const bool libraryEmpty = puzzleLibrary.count() == 0;
         const std::unique_ptr<PuzzleShape> shape =
             blank ? CreateBlankPuzzle(31, 19, libraryEmpty)
                   : std::make_unique<PuzzleShape>("Any", libraryEmpty);
-        QCOMPARE(shape->names,
-                 (std::array<std::string, 2>{"Прямоугольник 10х6", "Rectangle 10x6"}));
-        QCOMPARE(shape->comments, (std::array<std::string, 2>{"Задание имеет 2339 решений",
-                                                              "The puzzle has 2339 solutions"}));
+        QCOMPARE(shape->names, (BilingualText{"Прямоугольник 10х6", "Rectangle 10x6"}));
+        QCOMPARE(shape->comments,
+                 (BilingualText{"Задание имеет 2339 решений", "The puzzle has 2339 solutions"}));
     }
 
     void nameGoesToTheCurrentLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("blankName");
-        QTest::newRow("Russian") << int(Russian) << "*** Новое задание ***";
-        QTest::newRow("English") << int(English) << "*** New puzzle ***";
+        QTest::newRow("Russian") << int(Language::Russian) << "*** Новое задание ***";
+        QTest::newRow("English") << int(Language::English) << "*** New puzzle ***";
     }
     void nameGoesToTheCurrentLanguage() {
         QFETCH(int, language);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         puzzleLibrary.Append({"1.TLX", {"a", "b"}, {"", ""}});
         const PuzzleShape named("Name", puzzleLibrary.count() == 0);
-        QCOMPARE(named.names[language], "Name");
-        QCOMPARE(named.names[1 - language], "");
-        QCOMPARE(named.comments, (std::array<std::string, 2>{}));
+        QCOMPARE(named.names.In(Language(language)), "Name");
+        QCOMPARE(named.names.In(Language(1 - language)), "");
+        QCOMPARE(named.comments, BilingualText());
         QVERIFY(named.IsEmpty());
         const auto blank = CreateBlankPuzzle(31, 19, puzzleLibrary.count() == 0);
         QFETCH(QString, blankName);
-        QCOMPARE(QString::fromStdString(blank->names[language]), blankName);
+        QCOMPARE(QString::fromStdString(blank->names.In(Language(language))), blankName);
         QCOMPARE(blank->width, 465);
         QCOMPARE(blank->height, 285);
     }
@@ -199,8 +198,8 @@ class PuzzleShapeTest : public QObject {
         QVERIFY(shape.Load(folder.filePath("7.TLX").toStdString(), elements));
         QCOMPARE(AsciiRows(shape), (Picture{"XXX", "X.X", "XXX"}));
         QCOMPARE(shape.x, (705 - 45) / 2);
-        QCOMPARE(shape.names, (std::array<std::string, 2>{"Семь", "Seven"}));
-        QCOMPARE(shape.comments, (std::array<std::string, 2>{"К", "Comment"}));
+        QCOMPARE(shape.names, (BilingualText{"Семь", "Seven"}));
+        QCOMPARE(shape.comments, (BilingualText{"К", "Comment"}));
         const auto solution = [](const Element& e) {
             return QList<int>{e.excluded, e.solutionRotation, e.solutionMirrored, e.solutionColumn,
                               e.solutionRow};
@@ -236,9 +235,9 @@ class PuzzleShapeTest : public QObject {
         PuzzleShape shape;
         QVERIFY(shape.Load(folder.filePath(fileName).toStdString(), elements));
         QFETCH(QString, russian);
-        QCOMPARE(QString::fromStdString(shape.names[0]), russian);
+        QCOMPARE(QString::fromStdString(shape.names.In(Language::Russian)), russian);
         QFETCH(QString, english);
-        QCOMPARE(QString::fromStdString(shape.names[1]), english);
+        QCOMPARE(QString::fromStdString(shape.names.In(Language::English)), english);
     }
 
     void failedLoadLeavesNoCellsAndTheElementsAlone_data() {
@@ -264,7 +263,7 @@ class PuzzleShapeTest : public QObject {
         QVERIFY(!shape.Load(folder.filePath("3.TLX").toStdString(), elements));
         QVERIFY(shape.IsEmpty());
         QCOMPARE(shape.width, 0);
-        QCOMPARE(shape.names, (std::array<std::string, 2>{"До", "Before"}));
+        QCOMPARE(shape.names, (BilingualText{"До", "Before"}));
         QCOMPARE(elements[4].excluded, 1);
         QCOMPARE(elements[4].solutionColumn, 9);
         QCOMPARE(elements[5].solutionColumn, -1);
@@ -281,7 +280,7 @@ class PuzzleShapeTest : public QObject {
         PuzzleShape shape;
         QVERIFY(shape.Load(folder.filePath("2.TLX").toStdString(), elements));
         QCOMPARE(AsciiRows(shape), (Picture{"XX", ".."}));
-        QCOMPARE(shape.names[1], "Puzzle 2");
+        QCOMPARE(shape.names.In(Language::English), "Puzzle 2");
     }
 
     void startupPuzzleIsTheFirstLibraryPuzzle() {
@@ -295,18 +294,17 @@ class PuzzleShapeTest : public QObject {
         WriteBytes(folder.filePath("9.TLX").toStdString(), second.Bytes());
         WriteBytes(folder.filePath("4.TLX").toStdString(), first.Bytes());
         puzzleLibrary.ScanDataFolder(folder.path().toStdString());
-        ElementSet elements;
-        const auto shape = CreateStartupPuzzle(puzzleLibrary, elements);
-        QCOMPARE(AsciiRows(*shape).front(), "XXXXX");
-        QCOMPARE(shape->names[1], "First");
-        QCOMPARE(elements[10].excluded, 1);
+        const PlaySession session(puzzleLibrary);
+        QCOMPARE(AsciiRows(session.Puzzle()).front(), "XXXXX");
+        QCOMPARE(session.Puzzle().names.In(Language::English), "First");
+        QCOMPARE(session.Elements()[10].excluded, 1);
+        QVERIFY(session.StartProblem().IsEmpty());
     }
 
     void builtInSolutionCoversTheRectangle() {
-        puzzleLibrary.currentPuzzleIndex = 1;  // what the scan leaves for an empty library
         PlaySession session(puzzleLibrary);
         const PuzzleShape& puzzle = session.Puzzle();
-        QCOMPARE(puzzle.names[1], "Rectangle 10x6");
+        QCOMPARE(puzzle.names.In(Language::English), "Rectangle 10x6");
         QCOMPARE(puzzle.side, 10);
         QCOMPARE(puzzle.x, 277);
         QCOMPARE(puzzle.y, 192);
@@ -355,7 +353,7 @@ class PuzzleShapeTest : public QObject {
     }
 
     void commentStandsBelowATitleLineAtTheTop() {
-        currentLanguage = English;
+        SetCurrentLanguage(Language::English);
         PuzzleShape shape = Block(10, 6);
         RecordingSurface dc;
         PixelRect rect;
@@ -395,7 +393,7 @@ class PuzzleShapeTest : public QObject {
     void rectKeepsItsValuesWithoutAComment() {
         PuzzleShape shape = Block(10, 6);
         QFETCH(QString, comment);
-        shape.comments[0] = comment.toStdString();
+        shape.comments.In(Language::Russian) = comment.toStdString();
         RecordingSurface dc;
         PixelRect rect = Rect(120, 80, 500, 150);
         QFETCH(bool, withComment);
@@ -431,8 +429,8 @@ class PuzzleShapeTest : public QObject {
     void titlePixelsStayInsideTheirAreas() {
         QFETCH(bool, withComment);
         PuzzleShape shape = Block(10, 6);
-        shape.names[0] = "Прямоугольник";
-        shape.comments[0] = "Комментарий";
+        shape.names.In(Language::Russian) = "Прямоугольник";
+        shape.comments.In(Language::Russian) = "Комментарий";
         ImageSurface surface(600, 400);
         surface.FillRect({0, 0, 600, 400}, kMarker);
         surface.SetBackgroundColour(kBoardGrey);
@@ -453,7 +451,8 @@ class PuzzleShapeTest : public QObject {
             }
         }
         const int titleHeight =
-            surface.MeasureText(shape.names[0], {"Arial", 18, 600, false}).height;
+            surface.MeasureText(shape.names.In(Language::Russian), {"Arial", 18, 600, false})
+                .height;
         const int middle = (area.top + area.bottom) / 2;
         QVERIFY(HasColourInRows(image, area, middle - 9, middle + 9, Q(kBlack)));
         const int commentTop = area.top + titleHeight + 5;

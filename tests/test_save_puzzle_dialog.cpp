@@ -4,15 +4,15 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "model/language.h"
+#include "editor/save_puzzle_dialog.h"
+#include "library/bilingual_text.h"
 #include "platform/message_box.h"
-#include "platform/save_puzzle_dialog.h"
 
 namespace {
 
-void Row(const char* title, int language, const QString& name, const QString& comment,
+void Row(const char* title, Language language, const QString& name, const QString& comment,
          const QString& typed, const QStringList& expected) {
-    QTest::newRow(title) << language << name << comment << typed << expected;
+    QTest::newRow(title) << static_cast<int>(language) << name << comment << typed << expected;
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ class SavePuzzleDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void cleanup() {
-        currentLanguage = Russian;
+        SetCurrentLanguage(Language::Russian);
         SetMessageResponder({});
     }
 
@@ -34,19 +34,19 @@ class SavePuzzleDialogTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
         const QString two = "one\r\ntwo";
-        Row("empty name, English", English, "", "", "",
+        Row("empty name, English", Language::English, "", "", "",
             {"Input the puzzle name!", "Error", "nameEdit"});
-        Row("empty name, Russian", Russian, "", "c", "",
+        Row("empty name, Russian", Language::Russian, "", "c", "",
             {"Введите название задания!", "Ошибка ввода", "nameEdit"});
-        Row("blanks are a name", English, "  ", "", "", {"  ", ""});
-        Row("Enter in the comment", English, "N", "one", "\ntwo", {"N", two});
-        Row("CR LF comment unchanged", English, "N", two, "", {"N", two});
-        Row("no-break space and №", Russian, "№ 5", "a\u00A0b", "", {"№ 5", "a\u00A0b"});
-        Row("name outside the code page", English, "Puzzle 中", "", "",
+        Row("blanks are a name", Language::English, "  ", "", "", {"  ", ""});
+        Row("Enter in the comment", Language::English, "N", "one", "\ntwo", {"N", two});
+        Row("CR LF comment unchanged", Language::English, "N", two, "", {"N", two});
+        Row("no-break space and №", Language::Russian, "№ 5", "a\u00A0b", "", {"№ 5", "a\u00A0b"});
+        Row("name outside the code page", Language::English, "Puzzle 中", "", "",
             {"The puzzle name holds a character that a puzzle file cannot store "
              "(Windows-1251 code page): 中 (U+4E2D)",
              "Error", "nameEdit"});
-        Row("separator byte in the comment", Russian, "N", QString("a") + QChar(1), "",
+        Row("separator byte in the comment", Language::Russian, "N", QString("a") + QChar(1), "",
             {"Поле «комментарий» содержит управляющий символ с кодом 0 или 1, который нельзя "
              "сохранить в файле задания.",
              "Ошибка ввода", "commentEdit"});
@@ -57,7 +57,7 @@ class SavePuzzleDialogTest : public QObject {
         QFETCH(QString, comment);
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         QList<MessageRequest> shown;
         SetMessageResponder([&shown](const MessageRequest& request) {
             shown.append(request);
@@ -95,17 +95,17 @@ class SavePuzzleDialogTest : public QObject {
     void textsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("texts");  // title, labels, Save, Cancel
-        QTest::newRow("English") << int(English)
+        QTest::newRow("English") << int(Language::English)
                                  << QStringList{"Save puzzle", "Puzzle name", "Comment", "Save",
                                                 "Cancel"};
-        QTest::newRow("Russian") << int(Russian)
+        QTest::newRow("Russian") << int(Language::Russian)
                                  << QStringList{"Сохранить задание", "Название задания",
                                                 "Комментарий", "Сохранить", "Отмена"};
     }
     void textsFollowTheLanguage() {
         QFETCH(int, language);
         QFETCH(QStringList, texts);
-        currentLanguage = language;
+        SetCurrentLanguage(Language(language));
         SavePuzzleDialog dialog("", "", nullptr);
         QCOMPARE(QStringList({dialog.windowTitle(), dialog.findChild<QLabel*>("nameLabel")->text(),
                               dialog.findChild<QLabel*>("commentLabel")->text(),

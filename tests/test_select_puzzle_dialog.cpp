@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "model/language.h"
-#include "platform/select_puzzle_dialog.h"
+#include "dialogs/select_puzzle_dialog.h"
+#include "library/bilingual_text.h"
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
 
@@ -55,10 +55,7 @@ class SelectPuzzleDialogTest : public QObject {
         library.ScanDataFolder(folder.path().toStdString());
         settings = Settings(folder.filePath("tessellix.ini").toStdString());
     }
-    void init() {
-        currentLanguage = Russian;
-        library.currentPuzzleIndex = 0;
-    }
+    void init() { SetCurrentLanguage(Language::Russian); }
 
     void linesAndSelection_data() {
         QTest::addColumn<int>("language");
@@ -66,17 +63,16 @@ class SelectPuzzleDialogTest : public QObject {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("selected");
         const QStringList english{"Three", "Seven", "Puzzle 12"};
-        QTest::newRow("Russian") << int(Russian) << 1 << QStringList{"Три", "Семь", "Задание 12"}
-                                 << 1;
-        QTest::newRow("English") << int(English) << 2 << english << 2;
-        QTest::newRow("outside the list") << int(English) << 3 << english << -1;
+        QTest::newRow("Russian") << int(Language::Russian) << 1
+                                 << QStringList{"Три", "Семь", "Задание 12"} << 1;
+        QTest::newRow("English") << int(Language::English) << 2 << english << 2;
+        QTest::newRow("outside the list") << int(Language::English) << 3 << english << -1;
     }
     void linesAndSelection() {
         QFETCH(int, language);
         QFETCH(int, index);
-        currentLanguage = language;
-        library.currentPuzzleIndex = index;
-        SelectPuzzleDialog dialog(library, settings, nullptr);
+        SetCurrentLanguage(Language(language));
+        SelectPuzzleDialog dialog(library, settings, index, nullptr);
         auto* list = dialog.findChild<QListWidget*>("puzzleList");
         QStringList shown;
         for (int row = 0; row < list->count(); ++row) {
@@ -85,12 +81,13 @@ class SelectPuzzleDialogTest : public QObject {
         QTEST(shown, "lines");
         QTEST(list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems()[0]),
               "selected");
-        QCOMPARE(library.currentPuzzleIndex, index);
+        QTEST(dialog.Selected(), "selected");
+        QCOMPARE(dialog.Chosen(), std::nullopt);
     }
 
-    // Steps on the shown dialog, each followed by what it set off. The list's selection goes
-    // to the index at once, stays after Cancel, and repaints the preview, as a tick does; the
-    // box goes to the settings however the dialog ends.
+    // Steps on the shown dialog, each followed by what it set off. The list's selection is
+    // taken at once and repaints the preview, as a tick does; only Open chooses it; the box
+    // goes to the settings however the dialog ends.
     void running_data() {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("start");
@@ -119,9 +116,8 @@ class SelectPuzzleDialogTest : public QObject {
         QFETCH(int, start);
         QFETCH(QString, steps);
         settings.WritePreviewSetting(stored);
-        library.currentPuzzleIndex = start;
         {
-            SelectPuzzleDialog dialog(library, settings, nullptr);
+            SelectPuzzleDialog dialog(library, settings, start, nullptr);
             auto* list = dialog.findChild<QListWidget*>("puzzleList");
             auto* box = dialog.findChild<QCheckBox*>("previewBox");
             QTEST(box->isChecked(), "ticked");
@@ -148,8 +144,12 @@ class SelectPuzzleDialogTest : public QObject {
                 }
             });
             QTimer::singleShot(5000, &dialog, [&] { dialog.done(-1); });
-            QTEST(dialog.exec(), "result");
-            QTEST(library.currentPuzzleIndex, "index");
+            QFETCH(int, result);
+            QCOMPARE(dialog.exec(), result);
+            QTEST(dialog.Selected(), "index");
+            QFETCH(int, index);
+            QCOMPARE(dialog.Chosen(),
+                     result == QDialog::Accepted ? std::optional<int>(index) : std::nullopt);
             const PixelRect frame = FrameOf(dialog);
             QTEST(spy.painted.contains(QPoint(frame.left + 2, frame.top + 2)), "repainted");
         }
@@ -173,8 +173,7 @@ class SelectPuzzleDialogTest : public QObject {
         QFETCH(int, preview);
         QFETCH(int, index);
         settings.WritePreviewSetting(preview);
-        library.currentPuzzleIndex = index;
-        SelectPuzzleDialog dialog(library, settings, nullptr);
+        SelectPuzzleDialog dialog(library, settings, index, nullptr);
         dialog.grab();  // a later paint must show the same
         const QImage image = dialog.grab().toImage();
 

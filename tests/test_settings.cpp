@@ -9,8 +9,8 @@
 #include <csignal>
 #include <memory>
 
+#include "library/bilingual_text.h"
 #include "library/settings.h"
-#include "model/language.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ class SettingsTest : public QObject {
         if (exists) {
             WriteFile(path, content);
         }
-        QCOMPARE(settings.ReadLanguageSetting(), language);
+        QCOMPARE(static_cast<int>(settings.ReadLanguageSetting()), language);
     }
 
     void previewIsTakenUnchanged_data() {
@@ -126,17 +126,17 @@ class SettingsTest : public QObject {
     }
 
     void writingCreatesTheFileWithKeysInTheOrderOfFirstWriting() {
-        settings.WriteLanguageSetting(English);
+        settings.WriteLanguageSetting(Language::English);
         settings.WritePreviewSetting(1);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=1\nPreview=1\n"));
 
-        settings.WriteLanguageSetting(Russian);
+        settings.WriteLanguageSetting(Language::Russian);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nLanguage=0\nPreview=1\n"));
     }
 
     void previewWrittenFirstStaysFirst() {
         settings.WritePreviewSetting(0);
-        settings.WriteLanguageSetting(English);
+        settings.WriteLanguageSetting(Language::English);
         settings.WritePreviewSetting(1);
         QCOMPARE(ReadFile(path), QByteArray("[Options]\nPreview=1\nLanguage=1\n"));
     }
@@ -169,7 +169,7 @@ class SettingsTest : public QObject {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         WriteFile(path, before);
-        settings.WriteLanguageSetting(English);
+        settings.WriteLanguageSetting(Language::English);
         QCOMPARE(ReadFile(path), after);
     }
 
@@ -191,9 +191,9 @@ class SettingsTest : public QObject {
         WriteFile(folder->filePath("plain-file"), "x");
         QDir(folder->path()).mkpath("a-folder");
         settings = Settings(folder->filePath(relativePath).toStdString());
-        settings.WriteLanguageSetting(English);
+        settings.WriteLanguageSetting(Language::English);
         settings.WritePreviewSetting(1);
-        QCOMPARE(settings.ReadLanguageSetting(), int(Russian));
+        QCOMPARE(settings.ReadLanguageSetting(), Language::Russian);
         QCOMPARE(settings.ReadPreviewSetting(), 0);
         QVERIFY(QFileInfo(folder->filePath("a-folder")).isDir());
         QCOMPARE(ReadFile(folder->filePath("plain-file")), QByteArray("x"));
@@ -209,7 +209,7 @@ class SettingsTest : public QObject {
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         limit.rlim_cur = 10;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        settings.WriteLanguageSetting(English);
+        settings.WriteLanguageSetting(Language::English);
         limit.rlim_cur = oldLimit;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         std::signal(SIGXFSZ, oldHandler);
@@ -220,8 +220,8 @@ class SettingsTest : public QObject {
 
     void noPathGivesDefaultsAndWritesNothing() {
         settings = Settings("");
-        settings.WriteLanguageSetting(English);
-        QCOMPARE(settings.ReadLanguageSetting(), int(Russian));
+        settings.WriteLanguageSetting(Language::English);
+        QCOMPARE(settings.ReadLanguageSetting(), Language::Russian);
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
     }
 };

@@ -7,8 +7,8 @@
 #include <iostream>
 #include <optional>
 
+#include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
-#include "model/language.h"
 #include "solver/tiling_solver.h"
 #include "tools/puzzle_source.h"
 #include "tools/solve_command.h"
@@ -47,7 +47,7 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
     }
     data.elements = *solution;
 
-    std::array<std::string, 2> countTexts;
+    BilingualText countTexts;
     if (source.count) {
         unsigned long long distinct = source.given.value_or(0);
         if (!source.given || recount) {
@@ -60,16 +60,19 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
         countTexts = {RussianSolutionCount(distinct), EnglishSolutionCount(distinct)};
     }
     data.texts.names = source.names;
-    for (int language = 0; language < 2; ++language) {
-        data.texts.comments[language] = Joined(source.notes[language], countTexts[language]);
+    for (const Language language : {Language::Russian, Language::English}) {
+        data.texts.comments.In(language) =
+            Joined(source.notes.In(language), countTexts.In(language));
     }
     // The texts are the source's fault; what fails after them is the output file's.
-    if (const BilingualMessage problem = CheckPuzzleTexts(data.texts); !problem[English].empty()) {
-        return fail(ReasonText(problem[English]));
+    if (const BilingualText problem = CheckPuzzleTexts(data.texts);
+        !problem.In(Language::English).empty()) {
+        return fail(ReasonText(problem.In(Language::English)));
     }
     const std::string path = folder + "/" + std::to_string(source.number) + ".TLX";
     if (const FileStatus status = WritePuzzleFile(path, data); !status) {
-        error = PlaceMessage(path, "cannot be written: " + ReasonText(status.error[English], path));
+        error = PlaceMessage(
+            path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/bilingual_text.h"
 #include "library/text_encoding.h"
 
 // Writes JSON on one line in the layout the tools promise: ", " between items and ": " after
@@ -39,8 +40,13 @@ class JsonWriter {
         return Key(key).Value(value);
     }
     // "key": [first, second]
-    JsonWriter& Pair(std::string_view key, std::string_view first, std::string_view second) {
-        return Key(key).BeginArray().Value(first).Value(second).EndArray();
+    // A text in two languages as the array [Russian, English].
+    JsonWriter& Pair(std::string_view key, const BilingualText& text) {
+        return Key(key)
+            .BeginArray()
+            .Value(text.In(Language::Russian))
+            .Value(text.In(Language::English))
+            .EndArray();
     }
 
     const std::string& Text() const { return text; }

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "library/puzzle_library.h"
+#include "model/play_session.h"
 #include "tools/json_writer.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
@@ -12,14 +13,14 @@ namespace {
 std::string Json(const PuzzleLibrary& library) {
     JsonWriter json;
     json.BeginObject();
-    json.Field("currentPuzzleIndex", library.currentPuzzleIndex);
+    json.Field("currentPuzzleIndex", PlaySession::StartPosition(library));
     json.Key("records").BeginArray();
     for (const PuzzleRecord& record : library) {
         json.BeginObject();
         json.Field("fileName", record.fileName);
         json.Field("number", NumberOf(record.fileName));
-        json.Pair("names", record.names[0], record.names[1]);
-        json.Pair("comments", record.comments[0], record.comments[1]);
+        json.Pair("names", record.names);
+        json.Pair("comments", record.comments);
         json.EndObject();
     }
     json.EndArray();
@@ -31,13 +32,14 @@ void PrintText(const std::string& folder, const PuzzleLibrary& library) {
     std::cout << PlaceMessage(folder, std::to_string(library.count()) +
                                           (library.count() == 1 ? " puzzle" : " puzzles") +
                                           ", current index " +
-                                          std::to_string(library.currentPuzzleIndex))
+                                          std::to_string(PlaySession::StartPosition(library)))
               << '\n';
     int position = 0;
     for (const PuzzleRecord& record : library) {
         std::cout << "  " << position++ << ". " << VisibleText(record.fileName) << " (number "
-                  << NumberOf(record.fileName) << "): " << VisibleText(record.names[0]) << " / "
-                  << VisibleText(record.names[1]) << '\n';
+                  << NumberOf(record.fileName)
+                  << "): " << VisibleText(record.names.In(Language::Russian)) << " / "
+                  << VisibleText(record.names.In(Language::English)) << '\n';
     }
 }
 

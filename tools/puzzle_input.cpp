@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "model/language.h"
+#include "library/bilingual_text.h"
 #include "tools/tool_text.h"
 
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
     if (!contents.opened) {
-        return "cannot be read: " + ReasonText(contents.error[English], path);
+        return "cannot be read: " + ReasonText(contents.error.In(Language::English), path);
     }
     if (!contents.hasSignature) {
         return "not a puzzle file: it does not start with \"Tessellix\"";
@@ -27,7 +27,7 @@ bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& er
     }
     puzzle.fileName = std::filesystem::path(path).filename().string();
     puzzle.number = NumberOf(puzzle.fileName);
-    if (!puzzle.session.LoadPuzzle(path)) {
+    if (!puzzle.session.LoadPuzzle(puzzle.contents, path)) {
         error = PlaceMessage(path, "cannot be loaded");
         return false;
     }

@@ -107,9 +107,9 @@ bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
         }
         SourcePuzzle& puzzle = puzzles.back();
         if (key == "ru" || key == "en") {
-            puzzle.names[key == "ru" ? 0 : 1] = value;
+            puzzle.names.In(key == "ru" ? Language::Russian : Language::English) = value;
         } else if (key == "ru-note" || key == "en-note") {
-            puzzle.notes[key == "ru-note" ? 0 : 1] = value;
+            puzzle.notes.In(key == "ru-note" ? Language::Russian : Language::English) = value;
         } else if (key == "elements") {
             const std::string_view letters =
                 value == "all" ? std::string_view(kElementLetters) : value;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <array>
 #include <istream>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "library/bilingual_text.h"
 
 // The readable source of puzzle files that `build` writes from: puzzles, each starting with a
 // line "puzzle N", with keys for names, notes, elements, count and position, and the shape's
@@ -15,8 +16,8 @@
 struct SourcePuzzle {
     int line = 0;  // of its "puzzle" line
     int number = 0;
-    std::array<std::string, 2> names;
-    std::array<std::string, 2> notes;         // comment text before the count of solutions
+    BilingualText names;
+    BilingualText notes;                      // comment text before the count of solutions
     unsigned elements = 0;                    // bit i: element i is used
     bool count = false;                       // "count yes" or "count N"
     std::optional<unsigned long long> given;  // "count N": the figure counted before

@@ -62,8 +62,8 @@ std::string ShowJson(const ToolPuzzle& puzzle) {
     JsonWriter json;
     json.BeginObject();
     json.Field("number", puzzle.number);
-    json.Pair("names", shape.names[0], shape.names[1]);
-    json.Pair("comments", shape.comments[0], shape.comments[1]);
+    json.Pair("names", shape.names);
+    json.Pair("comments", shape.comments);
     json.Key("elements").BeginArray();
     for (const Element& element : puzzle.session.Elements()) {
         json.BeginObject();
@@ -96,10 +96,12 @@ std::string ShowText(const ToolPuzzle& puzzle) {
     const std::string indent(19, ' ');
     std::ostringstream out;
     out << "Puzzle " << puzzle.number << " (" << VisibleText(puzzle.fileName) << ")\n"
-        << "  Russian name:    " << VisibleText(shape.names[0]) << '\n'
-        << "  English name:    " << VisibleText(shape.names[1]) << '\n'
-        << "  Russian comment: " << IndentedComment(shape.comments[0], indent) << '\n'
-        << "  English comment: " << IndentedComment(shape.comments[1], indent) << '\n';
+        << "  Russian name:    " << VisibleText(shape.names.In(Language::Russian)) << '\n'
+        << "  English name:    " << VisibleText(shape.names.In(Language::English)) << '\n'
+        << "  Russian comment: " << IndentedComment(shape.comments.In(Language::Russian), indent)
+        << '\n'
+        << "  English comment: " << IndentedComment(shape.comments.In(Language::English), indent)
+        << '\n';
 
     int used = 0;
     for (const Element& element : puzzle.session.Elements()) {

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <iostream>
 
-#include "model/language.h"
+#include "library/bilingual_text.h"
 #include "tools/json_writer.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
@@ -128,8 +128,8 @@ int RunSolve(const std::vector<std::string>& arguments) {
     const Solution& records = *solution;
     if (parsed.Has("--store")) {
         if (const FileStatus status = RewriteElementBlock(path, records); !status) {
-            return Failure(
-                path, "the solution cannot be stored: " + ReasonText(status.error[English], path));
+            return Failure(path, "the solution cannot be stored: " +
+                                     ReasonText(status.error.In(Language::English), path));
         }
     }
     if (parsed.Has("--json")) {

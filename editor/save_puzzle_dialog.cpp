@@ -1,4 +1,4 @@
-#include "platform/save_puzzle_dialog.h"
+#include "editor/save_puzzle_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,17 +8,15 @@
 #include <limits>
 
 #include "library/puzzle_file.h"
-#include "model/language.h"
 #include "platform/dialog_template.h"
 #include "platform/message_box.h"
 
 namespace {
 
-const QString kNameMissing[2] = {QStringLiteral("Введите название задания!"),
-                                 QStringLiteral("Input the puzzle name!")};
-const QString kInputError[2] = {QStringLiteral("Ошибка ввода"), QStringLiteral("Error")};
-const BilingualMessage kNameField = {"название задания", "puzzle name"};
-const BilingualMessage kCommentField = {"комментарий", "comment"};
+const BilingualText kNameMissing{"Введите название задания!", "Input the puzzle name!"};
+const BilingualText kInputError{"Ошибка ввода", "Error"};
+const BilingualText kNameField{"название задания", "puzzle name"};
+const BilingualText kCommentField{"комментарий", "comment"};
 
 const QString kFileLineBreak = QStringLiteral("\r\n");
 
@@ -35,12 +33,10 @@ QPushButton* Button(QWidget* owner, const char* name, const char* text) {
     return button;
 }
 
-// The reason why a puzzle file cannot hold `text`, in the current language; empty when it can.
-QString Unstorable(const QString& text, const BilingualMessage& field) {
+// The reason why a puzzle file cannot hold `text`; empty when it can.
+BilingualText Unstorable(const QString& text, const BilingualText& field) {
     const QByteArray utf8 = text.toUtf8();
-    const BilingualMessage reason =
-        CheckStorableText(std::string(utf8.constData(), utf8.size()), field);
-    return QString::fromStdString(reason[currentLanguage]);
+    return CheckStorableText(std::string(utf8.constData(), utf8.size()), field);
 }
 
 // The box's text with CR LF between lines. The raw text, because the plain one turns
@@ -98,27 +94,26 @@ SavePuzzleDialog::SavePuzzleDialog(const QString& name, const QString& comment, 
 }
 
 void SavePuzzleDialog::Save() {
-    const auto refuse = [this](auto* box, const QString& text) {
-        ShowMessage(this, text, kInputError[currentLanguage], MessageIcon::Exclamation,
-                    MessageButtons::Ok);
+    const auto refuse = [this](auto* box, const BilingualText& text) {
+        ShowMessage(this, text, kInputError, MessageIcon::Exclamation, MessageButtons::Ok);
         box->setFocus();
         box->selectAll();
     };
     // Comment first, then the name, each checked as it is taken.
     puzzleComment = CommentText(*commentEdit);
-    const QString badComment = Unstorable(puzzleComment, kCommentField);
-    if (!badComment.isEmpty()) {
+    const BilingualText badComment = Unstorable(puzzleComment, kCommentField);
+    if (!badComment.IsEmpty()) {
         refuse(commentEdit, badComment);
         return;
     }
     // Blanks are a name: nothing is trimmed.
     puzzleName = nameEdit->text();
     if (puzzleName.isEmpty()) {
-        refuse(nameEdit, kNameMissing[currentLanguage]);
+        refuse(nameEdit, kNameMissing);
         return;
     }
-    const QString badName = Unstorable(puzzleName, kNameField);
-    if (!badName.isEmpty()) {
+    const BilingualText badName = Unstorable(puzzleName, kNameField);
+    if (!badName.IsEmpty()) {
         refuse(nameEdit, badName);
         return;
     }

@@ -1,10 +1,11 @@
-#include "play/main_window.h"
+#include "app/main_window.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <span>
 #include <utility>
@@ -12,10 +13,9 @@
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
 #include "library/settings.h"
-#include "model/language.h"
-#include "platform/bilingual_text.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
+#include "platform/window_text.h"
 #include "play/about_dialog.h"
 #include "play/board_view.h"
 #include "play/play_canvas.h"
@@ -95,13 +95,14 @@ const KeyEntry kEditorKeys[] = {
     {QKeyCombination(Qt::Key_F1), kCommandHelp},
 };
 
-const BilingualText kHelpMissing = {QStringLiteral("Не удалось открыть файл справки."),
-                                    QStringLiteral("The help document cannot be opened.")};
-const BilingualText kHelpCaption = {QStringLiteral("Справка"), QStringLiteral("Help")};
+const BilingualText kHelpMissing{"Не удалось открыть файл справки.",
+                                 "The help document cannot be opened."};
+const BilingualText kHelpCaption{"Справка", "Help"};
+const BilingualText kStartCaption{"Выбор задания", "Select puzzle"};
 
 }  // namespace
 
-MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* parent)
+MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     : QMainWindow(parent),
       settings(store),
       canvas(new PlayCanvas(this)),
@@ -120,6 +121,11 @@ MainWindow::MainWindow(PuzzleLibrary& library, const Settings& store, QWidget* p
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
     }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
+    if (const BilingualText& problem = board->Session().StartProblem(); !problem.IsEmpty()) {
+        QTimer::singleShot(0, this, [this, problem] {
+            ShowMessage(this, problem, kStartCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+        });
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -191,11 +197,6 @@ QAction* MainWindow::PlayAction(int command) const {
     return found == playMenu.actions.end() ? nullptr : found->second;
 }
 
-QAction* MainWindow::EditorAction(int command) const {
-    const auto found = editorMenu.actions.find(command);
-    return found == editorMenu.actions.end() ? nullptr : found->second;
-}
-
 void MainWindow::RelabelMenu(Menu& menu, int base) {
     for (int position = 0; position < menu.popups.size(); ++position) {
         QMenu* popup = menu.popups[position];
@@ -255,15 +256,15 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandReturn:
             return EditorOpen();
         case kCommandDelete:
-            return EditorOpen() && deleteEnabled;
+            return EditorOpen() && editor->Session().DeleteEnabled();
         default:
             return true;
     }
 }
 
 bool MainWindow::IsCommandChecked(int command) const {
-    return (command == kCommandRussian && currentLanguage == Russian) ||
-           (command == kCommandEnglish && currentLanguage == English);
+    return (command == kCommandRussian && CurrentLanguage() == Language::Russian) ||
+           (command == kCommandEnglish && CurrentLanguage() == Language::English);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -281,10 +282,10 @@ void MainWindow::RunCommand(int command) {
     }
     switch (command) {
         case kCommandRussian:
-            SetLanguage(Russian);
+            SetLanguage(Language::Russian);
             break;
         case kCommandEnglish:
-            SetLanguage(English);
+            SetLanguage(Language::English);
             break;
         case kCommandSelectPuzzle:
             commands.SelectPuzzle();
@@ -315,9 +316,7 @@ void MainWindow::RunCommand(int command) {
             EnterEditor();
             break;
         case kCommandOpen:
-            if (const int number = EditorCommands(*editor, settings).Open(); number > 0) {
-                deleteEnabled = number >= kFirstDeletableNumber;
-            }
+            EditorCommands(*editor, settings).Open();
             break;
         case kCommandDelete:
             if (EditorCommands(*editor, settings).DeletePuzzle()) {
@@ -365,12 +364,10 @@ void MainWindow::ChangeZoom(int step) {
 }
 
 void MainWindow::EnterEditor() {
-    // The old editor gives the library's position back before the new one borrows it.
     editor.reset();
-    editor = std::make_unique<EditorWindow>(board->Session().Library(), canvas);
+    editor = std::make_unique<EditorWindow>(board->Session().Library(), board->Session(), canvas);
     editor->SetZoom(Zoom());
     editor->show();
-    deleteEnabled = false;
     RefreshMenuTexts();
 }
 
@@ -379,21 +376,20 @@ void MainWindow::ReturnToPlay() {
     RefreshMenuTexts();
 }
 
-void MainWindow::SetLanguage(int language) {
-    if (language == currentLanguage) {
+void MainWindow::SetLanguage(Language language) {
+    if (language == CurrentLanguage()) {
         return;
     }
-    currentLanguage = language;
+    SetCurrentLanguage(language);
     settings.WriteLanguageSetting(language);
     RefreshMenuTexts();
     board->RedrawTitle();
 }
 
 void MainWindow::ShowHelp() {
-    const int topic = (EditorOpen() ? 1 : 0) + (currentLanguage == English ? 2 : 0);
+    const int topic = (EditorOpen() ? 1 : 0) + (CurrentLanguage() == Language::English ? 2 : 0);
     if (!ShowHelpTopic(this, topic)) {
-        ShowMessage(this, kHelpMissing.Shown(), kHelpCaption.Shown(), MessageIcon::Exclamation,
-                    MessageButtons::Ok);
+        ShowMessage(this, kHelpMissing, kHelpCaption, MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "platform/select_puzzle_dialog.h"
+#include "dialogs/select_puzzle_dialog.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "model/language.h"
 #include "platform/dialog_template.h"
 #include "platform/image_surface.h"
 #include "platform/wait_cursor.h"
+#include "platform/window_text.h"
 
 namespace {
 
@@ -56,8 +56,8 @@ QRegion FrameRing(const PixelRect& r) {
 
 }  // namespace
 
-SelectPuzzleDialog::SelectPuzzleDialog(PuzzleLibrary& puzzleLibrary, const Settings& options,
-                                       QWidget* owner)
+SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Settings& options,
+                                       int position, QWidget* owner)
     : QDialog(owner),
       library(puzzleLibrary),
       settings(options),
@@ -91,17 +91,20 @@ SelectPuzzleDialog::SelectPuzzleDialog(PuzzleLibrary& puzzleLibrary, const Setti
     const PixelRect box = PlaceOf(previewBox->geometry());
     const PixelRect client = PlaceOf(rect());
     const int margin = client.bottom - list.bottom;
-    previewRect = {list.right + margin, box.bottom + margin, client.right - margin, list.bottom};
+    previewRect =
+        Grown({list.right + margin, box.bottom + margin, client.right - margin, list.bottom},
+              -kFrameWidth);
 
     QStringList names;
     names.reserve(library.count());
     for (const PuzzleRecord& record : library) {
-        names.append(QString::fromStdString(record.names[currentLanguage]));
+        names.append(Shown(record.names));
     }
     puzzleList->addItems(names);
-    if (QListWidgetItem* current = puzzleList->item(library.currentPuzzleIndex)) {
+    if (QListWidgetItem* current = puzzleList->item(position)) {
         puzzleList->setCurrentItem(current);
         puzzleList->scrollToItem(current);
+        selected = position;
     }
     // A stored value out of range is off, and is stored so when the dialog closes.
     if (preview < 0 || preview > 2) {
@@ -109,6 +112,7 @@ SelectPuzzleDialog::SelectPuzzleDialog(PuzzleLibrary& puzzleLibrary, const Setti
     }
     previewBox->setChecked(preview != 0);
     puzzleList->setFocus();
+    LoadPreview();
 
     // Only now: filling the controls is no change made by the user.
     connect(puzzleList, &QListWidget::itemSelectionChanged, this,
@@ -123,8 +127,18 @@ SelectPuzzleDialog::~SelectPuzzleDialog() {
     settings.WritePreviewSetting(preview);
 }
 
+std::optional<int> SelectPuzzleDialog::Choose(const PuzzleLibrary& library, Settings& settings,
+                                              int position, QWidget* owner) {
+    SelectPuzzleDialog dialog(library, settings, position, owner);
+    dialog.exec();
+    return dialog.Chosen();
+}
+
 void SelectPuzzleDialog::accept() {
     TakeDataFromControls();
+    if (selected >= 0) {
+        chosen = selected;
+    }
     QDialog::accept();
 }
 
@@ -133,21 +147,39 @@ void SelectPuzzleDialog::paintEvent(QPaintEvent* event) {
 }
 
 void SelectPuzzleDialog::TakeDataFromControls() {
-    const QModelIndexList selected = puzzleList->selectionModel()->selectedIndexes();
-    library.currentPuzzleIndex = selected.isEmpty() ? -1 : selected.first().row();
+    const QModelIndexList lines = puzzleList->selectionModel()->selectedIndexes();
+    selected = lines.isEmpty() ? -1 : lines.first().row();
     preview = previewBox->isChecked() ? 1 : 0;
 }
 
 void SelectPuzzleDialog::OnSelectionChange() {
     TakeDataFromControls();
+    LoadPreview();
     update(ToQRect(previewRect));
 }
 
-void SelectPuzzleDialog::PaintPreview(const QRegion& region) {
-    if (frameDrawn == 0) {
-        frameDrawn = 1;
-        previewRect = Grown(previewRect, -kFrameWidth);
+void SelectPuzzleDialog::LoadPreview() {
+    const PuzzleRecord* record = library.RecordAt(selected);
+    previewLoaded = false;
+    if (preview == 0 || record == nullptr) {
+        return;
     }
+    const WaitCursor wait;
+    if (!previewShape->Load(library.PathOf(*record), previewElements)) {
+        return;
+    }
+    const int cell = previewRect.Width() / kPreviewColumns;
+    PixelPoint topLeft;
+    PixelPoint bottomRight;
+    previewShape->GetCorners(topLeft, bottomRight);
+    const int w = cell * (bottomRight.x - topLeft.x) / kCellSize;
+    const int h = cell * (bottomRight.y - topLeft.y) / kCellSize;
+    previewShape->SetGeometry(previewRect.left + (previewRect.Width() - w) / 2,
+                              previewRect.top + (previewRect.Height() - h) / 2, w, h);
+    previewLoaded = true;
+}
+
+void SelectPuzzleDialog::PaintPreview(const QRegion& region) {
     // Paints of the buttons and the box, which show the dialog through, need no preview.
     const PixelRect frame = Grown(previewRect, kFrameWidth);
     if (!region.intersects(FrameRing(frame)) && !region.intersects(ToQRect(previewRect))) {
@@ -164,19 +196,8 @@ void SelectPuzzleDialog::PaintPreview(const QRegion& region) {
     painter.setClipping(false);
 
     surface.FillRect(previewRect, kPreviewGrey);
-    const PuzzleRecord* record = library.RecordAt(library.currentPuzzleIndex);
-    if (preview != 0 && record != nullptr) {
-        WaitCursor wait;
-        previewShape->Load(library.PathOf(*record), previewElements);
-        const int cell = previewRect.Width() / kPreviewColumns;
-        PixelPoint topLeft;
-        PixelPoint bottomRight;
-        previewShape->GetCorners(topLeft, bottomRight);
-        const int w = cell * (bottomRight.x - topLeft.x) / kCellSize;
-        const int h = cell * (bottomRight.y - topLeft.y) / kCellSize;
-        previewShape->SetGeometry(previewRect.left + (previewRect.Width() - w) / 2,
-                                  previewRect.top + (previewRect.Height() - h) / 2, w, h);
-        previewShape->Draw(surface, cell, false);
+    if (previewLoaded) {
+        previewShape->Draw(surface, previewRect.Width() / kPreviewColumns, false);
     }
     // A puzzle wider than 21 cells stops at the frame.
     const QRect inner = ToQRect(previewRect);

@@ -1,4 +1,4 @@
-#include "platform/bilingual_text.h"
+#include "platform/window_text.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -6,21 +6,12 @@
 
 #include "resources/string_table.h"
 
-BilingualText BilingualText::Split(const QString& text) {
-    const qsizetype separator = text.indexOf(QLatin1Char('#'));
-    if (separator < 0) {
-        return {};
-    }
-    return {text.left(separator), text.mid(separator + 1)};
+QString Shown(const BilingualText& text) {
+    return QString::fromStdString(text.Shown());
 }
 
 QString PickLanguage(int number, const QString& text) {
-    QString stored = text;
-    if (number > 0) {
-        const char* resource = LoadResourceString(number);
-        stored = resource == nullptr ? QString() : QString::fromUtf8(resource);
-    }
-    return BilingualText::Split(stored).Pick(currentLanguage);
+    return Shown(number > 0 ? StringTableText(number) : BilingualText::Split(text.toStdString()));
 }
 
 void LocalizeWindowText(QWidget* window) {

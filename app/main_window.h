@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "library/bilingual_text.h"
 #include "play/play_commands.h"
 
 class BoardView;
@@ -41,13 +42,15 @@ enum Command {
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Plays the library's puzzles; the language switch is stored in settings.
-    MainWindow(PuzzleLibrary& library, const Settings& settings, QWidget* parent = nullptr);
+    // Plays the library's puzzles; the language switch is stored in settings. Should the first
+    // puzzle be unreadable, the built-in one is played and the reason shown once the event loop
+    // runs.
+    MainWindow(PuzzleLibrary& library, Settings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Menu texts and the title in the current language; shows the menu of the current mode.
     void RefreshMenuTexts();
-    void SetLanguage(int language);
+    void SetLanguage(Language language);
     // Enlarges the board and the editor by a whole factor, as large as the screen allows.
     void SetZoom(int factor);
     int Zoom() const;
@@ -72,7 +75,6 @@ class MainWindow : public QMainWindow {
     QMenu* PlayMenu(int position) const;
     QMenu* EditorMenu(int position) const;
     QAction* PlayAction(int command) const;
-    QAction* EditorAction(int command) const;
 
   signals:
     void puzzleSolved();
@@ -95,12 +97,11 @@ class MainWindow : public QMainWindow {
     // Ctrl+Plus and Ctrl+Minus, in both modes; the factor is remembered.
     void ChangeZoom(int step);
 
-    const Settings& settings;
+    Settings& settings;
     PlayCanvas* canvas;
     BoardView* board;
     PlayCommands commands;
     Menu playMenu;
     Menu editorMenu;
     std::unique_ptr<EditorWindow> editor;
-    bool deleteEnabled = false;
 };

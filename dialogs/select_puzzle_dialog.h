@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "model/draw_surface.h"
+#include "model/element_set.h"
+#include "model/puzzle_shape.h"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+// Picks a puzzle of the library: its names in the current language and, with Preview ticked,
+// the selected puzzle's shape drawn small beside the list. Used by the play window's Select
+// and the editor's Open.
+class SelectPuzzleDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Lists the library's names in the current language, the line at `position` selected when
+    // there is one. The Preview box comes from the settings and goes back to them when the
+    // dialog is destroyed, after Open and after Cancel alike.
+    SelectPuzzleDialog(const PuzzleLibrary& library, Settings& settings, int position,
+                       QWidget* owner);
+    ~SelectPuzzleDialog() override;
+
+    // Runs the dialog: the position chosen with Open, or nothing after Cancel or when no line
+    // was selected.
+    static std::optional<int> Choose(const PuzzleLibrary& library, Settings& settings, int position,
+                                     QWidget* owner);
+
+    // The line selected now, -1 for none.
+    int Selected() const { return selected; }
+    // What Open chose: nothing until then, and nothing without a selected line.
+    std::optional<int> Chosen() const { return chosen; }
+
+    // Open, Enter and a double click: takes the selection and the box, then closes.
+    void accept() override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void TakeDataFromControls();
+    void OnSelectionChange();
+    // The selected puzzle's shape, read once per change: a file that cannot be read gives an
+    // empty preview.
+    void LoadPreview();
+    void PaintPreview(const QRegion& region);
+
+    const PuzzleLibrary& library;
+    Settings& settings;
+    int selected = -1;
+    std::optional<int> chosen;
+    QListWidget* puzzleList;
+    QPushButton* openButton;
+    QPushButton* cancelButton;
+    QCheckBox* previewBox;
+
+    int preview = 0;
+    std::unique_ptr<PuzzleShape> previewShape;
+    bool previewLoaded = false;
+    ElementSet previewElements;
+    // Client pixels, right and bottom excluded; the area inside the frame.
+    PixelRect previewRect;
+};

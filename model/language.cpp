@@ -1,3 +1,0 @@
-#include "model/language.h"
-
-int currentLanguage = Russian;
