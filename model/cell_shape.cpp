@@ -126,9 +126,3 @@ int CellShape::HitTest(PixelPoint point, bool onCell) const {
     }
     return id;
 }
-
-void CellShape::Destroy() {
-    outline.clear();
-    cells.clear();
-    side = 0;
-}

@@ -38,7 +38,6 @@ class CellShape {
     // id when the point lies in [x, x + width) x [y, y + height) (and on a set cell if
     // onCell), otherwise -1.
     int HitTest(PixelPoint point, bool onCell) const;
-    void Destroy();
 
     // 0 <= row, column < side
     int Cell(int row, int column) const { return cells[row * side + column]; }

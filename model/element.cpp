@@ -27,11 +27,6 @@ void Element::UpdateHome() {
     y = homeY;
 }
 
-void Element::GetBoxCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const {
-    topLeft = {baseX - 1, baseY - 1};
-    bottomRight = {baseX + boxWidth + 1, baseY + boxHeight + 1};
-}
-
 PixelRect Element::GetBoxRect() const {
     return {baseX - 1, baseY - 1, baseX + boxWidth + 1, baseY + boxHeight + 1};
 }

@@ -24,7 +24,6 @@ class Element : public CellShape {
     bool IsAtHome() const { return x == homeX && y == homeY; }
 
     // The base box grown by one pixel on every side.
-    void GetBoxCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const;
     PixelRect GetBoxRect() const;
 
     // Clears the base box and draws the element there; nothing for an excluded element.

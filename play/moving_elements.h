@@ -48,7 +48,6 @@ class MovingElements {
 
     bool Dragging() const { return dragging; }
     int DraggedIndex() const { return draggedIndex; }
-    ImageSurface& PuzzleAreaImage() { return puzzleAreaImage; }
 
   private:
     void BeginDrag(PixelPoint point);

@@ -31,7 +31,6 @@ class CoverSearch {
     // added to Found(), which keeps counting across calls.
     void Count(std::uint64_t filled, unsigned freeElements);
     std::uint64_t Found() const { return found; }
-    std::uint64_t Nodes() const { return nodes; }
 
     // Calls visit with the indices of the items of each cover, until it returns false; false
     // when the search was stopped that way or by the check-in.

@@ -39,7 +39,7 @@ SolverRegion::SolverRegion(const std::vector<int>& grid, int n) {
     };
     int bottom = -1;
     int right = -1;
-    top = n;
+    int top = n;
     left = n;
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
@@ -53,7 +53,6 @@ SolverRegion::SolverRegion(const std::vector<int>& grid, int n) {
         }
     }
     if (bottom < 0) {
-        top = 0;
         left = 0;
         return;
     }

@@ -23,7 +23,6 @@ class SolverRegion {
 
     int CellCount() const { return cellCount; }
     // Bounding box, in grid cells; all 0 for an empty region.
-    int Top() const { return top; }
     int Left() const { return left; }
     int Rows() const { return rows; }
     int Columns() const { return columns; }
@@ -37,7 +36,6 @@ class SolverRegion {
     // Slot of the cell at (row, column) of the bounding box, or -1 when that is no cell.
     int IndexOf(int row, int column) const;
     bool IsCell(int slot) const { return slotTable[slot].isCell; }
-    const RegionCell& CellAt(int slot) const { return slotTable[slot].cell; }
     // Up to four edge neighbours that are cells, -1 for none.
     const std::array<int, 4>& Neighbours(int slot) const { return slotTable[slot].neighbours; }
 
@@ -53,7 +51,6 @@ class SolverRegion {
     };
 
     int cellCount = 0;
-    int top = 0;
     int left = 0;
     int rows = 0;
     int columns = 0;

@@ -379,6 +379,23 @@ class EditorTest : public QObject {
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files).size(), 3);
     }
 
+    void openOfAnUnreadableFileShowsWhyAndKeepsTheDrawing() {
+        SetCurrentLanguage(Language::English);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        DrawCells(play, 7);
+        const EditorWindow& editor = *play.Window().Editor();
+        const QImage before = editor.BackBuffer().Image().copy();
+        QVERIFY(QFile::remove(QString::fromStdString(play.DataPath("200.TLX"))));
+        OpenRow(play, 2);
+        QCOMPARE(play.MessageTexts().size(), 1);
+        QVERIFY(play.MessageTexts()[0].startsWith("Could not read the puzzle file "));
+        QCOMPARE(play.messages[0].caption, QString("Error"));
+        QCOMPARE(editor.BackBuffer().Image(), before);
+        QVERIFY(editor.Session().IsNewPuzzle());
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandDelete));
+    }
+
     void openKeepsEveryCellInsideTheMatrix_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("cells");

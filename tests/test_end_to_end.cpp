@@ -98,7 +98,7 @@ class EndToEndTest : public QObject {
         QVERIFY(library.isValid());
         const std::string first = PuzzleBytes({"XXX", "X..", "X.."}, 4, "One");
         const std::string second = PuzzleBytes({".X.", "XXX", ".X."}, 10, "Two");
-        // In Language::English, so that the menus answer to their Latin mnemonics.
+        // In English, so that the menus answer to their Latin mnemonics.
         WriteBytes(QDir(library.path()).filePath("tessellix.ini").toStdString(),
                    "[Options]\nLanguage=1\n");
         StartGame(library.path(), {{"1.TLX", first}, {"2.TLX", second}});

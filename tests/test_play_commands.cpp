@@ -1,9 +1,14 @@
 // The play commands on the real main window over temporary libraries: stepping and choosing
 // puzzles, reset, the solved sequence with what it writes, and hints.
 
+#include <unistd.h>
+
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
+#include <cerrno>
+#include <memory>
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "tests/play_window_fixture.h"
@@ -18,7 +23,7 @@ int ElementOf(char letter) {
 }
 
 // A puzzle file of the picture's cells (at the grid's corner) using only the elements of
-// `used`, named `name` in Language::English; `stored` gives stored placements by letter.
+// `used`, named `name` in English; `stored` gives stored placements by letter.
 std::string PuzzleFile(const Picture& picture, const std::string& used, const std::string& name,
                        const std::map<char, Placement>& stored = {}) {
     HandFile file;
@@ -139,11 +144,69 @@ class PlayCommandsTest : public QObject {
         QCOMPARE(play.Puzzle().names.In(Language::English), index == 0 ? "One" : "Two");
     }
 
+    // A puzzle file removed or damaged after the scan: the file layer's message, and the board
+    // stays on its puzzle with its elements where they were.
+    void unreadablePuzzleKeepsTheBoard_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("command");
+        QTest::newRow("removed, then Next") << "remove" << int(kCommandNextPuzzle);
+        QTest::newRow("cut short, chosen in Select") << "cut" << int(kCommandSelectPuzzle);
+        QTest::newRow("made a folder, then Next") << "folder" << int(kCommandNextPuzzle);
+    }
+    void unreadablePuzzleKeepsTheBoard() {
+        QFETCH(QString, damage);
+        QFETCH(int, command);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXX", "XXX", "XXX"}, "V", "One")},
+                                {"2.TLX", PuzzleFile(kTurnedV, "VL", "Two")}});
+        play.DragElementTo(ElementOf('V'), QPoint(play.Puzzle().x, play.Puzzle().y));
+        const QImage before = play.Shown().copy();
+        const QString second = QString::fromStdString(play.DataPath("2.TLX"));
+        QVERIFY(QFile::remove(second));
+        if (damage == "cut") {
+            WriteBytes(second.toStdString(), PuzzleFile(kTurnedV, "VL", "Two").substr(0, 100));
+        } else if (damage == "folder") {
+            QVERIFY(QDir().mkdir(second));
+        }
+        if (command == kCommandSelectPuzzle) {
+            play.RunWithDialog(command, [](QDialog& dialog) {
+                dialog.findChild<QListWidget*>()->setCurrentRow(1);
+                dialog.accept();
+            });
+        } else {
+            play.Window().RunCommand(command);
+        }
+        QCOMPARE(play.messages.size(), 1);
+        QVERIFY2(play.messages[0].text.startsWith("Could not read the puzzle file " + second),
+                 qPrintable(play.messages[0].text));
+        QCOMPARE(play.messages[0].caption, QString("Select puzzle"));
+        QCOMPARE(play.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 0);
+        QCOMPARE(play.Puzzle().names.In(Language::English), "One");
+        QVERIFY(!play.ElementAt(ElementOf('V')).IsAtHome());
+        QCOMPARE(play.ElementAt(ElementOf('L')).excluded, 1);
+        QCOMPARE(play.Shown(), before);
+    }
+
+    // The first puzzle unreadable at the start: the built-in rectangle, and the reason once
+    // the window runs.
+    void unreadableFirstPuzzleStartsWithTheBuiltInOne() {
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(kPlainV, "V", "One").substr(0, 120)},
+                                {"2.TLX", PuzzleFile(kTurnedV, "V", "Two")}});
+        QCOMPARE(play.Puzzle().names.In(Language::English), "Rectangle 10x6");
+        QVERIFY(play.messages.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(play.messages.size(), 1);
+        QVERIFY(play.messages[0].text.startsWith("Could not read the puzzle file "));
+        QVERIFY(play.Window().IsCommandEnabled(kCommandNextPuzzle));
+        play.Window().RunCommand(kCommandNextPuzzle);
+        QCOMPARE(play.Puzzle().names.In(Language::English), "Two");
+    }
+
     void solvedSequenceStoresTheSolutionAndGoesOn_data() {
         QTest::addColumn<bool>("stored");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("last");
-        QTest::addColumn<bool>("vanished");
+        QTest::addColumn<QString>("failure");  // of the store: vanished, short or failed
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("written");
         QTest::addColumn<int>("indexAfter");
@@ -151,27 +214,35 @@ class PlayCommandsTest : public QObject {
         const QString question =
             "The puzzle has already had a solution.\nDo you want to overwrite the solution?";
         QTest::newRow("without a stored solution: stored, next puzzle")
-            << false << int(MessageResult::Yes) << false << false << QStringList{congratulation}
+            << false << int(MessageResult::Yes) << false << "" << QStringList{congratulation}
             << true << 1;
         QTest::newRow("over a stored solution, Yes: stored, next puzzle")
-            << true << int(MessageResult::Yes) << false << false
+            << true << int(MessageResult::Yes) << false << ""
             << QStringList{congratulation, question} << true << 1;
         QTest::newRow("over a stored solution, No: nothing written, next puzzle")
-            << true << int(MessageResult::No) << false << false
+            << true << int(MessageResult::No) << false << ""
             << QStringList{congratulation, question} << false << 1;
         QTest::newRow("the last puzzle: stored, the solved board stays")
-            << false << int(MessageResult::Yes) << true << false
+            << false << int(MessageResult::Yes) << true << ""
             << QStringList{congratulation, "This is the last puzzle."} << true << 0;
+        const QStringList notStored{congratulation,
+                                    "Could not store the solution in the puzzle file "};
         QTest::newRow("a vanished file: an error, no file, the solved board stays")
-            << false << int(MessageResult::Yes) << false << true
-            << QStringList{congratulation, "Could not store the solution in the puzzle file "}
-            << false << 0;
+            << false << int(MessageResult::Yes) << false << "vanished" << notStored << false << 0;
+        QTest::newRow("a short write: an error, the file as it was, the solved board stays")
+            << false << int(MessageResult::Yes) << false << "short" << notStored << false << 0;
+        QTest::newRow("a write in two parts: stored, next puzzle")
+            << false << int(MessageResult::Yes) << false << "partial" << QStringList{congratulation}
+            << true << 1;
+        QTest::newRow("a failed write: an error, the file as it was, the solved board stays")
+            << false << int(MessageResult::Yes) << false << "failed" << notStored << false << 0;
     }
     void solvedSequenceStoresTheSolutionAndGoesOn() {
         QFETCH(bool, stored);
         QFETCH(int, answer);
         QFETCH(bool, last);
-        QFETCH(bool, vanished);
+        QFETCH(QString, failure);
+        const bool vanished = failure == "vanished";
         std::map<std::string, std::string> files{
             {"7.TLX", stored ? PuzzleFile(kTurnedV, "V", "Seven", {{'V', {0, 0, 0, 0}}})
                              : PuzzleFile(kTurnedV, "V", "Seven")}};
@@ -184,6 +255,25 @@ class PlayCommandsTest : public QObject {
         if (vanished) {
             QVERIFY(QFile::remove(QString::fromStdString(path)));
         }
+        // The first call writes half of what it is given; later ones write all, or nothing when
+        // the disk is full.
+        play.Window().Commands().SetSolutionWriter(
+            [failure, calls = std::make_shared<int>(0)](int fd, const void* data,
+                                                        std::size_t size) -> ssize_t {
+                if (failure == "failed") {
+                    errno = ENOSPC;
+                    return -1;
+                }
+                if (failure == "short" || failure == "partial") {
+                    if ((*calls)++ == 0) {
+                        return ::write(fd, data, size / 2);
+                    }
+                    if (failure == "short") {
+                        return 0;
+                    }
+                }
+                return ::write(fd, data, size);
+            });
         play.answers = {MessageResult::Ok, MessageResult(answer)};
         SolveTurnedV(play);
 
@@ -213,6 +303,9 @@ class PlayCommandsTest : public QObject {
             QCOMPARE(QByteArray::fromStdString(ReadBytes(path)).toHex(' '),
                      QByteArray::fromStdString(expected).toHex(' '));
         }
+        // No temporary file is left behind.
+        QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 int(files.size()) - (vanished ? 1 : 0));
         QFETCH(int, indexAfter);
         QCOMPARE(play.Session().CurrentPuzzleIndex(), indexAfter);
         const bool movedOn = indexAfter == 1;

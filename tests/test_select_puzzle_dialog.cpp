@@ -5,6 +5,7 @@
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/bilingual_text.h"
+#include "platform/message_box.h"
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
 
@@ -205,6 +206,34 @@ class SelectPuzzleDialogTest : public QObject {
             }
         }
         QCOMPARE(drawn, cells & inner);
+    }
+
+    // A file damaged after the scan previews as nothing, without a word; the preview is read
+    // when the selection changes, not when the dialog paints.
+    void unreadablePreviewIsEmpty() {
+        QTemporaryDir own;
+        WriteBlock(own, "1.TLX", 3, 3, "");
+        WriteBlock(own, "2.TLX", 4, 2, "");
+        PuzzleLibrary damaged;
+        damaged.ScanDataFolder(own.path().toStdString());
+        WriteBytes(own.filePath("2.TLX").toStdString(), "Tessellix");
+        settings.WritePreviewSetting(1);
+        int messages = 0;
+        SetMessageResponder([&messages](const MessageRequest&) {
+            ++messages;
+            return MessageResult::Ok;
+        });
+        SelectPuzzleDialog dialog(damaged, settings, 0, nullptr);
+        const PixelRect f = FrameOf(dialog);
+        const QPoint middle((f.left + f.right) / 2, (f.top + f.bottom) / 2);
+        QCOMPARE(dialog.grab().toImage().pixel(middle), qRgb(255, 255, 255));
+        // Removed now, the first file still shows: the preview is not read again.
+        QFile::remove(own.filePath("1.TLX"));
+        QCOMPARE(dialog.grab().toImage().pixel(middle), qRgb(255, 255, 255));
+        dialog.findChild<QListWidget*>("puzzleList")->setCurrentRow(1);
+        QCOMPARE(dialog.grab().toImage().pixel(middle), Grey(192));
+        SetMessageResponder({});
+        QCOMPARE(messages, 0);
     }
 };
 
