@@ -7,7 +7,9 @@
 #include "tools/build_command.h"
 #include "tools/check_command.h"
 #include "tools/command.h"
+#include "tools/generate_command.h"
 #include "tools/list_command.h"
+#include "tools/rate_command.h"
 #include "tools/show_command.h"
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
@@ -16,7 +18,8 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<Command> Commands() {
-    return {ShowCommand(), ListCommand(), SolveCommand(), CheckCommand(), BuildCommand()};
+    return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
+            BuildCommand(), GenerateCommand(), RateCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
