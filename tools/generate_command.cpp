@@ -157,10 +157,12 @@ int RunGenerate(const std::vector<std::string>& arguments) {
     }
 
     const std::string& folder = parsed.operands[0];
-    std::error_code created;
-    std::filesystem::create_directories(folder, created);
-    if (created) {
-        return Failure(folder, "cannot be created: " + ReasonText(created.message()));
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) && !error) {
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            return Failure(folder, "cannot be created: " + ReasonText(error.message()));
+        }
     }
     if (const std::string problem = FolderProblem(folder); !problem.empty()) {
         return Failure(folder, problem);
@@ -213,7 +215,7 @@ int RunGenerate(const std::vector<std::string>& arguments) {
                                       LettersOf(used) + ", " +
                                       std::to_string(puzzle.rating.measure.DeadEndsPerCover()) +
                                       " dead ends per cover; " + std::to_string(puzzle.tries) +
-                                      " shapes tried")
+                                      (puzzle.tries == 1 ? " shape" : " shapes") + " tried")
                   << '\n';
     }
     return kExitOk;

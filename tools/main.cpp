@@ -36,10 +36,11 @@ void PrintHelp() {
     for (const Command& command : Commands()) {
         std::cout << '\n' << command.synopsis << '\n' << command.description;
     }
-    std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable or"
-                 "\nnot a puzzle, a puzzle has no solution, or check finds a problem; 2 on wrong"
-                 "\nusage. Messages on standard error read \"tessellix-puzzle: WHERE: what is"
-                 "\nwrong\", WHERE being the file, the folder or SOURCE:LINE.\n";
+    std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
+                 "\nnot writable or not a puzzle, a puzzle has no solution, check finds a problem,"
+                 "\nor generate finds no puzzle of the level; 2 on wrong usage. Messages on"
+                 "\nstandard error read \"tessellix-puzzle: WHERE: what is wrong\", WHERE being"
+                 "\nthe file, the folder or SOURCE:LINE.\n";
 }
 
 }  // namespace
