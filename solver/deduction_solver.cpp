@@ -3,15 +3,16 @@
 #include <array>
 #include <bit>
 
+#include "model/element_set.h"
+
 namespace {
 
-constexpr int kElementCount = 12;
-constexpr int kPieceCells = 5;
+constexpr int kElementCount = ElementSet::kCount;
 constexpr std::uint64_t kCheckInterval = 0xFF;
 
 // Without a population-count instruction in the baseline, dropping four low bits is cheaper.
 bool HoldsFiveCells(std::uint64_t area) {
-    for (int cell = 1; cell < kPieceCells; ++cell) {
+    for (int cell = 1; cell < kElementCells; ++cell) {
         area &= area - 1;
     }
     return area != 0;
@@ -104,7 +105,7 @@ class DeductionSolver::Search {
                 front = Around(front) & empty & ~area;
                 area |= front;
             }
-            if (std::popcount(area) % kPieceCells != 0) {
+            if (std::popcount(area) % kElementCells != 0) {
                 return true;
             }
             empty &= ~area;

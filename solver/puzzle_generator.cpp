@@ -46,8 +46,8 @@ std::array<std::string, 2> GeneratedComments(Level level) {
 
 bool PuzzleGenerator::IsValid() const {
     const int count =
-        request.elements != 0 ? std::popcount(request.elements & 0xFFFu) : request.elementCount;
-    return (request.elements >> kMostElements) == 0 && count >= kFewestElements &&
+        request.elements != 0 ? std::popcount(request.elements) : request.elementCount;
+    return (request.elements >> ElementSet::kCount) == 0 && count >= kFewestElements &&
            count <= kMostElements;
 }
 
@@ -84,10 +84,7 @@ GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
         options.maxTilings = 2;
         options.progress = [&](const CountProgress&) { return !cancelled(); };
         const CountResult count = solver.Count(options);
-        if (cancelled()) {
-            continue;
-        }
-        if (!count.complete || count.tilings != 1) {
+        if (cancelled() || !count.complete || count.tilings != 1) {
             continue;
         }
         const std::optional<Rating> rating = RatePuzzle(solver, [&] { return !cancelled(); });

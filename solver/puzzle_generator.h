@@ -5,12 +5,13 @@
 #include <functional>
 
 #include "library/puzzle_file.h"
+#include "model/element_set.h"
 #include "solver/puzzle_level.h"
 
 struct GeneratorRequest {
-    unsigned elements = 0;  // bit i: element i is used; 0: elementCount of them, drawn anew
-                            // for every shape tried
-    int elementCount = 12;
+    // Bit i: element i is used. 0: elementCount elements, drawn anew for every shape tried.
+    unsigned elements = 0;
+    int elementCount = ElementSet::kCount;
     Level level = Level::Medium;
     std::uint64_t seed = 0;  // the same request gives the same puzzle
 };
@@ -34,7 +35,7 @@ struct GeneratedPuzzle {
 class PuzzleGenerator {
   public:
     static constexpr int kFewestElements = 3;
-    static constexpr int kMostElements = 12;
+    static constexpr int kMostElements = ElementSet::kCount;
     // Shapes tried before giving up; the levels of every size take some hundred at most, so
     // only given elements that cannot make the level come near it.
     static constexpr int kMaxTries = 20000;
