@@ -61,6 +61,10 @@ std::optional<unsigned> ElementsOfLetters(const std::string& letters, std::strin
     return elements;
 }
 
+std::string Shapes(int count) {
+    return std::to_string(count) + (count == 1 ? " shape" : " shapes");
+}
+
 std::string LettersOf(unsigned elements) {
     std::string letters;
     for (int element = 0; element < ElementSet::kCount; ++element) {
@@ -99,6 +103,93 @@ std::set<int> TakenNumbers(const std::string& folder) {
     return taken;
 }
 
+// What the options ask for.
+struct Options {
+    GeneratorRequest request;  // without its seed
+    int count = 1;
+    std::optional<std::uint64_t> seed;
+};
+
+// Reads the options; the reason, without the command's name, when they are wrong.
+std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& problem) {
+    Options options;
+    GeneratorRequest& request = options.request;
+    const auto elements = parsed.Value("--elements");
+    const auto letters = parsed.Value("--letters");
+    const std::string range = std::to_string(PuzzleGenerator::kFewestElements) + " to " +
+                              std::to_string(PuzzleGenerator::kMostElements);
+    if (elements && letters) {
+        problem = "--elements and --letters do not go together";
+        return std::nullopt;
+    }
+    if (elements) {
+        const auto count = Digits<int>(*elements);
+        if (!count || *count < PuzzleGenerator::kFewestElements ||
+            *count > PuzzleGenerator::kMostElements) {
+            problem = "--elements takes " + range + ", not " + Quoted(*elements);
+            return std::nullopt;
+        }
+        request.elementCount = *count;
+    }
+    if (letters) {
+        const auto given = ElementsOfLetters(*letters, problem);
+        if (!given) {
+            problem = "--letters: " + problem;
+            return std::nullopt;
+        }
+        request.elements = *given;
+        if (!PuzzleGenerator(request).IsValid()) {
+            problem =
+                "--letters takes " + range + " letters, not " + std::to_string(letters->size());
+            return std::nullopt;
+        }
+    }
+    if (const auto level = parsed.Value("--level")) {
+        const auto named = LevelNamed(*level);
+        if (!named) {
+            problem = "--level is easy, medium or hard, not " + Quoted(*level);
+            return std::nullopt;
+        }
+        request.level = *named;
+    }
+    if (const auto count = parsed.Value("--count")) {
+        const auto value = Digits<int>(*count);
+        if (!value || *value < 1 || *value > kMostPuzzles) {
+            problem =
+                "--count takes 1 to " + std::to_string(kMostPuzzles) + ", not " + Quoted(*count);
+            return std::nullopt;
+        }
+        options.count = *value;
+    }
+    if (const auto seed = parsed.Value("--seed")) {
+        options.seed = Digits<std::uint64_t>(*seed);
+        if (!options.seed) {
+            problem = "--seed takes a number of plain digits, not " + Quoted(*seed);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// Makes the folder when it is missing; what keeps puzzles from being written there, without
+// the folder's name.
+std::string FolderToWriteProblem(const std::string& folder) {
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) && !error) {
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            return "cannot be created: " + ReasonText(error.message());
+        }
+    }
+    if (std::string problem = FolderProblem(folder); !problem.empty()) {
+        return problem;
+    }
+    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
+        return "cannot be written: " + problem;
+    }
+    return {};
+}
+
 int RunGenerate(const std::vector<std::string>& arguments) {
     const Command command = GenerateCommand();
     ParsedArguments parsed;
@@ -107,98 +198,43 @@ int RunGenerate(const std::vector<std::string>& arguments) {
                              {"--elements", "--letters", "--level", "--count", "--seed"})) {
         return *status;
     }
-    GeneratorRequest request;
-    const auto elements = parsed.Value("--elements");
-    const auto letters = parsed.Value("--letters");
-    if (elements && letters) {
-        return UsageError(command, "--elements and --letters do not go together");
+    std::string problem;
+    std::optional<Options> options = ReadOptions(parsed, problem);
+    if (!options) {
+        return UsageError(command, problem);
     }
-    const std::string range = std::to_string(PuzzleGenerator::kFewestElements) + " to " +
-                              std::to_string(PuzzleGenerator::kMostElements);
-    if (elements) {
-        const auto count = Digits<int>(*elements);
-        if (!count || *count < PuzzleGenerator::kFewestElements ||
-            *count > PuzzleGenerator::kMostElements) {
-            return UsageError(command, "--elements takes " + range + ", not " + Quoted(*elements));
-        }
-        request.elementCount = *count;
-    }
-    if (letters) {
-        std::string problem;
-        const auto given = ElementsOfLetters(*letters, problem);
-        if (!given) {
-            return UsageError(command, "--letters: " + problem);
-        }
-        request.elements = *given;
-        if (!PuzzleGenerator(request).IsValid()) {
-            return UsageError(command, "--letters takes " + range + " letters, not " +
-                                           std::to_string(letters->size()));
-        }
-    }
-    if (const auto level = parsed.Value("--level")) {
-        const auto named = LevelNamed(*level);
-        if (!named) {
-            return UsageError(command, "--level is easy, medium or hard, not " + Quoted(*level));
-        }
-        request.level = *named;
-    }
-    int count = 1;
-    if (const auto given = parsed.Value("--count")) {
-        const auto value = Digits<int>(*given);
-        if (!value || *value < 1 || *value > kMostPuzzles) {
-            return UsageError(command, "--count takes 1 to " + std::to_string(kMostPuzzles) +
-                                           ", not " + Quoted(*given));
-        }
-        count = *value;
-    }
-    const auto seed = parsed.Value("--seed");
-    if (seed && !Digits<std::uint64_t>(*seed)) {
-        return UsageError(command, "--seed takes a number of plain digits, not " + Quoted(*seed));
-    }
-
     const std::string& folder = parsed.operands[0];
-    std::error_code error;
-    if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            return Failure(folder, "cannot be created: " + ReasonText(error.message()));
-        }
-    }
-    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
+    if (problem = FolderToWriteProblem(folder); !problem.empty()) {
         return Failure(folder, problem);
     }
-    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return Failure(folder, "cannot be written: " + problem);
-    }
-
-    std::uint64_t firstSeed = 0;
-    if (seed) {
-        firstSeed = *Digits<std::uint64_t>(*seed);
-    } else {
-        firstSeed = std::random_device()();
-        std::cout << "seed " << firstSeed << " (--seed " << firstSeed
+    if (!options->seed) {
+        options->seed = std::random_device()();
+        std::cout << "seed " << *options->seed << " (--seed " << *options->seed
                   << " makes the same puzzles again)\n";
     }
+
+    GeneratorRequest& request = options->request;
+    const int count = options->count;
     std::set<int> taken = TakenNumbers(folder);
     int number = kFirstDeletableNumber;
     ProgressLine progressLine;
     for (int k = 0; k < count; ++k) {
-        request.seed = firstSeed + k;
+        request.seed = *options->seed + k;
         const auto progress = [&](int tries) {
             if (count > 1 && progressLine.Due()) {
                 progressLine.Show("generating puzzle " + std::to_string(k + 1) + " of " +
-                                  std::to_string(count) + ": " + std::to_string(tries) +
-                                  " shapes tried");
+                                  std::to_string(count) + ": " + Shapes(tries) + " tried");
             }
         };
         const GeneratedPuzzle puzzle = PuzzleGenerator(request).Generate(nullptr, progress);
+        progressLine.Clear();
         if (puzzle.status != GeneratorStatus::Generated) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
             return Failure(folder, "no " + std::string(LevelName(request.level)) + " puzzle " +
-                                       which + " found in " + std::to_string(puzzle.tries) +
-                                       " shapes (seed " + std::to_string(request.seed) + ")");
+                                       which + " found in " + Shapes(puzzle.tries) + " (seed " +
+                                       std::to_string(request.seed) + ")");
         }
         while (taken.count(number) > 0) {
             ++number;
@@ -209,13 +245,11 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
             return Failure(path, "cannot be written: " + ReasonText(status.error[English], path));
         }
-        const unsigned used = UsedElementMask(puzzle.data.elements);
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +
-                                      LettersOf(used) + ", " +
+                                      LettersOf(UsedElementMask(puzzle.data.elements)) + ", " +
                                       std::to_string(puzzle.rating.measure.DeadEndsPerCover()) +
-                                      " dead ends per cover; " + std::to_string(puzzle.tries) +
-                                      (puzzle.tries == 1 ? " shape" : " shapes") + " tried")
+                                      " dead ends per cover; " + Shapes(puzzle.tries) + " tried")
                   << '\n';
     }
     return kExitOk;

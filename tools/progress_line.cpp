@@ -13,8 +13,13 @@ constexpr std::chrono::milliseconds kInterval(200);
 ProgressLine::ProgressLine() : shown(::isatty(STDERR_FILENO) == 1) {}
 
 ProgressLine::~ProgressLine() {
+    Clear();
+}
+
+void ProgressLine::Clear() {
     if (written) {
         std::cerr << "\r\033[K" << std::flush;
+        written = false;
     }
 }
 

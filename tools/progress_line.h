@@ -15,6 +15,8 @@ class ProgressLine {
     // Whether a new text would be shown now, so that it is only made when it will be.
     bool Due() const;
     void Show(const std::string& text);
+    // Wipes the line, so that other output starts at the left margin.
+    void Clear();
 
   private:
     bool shown;

@@ -112,7 +112,9 @@ int RateFolder(const std::string& folder, bool asJson) {
                       std::to_string(library.count()));
         RatedPuzzle rated;
         std::string error;
-        if (!Rate(library.PathOf(record), rated, error)) {
+        const bool ratedWell = Rate(library.PathOf(record), rated, error);
+        progress.Clear();
+        if (!ratedWell) {
             status = Failure(error);
             continue;
         }
