@@ -22,7 +22,8 @@ std::optional<Level> LevelNamed(std::string_view name) {
 }
 
 std::uint64_t MediumLimit(int elementCount) {
-    const std::uint64_t base = elementCount > 2 ? elementCount - 2 : 0;
+    // At least 1, so that a hand-made puzzle of one or two elements can be medium too.
+    const std::uint64_t base = elementCount > 3 ? elementCount - 2 : 1;
     return base * base;
 }
 
