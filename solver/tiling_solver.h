@@ -46,9 +46,18 @@ class TilingSolver {
     // grid: n x n, row-major, nonzero for a region cell. usedElements: bit i for element i.
     TilingSolver(const std::vector<int>& grid, int n, unsigned usedElements);
 
+    // One element in one orientation at one position of the region.
+    struct PlacementInfo {
+        int element = 0;
+        Placement placement;
+        std::uint64_t mask = 0;  // the five cells' slots of the region
+    };
+
     SolverProblem Problem() const { return problem; }
     const SolverRegion& Region() const { return region; }
     unsigned UsedElements() const { return used; }
+    // Every placement of a used element on cells of the region.
+    const std::vector<PlacementInfo>& Placements() const { return placements; }
 
     std::optional<Solution> FindFirst() const;
     // Calls visit with every solution until it returns false; returns how many it was given.
@@ -61,12 +70,6 @@ class TilingSolver {
     std::vector<std::string> Picture(const Solution& solution) const;
 
   private:
-    struct PlacementInfo {
-        int element = 0;
-        Placement placement;
-        std::uint64_t mask = 0;
-    };
-
     Solution ToSolution(const std::vector<int>& chosen) const;
     std::uint64_t MapMask(std::uint64_t mask, const std::vector<int>& permutation) const;
     std::uint64_t CountFixedBy(const std::vector<int>& permutation) const;

@@ -14,5 +14,17 @@ add_test(NAME test_shipped_puzzles_rebuild
             -DDATA_DIR=${CMAKE_SOURCE_DIR}/data -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/rebuilt_data
             -P ${CMAKE_SOURCE_DIR}/data/compare_rebuild.cmake)
 
+tessellix_add_test(test_puzzle_generator SOURCES test_puzzle_generator.cpp LIBRARIES tessellix_core)
+
 # The solver's test once more under the sanitizers: a read outside a table fails it.
 tessellix_add_sanitized_test(test_tiling_solver_asan SOURCES test_tiling_solver.cpp)
+
+# generate and rate through the built tool; the files are judged by the solver's count.
+tessellix_add_test(test_generator_tool SOURCES test_generator_tool.cpp
+    LIBRARIES tessellix_core Qt6::Core)
+target_compile_definitions(test_generator_tool PRIVATE
+    TESSELLIX_PUZZLE_PATH="$<TARGET_FILE:tessellix-puzzle>")
+add_dependencies(test_generator_tool tessellix-puzzle)
+# The deduction search and the shape growth work on bit masks and index tables, so their test
+# runs under the sanitizers too.
+tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_generator.cpp)

@@ -328,6 +328,22 @@ Elements: 12 of 12 used
             << QStringList{"list"} << "list: needs exactly one FOLDER";
         QTest::newRow("--count with --store") << QStringList{"solve", "--count", "--store", "a.TLX"}
                                               << "solve: --count and --store do not go together";
+        QTest::newRow("2 elements") << QStringList{"generate", "--elements", "2", "out"}
+                                    << "generate: --elements takes 3 to 12, not \"2\"";
+        QTest::newRow("13 elements") << QStringList{"generate", "--elements=13", "out"}
+                                     << "generate: --elements takes 3 to 12, not \"13\"";
+        QTest::newRow("--elements with --letters")
+            << QStringList{"generate", "--elements", "5", "--letters", "LNV", "out"}
+            << "generate: --elements and --letters do not go together";
+        QTest::newRow("a letter twice") << QStringList{"generate", "--letters", "LNVL", "out"}
+                                        << "generate: --letters: the letter L is given twice";
+        QTest::newRow("unknown level") << QStringList{"generate", "--level", "tricky", "out"}
+                                       << "generate: --level is easy, medium or hard, not "
+                                          "\"tricky\"";
+        QTest::newRow("--seed without its value")
+            << QStringList{"generate", "out", "--seed"} << "generate: option --seed needs a value";
+        QTest::newRow("rate without FILE")
+            << QStringList{"rate", "--json"} << "rate: needs exactly one FILE or FOLDER";
     }
     void wrongUsageExitsWithTwo() {
         QFETCH(QStringList, arguments);

@@ -6,20 +6,33 @@
 #include "tools/tool_text.h"
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
-                               const std::vector<std::string_view>& known) {
+                               const std::vector<std::string_view>& known,
+                               const std::vector<std::string_view>& withValue) {
     ParsedArguments parsed;
     bool optionsEnded = false;
-    for (const std::string& argument : arguments) {
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            parsed.operands.push_back(argument);
-        } else if (argument == "--") {
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        const std::string_view name = std::string_view(*argument).substr(0, argument->find('='));
+        const bool takesValue =
+            std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+        if (optionsEnded || argument->size() < 2 || (*argument)[0] != '-') {
+            parsed.operands.push_back(*argument);
+        } else if (*argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help" || argument == "-h") {
+        } else if (*argument == "--help" || *argument == "-h") {
             parsed.options.insert("--help");
-        } else if (std::find(known.begin(), known.end(), argument) != known.end()) {
-            parsed.options.insert(argument);
+        } else if (takesValue && name.size() < argument->size()) {
+            parsed.values[std::string(name)] = argument->substr(name.size() + 1);
+        } else if (takesValue && argument + 1 != arguments.end()) {
+            ++argument;
+            parsed.values[std::string(name)] = *argument;
+        } else if (takesValue) {
+            if (parsed.missingValue.empty()) {
+                parsed.missingValue = name;
+            }
+        } else if (std::find(known.begin(), known.end(), *argument) != known.end()) {
+            parsed.options.insert(*argument);
         } else if (parsed.unknownOption.empty()) {
-            parsed.unknownOption = argument;
+            parsed.unknownOption = *argument;
         }
     }
     return parsed;
@@ -29,14 +42,18 @@ std::optional<int> ParseCommandLine(const Command& command,
                                     const std::vector<std::string>& arguments,
                                     const std::vector<std::string_view>& known,
                                     std::size_t operandCount, std::string_view operandsWanted,
-                                    ParsedArguments& parsed) {
-    parsed = ParseArguments(arguments, known);
+                                    ParsedArguments& parsed,
+                                    const std::vector<std::string_view>& withValue) {
+    parsed = ParseArguments(arguments, known, withValue);
     if (parsed.Has("--help")) {
         PrintCommandHelp(command);
         return kExitOk;
     }
     if (!parsed.unknownOption.empty()) {
         return UsageError(command, "unknown option " + VisibleText(parsed.unknownOption));
+    }
+    if (!parsed.missingValue.empty()) {
+        return UsageError(command, "option " + parsed.missingValue + " needs a value");
     }
     if (parsed.operands.size() != operandCount) {
         return UsageError(command, "needs " + std::string(operandsWanted));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,24 +26,34 @@ inline constexpr std::string_view kProgramName = "tessellix-puzzle";
 // Options and operands of a command line, options in any position; "--" ends the options.
 struct ParsedArguments {
     std::set<std::string> options;
+    std::map<std::string, std::string> values;  // of the options that take one; the last given
     std::vector<std::string> operands;
     std::string unknownOption;  // the first option that was not in `known`
+    std::string missingValue;   // the first option that takes a value but was given none
 
     bool Has(std::string_view option) const { return options.count(std::string(option)) > 0; }
+    std::optional<std::string> Value(std::string_view option) const {
+        const auto found = values.find(std::string(option));
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
 };
 
-// "--help" and "-h" are always known and recorded as "--help".
+// "--help" and "-h" are always known and recorded as "--help". An option of `withValue` takes
+// the next argument as its value, or what follows '=' in "--option=value".
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
-                               const std::vector<std::string_view>& known);
+                               const std::vector<std::string_view>& known,
+                               const std::vector<std::string_view>& withValue = {});
 
-// A command's arguments with `known` options and exactly `operandCount` operands. Returns the
-// exit status when the command ends here (its help was asked for, or the usage is wrong,
-// `operandsWanted` saying what it needs), nothing when it goes on with `parsed`.
+// A command's arguments with `known` options, the options `withValue` that take a value, and
+// exactly `operandCount` operands. Returns the exit status when the command ends here (its help
+// was asked for, or the usage is wrong, `operandsWanted` saying what it needs), nothing when it
+// goes on with `parsed`.
 std::optional<int> ParseCommandLine(const Command& command,
                                     const std::vector<std::string>& arguments,
                                     const std::vector<std::string_view>& known,
                                     std::size_t operandCount, std::string_view operandsWanted,
-                                    ParsedArguments& parsed);
+                                    ParsedArguments& parsed,
+                                    const std::vector<std::string_view>& withValue = {});
 
 // Prints the command's synopsis and description to standard output.
 void PrintCommandHelp(const Command& command);

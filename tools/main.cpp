@@ -7,7 +7,9 @@
 #include "tools/build_command.h"
 #include "tools/check_command.h"
 #include "tools/command.h"
+#include "tools/generate_command.h"
 #include "tools/list_command.h"
+#include "tools/rate_command.h"
 #include "tools/show_command.h"
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
@@ -16,7 +18,8 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<Command> Commands() {
-    return {ShowCommand(), ListCommand(), SolveCommand(), CheckCommand(), BuildCommand()};
+    return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
+            BuildCommand(), GenerateCommand(), RateCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
@@ -33,10 +36,11 @@ void PrintHelp() {
     for (const Command& command : Commands()) {
         std::cout << '\n' << command.synopsis << '\n' << command.description;
     }
-    std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable or"
-                 "\nnot a puzzle, a puzzle has no solution, or check finds a problem; 2 on wrong"
-                 "\nusage. Messages on standard error read \"tessellix-puzzle: WHERE: what is"
-                 "\nwrong\", WHERE being the file, the folder or SOURCE:LINE.\n";
+    std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
+                 "\nnot writable or not a puzzle, a puzzle has no solution, check finds a problem,"
+                 "\nor generate finds no puzzle of the level; 2 on wrong usage. Messages on"
+                 "\nstandard error read \"tessellix-puzzle: WHERE: what is wrong\", WHERE being"
+                 "\nthe file, the folder or SOURCE:LINE.\n";
 }
 
 }  // namespace

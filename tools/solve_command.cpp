@@ -1,44 +1,15 @@
 #include "tools/solve_command.h"
 
-#include <unistd.h>
-
 #include <bit>
-#include <chrono>
 #include <iostream>
 
 #include "library/bilingual_text.h"
 #include "tools/json_writer.h"
+#include "tools/progress_line.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
 
 namespace {
-
-// Long counts show how far they are, on standard error and only for a person watching.
-class ProgressLine {
-  public:
-    ProgressLine() : shown(::isatty(STDERR_FILENO) == 1) {}
-    ~ProgressLine() {
-        if (written) {
-            std::cerr << "\r\033[K" << std::flush;
-        }
-    }
-    bool Update(const CountProgress& progress) {
-        const auto now = std::chrono::steady_clock::now();
-        if (shown && now - last > std::chrono::milliseconds(200)) {
-            last = now;
-            written = true;
-            std::cerr << "\rcounting: " << progress.tilings << " tilings so far, "
-                      << static_cast<int>(progress.fraction * 100) << "% of the first moves"
-                      << std::flush;
-        }
-        return true;
-    }
-
-  private:
-    bool shown;
-    bool written = false;
-    std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
-};
 
 std::string CountJson(const CountResult& result) {
     JsonWriter json;
@@ -106,9 +77,17 @@ int RunSolve(const std::vector<std::string>& arguments) {
     }
 
     if (parsed.Has("--count")) {
+        // Long counts show how far they are.
         ProgressLine progress;
         CountOptions options;
-        options.progress = [&](const CountProgress& now) { return progress.Update(now); };
+        options.progress = [&](const CountProgress& now) {
+            if (progress.Due()) {
+                progress.Show("counting: " + std::to_string(now.tilings) + " tilings so far, " +
+                              std::to_string(static_cast<int>(now.fraction * 100)) +
+                              "% of the first moves");
+            }
+            return true;
+        };
         const CountResult result = solver.Count(options);
         if (parsed.Has("--json")) {
             std::cout << CountJson(result) << '\n';

@@ -1,0 +1,281 @@
+#include "tools/generate_command.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <set>
+
+#include "library/puzzle_library.h"
+#include "model/element_set.h"
+#include "model/language.h"
+#include "solver/puzzle_generator.h"
+#include "tools/progress_line.h"
+#include "tools/puzzle_input.h"
+#include "tools/solve_command.h"
+#include "tools/tool_text.h"
+
+namespace {
+
+constexpr int kMostPuzzles = 1000;
+
+// text as plain decimal digits that fit T.
+template <typename T>
+std::optional<T> Digits(const std::string& text) {
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, problem] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text[0] == '-' || problem != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + VisibleText(text) + "\"";
+}
+
+// The elements of --letters, one bit each; nothing, with the reason, for a letter that names
+// no element or names one twice.
+std::optional<unsigned> ElementsOfLetters(const std::string& letters, std::string& problem) {
+    const std::string_view known(kElementLetters);
+    unsigned elements = 0;
+    for (char letter : letters) {
+        const char upper = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
+        const auto element = known.find(upper);
+        if (element == std::string_view::npos) {
+            problem = "no element has the letter " + Quoted(std::string(1, letter));
+            return std::nullopt;
+        }
+        if ((elements & (1u << element)) != 0) {
+            problem = "the letter " + std::string(1, upper) + " is given twice";
+            return std::nullopt;
+        }
+        elements |= 1u << element;
+    }
+    return elements;
+}
+
+std::string Shapes(int count) {
+    return std::to_string(count) + (count == 1 ? " shape" : " shapes");
+}
+
+std::string LettersOf(unsigned elements) {
+    std::string letters;
+    for (int element = 0; element < ElementSet::kCount; ++element) {
+        if ((elements & (1u << element)) != 0) {
+            letters += kElementLetters[element];
+        }
+    }
+    return letters;
+}
+
+// Makes and removes a file in folder; the system's reason when that fails.
+std::string WriteProblem(const std::string& folder) {
+    const std::string probe =
+        (std::filesystem::path(folder) / (".tessellix-probe-" + std::to_string(::getpid())))
+            .string();
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return ReasonText(std::strerror(errno));
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return {};
+}
+
+// The numbers that the puzzle files of folder take, whether the game reads them or not.
+std::set<int> TakenNumbers(const std::string& folder) {
+    std::set<int> taken;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (HasPuzzleExtension(name) && NumberOf(name) > 0) {
+            taken.insert(NumberOf(name));
+        }
+    }
+    return taken;
+}
+
+// What the options ask for.
+struct Options {
+    GeneratorRequest request;  // without its seed
+    int count = 1;
+    std::optional<std::uint64_t> seed;
+};
+
+// Reads the options; the reason, without the command's name, when they are wrong.
+std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& problem) {
+    Options options;
+    GeneratorRequest& request = options.request;
+    const auto elements = parsed.Value("--elements");
+    const auto letters = parsed.Value("--letters");
+    const std::string range = std::to_string(PuzzleGenerator::kFewestElements) + " to " +
+                              std::to_string(PuzzleGenerator::kMostElements);
+    if (elements && letters) {
+        problem = "--elements and --letters do not go together";
+        return std::nullopt;
+    }
+    if (elements) {
+        const auto count = Digits<int>(*elements);
+        if (!count || *count < PuzzleGenerator::kFewestElements ||
+            *count > PuzzleGenerator::kMostElements) {
+            problem = "--elements takes " + range + ", not " + Quoted(*elements);
+            return std::nullopt;
+        }
+        request.elementCount = *count;
+    }
+    if (letters) {
+        const auto given = ElementsOfLetters(*letters, problem);
+        if (!given) {
+            problem = "--letters: " + problem;
+            return std::nullopt;
+        }
+        request.elements = *given;
+        if (!PuzzleGenerator(request).IsValid()) {
+            problem =
+                "--letters takes " + range + " letters, not " + std::to_string(letters->size());
+            return std::nullopt;
+        }
+    }
+    if (const auto level = parsed.Value("--level")) {
+        const auto named = LevelNamed(*level);
+        if (!named) {
+            problem = "--level is easy, medium or hard, not " + Quoted(*level);
+            return std::nullopt;
+        }
+        request.level = *named;
+    }
+    if (const auto count = parsed.Value("--count")) {
+        const auto value = Digits<int>(*count);
+        if (!value || *value < 1 || *value > kMostPuzzles) {
+            problem =
+                "--count takes 1 to " + std::to_string(kMostPuzzles) + ", not " + Quoted(*count);
+            return std::nullopt;
+        }
+        options.count = *value;
+    }
+    if (const auto seed = parsed.Value("--seed")) {
+        options.seed = Digits<std::uint64_t>(*seed);
+        if (!options.seed) {
+            problem = "--seed takes a number of plain digits, not " + Quoted(*seed);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// Makes the folder when it is missing; what keeps puzzles from being written there, without
+// the folder's name.
+std::string FolderToWriteProblem(const std::string& folder) {
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) && !error) {
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            return "cannot be created: " + ReasonText(error.message());
+        }
+    }
+    if (std::string problem = FolderProblem(folder); !problem.empty()) {
+        return problem;
+    }
+    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
+        return "cannot be written: " + problem;
+    }
+    return {};
+}
+
+int RunGenerate(const std::vector<std::string>& arguments) {
+    const Command command = GenerateCommand();
+    ParsedArguments parsed;
+    if (const auto status =
+            ParseCommandLine(command, arguments, {}, 1, "exactly one FOLDER", parsed,
+                             {"--elements", "--letters", "--level", "--count", "--seed"})) {
+        return *status;
+    }
+    std::string problem;
+    std::optional<Options> options = ReadOptions(parsed, problem);
+    if (!options) {
+        return UsageError(command, problem);
+    }
+    const std::string& folder = parsed.operands[0];
+    if (problem = FolderToWriteProblem(folder); !problem.empty()) {
+        return Failure(folder, problem);
+    }
+    if (!options->seed) {
+        options->seed = std::random_device()();
+        std::cout << "seed " << *options->seed << " (--seed " << *options->seed
+                  << " makes the same puzzles again)\n";
+    }
+
+    GeneratorRequest& request = options->request;
+    const int count = options->count;
+    std::set<int> taken = TakenNumbers(folder);
+    int number = kFirstDeletableNumber;
+    ProgressLine progressLine;
+    for (int k = 0; k < count; ++k) {
+        request.seed = *options->seed + k;
+        const auto progress = [&](int tries) {
+            if (count > 1 && progressLine.Due()) {
+                progressLine.Show("generating puzzle " + std::to_string(k + 1) + " of " +
+                                  std::to_string(count) + ": " + Shapes(tries) + " tried");
+            }
+        };
+        const GeneratedPuzzle puzzle = PuzzleGenerator(request).Generate(nullptr, progress);
+        progressLine.Clear();
+        if (puzzle.status != GeneratorStatus::Generated) {
+            const std::string which =
+                request.elements != 0 ? "of the elements " + LettersOf(request.elements)
+                                      : "of " + std::to_string(request.elementCount) + " elements";
+            return Failure(folder, "no " + std::string(LevelName(request.level)) + " puzzle " +
+                                       which + " found in " + Shapes(puzzle.tries) + " (seed " +
+                                       std::to_string(request.seed) + ")");
+        }
+        while (taken.count(number) > 0) {
+            ++number;
+        }
+        taken.insert(number);
+        const std::string path =
+            (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
+        if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
+            return Failure(path, "cannot be written: " + ReasonText(status.error[English], path));
+        }
+        std::cout << PlaceMessage(path,
+                                  std::string(LevelName(puzzle.rating.level)) + ", " +
+                                      LettersOf(UsedElementMask(puzzle.data.elements)) + ", " +
+                                      std::to_string(puzzle.rating.measure.DeadEndsPerCover()) +
+                                      " dead ends per cover; " + Shapes(puzzle.tries) + " tried")
+                  << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+Command GenerateCommand() {
+    return {
+        "generate",
+        "generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER",
+        "Writes K new puzzle files into FOLDER (made when missing), numbered from the first\n"
+        "free number of 200 or more, so that the editor may delete them. Each puzzle is a\n"
+        "connected shape without holes on the editor's 31 x 19 canvas, which its elements\n"
+        "cover in exactly one way, none of the shape's turns or mirror images mapping it onto\n"
+        "itself. The file stores that solution, so hints work, and names the puzzle and its\n"
+        "level in Russian and English.\n"
+        "  --elements N       N of the twelve elements, drawn at random (3 to 12; default 12)\n"
+        "  --letters LETTERS  these elements, by letter (ILYNVTZFWUXP), 3 to 12 of them\n"
+        "  --level LEVEL      easy, medium (the default) or hard, as rate defines them\n"
+        "  --count K          how many puzzles (1 to 1000; default 1)\n"
+        "  --seed S           puzzle k (from 0) comes from seed S + k, so the same options and\n"
+        "                     seed write the same files; without it a seed is drawn and\n"
+        "                     printed\n"
+        "Prints each file written with its level, elements and dead ends per cover, and, on a\n"
+        "terminal with K above 1, how far it has got. A folder that cannot be written is\n"
+        "reported before any work.\n",
+        RunGenerate};
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "tools/command.h"
+
+// generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER:
+// new puzzles with exactly one solution at a chosen level.
+Command GenerateCommand();

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "tools/command.h"
+
+// rate [--json] FILE|FOLDER: how hard a puzzle, or each puzzle of a data folder, is to deduce.
+Command RateCommand();
