@@ -28,20 +28,20 @@ std::string CodeOf(std::uint64_t seed) {
 
 }  // namespace
 
-std::array<std::string, 2> GeneratedNames(Level level, const std::string& code) {
-    static constexpr std::array<const char*, 3> kRussian{"Лёгкое задание ", "Среднее задание ",
-                                                         "Сложное задание "};
-    static constexpr std::array<const char*, 3> kEnglish{"Easy puzzle ", "Medium puzzle ",
-                                                         "Hard puzzle "};
-    const int index = static_cast<int>(level);
-    return {kRussian[index] + code, kEnglish[index] + code};
+BilingualText GeneratedNames(Level level, const std::string& code) {
+    static const std::array<BilingualText, 3> kNames{
+        BilingualText{"Лёгкое задание ", "Easy puzzle "},
+        BilingualText{"Среднее задание ", "Medium puzzle "},
+        BilingualText{"Сложное задание ", "Hard puzzle "}};
+    return BilingualText(kNames[static_cast<int>(level)]).Add(code);
 }
 
-std::array<std::string, 2> GeneratedComments(Level level) {
+BilingualText GeneratedComments(Level level) {
     static constexpr std::array<const char*, 3> kRussian{"лёгкий", "средний", "сложный"};
-    const int index = static_cast<int>(level);
-    return {std::string("Уровень: ") + kRussian[index] + ". Задание имеет 1 решение.",
-            "Level: " + std::string(LevelName(level)) + ". The puzzle has 1 solution."};
+    return BilingualText()
+        .Say("Уровень: ", "Level: ")
+        .Say(kRussian[static_cast<int>(level)], LevelName(level))
+        .Say(". Задание имеет 1 решение.", ". The puzzle has 1 solution.");
 }
 
 bool PuzzleGenerator::IsValid() const {

@@ -53,7 +53,7 @@ class PuzzleGenerator {
     GeneratorRequest request;
 };
 
-// The names of a generated puzzle (index 0 Russian, 1 English), code telling it from others.
-std::array<std::string, 2> GeneratedNames(Level level, const std::string& code);
+// The names of a generated puzzle, code telling it from others.
+BilingualText GeneratedNames(Level level, const std::string& code);
 // Its comments: the level and its one solution.
-std::array<std::string, 2> GeneratedComments(Level level);
+BilingualText GeneratedComments(Level level);

@@ -153,12 +153,14 @@ class GeneratorToolTest : public QObject {
             QCOMPARE(RateJson(path)["level"].toString(), level);
 
             const PuzzleTexts& texts = file.data.texts;
-            QVERIFY(!texts.names[0].empty() && !texts.names[1].empty());
-            QVERIFY(texts.names[0].find("Новое задание") == std::string::npos);
-            QVERIFY(texts.names[1].find("New puzzle") == std::string::npos);
-            QVERIFY(texts.comments[0].find("1 решение") != std::string::npos);
-            QVERIFY(texts.comments[1].find(level.toStdString()) != std::string::npos);
-            QVERIFY(texts.comments[1].find("1 solution") != std::string::npos);
+            QVERIFY(!texts.names.In(Language::Russian).empty() &&
+                    !texts.names.In(Language::English).empty());
+            QVERIFY(texts.names.In(Language::Russian).find("Новое задание") == std::string::npos);
+            QVERIFY(texts.names.In(Language::English).find("New puzzle") == std::string::npos);
+            QVERIFY(texts.comments.In(Language::Russian).find("1 решение") != std::string::npos);
+            QVERIFY(texts.comments.In(Language::English).find(level.toStdString()) !=
+                    std::string::npos);
+            QVERIFY(texts.comments.In(Language::English).find("1 solution") != std::string::npos);
         }
     }
 

@@ -11,9 +11,9 @@
 #include <random>
 #include <set>
 
+#include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
 #include "model/element_set.h"
-#include "model/language.h"
 #include "solver/puzzle_generator.h"
 #include "tools/progress_line.h"
 #include "tools/puzzle_input.h"
@@ -243,7 +243,8 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         const std::string path =
             (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
         if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
-            return Failure(path, "cannot be written: " + ReasonText(status.error[English], path));
+            return Failure(
+                path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
         }
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +
