@@ -44,6 +44,8 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandPreviousPuzzle, "&Предыдущее задание\tPgUp"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandReset, "С&брос"},
+    {MenuEntry::Item, kCommandUndo, "&Отменить ход\tCtrl+Z"},
+    {MenuEntry::Item, kCommandRedo, "Ве&рнуть ход\tCtrl+Y"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
@@ -86,6 +88,9 @@ const KeyEntry kPlayKeys[] = {
     {QKeyCombination(Qt::Key_F2), kCommandSelectPuzzle},
     {QKeyCombination(Qt::Key_PageDown), kCommandNextPuzzle},
     {QKeyCombination(Qt::Key_PageUp), kCommandPreviousPuzzle},
+    {Qt::CTRL | Qt::Key_Z, kCommandUndo},
+    {Qt::CTRL | Qt::Key_Y, kCommandRedo},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -243,8 +248,14 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandNextPuzzle:
         case kCommandPreviousPuzzle:
             return !EditorOpen() && LibraryNonEmpty();
+        case kCommandUndo:
+            return !EditorOpen() && !board->Moving().Dragging() && board->Session().CanUndo();
+        case kCommandRedo:
+            return !EditorOpen() && !board->Moving().Dragging() && board->Session().CanRedo();
         case kCommandReset:
         case kCommandHint:
+            // A move starts and ends with the hand empty.
+            return !EditorOpen() && !board->Moving().Dragging();
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
@@ -298,6 +309,12 @@ void MainWindow::RunCommand(int command) {
             break;
         case kCommandReset:
             commands.ResetBoard();
+            break;
+        case kCommandUndo:
+            board->Undo();
+            break;
+        case kCommandRedo:
+            board->Redo();
             break;
         case kCommandHint:
             commands.ShowHint();
@@ -368,11 +385,14 @@ void MainWindow::EnterEditor() {
     editor = std::make_unique<EditorWindow>(board->Session().Library(), board->Session(), canvas);
     editor->SetZoom(Zoom());
     editor->show();
+    editor->setFocus();
     RefreshMenuTexts();
 }
 
 void MainWindow::ReturnToPlay() {
     editor.reset();
+    board->Session().ClearHistory();
+    canvas->setFocus();
     RefreshMenuTexts();
 }
 

@@ -30,6 +30,8 @@ enum Command {
     kCommandReset = 40022,
     kCommandHint = 40023,
     kCommandDelete = 40025,
+    kCommandUndo = 40030,
+    kCommandRedo = 40031,
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
     kCommandAbout = 57664,

@@ -1,5 +1,6 @@
 #include "editor/editor_window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <string>
@@ -37,6 +38,7 @@ EditorWindow::EditorWindow(PuzzleLibrary& library, PlaySession& play, QWidget* p
       titleRect{kCanvasRect.left, kCanvasRect.top - kTitleAbove, kCanvasRect.right,
                 kCanvasRect.top - kTitleAbove + kTitleHeight} {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     backBuffer.SetBackgroundColour(kBoardGrey);
     DrawBackground();
 }
@@ -151,6 +153,10 @@ void EditorWindow::mouseMoveEvent(QMouseEvent* event) {
     const PixelPoint point = PictureOf(event);
     ApplyStroke(point);
     ShowCursorFor(point);
+}
+
+void EditorWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
 }
 
 void EditorWindow::ShowCursorFor(PixelPoint point) {

@@ -30,6 +30,8 @@ class EditorWindow : public PixelView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Keys stop here: the play canvas under the editor must not move its elements.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void DrawBackground();

@@ -125,12 +125,12 @@ void Element::ResetOrientation() {
     }
 }
 
-void Element::TurnToSolution() {
+void Element::TurnTo(int turns, int mirror) {
     ResetOrientation();
-    if (solutionMirrored == 1) {
+    if (mirror == 1) {
         Transform(Mirror);
     }
-    for (int turn = 0; turn < solutionRotation; ++turn) {
+    for (int turn = 0; turn < turns; ++turn) {
         Transform(TurnClockwise);
     }
 }

@@ -35,7 +35,10 @@ class Element : public CellShape {
     void ResetOrientation();
     // The orientation of the stored solution: base shape, then its mirror and its turns.
     // Like every turn, only while at home and used.
-    void TurnToSolution();
+    void TurnToSolution() { TurnTo(solutionRotation, solutionMirrored); }
+    // The base shape, mirrored when `mirror` is 1, then turned clockwise `turns` times; only
+    // while at home and used.
+    void TurnTo(int turns, int mirror);
     Placement StoredSolution() const {
         return {solutionRotation, solutionMirrored, solutionColumn, solutionRow};
     }

@@ -42,6 +42,7 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
         return status;
     }
     puzzle = std::move(loaded);
+    ClearHistory();
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
         element.SetPosition(element.homeX, element.homeY);
@@ -146,6 +147,109 @@ void PlaySession::KeepSolution(const std::array<ElementRecord, kElementRecordCou
     for (int i = 0; i < ElementSet::kCount; ++i) {
         if (elements[i].excluded == 0) {
             elements[i].SetStoredSolution(records[i].placement);
+        }
+    }
+}
+
+void PlaySession::TurnHeld(int index, TransformKind kind, std::optional<PixelPoint> pivot) {
+    Element& element = elements[index];
+    const PixelPoint corner{element.x, element.y};
+    const PixelPoint at = pivot.value_or(corner);
+    const int row = (at.y - corner.y) / kCellSize;
+    const int column = (at.x - corner.x) / kCellSize;
+    // Where a cell of the n x n matrix goes, before the turned cells are packed into the corner.
+    const int n = element.side;
+    const auto turned = [&](int r, int c) -> std::pair<int, int> {
+        switch (kind) {
+            case TurnClockwise:
+                return {c, n - 1 - r};
+            case TurnCounterClockwise:
+                return {n - 1 - c, r};
+            default:
+                return {r, n - 1 - c};
+        }
+    };
+    int leastRow = n;
+    int leastColumn = n;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            if (element.Cell(r, c) != 0) {
+                const auto [tr, tc] = turned(r, c);
+                leastRow = std::min(leastRow, tr);
+                leastColumn = std::min(leastColumn, tc);
+            }
+        }
+    }
+    const auto [newRow, newColumn] = turned(row, column);
+    element.SetPosition(element.homeX, element.homeY);
+    element.Transform(kind);
+    if (!pivot) {
+        element.SetPosition(corner.x, corner.y);
+        return;
+    }
+    element.SetPosition(
+        at.x - (at.x - corner.x - column * kCellSize) - (newColumn - leastColumn) * kCellSize,
+        at.y - (at.y - corner.y - row * kCellSize) - (newRow - leastRow) * kCellSize);
+}
+
+BoardState PlaySession::State() const {
+    BoardState state;
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const Element& element = elements[i];
+        state[i] = {element.x, element.y, element.rotation, element.mirrored};
+    }
+    return state;
+}
+
+bool PlaySession::RecordMove(const BoardState& before) {
+    const BoardState after = State();
+    if (after == before) {
+        return false;
+    }
+    undoable.push_back({before, after});
+    redoable.clear();
+    return true;
+}
+
+bool PlaySession::Undo() {
+    if (undoable.empty()) {
+        return false;
+    }
+    redoable.push_back(undoable.back());
+    undoable.pop_back();
+    Restore(redoable.back().before);
+    return true;
+}
+
+bool PlaySession::Redo() {
+    if (redoable.empty()) {
+        return false;
+    }
+    undoable.push_back(redoable.back());
+    redoable.pop_back();
+    Restore(undoable.back().after);
+    return true;
+}
+
+void PlaySession::ClearHistory() {
+    undoable.clear();
+    redoable.clear();
+}
+
+void PlaySession::Restore(const BoardState& state) {
+    for (Element& element : elements) {
+        if (element.excluded == 0 && !element.IsAtHome()) {
+            element.Vacate(*puzzle);
+        }
+    }
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        Element& element = elements[i];
+        // Turns are made at home, where the element's home for its new orientation is known.
+        element.SetPosition(element.homeX, element.homeY);
+        element.TurnTo(state[i].rotation, state[i].mirrored);
+        element.SetPosition(state[i].x, state[i].y);
+        if (element.excluded == 0 && !element.IsAtHome()) {
+            element.Occupy(*puzzle);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,16 @@
 #include "library/puzzle_library.h"
 #include "model/element_set.h"
 #include "model/puzzle_shape.h"
+
+// Where an element lies and how it is turned: all that a move changes.
+struct ElementPlace {
+    int x = 0;
+    int y = 0;
+    int rotation = 0;
+    int mirrored = 0;
+    friend bool operator==(const ElementPlace&, const ElementPlace&) = default;
+};
+using BoardState = std::array<ElementPlace, ElementSet::kCount>;
 
 // The game on the board, without any window: the current puzzle, the twelve elements, and the
 // rules that the mouse, the play commands and the hints apply to them. The puzzle's matrix is
@@ -80,7 +91,32 @@ class PlaySession {
     // Takes the placements of the used elements' records as their stored solution.
     void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records);
 
+    // Turns or mirrors an element that is held, neither home nor placed. The cell of its
+    // bounding box under `pivot` stays under it; without a pivot its corner stays.
+    void TurnHeld(int index, TransformKind kind, std::optional<PixelPoint> pivot);
+
+    // The history of moves on this puzzle. A move runs from one board between moves (every
+    // used element home or placed) to the next; undoing and redoing it restores those boards.
+    BoardState State() const;
+    // Records the move that led from `before` to the board now, forgetting what was undone;
+    // false, and nothing recorded, when it changed nothing.
+    bool RecordMove(const BoardState& before);
+    bool CanUndo() const { return !undoable.empty(); }
+    bool CanRedo() const { return !redoable.empty(); }
+    // False when there is nothing to undo or redo.
+    bool Undo();
+    bool Redo();
+    // A new puzzle on the board starts without history.
+    void ClearHistory();
+
   private:
+    struct Move {
+        BoardState before;
+        BoardState after;
+    };
+    // Puts every element where the state has it; placed ones cover their cells again.
+    void Restore(const BoardState& state);
+
     PuzzleLibrary& library;
     ElementSet elements;
     std::unique_ptr<PuzzleShape> puzzle;
@@ -88,4 +124,6 @@ class PlaySession {
     int currentPuzzleIndex;
     bool playsBuiltIn = true;
     BilingualText startProblem;
+    std::vector<Move> undoable;
+    std::vector<Move> redoable;
 };

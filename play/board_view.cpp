@@ -27,6 +27,12 @@ BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
     connect(&canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
         moving.RightReleased({p.x(), p.y()});
     });
+    connect(&canvas, &PlayCanvas::wheelTurned, this, [this](QPoint p, int eighthsOfDegree) {
+        moving.WheelTurned({p.x(), p.y()}, eighthsOfDegree);
+    });
+    connect(&canvas, &PlayCanvas::keyPressed, this, [this](int key, bool shift, bool& handled) {
+        handled = moving.KeyPressed(key, shift);
+    });
 }
 
 ImageSurface& BoardView::WindowSurface() {
@@ -43,14 +49,19 @@ void BoardView::ComposeBackground() {
 void BoardView::Paint() {
     ImageSurface& window = WindowSurface();
     window.CopyFrom(backgroundImage, {0, 0, PixelView::kWidth, PixelView::kHeight}, {0, 0});
-    if (!moving.Dragging()) {
+    // The mouse's element is drawn again by its next move; what the keys hold is drawn now.
+    if (!moving.Dragging() || moving.HeldByKeys()) {
         for (const Element& element : session.Elements()) {
-            if (element.excluded == 0) {
+            if (element.excluded == 0 && element.id != moving.DraggedIndex()) {
                 element.Draw(window, kCellSize, true);
             }
         }
     }
+    if (moving.HeldByKeys()) {
+        moving.RedrawHeld();
+    }
     canvas.RepaintAll();
+    moving.ShowChoice();
 }
 
 void BoardView::RedrawTitle() {
@@ -64,6 +75,7 @@ FileStatus BoardView::SwitchToPuzzle(int index) {
     const FileStatus status = session.SwitchToPuzzle(index);
     if (status) {
         moving.CancelDrag();
+        moving.ForgetChoice();
         ComposeBackground();
         Paint();
     }
@@ -71,6 +83,29 @@ FileStatus BoardView::SwitchToPuzzle(int index) {
 }
 
 void BoardView::ResetBoard() {
+    const BoardState before = session.State();
+    SendAllHome();
+    session.RecordMove(before);
+    moving.ShowChoice();
+}
+
+bool BoardView::Undo() {
+    if (moving.Dragging() || !session.Undo()) {
+        return false;
+    }
+    Paint();
+    return true;
+}
+
+bool BoardView::Redo() {
+    if (moving.Dragging() || !session.Redo()) {
+        return false;
+    }
+    Paint();
+    return true;
+}
+
+void BoardView::SendAllHome() {
     moving.CancelDrag();
     const PixelRect area = MovingElements::CopyRect(session.Puzzle());
     WindowSurface().CopyFrom(backgroundImage, area, {area.left, area.top});
@@ -81,7 +116,8 @@ void BoardView::ResetBoard() {
 }
 
 void BoardView::ShowHint(int option, int count) {
-    ResetBoard();
+    const BoardState before = session.State();
+    SendAllHome();
     int left = option == 0 ? ElementSet::kCount : count;
     for (Element& element : session.Elements()) {
         if (element.excluded != 0 || left <= 0) {
@@ -103,4 +139,6 @@ void BoardView::ShowHint(int option, int count) {
         canvas.RepaintRect(box);
         moving.DrawInPlace(element);
     }
+    session.RecordMove(before);
+    moving.ShowChoice();
 }

@@ -37,18 +37,24 @@ class BoardView : public QObject {
     // puzzle.
     FileStatus SwitchToPuzzle(int index);
     // Every placed element goes home in the orientation it has; only the puzzle and the
-    // boxes of those elements are drawn again.
+    // boxes of those elements are drawn again. One move.
     void ResetBoard();
     // Replays the stored solution on a reset board: option 0 turns every used element into
     // its solution orientation in its box; option 1 sets the first `count` used elements
-    // onto the puzzle at their solution places. The solved test is not made.
+    // onto the puzzle at their solution places. The solved test is not made. One move.
     void ShowHint(int option, int count);
+    // The board before the last move, or after the last move undone; the whole window is
+    // composed again. False, and nothing changed, when there is none.
+    bool Undo();
+    bool Redo();
 
   signals:
     // A drop covered the last free cell.
     void solved();
 
   private:
+    void SendAllHome();
+
     PlaySession session;
     PlayCanvas& canvas;
     ImageSurface backgroundImage{PixelView::kWidth, PixelView::kHeight};

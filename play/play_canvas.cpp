@@ -1,8 +1,13 @@
 #include "play/play_canvas.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
 
-PlayCanvas::PlayCanvas(QWidget* parent) : PixelView(parent) {}
+PlayCanvas::PlayCanvas(QWidget* parent) : PixelView(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 QPoint PlayCanvas::At(const QMouseEvent* event) const {
     const PixelPoint point = PictureOf(event);
@@ -32,4 +37,58 @@ void PlayCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PlayCanvas::mouseMoveEvent(QMouseEvent* event) {
     emit moved(At(event));
+}
+
+void PlayCanvas::wheelEvent(QWheelEvent* event) {
+    const QPointF point = event->position() / Zoom();
+    emit wheelTurned(QPoint(static_cast<int>(point.x()), static_cast<int>(point.y())),
+                     event->angleDelta().y());
+}
+
+void PlayCanvas::keyPressEvent(QKeyEvent* event) {
+    bool handled = false;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        emit keyPressed(event->key(), (event->modifiers() & Qt::ShiftModifier) != 0, handled);
+    }
+    if (!handled) {
+        PixelView::keyPressEvent(event);
+    }
+}
+
+bool PlayCanvas::focusNextPrevChild(bool) {
+    return false;
+}
+
+QRegion PlayCanvas::FrameRegion(const PixelRect& frame) const {
+    const QRect outer(frame.left * Zoom(), frame.top * Zoom(), frame.Width() * Zoom(),
+                      frame.Height() * Zoom());
+    return QRegion(outer) - QRegion(outer.adjusted(Zoom(), Zoom(), -Zoom(), -Zoom()));
+}
+
+void PlayCanvas::SetFocusFrame(std::optional<PixelRect> frame) {
+    if (frame == focusFrame) {
+        return;
+    }
+    if (focusFrame) {
+        update(FrameRegion(*focusFrame));
+    }
+    focusFrame = frame;
+    if (focusFrame) {
+        update(FrameRegion(*focusFrame));
+    }
+}
+
+void PlayCanvas::paintEvent(QPaintEvent* event) {
+    PixelView::paintEvent(event);
+    if (!focusFrame) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    QPen pen(Qt::black, Zoom(), Qt::DotLine);
+    painter.setPen(pen);
+    const int half = Zoom() / 2;
+    painter.drawRect(QRect(focusFrame->left * Zoom() + half, focusFrame->top * Zoom() + half,
+                           (focusFrame->Width() - 1) * Zoom(),
+                           (focusFrame->Height() - 1) * Zoom()));
 }

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <QPoint>
+#include <optional>
 
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 
-// The 600 x 400 play canvas. It shows the window's surface and reports the player's mouse in
-// the surface's pixels.
+// The play canvas. It shows the window's surface, and over it the keyboard's focus frame; it
+// reports the player's mouse in the surface's pixels, the wheel and the keys.
 class PlayCanvas : public PixelView {
     Q_OBJECT
   public:
     explicit PlayCanvas(QWidget* parent = nullptr);
 
     ImageSurface& Surface() { return surface; }
+    // A dotted frame over the picture, not part of it; nothing for none.
+    void SetFocusFrame(std::optional<PixelRect> frame);
+    const std::optional<PixelRect>& FocusFrame() const { return focusFrame; }
 
   signals:
     void leftPressed(QPoint point);
@@ -20,6 +24,10 @@ class PlayCanvas : public PixelView {
     void leftDoubleClicked(QPoint point);
     void rightReleased(QPoint point);
     void moved(QPoint point);
+    // Eighths of a degree, positive away from the player.
+    void wheelTurned(QPoint point, int eighthsOfDegree);
+    // Set `handled` to have the key taken.
+    void keyPressed(int key, bool shift, bool& handled);
 
   protected:
     const QImage& Picture() const override { return surface.Image(); }
@@ -27,9 +35,18 @@ class PlayCanvas : public PixelView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab chooses elements here rather than moving the keyboard to another widget.
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QPoint At(const QMouseEvent* event) const;
 
+    // The frame's pixels in the widget, for repainting it.
+    QRegion FrameRegion(const PixelRect& frame) const;
+
     ImageSurface surface{kWidth, kHeight};
+    std::optional<PixelRect> focusFrame;
 };

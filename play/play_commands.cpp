@@ -102,6 +102,7 @@ void PlayCommands::ShowHint() {
 
 void PlayCommands::OnSolved() {
     Congratulate();
+    board.Session().ClearHistory();
     if (board.Session().CurrentRecord() == nullptr) {
         board.ResetBoard();
         return;

@@ -7,7 +7,7 @@
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 25> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {200, "&Файл#&File"},
@@ -26,6 +26,8 @@ constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
     {40022, "С&брос#&Reset"},
     {40023, "&Подсказка#&Hint"},
     {40025, "&Удалить#&Delete"},
+    {40030, "&Отменить ход\tCtrl+Z#&Undo\tCtrl+Z"},
+    {40031, "Ве&рнуть ход\tCtrl+Y#Re&do\tCtrl+Y"},
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
     {57664, "&О программе...#&About..."},

@@ -68,6 +68,8 @@ class BilingualTextTest : public QObject {
         row(40022, "С&брос", "&Reset");
         row(40023, "&Подсказка", "&Hint");
         row(40025, "&Удалить", "&Delete");
+        row(40030, "&Отменить ход\tCtrl+Z", "&Undo\tCtrl+Z");
+        row(40031, "Ве&рнуть ход\tCtrl+Y", "Re&do\tCtrl+Y");
         row(40027, "", "");  // stored without a '#', so it has no parts
         row(40028, "", "");
         row(57664, "&О программе...", "&About...");

@@ -116,8 +116,13 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("windowTitle");
         QTest::newRow("Russian") << int(Language::Russian)
                                  << QStringList{"&Задание", "&Сервис", "&?"}
-                                 << QStringList{"&Выбор задания\tF2", "&Следующее задание\tPgDn",
-                                                "&Предыдущее задание\tPgUp", "С&брос", "В&ыход"}
+                                 << QStringList{"&Выбор задания\tF2",
+                                                "&Следующее задание\tPgDn",
+                                                "&Предыдущее задание\tPgUp",
+                                                "С&брос",
+                                                "&Отменить ход\tCtrl+Z",
+                                                "Ве&рнуть ход\tCtrl+Y",
+                                                "В&ыход"}
                                  << QStringList{"&Подсказка", "&Редактор", "&Language"}
                                  << QStringList{"&Вызов справки\tF1", "&О программе..."}
                                  << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
@@ -125,8 +130,13 @@ class MainWindowTest : public QObject {
                                                 "Сохранить &как...", "&Возврат в Tessellix"}
                                  << "Tessellix";
         QTest::newRow("English") << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
-                                 << QStringList{"&Select puzzle\tF2", "&Next puzzle\tPgDn",
-                                                "&Previous puzzle\tPgUp", "&Reset", "E&xit"}
+                                 << QStringList{"&Select puzzle\tF2",
+                                                "&Next puzzle\tPgDn",
+                                                "&Previous puzzle\tPgUp",
+                                                "&Reset",
+                                                "&Undo\tCtrl+Z",
+                                                "Re&do\tCtrl+Y",
+                                                "E&xit"}
                                  << QStringList{"&Hint", "&Editor", "&Language"}
                                  << QStringList{"&Help\tF1", "&About..."}
                                  << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
@@ -160,6 +170,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.EditorMenu(1)->title(), QString("&?"));
         QCOMPARE(Texts(window.EditorMenu(1)), helpItems);
         QCOMPARE(window.windowTitle(), windowTitle);
+        // Each item of a popup has a mnemonic of its own.
+        for (const QMenu* popup : {window.PlayMenu(0), window.PlayMenu(1), window.PlayMenu(2),
+                                   window.EditorMenu(0), window.EditorMenu(1)}) {
+            QSet<QChar> mnemonics;
+            for (const QString& text : Texts(popup)) {
+                const QChar mnemonic = text.at(text.indexOf('&') + 1).toLower();
+                QVERIFY2(!mnemonics.contains(mnemonic), qPrintable(text));
+                mnemonics.insert(mnemonic);
+            }
+        }
     }
 
     void languageItemsCarryTheCheckMark() {
