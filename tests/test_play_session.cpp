@@ -15,6 +15,13 @@ int ElementOf(const QString& letter) {
     return static_cast<int>(std::string_view(kElementLetters).find(letter.at(0).toLatin1()));
 }
 
+// What a move changes: the board's cells and where and how every element lies.
+struct Snapshot {
+    Picture cells;
+    BoardState elements;
+    bool operator==(const Snapshot&) const = default;
+};
+
 // A session on the puzzle of the picture ('X' a cell), every element used.
 struct Board {
     PuzzleLibrary noLibrary;
@@ -27,29 +34,58 @@ struct Board {
         }
     }
 
+    Snapshot Now() const { return {AsciiRows(session.Puzzle()), session.State()}; }
+    bool holding = false;
+    BoardState moveStart{};
+
     // "V 1,0" drops V with its corner on grid point (1, 0); "V 1,0 +8,-3" a few pixels off it;
-    // "turn V", "mirror V", "lift V", "home V" and "reset" do what they say. Returns how the
-    // last drop ended.
+    // "turn V" and "mirror V" (at home or lifted), "lift V", "home V", "reset", "undo" and "redo"
+    // do what they say. A move is recorded as the hand records it: from a lift to the next drop is
+    // one. Returns how the last drop ended.
     QString Play(const QStringList& moves) {
         QString outcome;
         for (const QString& move : moves) {
+            if (move == "undo" || move == "redo") {
+                if (!(move == "undo" ? session.Undo() : session.Redo())) {
+                    return "nothing to " + move;
+                }
+                continue;
+            }
+            if (!holding) {
+                moveStart = session.State();
+            }
+            holding = move.startsWith("lift") || (holding && !move.contains(','));
+            outcome = Move(move, outcome);
+            if (!holding) {
+                session.RecordMove(moveStart);
+            }
+        }
+        return outcome;
+    }
+
+    QString Move(const QString& move, QString outcome) {
+        {
             const QStringList words = move.split(' ');
             if (words[0] == "reset") {
                 session.ResetBoard();
-                continue;
+                return outcome;
             }
             if (words.size() == 2 && !words[1].contains(',')) {
                 Element& element = session.Elements()[ElementOf(words[1])];
-                if (words[0] == "turn") {
-                    element.Transform(TurnClockwise);
-                } else if (words[0] == "mirror") {
-                    element.Transform(Mirror);
+                if (words[0] == "turn" || words[0] == "mirror") {
+                    const TransformKind kind = words[0] == "turn" ? TurnClockwise : Mirror;
+                    // At home in its box, or in the hand.
+                    if (element.IsAtHome()) {
+                        element.Transform(kind);
+                    } else {
+                        session.TurnHeld(element.id, kind, std::nullopt);
+                    }
                 } else if (words[0] == "lift") {
                     session.PickUp(element.id);
                 } else {
                     session.SendHome(element.id);
                 }
-                continue;
+                return outcome;
             }
             const int index = ElementOf(words[0]);
             const QStringList grid = words[1].split(',');
@@ -126,6 +162,57 @@ class PlaySessionTest : public QObject {
                                         [](const Element& e) { return !e.IsAtHome(); });
         const std::vector<int>& cells = game.session.Puzzle().cells;
         QCOMPARE(std::count(cells.begin(), cells.end(), 2), away * kElementCells);
+    }
+
+    // Each undo gives back the cells and elements from before the move it takes back, each redo
+    // those from after it; a move that changes nothing is no step, and a new move forgets what
+    // was undone.
+    void undoAndRedoRetraceTheMoves_data() {
+        QTest::addColumn<Picture>("puzzle");
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<int>("steps");
+        const Picture block{"XXX", "XXX", "XXX"};
+        const Picture wide{"XXXXXX", "XXXXXX", "XXXXXX"};
+        QTest::newRow("a drop") << block << QStringList{"V 0,0"} << 1;
+        QTest::newRow("a turn and a mirror at home")
+            << block << QStringList{"turn V", "mirror V"} << 2;
+        QTest::newRow("a drop that goes home is no step") << block << QStringList{"V 1,0"} << 0;
+        QTest::newRow("picked up and dropped in place is no step")
+            << block << QStringList{"V 0,0", "V 0,0"} << 1;
+        QTest::newRow("a placed element moved, then sent home")
+            << wide << QStringList{"V 0,0", "V 3,0", "home V"} << 3;
+        QTest::newRow("reset is one step")
+            << wide << QStringList{"V 0,0", "mirror T", "T 3,0", "reset"} << 4;
+        QTest::newRow("turned in the hand and dropped: one step")
+            << block << QStringList{"V 0,0", "lift V", "turn V", "V 0,0"} << 2;
+    }
+    void undoAndRedoRetraceTheMoves() {
+        QFETCH(Picture, puzzle);
+        QFETCH(QStringList, moves);
+        Board game(puzzle);
+        // The boards between moves; a board that repeats the one before it took no step.
+        std::vector<Snapshot> boards{game.Now()};
+        for (const QString& move : moves) {
+            game.Play({move});
+            if (!game.holding && !(game.Now() == boards.back())) {
+                boards.push_back(game.Now());
+            }
+        }
+        QTEST(int(boards.size()) - 1, "steps");
+        for (int step = int(boards.size()) - 2; step >= 0; --step) {
+            game.Play({"undo"});
+            QVERIFY(game.Now() == boards[step]);
+        }
+        QVERIFY(!game.session.CanUndo());
+        for (std::size_t step = 1; step < boards.size(); ++step) {
+            game.Play({"redo"});
+            QVERIFY(game.Now() == boards[step]);
+        }
+        QVERIFY(!game.session.CanRedo());
+        if (boards.size() > 1) {
+            game.Play({"undo", "turn I"});
+            QVERIFY(!game.session.CanRedo());
+        }
     }
 
     void resetKeepsTheOrientationThatNextPuzzleWouldUndo() {

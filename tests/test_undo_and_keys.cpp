@@ -1,0 +1,221 @@
+// Undo and redo, turning in the hand and keyboard play on the real main window offscreen: what
+// the player sees after each, and the keyboard alone solving puzzles.
+
+#include <QWheelEvent>
+#include <QtTest>
+
+#include "tests/play_window_fixture.h"
+
+namespace {
+
+// The cells of an element as it lies at home, as a picture.
+std::vector<std::string> CellsOf(const Element& element) {
+    std::vector<std::string> rows;
+    for (int r = 0; r < element.height / kCellSize; ++r) {
+        std::string row;
+        for (int c = 0; c < element.width / kCellSize; ++c) {
+            row += element.Cell(r, c) != 0 ? 'X' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A one-puzzle library whose puzzle is element `index`'s shape, only that element used.
+std::map<std::string, std::string> OneElementPuzzle(int index) {
+    const ElementSet elements;
+    HandFile file;
+    file.Cells(CellsOf(elements[index]), 3, 2);
+    file.records.fill({0, 0, 0, 0});
+    file.records[index] = {0x01, 0, 0, 0};
+    file.text = "\1Alone";
+    return {{"4.TLX", file.Bytes()}};
+}
+
+void Keys(PlayWindowFixture& play, const QList<QKeyCombination>& keys) {
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(&play.Canvas(), key.key(), key.keyboardModifiers());
+    }
+}
+
+// The element chosen by Tab, turned and mirrored at home into its stored orientation, moved by
+// the arrows onto its stored place and dropped with Return.
+void PlaceByKeys(PlayWindowFixture& play, int index) {
+    while (play.Board().Moving().Chosen() != index) {
+        Keys(play, {QKeyCombination(Qt::Key_Tab)});
+    }
+    const Element& element = play.ElementAt(index);
+    if (element.solutionMirrored == 1) {
+        Keys(play, {Qt::SHIFT | Qt::Key_Space});
+    }
+    for (int turn = 0; turn < element.solutionRotation; ++turn) {
+        Keys(play, {QKeyCombination(Qt::Key_Space)});
+    }
+    // The first arrow brings it onto the puzzle's corner.
+    Keys(play, {QKeyCombination(Qt::Key_Down)});
+    for (int column = 0; column < element.solutionColumn; ++column) {
+        Keys(play, {QKeyCombination(Qt::Key_Right)});
+    }
+    for (int row = 0; row < element.solutionRow; ++row) {
+        Keys(play, {QKeyCombination(Qt::Key_Down)});
+    }
+    Keys(play, {QKeyCombination(Qt::Key_Return)});
+}
+
+}  // namespace
+
+class UndoAndKeysTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { SetCurrentLanguage(Language::English); }
+
+    // Each move undone with Ctrl+Z shows the window as it was before it, pixel for pixel, and
+    // Ctrl+Y (or Ctrl+Shift+Z) shows it as it was after.
+    void undoGivesBackThePixelsOfBeforeTheMove_data() {
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<int>("redoKey");
+        QTest::newRow("a drag onto the puzzle") << "drag" << (Qt::CTRL | Qt::Key_Y).toCombined();
+        QTest::newRow("a click that turns")
+            << "click" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined();
+        QTest::newRow("a double-click that sends home")
+            << "double" << (Qt::CTRL | Qt::Key_Y).toCombined();
+        QTest::newRow("reset") << "reset" << (Qt::CTRL | Qt::Key_Y).toCombined();
+        QTest::newRow("a hint") << "hint" << (Qt::CTRL | Qt::Key_Y).toCombined();
+    }
+    void undoGivesBackThePixelsOfBeforeTheMove() {
+        QFETCH(QString, move);
+        QFETCH(int, redoKey);
+        PlayWindowFixture play;
+        play.Window().show();
+        play.Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&play.Window()));
+        const Element& corner = play.ElementAt(4);
+        const QPoint onIt(corner.homeX + 7, corner.homeY + 7);
+        const QPoint puzzle(play.Puzzle().x, play.Puzzle().y);
+        if (move != "drag" && move != "click") {
+            play.DragElementTo(4, puzzle);
+        }
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandRedo));
+        const QImage before = play.Shown().copy();
+        if (move == "drag") {
+            play.DragElementTo(4, puzzle);
+        } else if (move == "click") {
+            play.Click(onIt);
+        } else if (move == "double") {
+            play.DoubleClick(puzzle + QPoint(7, 7));
+        } else if (move == "reset") {
+            play.Window().RunCommand(kCommandReset);
+        } else {
+            play.RunWithDialog(kCommandHint, [](QDialog& dialog) { dialog.accept(); });
+        }
+        const QImage after = play.Shown().copy();
+        QVERIFY(after != before);
+        QTest::keyClick(play.Window().windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(play.Shown(), before);
+        QVERIFY(play.Window().IsCommandEnabled(kCommandRedo));
+        const QKeyCombination redo = QKeyCombination::fromCombined(redoKey);
+        QTest::keyClick(play.Window().windowHandle(), redo.key(), redo.keyboardModifiers());
+        QCOMPARE(play.Shown(), after);
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandRedo));
+        QVERIFY(play.messages.isEmpty());
+    }
+
+    // A click that changes nothing is no step, and a switch of puzzle forgets the history.
+    void undoIsForTheMovesOfThisPuzzleOnly() {
+        PlayWindowFixture play({{"1.TLX", OneElementPuzzle(4).at("4.TLX")},
+                                {"2.TLX", OneElementPuzzle(5).at("4.TLX")}});
+        play.Click(QPoint(200, 300));
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandUndo));
+        const Element& corner = play.ElementAt(4);
+        play.Click(QPoint(corner.homeX + 7, corner.homeY + 7));
+        QVERIFY(play.Window().IsCommandEnabled(kCommandUndo));
+        play.Window().RunCommand(kCommandNextPuzzle);
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandUndo));
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandRedo));
+    }
+
+    // The wheel turns the element in the hand about the cell under the pointer, repainting only
+    // what the element covered and covers.
+    void wheelTurnsTheElementInTheHand() {
+        PlayWindowFixture play;
+        Element& tee = play.ElementAt(5);
+        const QPoint grab(tee.homeX + 22, tee.homeY + 7);  // its top row's middle cell
+        play.Press(grab);
+        const QPoint held = grab + QPoint(140, 120);
+        play.Move(held);
+        const int rotation = tee.rotation;
+        const PixelRect before = MovingElements::CopyRect(tee);
+        play.Canvas().ForgetRepaints();
+        QWheelEvent wheel(QPointF(held), play.Canvas().mapToGlobal(QPointF(held)), QPoint(),
+                          QPoint(0, 120), Qt::LeftButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&play.Canvas(), &wheel);
+        QCOMPARE(tee.rotation, (rotation + 1) % 4);
+        QCOMPARE(tee.HitTest({held.x(), held.y()}, true), tee.id);
+        const PixelRect after = MovingElements::CopyRect(tee);
+        const QRegion allowed = QRegion(before.left, before.top, before.Width(), before.Height()) +
+                                QRegion(after.left, after.top, after.Width(), after.Height());
+        for (const QRect& asked : play.Canvas().RequestedRects()) {
+            QVERIFY(allowed.contains(asked));
+        }
+        QCOMPARE(play.Canvas().FullRepaintRequests(), 0);
+        // Then the drop works as always: off the puzzle, home in its new orientation.
+        play.Release(held);
+        QVERIFY(tee.IsAtHome());
+        QCOMPARE(tee.rotation, (rotation + 1) % 4);
+    }
+
+    // Keys alone solve a one-element puzzle and the 10 x 6 rectangle from its stored solution.
+    void keyboardAloneSolves_data() {
+        QTest::addColumn<bool>("rectangle");
+        QTest::newRow("one element") << false;
+        QTest::newRow("the 10 x 6 rectangle") << true;
+    }
+    void keyboardAloneSolves() {
+        QFETCH(bool, rectangle);
+        PlayWindowFixture play(rectangle ? std::map<std::string, std::string>{}
+                                         : OneElementPuzzle(9));
+        QVERIFY(!play.Canvas().FocusFrame());
+        if (rectangle) {
+            for (int i = 0; i < ElementSet::kCount; ++i) {
+                PlaceByKeys(play, i);
+            }
+        } else {
+            Keys(play, {QKeyCombination(Qt::Key_Tab)});
+            QVERIFY(play.Canvas().FocusFrame());
+            Keys(play, {QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Return)});
+        }
+        QVERIFY(!play.messages.isEmpty());
+        QVERIFY(play.messages[0].text.startsWith("Congratulations!"));
+        if (!rectangle) {
+            QCOMPARE(ReadBytes(play.DataPath("4.TLX")).substr(9 + 4 * 9, 4),
+                     std::string("\x81\x00\x00\x00", 4));
+        }
+    }
+
+    // Escape sends the held element home, Delete a placed one; Shift+Space mirrors and Tab
+    // goes round the used elements only.
+    void keysMoveMirrorAndSendHome() {
+        PlayWindowFixture play(OneElementPuzzle(11));
+        Element& p = play.ElementAt(11);
+        Keys(play, {Qt::SHIFT | Qt::Key_Tab});
+        QCOMPARE(play.Board().Moving().Chosen(), 11);
+        Keys(play, {QKeyCombination(Qt::Key_Tab)});
+        QCOMPARE(play.Board().Moving().Chosen(), 11);
+        Keys(play, {Qt::SHIFT | Qt::Key_Space});
+        QCOMPARE(p.mirrored, 1);
+        Keys(play, {QKeyCombination(Qt::Key_Left)});
+        QCOMPARE(QPoint(p.x, p.y), QPoint(play.Puzzle().x, play.Puzzle().y));
+        QVERIFY(play.Board().Moving().Dragging());
+        Keys(play, {QKeyCombination(Qt::Key_Escape)});
+        QVERIFY(p.IsAtHome());
+        Keys(play, {Qt::SHIFT | Qt::Key_Space, QKeyCombination(Qt::Key_Up),
+                    QKeyCombination(Qt::Key_Return)});
+        QVERIFY(play.Puzzle().IsSolved());
+        QVERIFY(!p.IsAtHome());
+        Keys(play, {QKeyCombination(Qt::Key_Delete)});
+        QVERIFY(p.IsAtHome());
+    }
+};
+
+QTEST_MAIN(UndoAndKeysTest)
+#include "test_undo_and_keys.moc"
