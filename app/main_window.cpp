@@ -114,6 +114,7 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
       board(new BoardView(library, *canvas, this)),
       commands(*board, settings, this) {
     setCentralWidget(canvas);
+    canvas->setFocus();
     setWindowTitle(PickLanguage(kCreationTitle));
     BuildMenus();
     RefreshMenuTexts();

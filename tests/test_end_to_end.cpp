@@ -85,12 +85,33 @@ class EndToEndTest : public QObject {
     void clickTurnsAnElementInItsBox() {
         // The line at home, upright at (45, 75); a click turns it to lie across its box.
         const QPoint onLine = origin + QPoint(45 + 7, 75 + 7);
+        beforeTurn = Canvas(Screenshot());
         Xdo({"mousemove", QString::number(onLine.x()), QString::number(onLine.y())});
         Xdo({"click", "1"});
         QImage shot;
         QTRY_VERIFY_WITH_TIMEOUT(
             (shot = Screenshot(), At(shot, 15 + 67, 105 + 7) == qRgb(255, 0, 0)), 5000);
         QCOMPARE(At(shot, 45 + 7, 75 + 7), qRgb(128, 128, 128));
+    }
+
+    void undoRedoAndAKeyboardMove() {
+        const QImage afterTurn = Canvas(Screenshot());
+        // The turn taken back and made again: the canvas as it was, pixel for pixel.
+        Xdo({"key", "ctrl+z"});
+        QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), beforeTurn, 5000);
+        Xdo({"key", "ctrl+y"});
+        QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), afterTurn, 5000);
+        // Tab chooses the line, lying across its box; an arrow brings it onto the puzzle's
+        // corner and Return drops it there, along the top row beside nothing.
+        Xdo({"key", "Tab"});
+        Xdo({"key", "Right"});
+        Xdo({"key", "Return"});
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 277 + 67, 192 + 7) == qRgb(255, 0, 0)), 5000);
+        QCOMPARE(At(shot, 277 + 7, 192 + 7), qRgb(255, 0, 0));
+        QCOMPARE(At(shot, 15 + 67, 105 + 7), qRgb(128, 128, 128));
+        Keep(shot, "keyboard.png");
     }
 
     void solvedLibraryPuzzleIsStoredAndTheNextFollows() {
@@ -308,6 +329,7 @@ class EndToEndTest : public QObject {
     }
 
     QRgb At(const QImage& shot, int x, int y) const { return shot.pixel(origin + QPoint(x, y)); }
+    QImage Canvas(const QImage& shot) const { return shot.copy(QRect(origin, QSize(600, 400))); }
 
     QTemporaryDir install;
     QTemporaryDir library;
@@ -315,6 +337,7 @@ class EndToEndTest : public QObject {
     QProcess server;
     QProcess game;
     QPoint origin;
+    QImage beforeTurn;
 };
 
 QTEST_GUILESS_MAIN(EndToEndTest)
