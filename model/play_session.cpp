@@ -42,6 +42,7 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
         return status;
     }
     puzzle = std::move(loaded);
+    hintUsed = false;
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
         element.SetPosition(element.homeX, element.homeY);

@@ -41,6 +41,9 @@ class PlaySession {
     const PuzzleRecord* CurrentRecord() const;
     // Why the library's first puzzle could not be played at the start; empty when it could.
     const BilingualText& StartProblem() const { return startProblem; }
+    // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
+    bool HintUsed() const { return hintUsed; }
+    void NoteHintUsed() { hintUsed = true; }
 
     // Makes the library puzzle at index the one played. A failure, and nothing changed, when
     // index designates no record (without a message) or its file cannot be read.
@@ -88,4 +91,5 @@ class PlaySession {
     int currentPuzzleIndex;
     bool playsBuiltIn = true;
     BilingualText startProblem;
+    bool hintUsed = false;
 };
