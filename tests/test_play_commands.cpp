@@ -329,10 +329,6 @@ class PlayCommandsTest : public QObject {
                    "[Options]\r\nLanguage=1\r\n; mine\r\n[Solved]\r\n3.TLX=2\r\n7.TLX=2\r\n");
         QTest::newRow("1 is never lowered to 2")
             << QByteArray("[Solved]\n7.tlx=1\n") << "hint" << QByteArray("[Solved]\n7.tlx=1\n");
-        QTest::newRow("2 is raised to 1")
-            << QByteArray("[Solved]\n7.TLX=2\n") << "" << QByteArray("[Solved]\n7.TLX=1\n");
-        QTest::newRow("an odd value is replaced")
-            << QByteArray("[Solved]\n7.TLX=yes\n") << "" << QByteArray("[Solved]\n7.TLX=1\n");
         QTest::newRow("a hint before switching away and back does not count")
             << QByteArray() << "hint next previous" << QByteArray("[Solved]\n7.TLX=1\n");
     }

@@ -185,12 +185,8 @@ class SettingsTest : public QObject {
             << "12.TLX" << -1 << others + "; note\n[Other]\n12.TLX=1\n[Solved]\n12.TLX=1\n";
         QTest::newRow("cleared without a mark: no file made")
             << QByteArray() << "12.TLX" << -1 << QByteArray();
-        QTest::newRow("marked at the end of its section")
-            << others + "[Other]\n"
-            << "12.TLX" << 1 << others + "12.TLX=2\n[Other]\n";
         QTest::newRow("a name that would not read back is not written")
             << others << "5\n[Options]\n.TLX" << 0 << others;
-        QTest::newRow("nor one with an equals sign") << others << "5=1.TLX" << 0 << others;
     }
     void solvedMarksChangeOnlyTheirName() {
         QFETCH(QByteArray, before);
