@@ -1,11 +1,15 @@
 #include "dialogs/select_puzzle_dialog.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <array>
 
+#include "dialogs/mark_line_delegate.h"
 #include "platform/dialog_template.h"
 #include "platform/image_surface.h"
 #include "platform/wait_cursor.h"
@@ -17,6 +21,8 @@ constexpr Rgb kPreviewGrey{192, 192, 192};
 // However wide the area, the preview shows 21 cells across it.
 constexpr int kPreviewColumns = 21;
 constexpr int kFrameWidth = 2;
+const QColor kSolvedMarkColour(0, 0, 0);
+const QColor kHintedMarkColour(128, 128, 128);
 
 PixelRect Grown(const PixelRect& rect, int by) {
     return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
@@ -52,6 +58,21 @@ QRegion FrameRing(const PixelRect& r) {
     return QRegion(r.left, r.top, r.Width() + 1, r.Height() + 1) -
            QRegion(r.left + kFrameWidth, r.top + kFrameWidth, r.Width() - 2 * kFrameWidth + 1,
                    r.Height() - 2 * kFrameWidth + 1);
+}
+
+// A tick in a square of `side` pixels; a transparent square for no colour, so that every name
+// starts at the same place.
+QIcon MarkIcon(int side, const QColor& colour) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    if (colour.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setPen(
+            QPen(colour, std::max(2, side / 6), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawPolyline(
+            QPolygon{{side / 6, side / 2}, {side * 2 / 5, side * 3 / 4}, {side * 5 / 6, side / 5}});
+    }
+    return QIcon(pixmap);
 }
 
 }  // namespace
@@ -96,11 +117,24 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
               -kFrameWidth);
 
     QStringList names;
+    std::vector<std::string> fileNames;
     names.reserve(library.count());
+    fileNames.reserve(library.count());
     for (const PuzzleRecord& record : library) {
         names.append(Shown(record.names));
+        fileNames.push_back(record.fileName);
     }
     puzzleList->addItems(names);
+    // No taller than a line of text, so that the lines keep their height.
+    const int side = puzzleList->fontMetrics().ascent();
+    puzzleList->setIconSize(QSize(side, side));
+    puzzleList->setItemDelegate(new MarkLineDelegate(puzzleList));
+    const std::array<QIcon, 3> icons{MarkIcon(side, QColor()), MarkIcon(side, kSolvedMarkColour),
+                                     MarkIcon(side, kHintedMarkColour)};
+    const std::vector<SolvedMark> marks = settings.ReadSolvedMarks(fileNames);
+    for (int row = 0; row < puzzleList->count(); ++row) {
+        puzzleList->item(row)->setIcon(icons[static_cast<std::size_t>(marks[row])]);
+    }
     if (QListWidgetItem* current = puzzleList->item(position)) {
         puzzleList->setCurrentItem(current);
         puzzleList->scrollToItem(current);

@@ -20,9 +20,10 @@ class QPushButton;
 class SelectPuzzleDialog : public QDialog {
     Q_OBJECT
   public:
-    // Lists the library's names in the current language, the line at `position` selected when
-    // there is one. The Preview box comes from the settings and goes back to them when the
-    // dialog is destroyed, after Open and after Cancel alike.
+    // Lists the library's names in the current language, each after its solved mark from the
+    // settings, the line at `position` selected when there is one. The Preview box comes from
+    // the settings and goes back to them when the dialog is destroyed, after Open and after
+    // Cancel alike.
     SelectPuzzleDialog(const PuzzleLibrary& library, Settings& settings, int position,
                        QWidget* owner);
     ~SelectPuzzleDialog() override;

@@ -5,6 +5,7 @@
 #include "dialogs/select_puzzle_dialog.h"
 #include "editor/editor_window.h"
 #include "editor/save_puzzle_dialog.h"
+#include "library/settings.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 
@@ -60,6 +61,9 @@ bool EditorCommands::DeletePuzzle() {
                     MessageButtons::Ok);
         return false;
     }
+    if (const PuzzleRecord* record = session.Library().RecordAt(plan.position)) {
+        settings.ClearSolvedMark(record->fileName);
+    }
     session.Commit(plan);
     return true;
 }
@@ -95,6 +99,8 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
                     MessageButtons::Ok);
         return false;
     }
+    // The puzzle written is unsolved, also where a new file takes a name that kept a mark.
+    settings.ClearSolvedMark(plan.record.fileName);
     session.Commit(plan);
     return true;
 }

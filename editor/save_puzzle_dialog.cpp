@@ -106,9 +106,9 @@ void SavePuzzleDialog::Save() {
         refuse(commentEdit, badComment);
         return;
     }
-    // Blanks are a name: nothing is trimmed.
+    // Blanks around a name stay; a name of blanks alone is none.
     puzzleName = nameEdit->text();
-    if (puzzleName.isEmpty()) {
+    if (puzzleName.trimmed().isEmpty()) {
         refuse(nameEdit, kNameMissing);
         return;
     }

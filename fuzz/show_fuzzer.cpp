@@ -53,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     JsonValue json;
     FUZZ_CHECK(ReadJson(ShowJson(puzzle), json));
     FUZZ_CHECK(json.kind == JsonValue::Object);
+    FUZZ_CHECK((json.Field("cutShortAt") != nullptr) == !puzzle.contents.IsComplete());
     const PuzzleShape& shape = puzzle.session.Puzzle();
     FUZZ_CHECK(PairIs(json.Field("names"), shape.names));
     FUZZ_CHECK(PairIs(json.Field("comments"), shape.comments));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 #include "library/whole_file.h"
@@ -18,6 +19,7 @@ const char kOptionsSection[] = "Options";
 const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
+const char kSolvedSection[] = "Solved";
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -123,6 +125,30 @@ std::optional<SectionRange> FindSection(const std::vector<IniLine>& lines,
     return std::nullopt;
 }
 
+std::string LowerAsciiText(std::string text) {
+    for (char& c : text) {
+        c = LowerAscii(c);
+    }
+    return text;
+}
+
+// Whether `key` reads back as itself from a line "key=1": a file name with a line break, an
+// '=', blanks at an end or the start of a comment or a section could not be found again.
+bool IsStorableKey(const std::string& key) {
+    if (key.find_first_of("\r\n") != std::string::npos) {
+        return false;
+    }
+    const IniLine line = ParseLine(key + "=1");
+    return line.kind == IniLine::Entry && line.name == key && line.value == "1";
+}
+
+SolvedMark MarkOf(const std::string& value) {
+    if (value == "1") {
+        return SolvedMark::Solved;
+    }
+    return value == "2" ? SolvedMark::SolvedWithHint : SolvedMark::None;
+}
+
 // Reads as strtol does, saturating at the limits of int instead of overflowing.
 int ParseLeadingInteger(const std::string& text) {
     std::size_t i = 0;
@@ -225,6 +251,24 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
     return result;
 }
 
+std::string RemoveIniKey(const std::string& text, const std::string& section,
+                         const std::string& key) {
+    const std::vector<IniLine> lines = SplitLines(text);
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) {
+        return text;
+    }
+    std::string result;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool removed = i > range->first && i < range->end &&
+                             lines[i].kind == IniLine::Entry && SameIniName(lines[i].name, key);
+        if (!removed) {
+            result += lines[i].text;
+        }
+    }
+    return result;
+}
+
 int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
                    int fallback) {
     if (path.empty()) {
@@ -239,7 +283,7 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
 }
 
 bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& value) {
+                    const std::optional<std::string>& value) {
     if (path.empty()) {
         return false;
     }
@@ -248,7 +292,9 @@ bool WriteIniString(const std::string& path, const std::string& section, const s
     if (!content) {
         return false;
     }
-    return WriteWholeFile(path, SetIniValue(*content, section, key, value)).IsEmpty();
+    const std::string updated =
+        value ? SetIniValue(*content, section, key, *value) : RemoveIniKey(*content, section, key);
+    return updated == *content || WriteWholeFile(path, updated).IsEmpty();
 }
 
 Language Settings::ReadLanguageSetting() const {
@@ -274,4 +320,44 @@ int Settings::ReadZoomSetting() const {
 
 void Settings::WriteZoomSetting(int zoom) {
     WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
+}
+
+std::vector<SolvedMark> Settings::ReadSolvedMarks(const std::vector<std::string>& fileNames) const {
+    std::vector<SolvedMark> marks(fileNames.size(), SolvedMark::None);
+    const std::optional<std::string> content = path.empty() ? std::nullopt : ReadWholeFile(path);
+    if (!content) {
+        return marks;
+    }
+    const std::vector<IniLine> lines = SplitLines(*content);
+    const std::optional<SectionRange> range = FindSection(lines, kSolvedSection);
+    if (!range) {
+        return marks;
+    }
+    // The first line of a name counts, as IniValue reads it.
+    std::unordered_map<std::string, SolvedMark> byName;
+    for (std::size_t i = range->first + 1; i < range->end; ++i) {
+        if (lines[i].kind == IniLine::Entry) {
+            byName.emplace(LowerAsciiText(lines[i].name), MarkOf(lines[i].value));
+        }
+    }
+    for (std::size_t i = 0; i < fileNames.size(); ++i) {
+        if (const auto found = byName.find(LowerAsciiText(fileNames[i])); found != byName.end()) {
+            marks[i] = found->second;
+        }
+    }
+    return marks;
+}
+
+void Settings::MarkSolved(const std::string& fileName, bool hintUsed) {
+    if (!IsStorableKey(fileName) || ReadSolvedMarks({fileName})[0] == SolvedMark::Solved) {
+        return;
+    }
+    const SolvedMark mark = hintUsed ? SolvedMark::SolvedWithHint : SolvedMark::Solved;
+    WriteIniString(path, kSolvedSection, fileName, std::to_string(static_cast<int>(mark)));
+}
+
+void Settings::ClearSolvedMark(const std::string& fileName) {
+    if (IsStorableKey(fileName)) {
+        WriteIniString(path, kSolvedSection, fileName, std::nullopt);
+    }
 }

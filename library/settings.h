@@ -7,10 +7,14 @@
 
 #include "library/bilingual_text.h"
 
+// How a puzzle was solved, as section "Solved" keeps it under the puzzle's file name.
+enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
+
 // The user's choices that survive between runs, in a small INI file beside the program:
-// section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
-// and closes the file by itself; nothing is cached. A missing or unreadable file gives the
-// defaults and a failed write is ignored: settings never stop the program.
+// section "Options", keys "Language" and "Preview", and the solved puzzles in section "Solved".
+// Every operation opens, reads or updates and closes the file by itself; nothing is cached. A
+// missing or unreadable file gives the defaults and a failed write is ignored: settings never
+// stop the program.
 
 class Settings {
   public:
@@ -29,6 +33,14 @@ class Settings {
     int ReadZoomSetting() const;
     void WriteZoomSetting(int zoom);
 
+    // Solved/<file name>, the name compared without regard to ASCII case: 1 solved, 2 solved
+    // after a hint; any other value, or none, is not solved. One mark per name, in its order.
+    std::vector<SolvedMark> ReadSolvedMarks(const std::vector<std::string>& fileNames) const;
+    // Records the file's puzzle as solved; a mark of a solve without hint is never lowered.
+    void MarkSolved(const std::string& fileName, bool hintUsed);
+    // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
+    void ClearSolvedMark(const std::string& fileName);
+
   private:
     std::string path;
 };
@@ -42,11 +54,12 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
                    int fallback);
 
 // Sets section/key to value: creates the file and the section when missing, replaces the key's
-// line or adds it at the end of its section, and leaves every other line as it was. The file is
-// replaced through the whole-file writer, so a failed write leaves the old one whole. False when
-// the file could not be written.
+// line or adds it at the end of its section, and leaves every other line as it was. Without a
+// value, removes the key's lines from the section instead. The file is replaced through the
+// whole-file writer, so a failed write leaves the old one whole; a file that would not change
+// is not written. False when the file could not be written.
 bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& value);
+                    const std::optional<std::string>& value);
 
 // The same on the text of a file.
 
@@ -69,3 +82,6 @@ std::vector<IniEntry> IniEntries(const std::string& text);
 // The text as WriteIniString leaves it.
 std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
                         const std::string& value);
+// The text without key's lines in the first section called `section`.
+std::string RemoveIniKey(const std::string& text, const std::string& section,
+                         const std::string& key);

@@ -43,6 +43,7 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
     }
     puzzle = std::move(loaded);
     ClearHistory();
+    hintUsed = false;
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
         element.SetPosition(element.homeX, element.homeY);

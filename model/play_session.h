@@ -52,6 +52,9 @@ class PlaySession {
     const PuzzleRecord* CurrentRecord() const;
     // Why the library's first puzzle could not be played at the start; empty when it could.
     const BilingualText& StartProblem() const { return startProblem; }
+    // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
+    bool HintUsed() const { return hintUsed; }
+    void NoteHintUsed() { hintUsed = true; }
 
     // Makes the library puzzle at index the one played. A failure, and nothing changed, when
     // index designates no record (without a message) or its file cannot be read.
@@ -126,4 +129,5 @@ class PlaySession {
     BilingualText startProblem;
     std::vector<Move> undoable;
     std::vector<Move> redoable;
+    bool hintUsed = false;
 };

@@ -4,6 +4,7 @@
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_library.h"
+#include "library/settings.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/board_view.h"
@@ -97,19 +98,22 @@ void PlayCommands::ShowHint() {
         return;
     }
     const HintsDialog::Result hint = dialog.GetResult();
+    board.Session().NoteHintUsed();
     board.ShowHint(hint.option, hint.count);
 }
 
 void PlayCommands::OnSolved() {
+    if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
+        settings.MarkSolved(record->fileName, board.Session().HintUsed());
+    }
     Congratulate();
-    board.Session().ClearHistory();
     if (board.Session().CurrentRecord() == nullptr) {
         board.ResetBoard();
-        return;
-    }
-    if (SaveSolution()) {
+    } else if (SaveSolution()) {
         NextPuzzle();
     }
+    // Whatever the board shows now starts a history of its own.
+    board.Session().ClearHistory();
 }
 
 void PlayCommands::Congratulate() {

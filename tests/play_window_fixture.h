@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "editor/editor_window.h"
@@ -49,6 +50,17 @@ class PlayWindowFixture {
 
     std::string DataPath(const std::string& name) const {
         return dataFolder.filePath(QString::fromStdString(name)).toStdString();
+    }
+    std::string SettingsPath() const {
+        return settingsFolder.filePath("tessellix.ini").toStdString();
+    }
+    // The settings' mark of each file: '.' none, '1' solved, '2' solved after a hint.
+    QString SolvedMarks(const std::vector<std::string>& fileNames) const {
+        QString shown;
+        for (const SolvedMark mark : settings.ReadSolvedMarks(fileNames)) {
+            shown += QChar(mark == SolvedMark::None ? '.' : '0' + static_cast<int>(mark));
+        }
+        return shown;
     }
     QStringList MessageTexts() const {
         QStringList texts;
@@ -124,7 +136,7 @@ class PlayWindowFixture {
 
     QTemporaryDir dataFolder;
     QTemporaryDir settingsFolder;
-    Settings settings{settingsFolder.filePath("tessellix.ini").toStdString()};
+    Settings settings{SettingsPath()};
     PuzzleLibrary library;
     QList<MessageRequest> messages;
     QList<MessageResult> answers;

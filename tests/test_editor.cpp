@@ -281,31 +281,39 @@ class EditorTest : public QObject {
         QCOMPARE(play.library.count(), scenario == 0 ? 4 : 3);
     }
 
+    // marks: the solved marks of 1, 199, 200 and 201.TLX afterwards, all four marked before.
     void refusalsAndQuestions_data() {
         QTest::addColumn<int>("row");      // opened from the Select dialog
         QTest::addColumn<int>("command");  // then run
         QTest::addColumn<int>("answer");   // to the question, if one comes
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QStringList>("files");  // the data folder afterwards
+        QTest::addColumn<QString>("marks");
         const QStringList all{"1.TLX", "199.TLX", "200.TLX"};
+        const QString overwrite = "The puzzle already exists. Do you want to overwrite it?";
         QTest::newRow("Save on the puzzle being solved is refused")
             << 0 << int(kCommandSave) << int(MessageResult::Yes)
-            << QStringList{"The puzzle is currently being solved. Can't overwrite!"} << all;
-        QTest::newRow("Save as on it makes a copy with a new number")
+            << QStringList{"The puzzle is currently being solved. Can't overwrite!"} << all
+            << "1212";
+        QTest::newRow("Save as on it makes a copy with a new number, unmarked")
             << 0 << int(kCommandSaveAs) << int(MessageResult::Yes) << QStringList{}
-            << QStringList{"1.TLX", "199.TLX", "200.TLX", "201.TLX"};
+            << QStringList{"1.TLX", "199.TLX", "200.TLX", "201.TLX"} << "121.";
+        QTest::newRow("overwrite answered Yes clears the mark")
+            << 1 << int(kCommandSave) << int(MessageResult::Yes) << QStringList{overwrite} << all
+            << "1.12";
         QTest::newRow("overwrite answered No writes nothing")
-            << 1 << int(kCommandSave) << int(MessageResult::No)
-            << QStringList{"The puzzle already exists. Do you want to overwrite it?"} << all;
-        QTest::newRow("Delete of 200 asks, then removes file and record")
+            << 1 << int(kCommandSave) << int(MessageResult::No) << QStringList{overwrite} << all
+            << "1212";
+        QTest::newRow("Delete of 200 asks, then removes file, record and mark")
             << 2 << int(kCommandDelete) << int(MessageResult::Yes)
             << QStringList{"Do you really want to delete the puzzle?"}
-            << QStringList{"1.TLX", "199.TLX"};
+            << QStringList{"1.TLX", "199.TLX"} << "12.2";
         QTest::newRow("Delete answered No keeps them")
             << 2 << int(kCommandDelete) << int(MessageResult::No)
-            << QStringList{"Do you really want to delete the puzzle?"} << all;
+            << QStringList{"Do you really want to delete the puzzle?"} << all << "1212";
         QTest::newRow("199 cannot be deleted")
-            << 1 << int(kCommandDelete) << int(MessageResult::Yes) << QStringList{} << all;
+            << 1 << int(kCommandDelete) << int(MessageResult::Yes) << QStringList{} << all
+            << "1212";
     }
     void refusalsAndQuestions() {
         QFETCH(int, row);
@@ -315,6 +323,7 @@ class EditorTest : public QObject {
         QFETCH(QStringList, files);
         SetCurrentLanguage(Language::English);
         PlayWindowFixture play(Library());
+        WriteBytes(play.SettingsPath(), "[Solved]\n1.TLX=1\n199.TLX=2\n200.TLX=1\n201.TLX=2\n");
         const std::string before = ReadBytes(play.DataPath("199.TLX"));
         play.Window().RunCommand(kCommandEditor);
         OpenRow(play, row);
@@ -339,11 +348,14 @@ class EditorTest : public QObject {
         }
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files, QDir::Name), files);
         QCOMPARE(play.library.count(), files.size());
-        QCOMPARE(ReadBytes(play.DataPath("199.TLX")).substr(0, before.size()),
-                 files.contains("199.TLX") ? before : std::string());
+        const bool overwritten =
+            row == 1 && command == kCommandSave && MessageResult(answer) == MessageResult::Yes;
+        QCOMPARE(ReadBytes(play.DataPath("199.TLX")).substr(0, before.size()) == before,
+                 files.contains("199.TLX") && !overwritten);
         if (command == kCommandSaveAs) {
             QCOMPARE(play.library.LastRecord()->names, (BilingualText{"Задание 201", "Kept"}));
         }
+        QTEST(play.SolvedMarks({"1.TLX", "199.TLX", "200.TLX", "201.TLX"}), "marks");
     }
 
     void deletingInFrontOfThePlayedPuzzleKeepsItsPosition() {

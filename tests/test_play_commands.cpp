@@ -316,6 +316,49 @@ class PlayCommandsTest : public QObject {
         }
     }
 
+    // The steps before the solve: "hint" places every element at its stored place, then a
+    // click on the puzzle solves it; otherwise V is turned and dropped.
+    void solvedSequenceMarksThePuzzle_data() {
+        QTest::addColumn<QByteArray>("before");  // the settings file; empty: none
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("solved: 1") << QByteArray() << "" << QByteArray("[Solved]\n7.TLX=1\n");
+        QTest::newRow("after a hint: 2, every other line kept")
+            << QByteArray("[Options]\r\nLanguage=1\r\n; mine\r\n[Solved]\r\n3.TLX=2\r\n") << "hint"
+            << QByteArray(
+                   "[Options]\r\nLanguage=1\r\n; mine\r\n[Solved]\r\n3.TLX=2\r\n7.TLX=2\r\n");
+        QTest::newRow("1 is never lowered to 2")
+            << QByteArray("[Solved]\n7.tlx=1\n") << "hint" << QByteArray("[Solved]\n7.tlx=1\n");
+        QTest::newRow("a hint before switching away and back does not count")
+            << QByteArray() << "hint next previous" << QByteArray("[Solved]\n7.TLX=1\n");
+    }
+    void solvedSequenceMarksThePuzzle() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, steps);
+        PlayWindowFixture play(
+            {{"7.TLX", PuzzleFile(kTurnedV, "V", "Seven", {{'V', {2, 1, 0, 0}}})},
+             {"9.TLX", PuzzleFile(kPlainV, "V", "Nine")}});
+        if (!before.isEmpty()) {
+            WriteBytes(play.SettingsPath(), before.toStdString());
+        }
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "hint") {
+                play.RunWithDialog(kCommandHint, HintOnPuzzle("12"));
+            } else {
+                play.Window().RunCommand(step == "next" ? kCommandNextPuzzle
+                                                        : kCommandPreviousPuzzle);
+            }
+        }
+        if (steps.endsWith("hint")) {
+            play.Click(QPoint(play.Puzzle().x + 7, play.Puzzle().y + 7));
+        } else {
+            SolveTurnedV(play);
+        }
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), 1);
+        QFETCH(QByteArray, after);
+        QCOMPARE(QByteArray::fromStdString(ReadBytes(play.SettingsPath())), after);
+    }
+
     void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
         PlayWindowFixture play;
         QStringList shown;
@@ -336,6 +379,7 @@ class PlayCommandsTest : public QObject {
         QCOMPARE(shown.last(), shown.first());
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 7);
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(QString::fromStdString(play.SettingsPath())));
     }
 
     void hintsReplayTheStoredSolution_data() {

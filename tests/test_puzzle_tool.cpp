@@ -73,15 +73,22 @@ bool ElementsCarryTheirLetters(const QString& text) {
 class PuzzleToolTest : public QObject {
     Q_OBJECT
   private slots:
+    // length: the file's first bytes only; 0 for all of it.
     void showJsonGivesTheLoadedPuzzle_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("--json before FILE") << QStringList{"show", "--json", "FILE"};
-        QTest::newRow("--json after FILE") << QStringList{"show", "FILE", "--json"};
+        QTest::addColumn<int>("length");
+        QTest::newRow("--json before FILE") << QStringList{"show", "--json", "FILE"} << 0;
+        QTest::newRow("--json after FILE") << QStringList{"show", "FILE", "--json"} << 0;
+        QTest::newRow("cut short before the texts: default names")
+            << QStringList{"show", "--json", "FILE"} << 200;
+        QTest::newRow("cut short right after the cells")
+            << QStringList{"show", "--json", "FILE"} << 181;
     }
     void showJsonGivesTheLoadedPuzzle() {
         QTemporaryDir folder;
         const QString path = folder.filePath("12.TLX");
-        WriteBytes(path.toStdString(), SampleFile());
+        QFETCH(int, length);
+        WriteBytes(path.toStdString(), length == 0 ? SampleFile() : SampleFile().substr(0, length));
         QFETCH(QStringList, arguments);
         arguments.replaceInStrings("FILE", path);
 
@@ -98,10 +105,14 @@ class PuzzleToolTest : public QObject {
         for (QString& row : grid) {
             row = Quoted(row);
         }
+        const QString texts =
+            length == 0 ? "\"names\": " + Pair("Имя \\\"\\\\\\\"", "Name") +
+                              ", \"comments\": " + Pair("строка\\r\\n\\t\\u0002", "")
+                        : QString("\"cutShortAt\": %1, \"names\": ").arg(length) +
+                              Pair("Задание 12", "Puzzle 12") + ", \"comments\": " + Pair("", "");
         const QString expected =
-            "{\"number\": 12, \"names\": " + Pair("Имя \\\"\\\\\\\"", "Name") +
-            ", \"comments\": " + Pair("строка\\r\\n\\t\\u0002", "") + ", \"elements\": [" +
-            elements.join(", ") + "], \"grid\": [" + grid.join(", ") +
+            "{\"number\": 12, " + texts + ", \"elements\": [" + elements.join(", ") +
+            "], \"grid\": [" + grid.join(", ") +
             "], \"shape\": {\"side\": 4, \"width\": 60, \"height\": 30, \"x\": 322, \"y\": 222}}\n";
 
         const Run run = Tool(arguments);
@@ -110,14 +121,26 @@ class PuzzleToolTest : public QObject {
         QVERIFY(run.err.isEmpty());
     }
 
+    void showWithoutJsonReadsAsText_data() {
+        QTest::addColumn<int>("length");  // 0: the whole file
+        QTest::addColumn<QString>("head");
+        QTest::newRow("whole") << 0 << "Puzzle 12 (12.TLX)\n  Russian name:    Имя \"\\\\\"\n";
+        QTest::newRow("cut short before the texts: said, with default names")
+            << 212
+            << "Puzzle 12 (12.TLX)\n  File:            cut short at 212 bytes, before its text "
+               "block at byte 213; the names are the game's defaults\n"
+               "  Russian name:    Задание 12\n  English name:    Puzzle 12\n";
+    }
     void showWithoutJsonReadsAsText() {
+        QFETCH(int, length);
+        QFETCH(QString, head);
         QTemporaryDir folder;
         const QString path = folder.filePath("12.TLX");
-        WriteBytes(path.toStdString(), SampleFile());
+        WriteBytes(path.toStdString(), length == 0 ? SampleFile() : SampleFile().substr(0, length));
         const Run run = Tool({"show", path});
         QCOMPARE(run.exitCode, 0);
         const QString text = QString::fromUtf8(run.out);
-        QVERIFY2(text.startsWith("Puzzle 12 (12.TLX)\n"), qPrintable(text));
+        QVERIFY2(text.startsWith(head), qPrintable(text));
         QVERIFY(text.contains("Elements: 11 of 12 used"));
         QVERIFY(text.contains("\n  element 3 (N)   excluded  no stored placement\n"));
         QVERIFY(text.contains(
@@ -233,11 +256,11 @@ Elements: 12 of 12 used
         QTest::newRow("wrong signature")
             << QStringList{"show", "--json", "FOLDER/1.TLX"} << wrongSignature
             << "FOLDER/1.TLX: not a puzzle file: it does not start with \"Tessellix\"";
-        QTest::newRow("shorter than 213 bytes")
+        QTest::newRow("cut short before the cells, which the game cannot play")
             << QStringList{"show", "FOLDER/1.TLX"}
-            << QByteArray::fromStdString(HandFile().Bytes().substr(0, 212))
-            << "FOLDER/1.TLX: not a puzzle file: only 212 bytes, where a puzzle file has at "
-               "least 213";
+            << QByteArray::fromStdString(HandFile().Bytes().substr(0, 180))
+            << "FOLDER/1.TLX: cannot be played: only 180 bytes, where the cells of a puzzle take "
+               "the first 181";
         QTest::newRow("a folder") << QStringList{"show", "FOLDER"} << noFile
                                   << "FOLDER: cannot be read: is a directory";
         QTest::newRow("solve, wrong signature")

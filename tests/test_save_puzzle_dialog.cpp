@@ -38,7 +38,9 @@ class SavePuzzleDialogTest : public QObject {
             {"Input the puzzle name!", "Error", "nameEdit"});
         Row("empty name, Russian", Language::Russian, "", "c", "",
             {"Введите название задания!", "Ошибка ввода", "nameEdit"});
-        Row("blanks are a name", Language::English, "  ", "", "", {"  ", ""});
+        Row("only blanks are no name", Language::English, " \t\u3000 ", "", "",
+            {"Input the puzzle name!", "Error", "nameEdit"});
+        Row("blanks around a name stay", Language::English, " N\t", "", "", {" N\t", ""});
         Row("Enter in the comment", Language::English, "N", "one", "\ntwo", {"N", two});
         Row("CR LF comment unchanged", Language::English, "N", two, "", {"N", two});
         Row("no-break space and №", Language::Russian, "№ 5", "a\u00A0b", "", {"№ 5", "a\u00A0b"});

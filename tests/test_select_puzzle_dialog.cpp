@@ -28,6 +28,23 @@ PixelRect FrameOf(const SelectPuzzleDialog& dialog) {
             dialog.width() - margin, list.y() + list.height()};
 }
 
+// '.' for a transparent icon, '1' for a black mark, '2' for a grey one, '?' for anything else.
+char MarkShown(const QIcon& icon, const QSize& size) {
+    const QImage image = icon.pixmap(size).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                colours.insert(image.pixel(x, y));
+            }
+        }
+    }
+    if (colours.isEmpty()) {
+        return '.';
+    }
+    return colours == QSet<QRgb>{Grey(0)} ? '1' : colours == QSet<QRgb>{Grey(128)} ? '2' : '?';
+}
+
 class PaintSpy : public QObject {
   public:
     QRegion painted;
@@ -84,6 +101,45 @@ class SelectPuzzleDialogTest : public QObject {
               "selected");
         QTEST(dialog.Selected(), "selected");
         QCOMPARE(dialog.Chosen(), std::nullopt);
+    }
+
+    // marks: what each line of Three, Seven, Puzzle 12 shows before its name.
+    void solvedMarksBeforeTheNames_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("marks");
+        QTest::newRow("no section") << QByteArray("[Options]\nPreview=0\n") << "...";
+        QTest::newRow("1 black, 2 grey, names in any case")
+            << QByteArray("[Solved]\n3.tlx=1\n12.TLX = 2 \n") << "1.2";
+        QTest::newRow("other values are not solved")
+            << QByteArray("[Solved]\n3.TLX=3\n7.TLX=yes\n12.TLX=01\n") << "...";
+        QTest::newRow("the first line of a name and the first section count")
+            << QByteArray("[Solved]\n3.TLX=2\n3.TLX=1\n[Other]\n7.TLX=1\n[Solved]\n12.TLX=1\n")
+            << "2..";
+    }
+    void solvedMarksBeforeTheNames() {
+        QFETCH(QByteArray, ini);
+        WriteBytes(folder.filePath("tessellix.ini").toStdString(), ini.toStdString());
+        SetCurrentLanguage(Language::English);
+        SelectPuzzleDialog dialog(library, settings, 0, nullptr);
+        auto* list = dialog.findChild<QListWidget*>("puzzleList");
+        QString marks;
+        QStringList names;
+        for (int row = 0; row < list->count(); ++row) {
+            marks += MarkShown(list->item(row)->icon(), list->iconSize());
+            names << list->item(row)->text();
+        }
+        QTEST(marks, "marks");
+        QCOMPARE(names, (QStringList{"Three", "Seven", "Puzzle 12"}));
+        // Lines as tall as without marks, each name starting at the same place.
+        QListWidget plain;
+        plain.setFont(list->font());
+        plain.addItem("Three");
+        QCOMPARE(list->visualItemRect(list->item(0)).height(),
+                 plain.visualItemRect(plain.item(0)).height());
+        QVERIFY(list->iconSize().height() <= list->fontMetrics().height());
+        // Typing a name's first letters finds it.
+        QTest::keyClicks(list, "Se");
+        QCOMPARE(list->currentRow(), 1);
     }
 
     // Steps on the shown dialog, each followed by what it set off. The list's selection is

@@ -173,6 +173,35 @@ class SettingsTest : public QObject {
         QCOMPARE(ReadFile(path), after);
     }
 
+    // hint: -1 clears the mark of `name`, 0 or 1 marks it solved without or with a hint.
+    void solvedMarksChangeOnlyTheirName_data() {
+        QTest::addColumn<QByteArray>("before");  // empty: no file
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("hint");
+        QTest::addColumn<QByteArray>("after");  // empty: no file
+        const QByteArray others("[Options]\nLanguage=1\n[Solved]\n3.TLX=1\n");
+        QTest::newRow("cleared: every line of the name goes from the first section")
+            << others + "12.tlx=2\n12.TLX=1\n; note\n[Other]\n12.TLX=1\n[Solved]\n12.TLX=1\n"
+            << "12.TLX" << -1 << others + "; note\n[Other]\n12.TLX=1\n[Solved]\n12.TLX=1\n";
+        QTest::newRow("cleared without a mark: no file made")
+            << QByteArray() << "12.TLX" << -1 << QByteArray();
+        QTest::newRow("a name that would not read back is not written")
+            << others << "5\n[Options]\n.TLX" << 0 << others;
+    }
+    void solvedMarksChangeOnlyTheirName() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, name);
+        QFETCH(int, hint);
+        if (!before.isEmpty()) {
+            WriteFile(path, before);
+        }
+        hint < 0 ? settings.ClearSolvedMark(name.toStdString())
+                 : settings.MarkSolved(name.toStdString(), hint == 1);
+        QFETCH(QByteArray, after);
+        QCOMPARE(QFile::exists(path), !after.isEmpty());
+        QCOMPARE(ReadFile(path), after);
+    }
+
     void everyReadLooksAtTheFileAgain() {
         settings.WritePreviewSetting(1);
         QCOMPARE(settings.ReadPreviewSetting(), 1);

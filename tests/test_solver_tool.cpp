@@ -145,8 +145,14 @@ class SolverToolTest : public QObject {
             << "8.TLX: not a puzzle file: it does not start with \"Tessellix\"";
         QTest::newRow("cell count") << "8.TLX" << Puzzle(kThreeByFive, "LNVP")
                                     << "8.TLX: the puzzle has 15 cells, but its 4 used elements";
-        QTest::newRow("truncated") << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200)
-                                   << "8.TLX: not a puzzle file: only 200 bytes";
+        QTest::newRow("cut short before its texts")
+            << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 200)
+            << "8.TLX: cut short at 200 bytes, before its text block at byte 213; the game plays "
+               "it with default names";
+        QTest::newRow("cut short before its cells")
+            << "8.TLX" << Puzzle(kThreeByFive, "LNV").substr(0, 100)
+            << "8.TLX: cannot be played: only 100 bytes, where the cells of a puzzle take the "
+               "first 181; the game lists it but cannot play it";
     }
     void checkReportsEachProblemWithTheFileName() {
         QFETCH(QString, fileName);

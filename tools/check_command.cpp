@@ -35,8 +35,11 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
                            ".TLX, as the game names puzzle files");
     }
     if (const std::string problem = ContentsProblem(contents, file.string()); !problem.empty()) {
-        problems.push_back(problem);
+        problems.push_back(problem + "; the game lists it but cannot play it");
         return problems;
+    }
+    if (const std::string cutShort = CutShortText(contents); !cutShort.empty()) {
+        problems.push_back(cutShort + "; the game plays it with default names");
     }
     ToolPuzzle puzzle;
     std::string error;
@@ -182,8 +185,9 @@ Command CheckCommand() {
     return {"check", "check [--require-solutions] FOLDER",
             "Checks every puzzle file (extension TLX) of FOLDER as the game reads it: the\n"
             "signature, a name that starts with a positive number and is the game's own\n"
-            "(N.TLX), numbers used once, cells five times the used elements, and a stored\n"
-            "solution that, replayed with the game's element code, covers every cell once.\n"
+            "(N.TLX), a file not cut short, numbers used once, cells five times the used\n"
+            "elements, and a stored solution that, replayed with the game's element code,\n"
+            "covers every cell once.\n"
             "Prints one line per problem, the file name first, and exits with status 1; with\n"
             "no problem, prints a summary line and exits with status 0. A folder without any\n"
             "puzzle file is an error (status 1).\n"

@@ -12,11 +12,20 @@ std::string ContentsProblem(const PuzzleFileContents& contents, const std::strin
     if (!contents.hasSignature) {
         return "not a puzzle file: it does not start with \"Tessellix\"";
     }
-    if (!contents.IsComplete()) {
-        return "not a puzzle file: only " + std::to_string(contents.length) +
-               " bytes, where a puzzle file has at least " + std::to_string(kTextBlockOffset);
+    if (!contents.HasCells()) {
+        return "cannot be played: only " + std::to_string(contents.length) +
+               " bytes, where the cells of a puzzle take the first " +
+               std::to_string(kReservedOffset);
     }
     return {};
+}
+
+std::string CutShortText(const PuzzleFileContents& contents) {
+    if (contents.IsComplete()) {
+        return {};
+    }
+    return "cut short at " + std::to_string(contents.length) +
+           " bytes, before its text block at byte " + std::to_string(kTextBlockOffset);
 }
 
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error) {

@@ -17,13 +17,18 @@ struct ToolPuzzle {
 };
 
 // Reads the puzzle file at path. False, with a one-line message "PATH: what is wrong", for a
-// file that is missing, unreadable, without the signature or shorter than the fixed part of a
-// puzzle file.
+// file that is missing, unreadable, without the signature or cut short before its cells, which
+// the game cannot play. A file cut short after its cells loads, with the default names, as the
+// game plays it.
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error);
 
-// What keeps the file read from path from being a puzzle (unread, no signature, too short),
-// without the file's name; empty when nothing does.
+// What keeps the file read from path from being a puzzle that the game plays (unread, no
+// signature, no cells), without the file's name; empty when nothing does.
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path);
+
+// "cut short at N bytes, before its text block at byte 213" for a file that ends before its
+// texts, whose names the game then makes up; empty for one that does not.
+std::string CutShortText(const PuzzleFileContents& contents);
 
 // What keeps folder from being read as a data folder (missing, not a folder, unreadable),
 // without the folder's name; empty when nothing does.

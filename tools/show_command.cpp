@@ -62,6 +62,9 @@ std::string ShowJson(const ToolPuzzle& puzzle) {
     JsonWriter json;
     json.BeginObject();
     json.Field("number", puzzle.number);
+    if (!puzzle.contents.IsComplete()) {
+        json.Field("cutShortAt", static_cast<long long>(puzzle.contents.length));
+    }
     json.Pair("names", shape.names);
     json.Pair("comments", shape.comments);
     json.Key("elements").BeginArray();
@@ -95,8 +98,11 @@ std::string ShowText(const ToolPuzzle& puzzle) {
     const PuzzleShape& shape = puzzle.session.Puzzle();
     const std::string indent(19, ' ');
     std::ostringstream out;
-    out << "Puzzle " << puzzle.number << " (" << VisibleText(puzzle.fileName) << ")\n"
-        << "  Russian name:    " << VisibleText(shape.names.In(Language::Russian)) << '\n'
+    out << "Puzzle " << puzzle.number << " (" << VisibleText(puzzle.fileName) << ")\n";
+    if (const std::string cutShort = CutShortText(puzzle.contents); !cutShort.empty()) {
+        out << "  File:            " << cutShort << "; the names are the game's defaults\n";
+    }
+    out << "  Russian name:    " << VisibleText(shape.names.In(Language::Russian)) << '\n'
         << "  English name:    " << VisibleText(shape.names.In(Language::English)) << '\n'
         << "  Russian comment: " << IndentedComment(shape.comments.In(Language::Russian), indent)
         << '\n'
@@ -143,9 +149,13 @@ Command ShowCommand() {
             "Prints the puzzle file FILE as the game reads it: its number, both names and\n"
             "comments, each element with its stored placement, and the cells. Control\n"
             "characters of names and comments show as \\xNN and a backslash as \\\\; only a\n"
-            "comment's line breaks stay.\n"
-            "  --json  one JSON object: number, names, comments, elements (excluded and\n"
-            "          stored placement of each of the 12), grid (31 rows of '#' and '.'),\n"
-            "          shape (side, width, height and the position x, y on the play canvas).\n",
+            "comment's line breaks stay. A file cut short before its text block shows with\n"
+            "the game's default names and a line \"File: cut short ...\"; one cut short\n"
+            "before its cells, which the game cannot play, is an error.\n"
+            "  --json  one JSON object: number, cutShortAt (the file's length, only for a\n"
+            "          file cut short before its text block), names, comments, elements\n"
+            "          (excluded and stored placement of each of the 12), grid (31 rows of\n"
+            "          '#' and '.'), shape (side, width, height and the position x, y on the\n"
+            "          play canvas).\n",
             RunShow};
 }
