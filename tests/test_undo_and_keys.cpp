@@ -186,6 +186,8 @@ class UndoAndKeysTest : public QObject {
         }
         QVERIFY(!play.messages.isEmpty());
         QVERIFY(play.messages[0].text.startsWith("Congratulations!"));
+        // The solved sequence leaves no move to take back.
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandUndo));
         if (!rectangle) {
             QCOMPARE(ReadBytes(play.DataPath("4.TLX")).substr(9 + 4 * 9, 4),
                      std::string("\x81\x00\x00\x00", 4));
