@@ -48,6 +48,7 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
+    {MenuEntry::Item, kCommandGenerate, "&Создать задание...\tCtrl+G"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandEditor, "&Редактор"},
     {MenuEntry::Separator, 0, ""},
@@ -86,6 +87,7 @@ const KeyEntry kPlayKeys[] = {
     {QKeyCombination(Qt::Key_F2), kCommandSelectPuzzle},
     {QKeyCombination(Qt::Key_PageDown), kCommandNextPuzzle},
     {QKeyCombination(Qt::Key_PageUp), kCommandPreviousPuzzle},
+    {Qt::CTRL | Qt::Key_G, kCommandGenerate},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -245,6 +247,7 @@ bool MainWindow::IsCommandEnabled(int command) const {
             return !EditorOpen() && LibraryNonEmpty();
         case kCommandReset:
         case kCommandHint:
+        case kCommandGenerate:
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
@@ -301,6 +304,9 @@ void MainWindow::RunCommand(int command) {
             break;
         case kCommandHint:
             commands.ShowHint();
+            break;
+        case kCommandGenerate:
+            commands.GeneratePuzzle();
             break;
         case kCommandHelp:
             ShowHelp();

@@ -32,6 +32,7 @@ enum Command {
     kCommandDelete = 40025,
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
+    kCommandGenerate = 40032,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

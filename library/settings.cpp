@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "library/puzzle_file.h"
 #include "library/whole_file.h"
 
 namespace {
@@ -18,6 +19,12 @@ const char kOptionsSection[] = "Options";
 const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
+const char kGeneratorSection[] = "Generator";
+const char kElementsKey[] = "Elements";
+const char kLevelKey[] = "Level";
+// A medium puzzle of every element, unless the player chose otherwise.
+constexpr int kDefaultGeneratorElements = kElementRecordCount;
+constexpr int kDefaultGeneratorLevel = 1;
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -274,4 +281,20 @@ int Settings::ReadZoomSetting() const {
 
 void Settings::WriteZoomSetting(int zoom) {
     WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
+}
+
+int Settings::ReadGeneratorElementsSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kElementsKey, kDefaultGeneratorElements);
+}
+
+void Settings::WriteGeneratorElementsSetting(int elements) {
+    WriteIniString(path, kGeneratorSection, kElementsKey, std::to_string(elements));
+}
+
+int Settings::ReadGeneratorLevelSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kLevelKey, kDefaultGeneratorLevel);
+}
+
+void Settings::WriteGeneratorLevelSetting(int level) {
+    WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
 }

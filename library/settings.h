@@ -8,7 +8,7 @@
 #include "library/bilingual_text.h"
 
 // The user's choices that survive between runs, in a small INI file beside the program:
-// section "Options", keys "Language" and "Preview". Every operation opens, reads or updates
+// sections "Options" and "Generator", keys below. Every operation opens, reads or updates
 // and closes the file by itself; nothing is cached. A missing or unreadable file gives the
 // defaults and a failed write is ignored: settings never stop the program.
 
@@ -28,6 +28,14 @@ class Settings {
     // Options/Zoom, how many times the board is enlarged: default 1, and 1 for any value below.
     int ReadZoomSetting() const;
     void WriteZoomSetting(int zoom);
+
+    // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
+    // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
+    // Taken unchanged; the dialog keeps them in range.
+    int ReadGeneratorElementsSetting() const;
+    void WriteGeneratorElementsSetting(int elements);
+    int ReadGeneratorLevelSetting() const;
+    void WriteGeneratorLevelSetting(int level);
 
   private:
     std::string path;

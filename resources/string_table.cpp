@@ -7,7 +7,7 @@
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 24> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {200, "&Файл#&File"},
@@ -28,6 +28,7 @@ constexpr std::array<std::pair<int, const char*>, 23> kStrings{{
     {40025, "&Удалить#&Delete"},
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
+    {40032, "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

@@ -118,7 +118,8 @@ class MainWindowTest : public QObject {
                                  << QStringList{"&Задание", "&Сервис", "&?"}
                                  << QStringList{"&Выбор задания\tF2", "&Следующее задание\tPgDn",
                                                 "&Предыдущее задание\tPgUp", "С&брос", "В&ыход"}
-                                 << QStringList{"&Подсказка", "&Редактор", "&Language"}
+                                 << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
+                                                "&Редактор", "&Language"}
                                  << QStringList{"&Вызов справки\tF1", "&О программе..."}
                                  << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
                                                 "&Удалить",          "&Сохранить \tCtrl+S",
@@ -127,7 +128,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("English") << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
                                  << QStringList{"&Select puzzle\tF2", "&Next puzzle\tPgDn",
                                                 "&Previous puzzle\tPgUp", "&Reset", "E&xit"}
-                                 << QStringList{"&Hint", "&Editor", "&Language"}
+                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Editor",
+                                                "&Language"}
                                  << QStringList{"&Help\tF1", "&About..."}
                                  << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
                                                 "&Delete",       "&Save \tCtrl+S",
@@ -160,6 +162,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.EditorMenu(1)->title(), QString("&?"));
         QCOMPARE(Texts(window.EditorMenu(1)), helpItems);
         QCOMPARE(window.windowTitle(), windowTitle);
+        // Within each popup every item answers to a letter of its own.
+        for (const QMenu* popup : window.findChildren<QMenu*>()) {
+            QStringList letters;
+            for (const QString& text : Texts(popup)) {
+                const qsizetype mark = text.indexOf('&');
+                if (mark >= 0) {
+                    letters << text.mid(mark + 1, 1).toLower();
+                }
+            }
+            QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+        }
     }
 
     void languageItemsCarryTheCheckMark() {
@@ -184,6 +197,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("Editor") << int(kCommandEditor) << false;
         QTest::newRow("Reset") << int(kCommandReset) << true;
         QTest::newRow("Hint") << int(kCommandHint) << true;
+        QTest::newRow("Generate puzzle") << int(kCommandGenerate) << true;
         QTest::newRow("Help") << int(kCommandHelp) << true;
     }
     void emptyLibraryDisablesSelectingAndEditing() {
