@@ -82,7 +82,9 @@ GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &progress,
                      [&progress, &tries] { progress.setLabelText(TriedText(tries)); });
-    QTimer::singleShot(kProgressDelayMs, &progress, [&progress, &poll] {
+    bool shown = false;
+    QTimer::singleShot(kProgressDelayMs, &progress, [&progress, &poll, &shown] {
+        shown = true;
         progress.show();
         poll.start(kProgressPollMs);
     });
@@ -98,5 +100,9 @@ GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
     // The loop also ends when the application quits; the job must not outlive this call.
     cancel = true;
     worker.join();
+    // Without a window manager the keyboard would stay with the progress dialog once it is gone.
+    if (owner != nullptr && shown) {
+        owner->window()->activateWindow();
+    }
     return result;
 }
