@@ -50,6 +50,7 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
+    {MenuEntry::Item, kCommandGenerate, "&Создать задание...\tCtrl+G"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandEditor, "&Редактор"},
     {MenuEntry::Separator, 0, ""},
@@ -91,6 +92,7 @@ const KeyEntry kPlayKeys[] = {
     {Qt::CTRL | Qt::Key_Z, kCommandUndo},
     {Qt::CTRL | Qt::Key_Y, kCommandRedo},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
+    {Qt::CTRL | Qt::Key_G, kCommandGenerate},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -257,6 +259,7 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandHint:
             // A move starts and ends with the hand empty.
             return !EditorOpen() && !board->Moving().Dragging();
+        case kCommandGenerate:
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
@@ -319,6 +322,9 @@ void MainWindow::RunCommand(int command) {
             break;
         case kCommandHint:
             commands.ShowHint();
+            break;
+        case kCommandGenerate:
+            commands.GeneratePuzzle();
             break;
         case kCommandHelp:
             ShowHelp();

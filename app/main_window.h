@@ -34,6 +34,7 @@ enum Command {
     kCommandRedo = 40031,
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
+    kCommandGenerate = 40032,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

@@ -54,12 +54,40 @@ const PuzzleRecord* PuzzleLibrary::LastRecord() const {
     return records.empty() ? nullptr : &records.back();
 }
 
-void PuzzleLibrary::InsertSorted(const PuzzleRecord& record) {
+std::set<int> PuzzleNumbersIn(const std::string& folder) {
+    std::set<int> taken;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (HasPuzzleExtension(name) && NumberOf(name) > 0) {
+            taken.insert(NumberOf(name));
+        }
+    }
+    return taken;
+}
+
+int PuzzleLibrary::InsertSorted(const PuzzleRecord& record) {
     const int number = NumberOf(record.fileName);
     const auto place = std::find_if(records.begin(), records.end(), [&](const PuzzleRecord& r) {
         return NumberOf(r.fileName) > number;
     });
+    const int position = static_cast<int>(std::distance(records.begin(), place));
     records.insert(place, record);
+    return position;
+}
+
+int PuzzleLibrary::FreeNumber(int first) const {
+    // A record whose file has gone since the scan still holds its number.
+    std::set<int> taken = PuzzleNumbersIn(dataFolder);
+    for (const PuzzleRecord& record : records) {
+        taken.insert(NumberOf(record.fileName));
+    }
+    int number = first;
+    while (taken.count(number) > 0) {
+        ++number;
+    }
+    return number;
 }
 
 void PuzzleLibrary::Append(const PuzzleRecord& record) {

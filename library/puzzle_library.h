@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ int NumberOf(std::string_view text);
 // True for a file name ending in .TLX, in any letter case.
 bool HasPuzzleExtension(const std::string& name);
 
+// The numbers that the puzzle files of folder take, whether a library would read them or not;
+// none for a missing or unreadable folder.
+std::set<int> PuzzleNumbersIn(const std::string& folder);
+
 // The puzzles of a data folder in ascending order of number, and that folder; equal numbers keep
 // the order in which they were added. Positions count from 0. Which position is played or edited
 // is for the play and editor sessions to know.
@@ -38,8 +43,8 @@ class PuzzleLibrary {
     const PuzzleRecord* RecordAt(int position) const;
     const PuzzleRecord* LastRecord() const;
 
-    // Before the first record whose number is greater, else at the end.
-    void InsertSorted(const PuzzleRecord& record);
+    // Before the first record whose number is greater, else at the end; returns its position.
+    int InsertSorted(const PuzzleRecord& record);
     void Append(const PuzzleRecord& record);
     // False, and nothing changed, when position designates no record.
     bool Replace(int position, const PuzzleRecord& record);
@@ -57,6 +62,9 @@ class PuzzleLibrary {
     const std::string& DataFolder() const { return dataFolder; }
     // Where the file of a record lies.
     std::string PathOf(const PuzzleRecord& record) const { return dataFolder + record.fileName; }
+    // The first number from `first` on that neither a record nor a puzzle file of the data
+    // folder takes, so that a file named with it overwrites nothing.
+    int FreeNumber(int first) const;
 
   private:
     std::list<PuzzleRecord> records;

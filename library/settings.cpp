@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "library/puzzle_file.h"
 #include "library/whole_file.h"
 
 namespace {
@@ -20,6 +21,12 @@ const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
 const char kSolvedSection[] = "Solved";
+const char kGeneratorSection[] = "Generator";
+const char kElementsKey[] = "Elements";
+const char kLevelKey[] = "Level";
+// A medium puzzle of every element, unless the player chose otherwise.
+constexpr int kDefaultGeneratorElements = kElementRecordCount;
+constexpr int kDefaultGeneratorLevel = 1;
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -360,4 +367,20 @@ void Settings::ClearSolvedMark(const std::string& fileName) {
     if (IsStorableKey(fileName)) {
         WriteIniString(path, kSolvedSection, fileName, std::nullopt);
     }
+}
+
+int Settings::ReadGeneratorElementsSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kElementsKey, kDefaultGeneratorElements);
+}
+
+void Settings::WriteGeneratorElementsSetting(int elements) {
+    WriteIniString(path, kGeneratorSection, kElementsKey, std::to_string(elements));
+}
+
+int Settings::ReadGeneratorLevelSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kLevelKey, kDefaultGeneratorLevel);
+}
+
+void Settings::WriteGeneratorLevelSetting(int level) {
+    WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
 }

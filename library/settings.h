@@ -11,10 +11,9 @@
 enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
 
 // The user's choices that survive between runs, in a small INI file beside the program:
-// section "Options", keys "Language" and "Preview", and the solved puzzles in section "Solved".
-// Every operation opens, reads or updates and closes the file by itself; nothing is cached. A
-// missing or unreadable file gives the defaults and a failed write is ignored: settings never
-// stop the program.
+// sections "Options", "Generator" and "Solved", keys below. Every operation opens, reads or
+// updates and closes the file by itself; nothing is cached. A missing or unreadable file gives the
+// defaults and a failed write is ignored: settings never stop the program.
 
 class Settings {
   public:
@@ -40,6 +39,14 @@ class Settings {
     void MarkSolved(const std::string& fileName, bool hintUsed);
     // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
     void ClearSolvedMark(const std::string& fileName);
+
+    // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
+    // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
+    // Taken unchanged; the dialog keeps them in range.
+    int ReadGeneratorElementsSetting() const;
+    void WriteGeneratorElementsSetting(int elements);
+    int ReadGeneratorLevelSetting() const;
+    void WriteGeneratorLevelSetting(int level);
 
   private:
     std::string path;

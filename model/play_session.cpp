@@ -58,6 +58,15 @@ void PlaySession::RecordRemoved(int position) {
     }
 }
 
+void PlaySession::RecordInserted(int position) {
+    libraryNonEmpty = true;
+    if (library.count() == 1) {
+        currentPuzzleIndex = 0;
+    } else if (position <= currentPuzzleIndex) {
+        ++currentPuzzleIndex;
+    }
+}
+
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
     for (int i = 0; i < ElementSet::kCount; ++i) {
         if (elements[i].excluded == 0 && elements[i].HitTest(point, onCell) == elements[i].id) {

@@ -42,7 +42,7 @@ class PlaySession {
     const ElementSet& Elements() const { return elements; }
     PuzzleShape& Puzzle() { return *puzzle; }
     const PuzzleShape& Puzzle() const { return *puzzle; }
-    // Whether the library held a puzzle when the session began.
+    // Whether the library held a puzzle when the session began, or has gained one since.
     bool LibraryNonEmpty() const { return libraryNonEmpty; }
     // The library position of the puzzle played, through which Next and Previous move and a
     // solution is stored. It designates no record while the library is empty.
@@ -66,6 +66,9 @@ class PlaySession {
     FileStatus LoadPuzzle(const PuzzleFileContents& contents, const std::string& path);
     // The record at position has left the library: the played position stays on its puzzle.
     void RecordRemoved(int position);
+    // A record has joined the library at position: the played position stays on its puzzle,
+    // and the first record of a library that was empty becomes the played position.
+    void RecordInserted(int position);
 
     // The first used element, in index order, whose set cell (onCell) or whose rectangle
     // holds the point; -1 when there is none.

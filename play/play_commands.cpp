@@ -1,13 +1,16 @@
 #include "play/play_commands.h"
 
 #include <QString>
+#include <random>
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
+#include "play/background_generation.h"
 #include "play/board_view.h"
+#include "play/generate_dialog.h"
 #include "play/hints_dialog.h"
 
 namespace {
@@ -149,4 +152,60 @@ bool PlayCommands::SaveSolution() {
     }
     session.KeepSolution(records);
     return true;
+}
+
+namespace {
+
+const BilingualText kGenerateCaption{"Создание задания", "Generate puzzle"};
+const BilingualText kNothingGenerated{
+    "Не удалось найти такое задание. Попробуйте ещё раз или выберите другой уровень.",
+    "No such puzzle was found. Try again, or choose another level."};
+
+}  // namespace
+
+void PlayCommands::GeneratePuzzle() {
+    std::optional<GeneratorRequest> request = GenerateDialog::Choose(settings, owner);
+    if (!request) {
+        return;
+    }
+    std::random_device random;
+    request->seed = (std::uint64_t{random()} << 32) | random();
+    const GeneratedPuzzle puzzle = RunInBackground(
+        [&request](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
+            return PuzzleGenerator(*request).Generate(&cancel, progress);
+        },
+        owner);
+    switch (puzzle.status) {
+        case GeneratorStatus::Cancelled:
+            return;
+        case GeneratorStatus::NotFound:
+            ShowMessage(owner, kNothingGenerated, kGenerateCaption, MessageIcon::Exclamation,
+                        MessageButtons::Ok);
+            return;
+        case GeneratorStatus::Generated:
+            AddPuzzle(puzzle.data);
+            return;
+    }
+}
+
+void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
+    PlaySession& session = board.Session();
+    PuzzleLibrary& library = session.Library();
+    const int number = library.FreeNumber(kFirstDeletableNumber);
+    const std::string fileName = std::to_string(number) + ".TLX";
+    FileStatus status;
+    {
+        const WaitCursor wait;
+        status = WritePuzzleFile(library.DataFolder() + fileName, data);
+    }
+    if (!status) {
+        ShowMessage(owner, status.error, kGenerateCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        return;
+    }
+    PuzzleTexts texts = data.texts;
+    ApplyDefaultNames(texts, number);
+    const int position = library.InsertSorted({fileName, texts.names, texts.comments});
+    session.RecordInserted(position);
+    SwitchToPuzzle(position);
 }

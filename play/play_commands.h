@@ -8,6 +8,7 @@ class BoardView;
 class QWidget;
 class Settings;
 struct FileStatus;
+struct PuzzleFileData;
 
 // The play menu's commands and the solved sequence: which puzzle is on the board, and what
 // happens when it is solved. Dialogs and messages are owned by `owner`.
@@ -20,6 +21,9 @@ class PlayCommands {
     void PreviousPuzzle();
     void ResetBoard();
     void ShowHint();
+    // Asks for the number of elements and the level, generates such a puzzle off the GUI thread,
+    // writes it into the data folder under the first free number from 200 on, and plays it.
+    void GeneratePuzzle();
     // A drop has covered the last free cell: congratulate, store the solution of a library
     // puzzle and go on to the next one, or reset the built-in puzzle.
     void OnSolved();
@@ -35,6 +39,9 @@ class PlayCommands {
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
     void ShowFileProblem(const FileStatus& status);
+    // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
+    // shows why and changes nothing.
+    void AddPuzzle(const PuzzleFileData& data);
 
     BoardView& board;
     Settings& settings;

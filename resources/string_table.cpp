@@ -7,7 +7,7 @@
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 25> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 26> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {200, "&Файл#&File"},
@@ -30,6 +30,7 @@ constexpr std::array<std::pair<int, const char*>, 25> kStrings{{
     {40031, "Ве&рнуть ход\tCtrl+Y#Re&do\tCtrl+Y"},
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
+    {40032, "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

@@ -8,6 +8,11 @@
 #include <QtTest>
 #include <map>
 
+#include "library/puzzle_file.h"
+#include "model/board_frame.h"
+#include "model/puzzle_shape.h"
+#include "platform/image_surface.h"
+#include "solver/tiling_solver.h"
 #include "tests/puzzle_bytes.h"
 
 namespace {
@@ -23,6 +28,38 @@ std::string PuzzleBytes(const std::vector<std::string>& picture, int used,
     file.records[used] = {0x01, 0, 0, 0};
     file.text = name + "\1" + name;
     return file.Bytes();
+}
+
+// The board right of and below the bevel as the game draws it with the puzzle file at path on
+// it and every element home, in the current language.
+QImage BoardOf(const std::string& path) {
+    ImageSurface board(kPictureWidth, kPictureHeight);
+    board.SetBackgroundColour(kBoardGrey);
+    DrawBoardFrame(board, {kPictureWidth - 1, kPictureHeight - 1});
+    ElementSet elements;
+    PuzzleShape puzzle;
+    if (!puzzle.Load(path, elements)) {
+        return {};
+    }
+    puzzle.Draw(board, kCellSize, true);
+    PixelRect title;
+    puzzle.DrawTitle(board, title, true);
+    return board.Image().copy(kBoardArea.left, kBoardArea.top, kBoardArea.Width(),
+                              kBoardArea.Height());
+}
+
+// How many pixels of a and b differ; all of a's when their sizes differ.
+int DifferentPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return a.width() * a.height();
+    }
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            different += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return different;
 }
 
 }  // namespace
@@ -198,6 +235,37 @@ class EndToEndTest : public QObject {
         Keep(shot, "saved.png");
     }
 
+    void generatedPuzzleIsWrittenAndShown() {
+        // Tools, Generate puzzle by its key; the dialog offers 12 elements, medium.
+        Xdo({"key", "ctrl+g"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Generate puzzle$"}),
+                                 10000);
+        Xdo({"key", "Return"});
+        const QString written = QDir(library.path()).filePath("DATA/200.TLX");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 30000);
+        QCOMPARE(QDir(library.path() + "/DATA").entryList({"*.TLX"}, QDir::Files, QDir::Name),
+                 (QStringList{"1.TLX", "2.TLX", "200.TLX", "3.TLX"}));
+        const PuzzleFileContents contents = ReadPuzzleFile(written.toStdString());
+        QVERIFY(contents.IsComplete());
+        unsigned used = 0;
+        for (int i = 0; i < kElementRecordCount; ++i) {
+            used |= contents.data.elements[i].used ? 1u << i : 0;
+        }
+        const CountResult count = TilingSolver(contents.data.grid, kGridSide, used).Count();
+        QVERIFY(count.complete);
+        QCOMPARE(count.tilings, std::uint64_t{1});
+        // The board shows the new puzzle under its English title, pixel for pixel.
+        SetCurrentLanguage(Language::English);
+        const QImage expected = BoardOf(written.toStdString());
+        QVERIFY(!expected.isNull());
+        const QRect board(origin + QPoint(kBoardArea.left, kBoardArea.top), expected.size());
+        QImage shot;
+        // Pixel by pixel: QImage's == also weighs the colour space that the screenshot carries.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            (shot = Screenshot(), DifferentPixels(shot.copy(board), expected)), 0, 10000);
+        Keep(shot, "generated.png");
+    }
+
   private:
     // Presses the left button at `from` on the canvas, moves in eight steps and releases at `to`.
     void Drag(QPoint from, QPoint to) {
@@ -340,5 +408,6 @@ class EndToEndTest : public QObject {
     QImage beforeTurn;
 };
 
-QTEST_GUILESS_MAIN(EndToEndTest)
+// Drawing the expected board takes fonts, which a GUI application provides.
+QTEST_MAIN(EndToEndTest)
 #include "test_end_to_end.moc"

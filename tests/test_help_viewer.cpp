@@ -135,6 +135,8 @@ class HelpViewerTest : public QObject {
                                                  << "topic1" << kRussianTitle;
         QTest::newRow("contents to hints, English") << 2 << "#en-hints"
                                                     << "en-hints" << kEnglishTitle;
+        QTest::newRow("contents to generated puzzles, Russian") << 0 << "#ru-generated"
+                                                                << "ru-generated" << kRussianTitle;
         QTest::newRow("Russian play to English") << 0 << "#topic2"
                                                  << "topic2" << kEnglishTitle;
         QTest::newRow("English editor to Russian") << 3 << "#topic1"
@@ -228,7 +230,11 @@ class HelpViewerTest : public QObject {
                                                       "«Нет» оставляет прежнее",
                                                       "Прямоугольник 10х6",
                                                       "Установить на задании",
-                                                      "отмены в игре нет"};
+                                                      "отмены в игре нет",
+                                                      "Создать задание",
+                                                      "Ctrl+G",
+                                                      "ровно одно решение",
+                                                      "(N−2)²"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
@@ -251,7 +257,11 @@ class HelpViewerTest : public QObject {
                                                       "No keeps the old one",
                                                       "Rectangle 10x6",
                                                       "To set on the puzzle",
-                                                      "the game has no undo"};
+                                                      "the game has no undo",
+                                                      "Generate puzzle",
+                                                      "Ctrl+G",
+                                                      "exactly one solution",
+                                                      "(N−2)²"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",

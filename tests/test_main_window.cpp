@@ -123,7 +123,8 @@ class MainWindowTest : public QObject {
                                                 "&Отменить ход\tCtrl+Z",
                                                 "Ве&рнуть ход\tCtrl+Y",
                                                 "В&ыход"}
-                                 << QStringList{"&Подсказка", "&Редактор", "&Language"}
+                                 << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
+                                                "&Редактор", "&Language"}
                                  << QStringList{"&Вызов справки\tF1", "&О программе..."}
                                  << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
                                                 "&Удалить",          "&Сохранить \tCtrl+S",
@@ -137,7 +138,8 @@ class MainWindowTest : public QObject {
                                                 "&Undo\tCtrl+Z",
                                                 "Re&do\tCtrl+Y",
                                                 "E&xit"}
-                                 << QStringList{"&Hint", "&Editor", "&Language"}
+                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Editor",
+                                                "&Language"}
                                  << QStringList{"&Help\tF1", "&About..."}
                                  << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
                                                 "&Delete",       "&Save \tCtrl+S",
@@ -170,15 +172,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.EditorMenu(1)->title(), QString("&?"));
         QCOMPARE(Texts(window.EditorMenu(1)), helpItems);
         QCOMPARE(window.windowTitle(), windowTitle);
-        // Each item of a popup has a mnemonic of its own.
-        for (const QMenu* popup : {window.PlayMenu(0), window.PlayMenu(1), window.PlayMenu(2),
-                                   window.EditorMenu(0), window.EditorMenu(1)}) {
-            QSet<QChar> mnemonics;
+        // Within each popup every item answers to a letter of its own.
+        for (const QMenu* popup : window.findChildren<QMenu*>()) {
+            QStringList letters;
             for (const QString& text : Texts(popup)) {
-                const QChar mnemonic = text.at(text.indexOf('&') + 1).toLower();
-                QVERIFY2(!mnemonics.contains(mnemonic), qPrintable(text));
-                mnemonics.insert(mnemonic);
+                const qsizetype mark = text.indexOf('&');
+                if (mark >= 0) {
+                    letters << text.mid(mark + 1, 1).toLower();
+                }
             }
+            QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
         }
     }
 
@@ -204,6 +207,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("Editor") << int(kCommandEditor) << false;
         QTest::newRow("Reset") << int(kCommandReset) << true;
         QTest::newRow("Hint") << int(kCommandHint) << true;
+        QTest::newRow("Generate puzzle") << int(kCommandGenerate) << true;
         QTest::newRow("Help") << int(kCommandHelp) << true;
     }
     void emptyLibraryDisablesSelectingAndEditing() {

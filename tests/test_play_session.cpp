@@ -5,6 +5,7 @@
 #include "library/puzzle_file.h"
 #include "model/play_session.h"
 #include "tests/ascii_grid.h"
+#include "tests/puzzle_bytes.h"
 
 using Picture = std::vector<std::string>;
 
@@ -252,6 +253,33 @@ class PlaySessionTest : public QObject {
         }
         QVERIFY(replayed.session.IsSolved());
         QCOMPARE(replayed.session.SolutionRecords(), records);
+    }
+
+    void insertedRecordKeepsThePlayedPuzzle_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("played");
+        QTest::addColumn<int>("position");  // of the played puzzle once 200.TLX has joined
+        QTest::newRow("in front of it") << QStringList{"1.TLX", "300.TLX"} << 1 << 2;
+        QTest::newRow("behind it") << QStringList{"1.TLX", "300.TLX"} << 0 << 0;
+        QTest::newRow("into an empty library") << QStringList{} << 0 << 0;
+    }
+    void insertedRecordKeepsThePlayedPuzzle() {
+        QFETCH(QStringList, files);
+        QFETCH(int, played);
+        QFETCH(int, position);
+        QTemporaryDir folder;
+        for (const QString& name : files) {
+            WriteBytes(folder.filePath(name).toStdString(), HandFile().Cells({"XXXXX"}).Bytes());
+        }
+        PuzzleLibrary library;
+        library.ScanDataFolder(folder.path().toStdString());
+        PlaySession session(library);
+        session.SwitchToPuzzle(played);
+        const PuzzleRecord* before = session.CurrentRecord();
+        session.RecordInserted(library.InsertSorted({"200.TLX", {}, {}}));
+        QCOMPARE(session.CurrentPuzzleIndex(), position);
+        QCOMPARE(session.CurrentRecord(), before);
+        QVERIFY(session.LibraryNonEmpty());
     }
 };
 

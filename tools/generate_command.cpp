@@ -89,20 +89,6 @@ std::string WriteProblem(const std::string& folder) {
     return {};
 }
 
-// The numbers that the puzzle files of folder take, whether the game reads them or not.
-std::set<int> TakenNumbers(const std::string& folder) {
-    std::set<int> taken;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (HasPuzzleExtension(name) && NumberOf(name) > 0) {
-            taken.insert(NumberOf(name));
-        }
-    }
-    return taken;
-}
-
 // What the options ask for.
 struct Options {
     GeneratorRequest request;  // without its seed
@@ -215,7 +201,7 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 
     GeneratorRequest& request = options->request;
     const int count = options->count;
-    std::set<int> taken = TakenNumbers(folder);
+    std::set<int> taken = PuzzleNumbersIn(folder);
     int number = kFirstDeletableNumber;
     ProgressLine progressLine;
     for (int k = 0; k < count; ++k) {
