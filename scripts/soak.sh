@@ -108,6 +108,7 @@ crashes=0
 sanitizerReports=0
 filesChecked=0
 unreadableFiles=0
+filesWritten=0
 leftFiles=0
 
 # Random numbers come from the shell itself (never from a subshell, which reseeds), so that the
@@ -390,12 +391,40 @@ playKeys=(Tab shift+Tab Left Right Up Down Left Right Up Down space shift+space 
     Delete)
 commandKeys=(F1 F2 Prior Next ctrl+n ctrl+o ctrl+s ctrl+g ctrl+z ctrl+y ctrl+shift+z ctrl+plus
     ctrl+minus Prior Next F2 ctrl+z ctrl+y)
-typingKeys=(a b e f h n o p r s t x z 1 2 3 Cyrillic_a Cyrillic_o Cyrillic_ve Cyrillic_es
+typingKeys=(a b e f h n o p r s t x z 1 2 3 4 9 0 Cyrillic_a Cyrillic_o Cyrillic_ve Cyrillic_es
     BackSpace End Home)
-# Menu mnemonics, Latin and Cyrillic: the menu bar's, then its items'.
+# The menus' commands as their mnemonics reach them, in English and in Russian (only those of
+# the language shown work), then mnemonics at random.
+menuPaths=("p s" "p n" "p p" "p r" "p x" "t h" "t e" "t l Return" "t l Down Return"
+    "question h" "question a" "f n" "f o" "f d" "f s" "f a" "f r"
+    "Cyrillic_ze Cyrillic_ve" "Cyrillic_ze Cyrillic_es" "Cyrillic_ze Cyrillic_pe"
+    "Cyrillic_ze Cyrillic_be" "Cyrillic_ze Cyrillic_yeru" "Cyrillic_es Cyrillic_pe"
+    "Cyrillic_es Cyrillic_er" "Cyrillic_es l Return" "Cyrillic_es l Down Return"
+    "question Cyrillic_ve" "question Cyrillic_o" "Cyrillic_ef Cyrillic_en" "Cyrillic_ef Cyrillic_o"
+    "Cyrillic_ef Cyrillic_u" "Cyrillic_ef Cyrillic_es" "Cyrillic_ef Cyrillic_ka"
+    "Cyrillic_ef Cyrillic_ve")
 menuKeys=(p t f question Cyrillic_ze Cyrillic_es Cyrillic_ef)
 itemKeys=(s n p r x h e l a o d Cyrillic_ve Cyrillic_es Cyrillic_pe Cyrillic_be Cyrillic_yeru
     Cyrillic_er Cyrillic_en Cyrillic_o Cyrillic_u Cyrillic_ka Down Up Right Return Escape)
+
+MenuAction() {
+    local keys
+    Pick 4
+    if ((r < 3)); then
+        Pick ${#menuPaths[@]}
+        read -r -a keys <<<"${menuPaths[r]}"
+    else
+        Pick ${#menuKeys[@]}
+        keys=("${menuKeys[r]}")
+        Pick ${#itemKeys[@]}
+        keys+=("${itemKeys[r]}")
+    fi
+    local chain=(key "alt+${keys[0]}")
+    for key in "${keys[@]:1}"; do
+        chain+=(sleep 0.15 key "$key")
+    done
+    Act menu "${chain[@]}"
+}
 
 PlayAction() {
     MainGeometry
@@ -427,10 +456,7 @@ PlayAction() {
         Pick ${#typingKeys[@]}
         Act key key "${typingKeys[r]}"
     elif ((r < 97)); then
-        Pick ${#menuKeys[@]}
-        local menu=${menuKeys[r]}
-        Pick ${#itemKeys[@]}
-        Act menu key "alt+$menu" sleep 0.15 key "${itemKeys[r]}"
+        MenuAction
     else
         Pick 800
         Act pause sleep "0.$((r + 100))"
@@ -449,29 +475,31 @@ OtherAction() {
         return
     fi
     Pick 100
-    if ((r < 35)); then
+    if ((r < 30)); then
         AnyPoint
         Act click mousemove "$px" "$py" click 1
-    elif ((r < 45)); then
+    elif ((r < 40)); then
         Pick $((windowW[-1] / 2))
         px=$((windowX[-1] + windowW[-1] / 2 + r))
         Pick $((windowH[-1] / 4 + 1))
         py=$((windowY[-1] + windowH[-1] * 3 / 4 + r - 1))
         Act click mousemove "$px" "$py" click 1
-    elif ((r < 50)); then
+    elif ((r < 44)); then
         AnyPoint
         Act double-click mousemove "$px" "$py" click --repeat 2 --delay 60 1
-    elif ((r < 54)); then
+    elif ((r < 48)); then
         AnyPoint
         Act right-click mousemove "$px" "$py" click 3
-    elif ((r < 58)); then
+    elif ((r < 52)); then
         AnyPoint
         Pick 2
         Act wheel mousemove "$px" "$py" click $((4 + r))
-    elif ((r < 75)); then
+    elif ((r < 64)); then
+        Act key key Return
+    elif ((r < 79)); then
         Pick ${#playKeys[@]}
         Act key key "${playKeys[r]}"
-    elif ((r < 90)); then
+    elif ((r < 91)); then
         Pick ${#typingKeys[@]}
         Act key key "${typingKeys[r]}"
     else
@@ -524,6 +552,10 @@ fi
 # .tessellix-probe-...).
 while IFS= read -r -d '' file; do
     filesChecked=$((filesChecked + 1))
+    shipped=data/${file##*/}
+    if [[ ! -f $shipped ]] || ! cmp -s "$file" "$shipped"; then
+        filesWritten=$((filesWritten + 1))
+    fi
     if ! "$build/tessellix-puzzle" show "$file" >/dev/null 2>>"$work/show.err"; then
         unreadableFiles=$((unreadableFiles + 1))
         Fail "tessellix-puzzle show cannot read ${file#"$work"/}"
@@ -550,7 +582,7 @@ echo "  restarts:          $restarts"
 echo "  hang probes:       $probes, hangs $hangs"
 echo "  crashes:           $crashes"
 echo "  sanitizer reports: $sanitizerReports"
-echo "  puzzle files:      $filesChecked checked, $unreadableFiles unreadable"
+echo "  puzzle files:      $filesChecked checked ($filesWritten written or new), $unreadableFiles unreadable"
 echo "  temporary files:   $leftFiles left behind"
 if [[ -n $failure ]]; then
     echo "soak: FAILED ($failure); kept $work (actions.log, game.out, sanitizer/)"
