@@ -366,20 +366,39 @@ Drag() {
     PlayPoint 10 75
     local toX=$px toY=$py
     Pick 6
-    local steps=$((r + 2)) wheelAt=-1
+    local steps=$((r + 2)) between=-1
     local chain=(mousemove "$fromX" "$fromY" mousedown 1)
-    if [[ $kind == drag-wheel ]]; then
+    # Something else in the middle of the drag: wheel turns, a key, another button.
+    if [[ $kind != drag ]]; then
         Pick "$steps"
-        wheelAt=$r
+        between=$r
     fi
     for ((step = 1; step <= steps; ++step)); do
         chain+=(sleep 0.02 mousemove $((fromX + (toX - fromX) * step / steps))
             $((fromY + (toY - fromY) * step / steps)))
-        if ((step - 1 == wheelAt)); then
-            Pick 3
-            local turns=$((r + 1))
-            Pick 2
-            chain+=(click --repeat "$turns" --delay 40 $((4 + r)))
+        if ((step - 1 == between)); then
+            case $kind in
+                drag-wheel)
+                    Pick 3
+                    local turns=$((r + 1))
+                    Pick 2
+                    chain+=(click --repeat "$turns" --delay 40 $((4 + r)))
+                    ;;
+                drag-key)
+                    Pick 2
+                    if ((r == 0)); then
+                        Pick ${#playKeys[@]}
+                        chain+=(key "${playKeys[r]}")
+                    else
+                        Pick ${#commandKeys[@]}
+                        chain+=(key "${commandKeys[r]}")
+                    fi
+                    ;;
+                drag-click)
+                    Pick 2
+                    chain+=(click $((2 + r)))
+                    ;;
+            esac
         fi
     done
     chain+=(sleep 0.02 mouseup 1)
@@ -429,10 +448,14 @@ MenuAction() {
 PlayAction() {
     MainGeometry
     Pick 100
-    if ((r < 24)); then
+    if ((r < 18)); then
         Drag drag
-    elif ((r < 30)); then
+    elif ((r < 23)); then
         Drag drag-wheel
+    elif ((r < 28)); then
+        Drag drag-key
+    elif ((r < 30)); then
+        Drag drag-click
     elif ((r < 42)); then
         PlayPoint 60 30
         Act click mousemove "$px" "$py" click 1
@@ -568,7 +591,7 @@ while IFS= read -r -d '' file; do
 done < <(find "$game" "$game/DATA" -maxdepth 1 -name '.*' -type f -print0)
 
 summary=""
-for kind in drag drag-wheel click right-click double-click wheel key menu pause; do
+for kind in drag drag-wheel drag-key drag-click click right-click double-click wheel key menu pause; do
     summary+=", $kind ${actions[$kind]:-0}"
 done
 total=0
