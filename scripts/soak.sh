@@ -121,9 +121,10 @@ Pick() {
     fi
 }
 
+# The first fault names the run's failure.
 Fail() {
-    failure=$1
-    echo "soak: FAULT: $failure" >&2
+    failure=${failure:-$1}
+    echo "soak: FAULT: $1" >&2
 }
 
 Note() { printf '%s %s\n' "$SECONDS" "$*" >>"$actionLog"; }
@@ -221,6 +222,28 @@ GameEnded() {
     StartGame
 }
 
+# Ends a hung copy with SIGABRT, on which AddressSanitizer prints where it stood; that stack is
+# kept apart from the sanitizer reports.
+EndHung() {
+    kill -ABRT "$1" 2>/dev/null || true
+    # A stopped copy takes the signal once it runs on.
+    kill -CONT "$1" 2>/dev/null || true
+    for ((i = 0; i < 100; ++i)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+    local report
+    for report in "$sanitizerLogs"/*."$1"; do
+        if [[ -f $report ]]; then
+            mv "$report" "$work/hang-stack.$1"
+            echo "== where it stood ($work/hang-stack.$1)" >&2
+            head -n 60 "$work/hang-stack.$1" >&2
+        fi
+    done
+}
+
 # A second start asks the running copy to come forward; the copy notes "raised" when it does.
 # The window on top before is put back on top, so that a dialog does not end up behind the
 # window it blocks.
@@ -255,9 +278,9 @@ Probe() {
         sleep 0.1
     done
     if kill -0 "$probePid" 2>/dev/null; then
-        kill -ABRT "$probePid" 2>/dev/null || true
         hangs=$((hangs + 1))
         Fail "a second start of the game did not end within 60 s"
+        EndHung "$probePid"
         return 1
     fi
     wait "$probePid" || status=$?
@@ -276,10 +299,8 @@ Probe() {
         fi
         hangs=$((hangs + 1))
         Fail "hang: the game did not answer a second start within $answerSeconds s"
-        # Under AddressSanitizer the abort prints the stack where the game stood.
-        kill -ABRT "$gamePid" 2>/dev/null || true
-        sleep 5
-        find "$sanitizerLogs" -type f -exec sh -c 'echo "== $1"; head -n 60 "$1"' _ {} \; >&2
+        EndHung "$gamePid"
+        gamePid=
         return 1
     fi
     if [[ -n $top && $top != "$mainWindow" ]]; then
