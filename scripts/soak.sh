@@ -110,6 +110,9 @@ filesChecked=0
 unreadableFiles=0
 filesWritten=0
 leftFiles=0
+onMain=0
+onOthers=0
+editorProbes=0
 
 # Random numbers come from the shell itself (never from a subshell, which reseeds), so that the
 # seed decides them; Pick sets r to 0..n-1.
@@ -255,6 +258,12 @@ Probe() {
     ((${#windowIds[@]} > 0)) && top=${windowIds[-1]}
     probes=$((probes + 1))
     Note "probe"
+    # The main window is titled Tessellix in play, longer in the editor.
+    local title
+    title=$(timeout 10 xdotool getwindowname "$mainWindow" 2>/dev/null || true)
+    if [[ -n $title && $title != Tessellix ]]; then
+        editorProbes=$((editorProbes + 1))
+    fi
     (cd "$game" && exec ./tessellix) >>"$work/probe.out" 2>&1 &
     local probePid=$!
     for ((i = 0; i < 600; ++i)); do
@@ -434,8 +443,10 @@ commandKeys=(F1 F2 Prior Next ctrl+n ctrl+o ctrl+s ctrl+g ctrl+z ctrl+y ctrl+shi
 typingKeys=(a b e f h n o p r s t x z 1 2 3 4 9 0 Cyrillic_a Cyrillic_o Cyrillic_ve Cyrillic_es
     BackSpace End Home)
 # The menus' commands as their mnemonics reach them, in English and in Russian (only those of
-# the language shown work), then mnemonics at random.
-menuPaths=("p s" "p n" "p p" "p r" "p x" "t h" "t e" "t l Return" "t l Down Return"
+# the language shown work), then mnemonics at random. The editor is entered more often than the
+# other commands, so that it gets its share of the run.
+menuPaths=("t e" "t e" "Cyrillic_es Cyrillic_er" "Cyrillic_es Cyrillic_er"
+    "p s" "p n" "p p" "p r" "p x" "t h" "t e" "t l Return" "t l Down Return"
     "question h" "question a" "f n" "f o" "f d" "f s" "f a" "f r"
     "Cyrillic_ze Cyrillic_ve" "Cyrillic_ze Cyrillic_es" "Cyrillic_ze Cyrillic_pe"
     "Cyrillic_ze Cyrillic_be" "Cyrillic_ze Cyrillic_yeru" "Cyrillic_es Cyrillic_pe"
@@ -572,9 +583,11 @@ while [[ -z $failure ]] && ((SECONDS < endAt)); do
         continue
     fi
     if [[ ${windowIds[-1]} == "$mainWindow" ]]; then
+        onMain=$((onMain + 1))
         awayActions=0
         PlayAction
     else
+        onOthers=$((onOthers + 1))
         OtherAction
     fi
     Pick 60
@@ -622,8 +635,9 @@ done
 echo "soak: seed $seed"
 echo "  seconds:           $SECONDS"
 echo "  actions sent:      $total (${summary#, })"
+echo "  sent to:           main window $onMain, dialogs and menus $onOthers"
 echo "  restarts:          $restarts"
-echo "  hang probes:       $probes, hangs $hangs"
+echo "  hang probes:       $probes ($editorProbes in the editor), hangs $hangs"
 echo "  crashes:           $crashes"
 echo "  sanitizer reports: $sanitizerReports"
 echo "  puzzle files:      $filesChecked checked ($filesWritten written or new), $unreadableFiles unreadable"
