@@ -458,6 +458,22 @@ menuKeys=(p t f question Cyrillic_ze Cyrillic_es Cyrillic_ef)
 itemKeys=(s n p r x h e l a o d Cyrillic_ve Cyrillic_es Cyrillic_pe Cyrillic_be Cyrillic_yeru
     Cyrillic_er Cyrillic_en Cyrillic_o Cyrillic_u Cyrillic_ka Down Up Right Return Escape)
 
+# A few steps of a player's purpose, which random keys seldom string together: in the editor, a
+# puzzle opened and saved under a new name or deleted again (English, then Russian mnemonics).
+episodes=("ctrl+o End Return alt+f a Return" "ctrl+o Down Down Return alt+f a Return"
+    "ctrl+o End Return alt+f d y" "ctrl+o End Return ctrl+s Return"
+    "ctrl+o End Return alt+Cyrillic_ef Cyrillic_ka Return" "ctrl+o End Return alt+Cyrillic_ef Cyrillic_u y")
+
+Episode() {
+    local keys chain=()
+    Pick ${#episodes[@]}
+    read -r -a keys <<<"${episodes[r]}"
+    for key in "${keys[@]}"; do
+        chain+=(key "$key" sleep 0.4)
+    done
+    Act episode "${chain[@]}"
+}
+
 MenuAction() {
     local keys
     Pick 4
@@ -510,8 +526,10 @@ PlayAction() {
     elif ((r < 87)); then
         Pick ${#typingKeys[@]}
         Act key key "${typingKeys[r]}"
-    elif ((r < 97)); then
+    elif ((r < 95)); then
         MenuAction
+    elif ((r < 97)); then
+        Episode
     else
         Pick 800
         Act pause sleep "0.$((r + 100))"
@@ -625,7 +643,7 @@ while IFS= read -r -d '' file; do
 done < <(find "$game" "$game/DATA" -maxdepth 1 -name '.*' -type f -print0)
 
 summary=""
-for kind in drag drag-wheel drag-key drag-click click right-click double-click wheel key menu pause; do
+for kind in drag drag-wheel drag-key drag-click click right-click double-click wheel key menu episode pause; do
     summary+=", $kind ${actions[$kind]:-0}"
 done
 total=0
