@@ -2,11 +2,12 @@
 # make test: install what is missing, build, run every test headless.
 # make package: install what is missing, build, make the Debian package in the build folder.
 # make fuzz: install clang, build the fuzz targets, run each for FUZZ_SECONDS (default 60).
+# make soak: build the game with the sanitizers, send it random input for SOAK_SECONDS (default 120).
 
 PRESET ?= default
 BUILD_DIR ?= build
 
-.PHONY: all setup configure build run test package asan-test fuzz clean
+.PHONY: all setup configure build run test package asan-test fuzz soak clean
 
 all: build
 
@@ -36,6 +37,11 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	./scripts/fuzz.sh  # reads FUZZ_SECONDS, FUZZ_TARGETS and FUZZ_SEEDS
+
+soak: setup
+	cmake --preset asan
+	nice -n 10 cmake --build --preset asan --target tessellix tessellix-puzzle
+	./scripts/soak.sh  # reads SOAK_SECONDS and SOAK_SEED
 
 clean:
 	rm -rf build build-debug build-asan build-fuzz

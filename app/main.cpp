@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -54,6 +55,29 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
+// QApplication ends the program with a fatal message when no window system starts, as without
+// a display. By then it has taken the window system's options out of argv, so the rest can be
+// answered as with a display: a refused argument gets the usage and status 1, not an abort.
+int* startArgc = nullptr;
+char** startArgv = nullptr;
+QtMessageHandler startHandler = nullptr;
+
+void AnswerArgumentsBeforeFatal(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+    if (type == QtFatalMsg) {
+        QStringList arguments;
+        for (int i = 0; i < *startArgc; ++i) {
+            arguments.append(QString::fromLocal8Bit(startArgv[i]));
+        }
+        if (const std::optional<int> status = AnswerCommandLine(arguments)) {
+            std::fflush(stdout);
+            // Inside QApplication's constructor: no exit handlers on a half-built application.
+            std::_Exit(*status);
+        }
+    }
+    startHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -63,7 +87,11 @@ int main(int argc, char* argv[]) {
         const QCoreApplication application(argc, argv);
         return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
     }
+    startArgc = &argc;
+    startArgv = argv;
+    startHandler = qInstallMessageHandler(AnswerArgumentsBeforeFatal);
     QApplication application(argc, argv);
+    qInstallMessageHandler(startHandler);
     QGuiApplication::setDesktopFileName(kDesktopEntryId);
     if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) {
         return *status;

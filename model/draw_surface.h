@@ -86,4 +86,8 @@ class DrawSurface {
 
     // Extent of the text as one line in the font.
     virtual PixelSize MeasureText(const std::string& text, const FontSpec& font) const = 0;
+
+    // Extent of the text as DrawTextWrapped lays it out in a rectangle `width` wide.
+    virtual PixelSize MeasureWrappedText(const std::string& text, const FontSpec& font,
+                                         int width) const = 0;
 };

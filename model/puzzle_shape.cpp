@@ -105,6 +105,7 @@ void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) 
     }
     dc.FillRect(rect, dc.BackgroundColour());
     PixelRect titleLine = rect;
+    const int spaceHeight = rect.Height();
     const int h = std::min(rect.Height(), kTitleMaxHeight);
     // A puzzle that reaches the top of the board leaves no room for a title.
     if (h < 1) {
@@ -122,6 +123,20 @@ void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) 
         // A font of no height would be the platform's default size, not a small one.
         if (rect.Height() >= h - 2 && h - 2 >= 1) {
             const FontSpec commentFont{"Arial", h - 2, kCommentWeight, true};
+            const int commentHeight =
+                dc.MeasureWrappedText(comment, commentFont, rect.Width()).height;
+            // The comment is placed below a title line at the top, but the name is centred in
+            // the whole space: over a low space the two would meet, and the comment goes under
+            // the name or, where it does not fit there, nowhere.
+            const int nameTop = titleLine.top + (spaceHeight - titleLine.Height() + 1) / 2;
+            const int nameBottom = nameTop + titleLine.Height();
+            if (rect.top < nameBottom &&
+                std::min(rect.top + commentHeight, rect.bottom) > nameTop) {
+                rect.top = nameBottom + kCommentGap;
+                if (rect.top + commentHeight > rect.bottom) {
+                    return;
+                }
+            }
             dc.DrawTextWrapped(rect, comment, commentFont, kBlack);
         }
     }

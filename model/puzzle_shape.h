@@ -41,7 +41,9 @@ class PuzzleShape : public CellShape {
     FileStatus Load(const PuzzleFileContents& contents, const std::string& path,
                     ElementSet& elements);
     // The current language's name, and with withComment its comment, above the puzzle.
-    // An empty rect stands for the whole space above the puzzle. On return rect holds that
+    // An empty rect stands for the whole space above the puzzle. The name is centred in rect;
+    // the comment stands below a name line at rect's top, or directly under the name where the
+    // two would overlap, or is left out where it does not fit there. On return rect holds that
     // space when it came in empty, and the comment's area when a comment was to be drawn.
     void DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const;
     // True when no cell is free; a puzzle without cells counts as solved.

@@ -20,6 +20,8 @@ QColor ToQColor(Rgb colour) {
 constexpr int kUnitsPerEm = 2048;
 constexpr int kCellUnits = 1854 + 434;
 
+constexpr int kWrappedText = Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
+
 }  // namespace
 
 ImageSurface::ImageSurface(int width, int height) : image(width, height, QImage::Format_RGB32) {
@@ -151,8 +153,7 @@ void ImageSurface::DrawTextWrapped(const PixelRect& rect, const std::string& tex
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
     painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
-    painter.drawText(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
-                     Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
+    painter.drawText(QRect(rect.left, rect.top, rect.Width(), rect.Height()), kWrappedText,
                      QString::fromStdString(text));
 }
 
@@ -160,4 +161,14 @@ PixelSize ImageSurface::MeasureText(const std::string& text, const FontSpec& fon
     const QFontMetrics metrics(ToQFont(font));
     const QSize size = metrics.size(Qt::TextSingleLine, QString::fromStdString(text));
     return {size.width(), size.height()};
+}
+
+PixelSize ImageSurface::MeasureWrappedText(const std::string& text, const FontSpec& font,
+                                           int width) const {
+    // Tall enough for any text that the game wraps.
+    constexpr int kUnbounded = 1 << 20;
+    const QFontMetrics metrics(ToQFont(font));
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(width, 0), kUnbounded),
+                                              kWrappedText, QString::fromStdString(text));
+    return {bounds.width(), bounds.height()};
 }

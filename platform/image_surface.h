@@ -25,6 +25,8 @@ class ImageSurface : public DrawSurface {
     void DrawTextWrapped(const PixelRect& rect, const std::string& text, const FontSpec& font,
                          Rgb colour) override;
     PixelSize MeasureText(const std::string& text, const FontSpec& font) const override;
+    PixelSize MeasureWrappedText(const std::string& text, const FontSpec& font,
+                                 int width) const override;
 
     // The Qt font that stands for a font of the original platform with the same cell height.
     static QFont ToQFont(const FontSpec& font);

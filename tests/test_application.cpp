@@ -155,7 +155,9 @@ class ApplicationTest : public QObject {
         QCOMPARE(copy.Log().first(), QString("started language=1 client=600x400"));
     }
 
-    // Help and the version need no display; any other argument is refused before a window opens.
+    // Help and the version need no display; any other argument is refused before a window opens,
+    // with a display or without one. An empty platform leaves Qt to choose, which without a
+    // display is none.
     void commandLineIsAnsweredTheQtWay_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("platform");
@@ -173,6 +175,15 @@ class ApplicationTest : public QObject {
                                         << "^tessellix: Unknown option 'fullscreen'\\.\n\nUsage: ";
         QTest::newRow("an argument") << QStringList{"12.TLX"} << "offscreen" << 1 << "^$"
                                      << "^tessellix: Unexpected argument '12\\.TLX'\\.\n\nUsage: ";
+        QTest::newRow("unknown option without a display")
+            << QStringList{"--fullscreen"} << "" << 1 << "^$"
+            << "^tessellix: Unknown option 'fullscreen'\\.\n\nUsage: ";
+        QTest::newRow("an argument without a display")
+            << QStringList{"12.TLX"} << "" << 1 << "^$"
+            << "^tessellix: Unexpected argument '12\\.TLX'\\.\n\nUsage: ";
+        QTest::newRow("window system's option taken, another refused")
+            << QStringList{"-platform", "offscreen", "--fullscreen"} << "" << 1 << "^$"
+            << "^tessellix: Unknown option 'fullscreen'\\.\n\nUsage: ";
     }
     void commandLineIsAnsweredTheQtWay() {
         QFETCH(QStringList, arguments);
@@ -180,9 +191,12 @@ class ApplicationTest : public QObject {
         InstalledCopy copy;
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
+        environment.insert("DISPLAY", "");
         environment.remove("WAYLAND_DISPLAY");
-        environment.insert("QT_QPA_PLATFORM", platform);
+        environment.remove("QT_QPA_PLATFORM");
+        if (!platform.isEmpty()) {
+            environment.insert("QT_QPA_PLATFORM", platform);
+        }
         environment.insert("TESSELLIX_TEST_LOG", copy.Folder() + "/log");
         process.setProcessEnvironment(environment);
         process.start(copy.Program(), arguments);
@@ -193,8 +207,10 @@ class ApplicationTest : public QObject {
         QFETCH(QString, errPattern);
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
         QString err = QString::fromUtf8(process.readAllStandardError());
-        // The offscreen platform's own warning about a missing runtime folder.
-        err.remove(QRegularExpression("^QStandardPaths: [^\n]*\n"));
+        // Qt's own lines: the offscreen platform's warning about a missing runtime folder, and
+        // without a display why no platform could start.
+        err.remove(QRegularExpression("^(QStandardPaths|qt\\.qpa\\.\\w+): [^\n]*\n",
+                                      QRegularExpression::MultilineOption));
         QVERIFY2(QRegularExpression(outPattern).match(out).hasMatch(), qPrintable(out));
         QVERIFY2(QRegularExpression(errPattern).match(err).hasMatch(), qPrintable(err));
         QCOMPARE(copy.Log(), QStringList());

@@ -137,6 +137,28 @@ class ImageSurfaceTest : public QObject {
         QVERIFY2(qAbs(size.height - height) <= 1, qPrintable(QString::number(size.height)));
     }
 
+    // The wrapped text's measure holds what DrawTextWrapped paints, and no line more.
+    void wrappedTextFillsItsMeasure_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::newRow("one line") << "The puzzle has 4 solutions" << 300;
+        QTest::newRow("two lines") << "The puzzle has 4 solutions" << 120;
+        QTest::newRow("a word per line") << "Twelve five-cell elements" << 60;
+    }
+    void wrappedTextFillsItsMeasure() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        ImageSurface surface(400, 200);
+        surface.FillRect({0, 0, 400, 200}, kWhite);
+        const FontSpec font{"Arial", 16, 400, true};
+        const PixelSize size = surface.MeasureWrappedText(text.toStdString(), font, width);
+        surface.DrawTextWrapped({20, 10, 20 + width, 190}, text.toStdString(), font, kBlack);
+        const QRect painted = Painted(surface);
+        QVERIFY(QRect(20, 10, width, size.height).contains(painted));
+        QVERIFY(painted.bottom() >= 10 + size.height - 16);
+        QVERIFY(size.width <= width);
+    }
+
   private:
     static constexpr Rgb kBlack{0, 0, 0};
 };

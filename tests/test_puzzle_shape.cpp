@@ -47,6 +47,12 @@ class RecordingSurface : public DrawSurface {
     PixelSize MeasureText(const std::string& text, const FontSpec& font) const override {
         return {static_cast<int>(text.size()) * 5, font.height};
     }
+    PixelSize MeasureWrappedText(const std::string& text, const FontSpec& font,
+                                 int width) const override {
+        const int lineWidth = static_cast<int>(text.size()) * 5;
+        const int lines = width > 0 ? (lineWidth + width - 1) / width : 1;
+        return {std::min(lineWidth, width), std::max(lines, 1) * font.height};
+    }
 };
 
 PixelRect Rect(int left, int top, int right, int bottom) {
@@ -73,7 +79,34 @@ bool HasColourInRows(const QImage& image, const PixelRect& rect, int top, int bo
     return false;
 }
 
+// Where a comment stands against the name above the puzzle.
+enum class CommentPlace { None, AsBefore, UnderName, LeftOut };
+
+// The rows holding a black pixel of `image` that is not black in `under`.
+QList<int> InkRows(const QImage& image, const QImage& under) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == Q(kBlack) && under.pixel(x, y) != Q(kBlack)) {
+                rows.append(y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// A surface of the board's grey, as the title's background.
+ImageSurface GreySurface() {
+    ImageSurface surface(600, 400);
+    surface.FillRect({0, 0, 600, 400}, kBoardGrey);
+    surface.SetBackgroundColour(kBoardGrey);
+    return surface;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(CommentPlace)
 
 class PuzzleShapeTest : public QObject {
     Q_OBJECT
@@ -459,6 +492,89 @@ class PuzzleShapeTest : public QObject {
         QCOMPARE(HasColourInRows(image, area, commentTop, commentTop + 16, Q(kBlack)), withComment);
         QVERIFY(!HasColourInRows(image, area, area.top, commentTop, Q(kBlack)));
         QVERIFY(!HasColourInRows(image, area, middle + 12, area.bottom, Q(kBlack)));
+    }
+
+    // The name is centred in the space above the puzzle; the comment stands where a name line at
+    // the top puts it, unless the two would meet: then under the name, or nowhere when it does
+    // not fit above the puzzle there.
+    void commentNeverMeetsTheName_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<CommentPlace>("place");
+        const QString line = "Six elements. The puzzle has 4 solutions";
+        for (int rows = 1; rows <= 19; ++rows) {
+            const CommentPlace place = rows <= 8    ? CommentPlace::AsBefore
+                                       : rows <= 13 ? CommentPlace::UnderName
+                                                    : CommentPlace::LeftOut;
+            QTest::addRow("%d rows, no comment", rows) << rows << QString() << CommentPlace::None;
+            QTest::addRow("%d rows, a comment", rows) << rows << line << place;
+        }
+        const QString twoLines = line + ", " + line;
+        QTest::newRow("1 row, two lines") << 1 << twoLines << CommentPlace::AsBefore;
+        QTest::newRow("6 rows, two lines") << 6 << twoLines << CommentPlace::UnderName;
+        QTest::newRow("9 rows, two lines") << 9 << twoLines << CommentPlace::LeftOut;
+    }
+    void commentNeverMeetsTheName() {
+        QFETCH(int, rows);
+        QFETCH(QString, comment);
+        QFETCH(CommentPlace, place);
+        SetCurrentLanguage(Language::English);
+        PuzzleShape shape = Block(10, rows);
+        shape.names.In(Language::English) = "Hare";
+        shape.comments.In(Language::English) = comment.toStdString();
+        const auto draw = [&shape](bool withComment) {
+            ImageSurface surface = GreySurface();
+            PixelRect rect;
+            shape.DrawTitle(surface, rect, withComment);
+            return surface.Image();
+        };
+        const QImage grey = GreySurface().Image();
+        const QImage nameOnly = draw(false);
+        const QImage drawn = draw(true);
+        const QList<int> nameRows = InkRows(nameOnly, grey);
+        const QList<int> commentRows = InkRows(drawn, nameOnly);
+        const int areaTop = 77;
+        const int areaBottom = shape.y - 2;
+        QVERIFY(!nameRows.isEmpty());
+        for (int row : commentRows) {
+            QVERIFY2(!nameRows.contains(row), qPrintable(QString("row %1").arg(row)));
+            QVERIFY(row >= areaTop && row < areaBottom);
+        }
+
+        // The comment as it was placed: under a line of the name's height at the top.
+        ImageSurface before = GreySurface();
+        const int h = std::min(areaBottom - areaTop, 18);
+        const int nameHeight = before.MeasureText("Hare", {"Arial", h, 600, false}).height;
+        const PixelRect placed{115, areaTop + nameHeight + 5, 590, areaBottom};
+        if (placed.Height() >= h - 2) {
+            before.Image() = nameOnly;
+            before.DrawTextWrapped(placed, comment.toStdString(), {"Arial", h - 2, 400, true},
+                                   kBlack);
+        }
+        const QList<int> rowsBefore = InkRows(before.Image(), nameOnly);
+        // Touching counts: no empty row between the two.
+        const bool metBefore = std::any_of(rowsBefore.begin(), rowsBefore.end(), [&](int row) {
+            return row + 1 >= nameRows.first() && row <= nameRows.last() + 1;
+        });
+        switch (place) {
+            case CommentPlace::None:
+                QVERIFY(commentRows.isEmpty());
+                break;
+            case CommentPlace::AsBefore:
+                QVERIFY(!metBefore);
+                QVERIFY(!commentRows.isEmpty());
+                QVERIFY(drawn == before.Image());
+                break;
+            case CommentPlace::UnderName:
+                QVERIFY(!commentRows.isEmpty());
+                // Directly under: no room for another line of the comment in between.
+                QVERIFY(commentRows.first() > nameRows.last());
+                QVERIFY(commentRows.first() - nameRows.last() < h - 2);
+                break;
+            case CommentPlace::LeftOut:
+                QVERIFY(commentRows.isEmpty());
+                break;
+        }
     }
 };
 
