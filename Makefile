@@ -2,7 +2,7 @@
 # make test: install what is missing, build, run every test headless.
 # make package: install what is missing, build, make the Debian package in the build folder.
 # make fuzz: install clang, build the fuzz targets, run each for FUZZ_SECONDS (default 60).
-# make soak: build the game with the sanitizers, send it random input for SOAK_SECONDS (default 120).
+# make soak: build the game with the sanitizers, play it at random for SOAK_SECONDS (default 120).
 
 PRESET ?= default
 BUILD_DIR ?= build

@@ -26,7 +26,8 @@ canvasWidth=600
 canvasHeight=400
 boardLeft=105
 boardTop=75
-homes=(15,15 90,15 165,15 240,15 315,15 397,15 465,15 547,15 30,165 30,240 30,315 45,75)
+homes=("15,15" "90,15" "165,15" "240,15" "315,15" "397,15" "465,15" "547,15" "30,165" "30,240"
+    "30,315" "45,75")
 
 for tool in Xvfb xdotool timeout; do
     if ! command -v "$tool" >/dev/null; then
@@ -79,7 +80,8 @@ for ((i = 0; i < 200; ++i)); do
     [[ -s $work/display ]] && break
     sleep 0.1
 done
-export DISPLAY=":$(head -n 1 "$work/display")"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 if [[ $DISPLAY == ":" ]] || ! timeout 20 xdotool getdisplaygeometry >/dev/null 2>&1; then
     failure="Xvfb did not start"
     cat "$work/xvfb.log" >&2
@@ -101,7 +103,8 @@ if ! ASAN_OPTIONS=detect_leaks=1 "$build/tessellix-puzzle" --version >/dev/null 
     echo "soak: LeakSanitizer cannot run here; leaks are not looked for"
 fi
 printf 'leak:libdbus-1.so\n' >"$work/leaks.supp"
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=$leaks:handle_abort=1:log_path=$sanitizerLogs/asan"
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=$leaks:handle_abort=1"
+ASAN_OPTIONS+=":log_path=$sanitizerLogs/asan"
 export LSAN_OPTIONS="suppressions=$work/leaks.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$sanitizerLogs/ubsan"
 
@@ -128,7 +131,7 @@ r=0
 Pick() {
     r=0
     if (($1 > 1)); then
-        r=$(((((RANDOM << 15) | RANDOM)) % $1))
+        r=$((((RANDOM << 15) | RANDOM) % $1))
     fi
 }
 
@@ -470,7 +473,8 @@ itemKeys=(s n p r x h e l a o d Cyrillic_ve Cyrillic_es Cyrillic_pe Cyrillic_be 
 # puzzle opened and saved under a new name or deleted again (English, then Russian mnemonics).
 episodes=("ctrl+o End Return alt+f a Return" "ctrl+o Down Down Return alt+f a Return"
     "ctrl+o End Return alt+f d y" "ctrl+o End Return ctrl+s Return"
-    "ctrl+o End Return alt+Cyrillic_ef Cyrillic_ka Return" "ctrl+o End Return alt+Cyrillic_ef Cyrillic_u y")
+    "ctrl+o End Return alt+Cyrillic_ef Cyrillic_ka Return"
+    "ctrl+o End Return alt+Cyrillic_ef Cyrillic_u y")
 
 Episode() {
     local keys chain=()
@@ -624,8 +628,7 @@ done
 # input, so no write is under way.
 if [[ -z $failure ]] && [[ -n $gamePid ]] && Probe && [[ -n $gamePid ]]; then
     kill -TERM "$gamePid" 2>/dev/null || true
-    status=0
-    wait "$gamePid" || status=$?
+    wait "$gamePid" || true
     gamePid=
     SanitizerReported || true
 fi
@@ -651,7 +654,8 @@ while IFS= read -r -d '' file; do
 done < <(find "$game" "$game/DATA" -maxdepth 1 -name '.*' -type f -print0)
 
 summary=""
-for kind in drag drag-wheel drag-key drag-click click right-click double-click wheel key menu episode pause; do
+for kind in drag drag-wheel drag-key drag-click click right-click double-click wheel key menu \
+    episode pause; do
     summary+=", $kind ${actions[$kind]:-0}"
 done
 total=0
@@ -666,7 +670,8 @@ echo "  restarts:          $restarts"
 echo "  hang probes:       $probes ($editorProbes in the editor), hangs $hangs"
 echo "  crashes:           $crashes"
 echo "  sanitizer reports: $sanitizerReports"
-echo "  puzzle files:      $filesChecked checked ($filesWritten written or new), $unreadableFiles unreadable"
+echo "  puzzle files:      $filesChecked checked ($filesWritten written or new)," \
+    "$unreadableFiles unreadable"
 echo "  temporary files:   $leftFiles left behind"
 if [[ -n $failure ]]; then
     echo "soak: FAILED ($failure); kept $work (actions.log, game.out, sanitizer/)"
