@@ -105,7 +105,6 @@ const KeyEntry kEditorKeys[] = {
 const BilingualText kHelpMissing{"Не удалось открыть файл справки.",
                                  "The help document cannot be opened."};
 const BilingualText kHelpCaption{"Справка", "Help"};
-const BilingualText kStartCaption{"Выбор задания", "Select puzzle"};
 
 }  // namespace
 
@@ -129,10 +128,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
     }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
-    if (const BilingualText& problem = board->Session().StartProblem(); !problem.IsEmpty()) {
-        QTimer::singleShot(0, this, [this, problem] {
-            ShowMessage(this, problem, kStartCaption, MessageIcon::Exclamation, MessageButtons::Ok);
-        });
+    if (!board->Session().StartProblem().IsEmpty()) {
+        QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
     }
 }
 

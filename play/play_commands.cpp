@@ -53,6 +53,10 @@ void PlayCommands::ShowFileProblem(const FileStatus& status) {
     }
 }
 
+void PlayCommands::ShowStartProblem() {
+    ShowFileProblem({false, board.Session().StartProblem()});
+}
+
 void PlayCommands::SwitchToPuzzle(int index) {
     ShowFileProblem(board.SwitchToPuzzle(index));
 }

@@ -31,6 +31,8 @@ class PlayCommands {
     // Tells the player why the library puzzle at index could not be put on the board, which
     // stays as it was; nothing when it could.
     void SwitchToPuzzle(int index);
+    // Why the library's first puzzle could not be played at the start, as a switch tells it.
+    void ShowStartProblem();
     // Replaces the write() of the solution store, for tests to make it fail.
     void SetSolutionWriter(WriteCall write) { solutionWriter = std::move(write); }
 

@@ -8,24 +8,11 @@
 
 namespace {
 
-// The cells of an element as it lies at home, as a picture.
-std::vector<std::string> CellsOf(const Element& element) {
-    std::vector<std::string> rows;
-    for (int r = 0; r < element.height / kCellSize; ++r) {
-        std::string row;
-        for (int c = 0; c < element.width / kCellSize; ++c) {
-            row += element.Cell(r, c) != 0 ? 'X' : '.';
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // A one-puzzle library whose puzzle is element `index`'s shape, only that element used.
 std::map<std::string, std::string> OneElementPuzzle(int index) {
     const ElementSet elements;
     HandFile file;
-    file.Cells(CellsOf(elements[index]), 3, 2);
+    file.Cells(AsciiRows(elements[index]), 3, 2);
     file.records.fill({0, 0, 0, 0});
     file.records[index] = {0x01, 0, 0, 0};
     file.text = "\1Alone";
