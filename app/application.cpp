@@ -13,6 +13,8 @@
 #include "platform/program_resources.h"
 #include "platform/single_instance.h"
 
+namespace tessellix {
+
 namespace {
 
 // Start-up tests run the real program; when TESSELLIX_TEST_LOG names a file, the program
@@ -84,3 +86,5 @@ void GameApp::PlaceMainWindow(QMainWindow& window) {
     window.move(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), workArea).topLeft());
 }
+
+}  // namespace tessellix

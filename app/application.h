@@ -6,9 +6,12 @@
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 
-class MainWindow;
 class QMainWindow;
 class QWidget;
+
+namespace tessellix {
+
+class MainWindow;
 class SingleInstance;
 
 // The application object, one per run. It finds where this run keeps its files (beside the
@@ -41,3 +44,5 @@ class GameApp : public QObject {
     // Destroyed first: the lock is held, and the library kept, until the window is gone.
     std::unique_ptr<MainWindow> window;
 };
+
+}  // namespace tessellix

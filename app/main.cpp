@@ -7,6 +7,8 @@
 
 #include "app/application.h"
 
+namespace tessellix {
+
 namespace {
 
 // Wayland ties the window to its desktop entry, and so to its icon, by the entry's id.
@@ -80,7 +82,10 @@ void AnswerArgumentsBeforeFatal(QtMsgType type, const QMessageLogContext& contex
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     QCoreApplication::setApplicationName(QStringLiteral("tessellix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLIX_VERSION));
     if (AsksForHelpOrVersion(argc, argv)) {

@@ -20,6 +20,8 @@
 #include "play/board_view.h"
 #include "play/play_canvas.h"
 
+namespace tessellix {
+
 namespace {
 
 // String numbers of the window titles and of the first popup title of each menu.
@@ -421,3 +423,5 @@ void MainWindow::OnSolved() {
     emit puzzleSolved();
     commands.OnSolved();
 }
+
+}  // namespace tessellix

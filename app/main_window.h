@@ -7,13 +7,16 @@
 #include "library/bilingual_text.h"
 #include "play/play_commands.h"
 
+class QMenu;
+class QAction;
+class QShortcut;
+
+namespace tessellix {
+
 class BoardView;
 class EditorWindow;
 class PlayCanvas;
 class PuzzleLibrary;
-class QMenu;
-class QAction;
-class QShortcut;
 class Settings;
 
 // Command numbers of the menus and keys of both modes.
@@ -108,3 +111,5 @@ class MainWindow : public QMainWindow {
     Menu editorMenu;
     std::unique_ptr<EditorWindow> editor;
 };
+
+}  // namespace tessellix

@@ -15,6 +15,8 @@
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 
+namespace tessellix {
+
 namespace {
 
 void Send(QWidget& target, QEvent::Type type, QPoint point, Qt::MouseButtons buttons) {
@@ -26,7 +28,10 @@ void Send(QWidget& target, QEvent::Type type, QPoint point, Qt::MouseButtons but
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -10,7 +10,10 @@
 #include "bench/median.h"
 #include "solver/puzzle_generator.h"
 
+namespace tessellix {}  // namespace tessellix
+
 int main(int argc, char** argv) {
+    using namespace tessellix;
     const int seeds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const std::uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     std::printf("%8s %-7s %10s %10s %12s %12s %12s  (%d seeds from %llu)\n", "elements", "level",

@@ -14,6 +14,8 @@
 #include "play/board_view.h"
 #include "play/play_canvas.h"
 
+namespace tessellix {
+
 namespace {
 
 class FirstPaint : public QObject {
@@ -31,7 +33,10 @@ class FirstPaint : public QObject {
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     QElapsedTimer startTimer;
     startTimer.start();
     QApplication application(argc, argv);

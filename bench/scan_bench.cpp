@@ -17,6 +17,8 @@
 #include "model/element_set.h"
 #include "model/puzzle_shape.h"
 
+namespace tessellix {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -75,7 +77,10 @@ void TimeScan(const std::filesystem::path& folder, int count) {
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main() {
+    using namespace tessellix;
     const std::filesystem::path root =
         std::filesystem::temp_directory_path() / ("scan_bench-" + std::to_string(::getpid()));
     for (const int count : {300, 3000}) {

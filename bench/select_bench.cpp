@@ -21,6 +21,8 @@
 #include "play/board_view.h"
 #include "play/play_canvas.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kPuzzles = 3000;
@@ -74,7 +76,10 @@ void WaitForPaint(PaintWatch& watch) {
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

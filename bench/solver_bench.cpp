@@ -9,6 +9,8 @@
 
 #include "solver/tiling_solver.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kGrid = 31;
@@ -41,7 +43,10 @@ std::vector<int> SquareWithoutCentre() {
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char** argv) {
+    using namespace tessellix;
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     const std::vector<Board> boards{
         {"6 x 10", Rectangle(10, 6)},

@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <algorithm>
 
+namespace tessellix {
+
 QSize MarkLineDelegate::sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     QStyleOptionViewItem line(option);
@@ -14,3 +16,5 @@ QSize MarkLineDelegate::sizeHint(const QStyleOptionViewItem& option,
     const QSize text = style->sizeFromContents(QStyle::CT_ItemViewItem, &line, {}, line.widget);
     return {marked.width(), std::max(text.height(), line.decorationSize.height())};
 }
+
+}  // namespace tessellix

@@ -15,6 +15,8 @@
 #include "platform/wait_cursor.h"
 #include "platform/window_text.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr Rgb kPreviewGrey{192, 192, 192};
@@ -237,3 +239,5 @@ void SelectPuzzleDialog::PaintPreview(const QRegion& region) {
     const QRect inner = ToQRect(previewRect);
     painter.drawImage(inner.topLeft(), surface.Image(), inner);
 }
+
+}  // namespace tessellix

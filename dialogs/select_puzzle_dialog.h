@@ -14,6 +14,8 @@ class QCheckBox;
 class QListWidget;
 class QPushButton;
 
+namespace tessellix {
+
 // Picks a puzzle of the library: its names in the current language and, with Preview ticked,
 // the selected puzzle's shape drawn small beside the list. Used by the play window's Select
 // and the editor's Open.
@@ -68,3 +70,5 @@ class SelectPuzzleDialog : public QDialog {
     // Client pixels, right and bottom excluded; the area inside the frame.
     PixelRect previewRect;
 };
+
+}  // namespace tessellix

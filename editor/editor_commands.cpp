@@ -9,6 +9,8 @@
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 
+namespace tessellix {
+
 namespace {
 
 const BilingualText kErrorCaption{"Ошибка", "Error"};
@@ -104,3 +106,5 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     session.Commit(plan);
     return true;
 }
+
+}  // namespace tessellix

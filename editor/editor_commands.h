@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessellix {
+
 class EditorWindow;
 class Settings;
 struct EditorMessage;
@@ -25,3 +27,5 @@ class EditorCommands {
     EditorWindow& editor;
     Settings& settings;
 };
+
+}  // namespace tessellix

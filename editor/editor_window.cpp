@@ -9,6 +9,8 @@
 #include "model/board_frame.h"
 #include "platform/cursors.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr Rgb kFilled{255, 255, 0};
@@ -204,3 +206,5 @@ FileStatus EditorWindow::OpenPuzzle(int position) {
     RepaintAll();
     return status;
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 
+namespace tessellix {
+
 // The puzzle editor's drawing window, a child over the whole 600 x 400 canvas. It draws the
 // editor session and turns the mouse into its calls: the left button fills canvas cells and
 // chooses elements, the right button empties cells. Everything is drawn into the back buffer
@@ -51,3 +53,5 @@ class EditorWindow : public PixelView {
     ImageSurface backBuffer{kWidth, kHeight};
     MouseMode mouseMode = NoStroke;
 };
+
+}  // namespace tessellix

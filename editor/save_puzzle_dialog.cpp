@@ -11,6 +11,8 @@
 #include "platform/dialog_template.h"
 #include "platform/message_box.h"
 
+namespace tessellix {
+
 namespace {
 
 const BilingualText kNameMissing{"Введите название задания!", "Input the puzzle name!"};
@@ -119,3 +121,5 @@ void SavePuzzleDialog::Save() {
     }
     accept();
 }
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace tessellix {
+
 // Asks for the name and the comment under which the editor saves a puzzle. Save is refused
 // while the name is empty or while either text holds a character that a puzzle file cannot
 // store; the dialog knows nothing else of files.
@@ -34,3 +36,5 @@ class SavePuzzleDialog : public QDialog {
     QLabel* nameLabel;
     QLabel* commentLabel;
 };
+
+}  // namespace tessellix

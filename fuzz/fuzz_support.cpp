@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+namespace tessellix {
+
 namespace {
 
 // Removes the folder when the run ends normally; an aborted run leaves it for a look.
@@ -35,3 +37,5 @@ const std::string& ScratchFolder() {
     static const Scratch scratch;
     return scratch.path;
 }
+
+}  // namespace tessellix

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace tessellix {
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 // Aborts, so that libFuzzer keeps the input as a finding and the replay test fails.
@@ -23,3 +25,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 // A folder of this process's own, made on first use; its path ends with '/'.
 const std::string& ScratchFolder();
+
+}  // namespace tessellix

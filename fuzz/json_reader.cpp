@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace tessellix {
+
 namespace {
 
 class Reader {
@@ -257,3 +259,5 @@ const JsonValue* JsonValue::Field(std::string_view name) const {
 bool ReadJson(std::string_view text, JsonValue& value) {
     return Reader(text).Document(value);
 }
+
+}  // namespace tessellix

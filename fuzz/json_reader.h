@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tessellix {
+
 // A strict reader of JSON text (RFC 8259), so that the fuzz targets can check that what the
 // tool prints parses back.
 struct JsonValue {
@@ -19,3 +21,5 @@ struct JsonValue {
 
 // False when text is not exactly one JSON value, blanks around it allowed.
 bool ReadJson(std::string_view text, JsonValue& value);
+
+}  // namespace tessellix

@@ -11,6 +11,8 @@
 #include "library/puzzle_library.h"
 #include "model/play_session.h"
 
+namespace tessellix {
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const PuzzleFileContents decoded = DecodePuzzleFile(bytes);
@@ -76,3 +78,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(again.data.texts == decoded.data.texts);
     return 0;
 }
+
+}  // namespace tessellix

@@ -11,6 +11,8 @@
 #include "library/puzzle_file.h"
 #include "tools/puzzle_source.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kCanvasRows = 19;
@@ -50,3 +52,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
 }
+
+}  // namespace tessellix

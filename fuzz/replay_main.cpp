@@ -12,7 +12,10 @@
 
 #include "fuzz/fuzz_support.h"
 
+namespace tessellix {}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     std::vector<std::filesystem::path> inputs;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path given(argv[i]);

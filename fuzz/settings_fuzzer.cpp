@@ -8,6 +8,8 @@
 #include "library/settings.h"
 #include "library/whole_file.h"
 
+namespace tessellix {
+
 namespace {
 
 struct Target {
@@ -67,3 +69,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::equal(before.begin() + same + skipped, before.end(), after.begin() + same + 1));
     return 0;
 }
+
+}  // namespace tessellix

@@ -10,6 +10,8 @@
 #include "library/whole_file.h"
 #include "tools/show_command.h"
 
+namespace tessellix {
+
 namespace {
 
 // C0 controls but the line feed, DEL, and C1 controls in their UTF-8 form (C2 80 to C2 9F),
@@ -70,3 +72,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(elements != nullptr && elements->items.size() == kElementRecordCount);
     return 0;
 }
+
+}  // namespace tessellix

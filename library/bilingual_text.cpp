@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace tessellix {
+
 namespace {
 
 Language currentLanguage = Language::Russian;
@@ -27,3 +29,5 @@ BilingualText BilingualText::Split(std::string_view stored) {
 BilingualText ErrorText(int error) {
     return BilingualText::Both(std::strerror(error));
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+namespace tessellix {
+
 // The language of every text on screen.
 enum class Language { Russian = 0, English = 1 };
 
@@ -53,3 +55,5 @@ class BilingualText {
 
 // The system's text for an errno value, the same in both languages.
 BilingualText ErrorText(int error);
+
+}  // namespace tessellix

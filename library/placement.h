@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessellix {
+
 // Where an element lies in a stored solution: its base shape, mirrored left-right when
 // `mirrored` is 1, then turned clockwise `rotation` quarter turns, with the top-left corner of its
 // packed matrix at (`column`, `row`) of the puzzle's cell matrix. Column or row -1: none stored.
@@ -12,3 +14,5 @@ struct Placement {
     bool IsStored() const { return column != -1 && row != -1; }
     friend bool operator==(const Placement&, const Placement&) = default;
 };
+
+}  // namespace tessellix

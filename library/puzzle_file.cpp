@@ -10,6 +10,8 @@
 #include "library/text_encoding.h"
 #include "library/whole_file.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
@@ -389,3 +391,5 @@ FileStatus DeletePuzzleFile(const std::string& path) {
     }
     return {};
 }
+
+}  // namespace tessellix

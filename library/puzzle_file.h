@@ -11,6 +11,8 @@
 #include "library/placement.h"
 #include "library/whole_file.h"
 
+namespace tessellix {
+
 // The binary puzzle file: signature, 12 element records, 31 row words, 32 reserved bytes and
 // the text block, which runs to the end of the file. Plain data only: the model copies it into
 // its elements and shapes.
@@ -139,3 +141,5 @@ FileStatus DeletePuzzleFile(const std::string& path);
 FileStatus RewriteElementBlock(const std::string& path,
                                const std::array<ElementRecord, kElementRecordCount>& records,
                                const WriteCall& write = {});
+
+}  // namespace tessellix

@@ -11,6 +11,8 @@
 
 #include "library/puzzle_file.h"
 
+namespace tessellix {
+
 bool HasPuzzleExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".tlx";
     if (name.size() < kExtension.size()) {
@@ -147,3 +149,5 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
         records.push_back(std::move(record));
     }
 }
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@
 
 #include "library/bilingual_text.h"
 
+namespace tessellix {
+
 // Puzzles numbered from here on are the players' own, which the editor may delete; lower numbers
 // belong to the shipped library.
 inline constexpr int kFirstDeletableNumber = 200;
@@ -70,3 +72,5 @@ class PuzzleLibrary {
     std::list<PuzzleRecord> records;
     std::string dataFolder = "DATA/";
 };
+
+}  // namespace tessellix

@@ -14,6 +14,8 @@
 #include "library/puzzle_file.h"
 #include "library/whole_file.h"
 
+namespace tessellix {
+
 namespace {
 
 const char kOptionsSection[] = "Options";
@@ -384,3 +386,5 @@ int Settings::ReadGeneratorLevelSetting() const {
 void Settings::WriteGeneratorLevelSetting(int level) {
     WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
 }
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@
 
 #include "library/bilingual_text.h"
 
+namespace tessellix {
+
 // How a puzzle was solved, as section "Solved" keeps it under the puzzle's file name.
 enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
 
@@ -92,3 +94,5 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
 // The text without key's lines in the first section called `section`.
 std::string RemoveIniKey(const std::string& text, const std::string& section,
                          const std::string& key);
+
+}  // namespace tessellix

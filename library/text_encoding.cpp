@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace tessellix {
+
 namespace {
 
 // Code points of the bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in order.
@@ -131,3 +133,5 @@ bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& b
     badCharacter.clear();
     return true;
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace tessellix {
+
 // Puzzle files keep their texts in the Windows-1251 code page; the program keeps UTF-8.
 
 // Every byte has a character, so decoding never fails; 0x98, which the code page leaves
@@ -18,3 +20,5 @@ bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& b
 // Decodes one strict UTF-8 sequence at text[at]; returns its length, or 0 when it is invalid
 // (truncated, overlong, a surrogate or beyond U+10FFFF).
 std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& code);
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <filesystem>
 
+namespace tessellix {
+
 namespace {
 
 ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
@@ -103,3 +105,5 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
     }
     return {};
 }
+
+}  // namespace tessellix

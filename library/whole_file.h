@@ -9,6 +9,8 @@
 
 #include "library/bilingual_text.h"
 
+namespace tessellix {
+
 // Stands for POSIX write(): returns the number of bytes written, or -1 with errno set.
 // Tests inject failures and short writes here.
 using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
@@ -25,3 +27,5 @@ BilingualText WriteAllBytes(int fd, const void* data, std::size_t size,
 // Empty on success; otherwise the reason, ready to show after the file's name.
 BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
                              const WriteCall& write = {});
+
+}  // namespace tessellix

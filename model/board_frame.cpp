@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace tessellix {
+
 namespace {
 
 // Grey levels of the five bevel lines, outermost first.
@@ -23,3 +25,5 @@ void DrawBoardFrame(DrawSurface& dc, PixelPoint bevelEnd) {
         dc.Line(corner, {bevelEnd.x, corner.y}, colour, 1);
     }
 }
+
+}  // namespace tessellix

@@ -2,6 +2,8 @@
 
 #include "model/draw_surface.h"
 
+namespace tessellix {
+
 // The frame around the board that the play canvas and the editor share: two grey bands that
 // hold the elements' base boxes, top and left, and a bevel where they meet the board.
 
@@ -15,3 +17,5 @@ inline constexpr PixelRect kLeftBand{0, 0, 105, kPictureHeight - 1};
 // Fills dc's whole picture with the board's grey and draws the bands and the five bevel lines,
 // which end at `bevelEnd` (excluded): (599, 399) on the play canvas, (600, 400) in the editor.
 void DrawBoardFrame(DrawSurface& dc, PixelPoint bevelEnd);
+
+}  // namespace tessellix

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessellix {
+
 void CellShape::Create(int newId, int column, int row, const std::vector<int>& input, int n,
                        Rgb fill, Rgb pen) {
     id = newId;
@@ -126,3 +128,5 @@ int CellShape::HitTest(PixelPoint point, bool onCell) const {
     }
     return id;
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 
 #include "model/draw_surface.h"
 
+namespace tessellix {
+
 // One grid cell is 15 x 15 pixels wherever the game places or measures shapes.
 inline constexpr int kCellSize = 15;
 inline constexpr Rgb kBlack{0, 0, 0};
@@ -55,3 +57,5 @@ class CellShape {
     int side = 0;
     std::vector<OutlineSegment> outline;
 };
+
+}  // namespace tessellix

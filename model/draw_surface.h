@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tessellix {
+
 // Pixel geometry and colours shared by the game model and the drawing surfaces.
 
 // The picture that the play board and the editor each draw; a view may show it enlarged.
@@ -91,3 +93,5 @@ class DrawSurface {
     virtual PixelSize MeasureWrappedText(const std::string& text, const FontSpec& font,
                                          int width) const = 0;
 };
+
+}  // namespace tessellix

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+namespace tessellix {
+
 namespace {
 
 const BilingualText kErrorCaption{"Ошибка", "Error"};
@@ -231,3 +233,5 @@ void EditorSession::Commit(const DeletePlan& plan) {
         play.RecordRemoved(plan.position);
     }
 }
+
+}  // namespace tessellix

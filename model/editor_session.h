@@ -11,6 +11,8 @@
 #include "model/play_session.h"
 #include "model/puzzle_shape.h"
 
+namespace tessellix {
+
 // What an editor command tells the player before it stops (a refusal: OK with the exclamation
 // icon), or asks before it goes on (a question: Yes and No, No the default, only Yes goes on).
 struct EditorMessage {
@@ -123,3 +125,5 @@ class EditorSession {
     int currentPuzzleIndex = 0;
     int openedNumber = 0;
 };
+
+}  // namespace tessellix

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessellix {
+
 void Element::Create(int elementId, const std::array<int, 25>& input, int column, int row, Rgb fill,
                      int isExcluded) {
     CellShape::Create(elementId, 0, 0, std::vector<int>(input.begin(), input.end()), 5, fill,
@@ -207,3 +209,5 @@ void Element::Occupy(CellShape& puzzle) const {
 void Element::Vacate(CellShape& puzzle) const {
     MarkCells(puzzle, 2, 1);
 }
+
+}  // namespace tessellix

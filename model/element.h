@@ -5,6 +5,8 @@
 #include "library/placement.h"
 #include "model/cell_shape.h"
 
+namespace tessellix {
+
 inline constexpr Rgb kBaseBoxGrey{128, 128, 128};
 // Every element has five cells.
 inline constexpr int kElementCells = 5;
@@ -72,3 +74,5 @@ class Element : public CellShape {
     void UpdateHome();
     void MarkCells(CellShape& puzzle, int from, int to) const;
 };
+
+}  // namespace tessellix

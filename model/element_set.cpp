@@ -1,5 +1,7 @@
 #include "model/element_set.h"
 
+namespace tessellix {
+
 const std::array<StandardElement, ElementSet::kCount> kStandardElements{{
     {{"X....", "X....", "X....", "X....", "X...."}, 1, 5, {255, 0, 0}},
     {{"XX...", ".X...", ".X...", ".X...", "....."}, 1, 11, {0, 255, 0}},
@@ -31,3 +33,5 @@ void ElementSet::BuildStandardElements() {
         elements[i].Create(i, StandardMatrix(row), row.baseColumn, row.baseRow, row.fill, 0);
     }
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 
 #include "model/element.h"
 
+namespace tessellix {
+
 // The twelve standard elements; the index 0..11 is each element's identity everywhere:
 // its id, its record in a puzzle file and its slot in every loop.
 class ElementSet {
@@ -42,3 +44,5 @@ extern const std::array<StandardElement, ElementSet::kCount> kStandardElements;
 
 // The 5 x 5 matrix of a table row, 1 for a cell.
 std::array<int, 25> StandardMatrix(const StandardElement& element);
+
+}  // namespace tessellix

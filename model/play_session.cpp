@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessellix {
+
 PlaySession::PlaySession(PuzzleLibrary& owner)
     : library(owner),
       puzzle(CreateBuiltInPuzzle(elements)),
@@ -263,3 +265,5 @@ void PlaySession::Restore(const BoardState& state) {
         }
     }
 }
+
+}  // namespace tessellix

@@ -11,6 +11,8 @@
 #include "model/element_set.h"
 #include "model/puzzle_shape.h"
 
+namespace tessellix {
+
 // Where an element lies and how it is turned: all that a move changes.
 struct ElementPlace {
     int x = 0;
@@ -134,3 +136,5 @@ class PlaySession {
     std::vector<Move> redoable;
     bool hintUsed = false;
 };
+
+}  // namespace tessellix

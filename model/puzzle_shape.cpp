@@ -6,6 +6,8 @@
 #include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
 
+namespace tessellix {
+
 namespace {
 
 // The built-in puzzle, shown when the library has none.
@@ -162,3 +164,5 @@ std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements) {
     }
     return shape;
 }
+
+}  // namespace tessellix

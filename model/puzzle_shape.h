@@ -9,6 +9,8 @@
 #include "model/cell_shape.h"
 #include "model/element_set.h"
 
+namespace tessellix {
+
 inline constexpr int kPuzzleId = 100;
 inline constexpr Rgb kPuzzleFill{255, 255, 255};
 inline constexpr Rgb kPuzzlePen{128, 128, 128};
@@ -60,3 +62,5 @@ std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libra
 // The built-in 10 x 6 rectangle with its texts, every element used and carrying its stored
 // solution.
 std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements);
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 
 #include "platform/program_resources.h"
 
+namespace tessellix {
+
 namespace {
 
 QCursor CursorFrom(const QString& path, int hotX, int hotY) {
@@ -20,3 +22,5 @@ QCursor PencilCursor() {
 QCursor HandCursor() {
     return CursorFrom(QStringLiteral(":/cursors/hand.png"), 7, 1);
 }
+
+}  // namespace tessellix

@@ -6,6 +6,8 @@
 
 #include "platform/window_text.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kDialogFontPoints = 8;
@@ -76,3 +78,5 @@ void LocalizeDialog(QDialog& dialog, std::initializer_list<QWidget*> controls) {
         LocalizeWindowText(control);
     }
 }
+
+}  // namespace tessellix

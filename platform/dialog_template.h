@@ -7,6 +7,8 @@
 class QDialog;
 class QWidget;
 
+namespace tessellix {
+
 // Dialogs are laid out as their templates give them, in dialog units of the 8-point dialog
 // font: one unit is 1.5 pixels across and 1.625 pixels down.
 
@@ -32,3 +34,5 @@ void LayOutDialog(QDialog& dialog, const QSize& size,
 // Puts the dialog's title and then each control's text into the current language, in the
 // given order; the texts are "Russian#English" when this is called.
 void LocalizeDialog(QDialog& dialog, std::initializer_list<QWidget*> controls);
+
+}  // namespace tessellix

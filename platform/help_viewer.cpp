@@ -14,6 +14,8 @@
 
 #include "platform/program_paths.h"
 
+namespace tessellix {
+
 namespace {
 
 // One language's part of the help document, made a document of its own.
@@ -291,3 +293,5 @@ bool ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath) {
     ViewerOf(owner)->ShowTopic(QString::fromUtf8(content), documentPath, topic);
     return true;
 }
+
+}  // namespace tessellix

@@ -6,6 +6,9 @@
 class QAbstractButton;
 class QTextBrowser;
 class QUrl;
+
+namespace tessellix {
+
 class HelpBrowser;
 
 // The help document's topics: play and editor, in Russian and in English.
@@ -55,3 +58,5 @@ class HelpViewer : public QDialog {
 // topic is not one of the four.
 bool ShowHelpTopic(QWidget* owner, int topic);
 bool ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath);
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tessellix {
+
 namespace {
 
 QRgb ToQRgb(Rgb colour) {
@@ -172,3 +174,5 @@ PixelSize ImageSurface::MeasureWrappedText(const std::string& text, const FontSp
                                               kWrappedText, QString::fromStdString(text));
     return {bounds.width(), bounds.height()};
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 
 #include "model/draw_surface.h"
 
+namespace tessellix {
+
 // A drawing surface on an off-screen QImage (RGB32), with exact colours and no antialiasing.
 class ImageSurface : public DrawSurface {
   public:
@@ -35,3 +37,5 @@ class ImageSurface : public DrawSurface {
     QImage image;
     Rgb background{255, 255, 255};
 };
+
+}  // namespace tessellix

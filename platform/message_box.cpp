@@ -7,6 +7,8 @@
 
 #include "platform/window_text.h"
 
+namespace tessellix {
+
 namespace {
 
 MessageResponder responder;
@@ -93,3 +95,5 @@ MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const Bilin
 void SetMessageResponder(MessageResponder newResponder) {
     responder = std::move(newResponder);
 }
+
+}  // namespace tessellix

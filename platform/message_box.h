@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace tessellix {
+
 // Every message box of the program goes through ShowMessage, so that tests can answer it
 // with a scripted responder and see exactly what the user was shown.
 
@@ -34,3 +36,5 @@ using MessageResponder = std::function<MessageResult(const MessageRequest&)>;
 
 // Answers every later ShowMessage instead of a real box; an empty function restores the box.
 void SetMessageResponder(MessageResponder responder);
+
+}  // namespace tessellix

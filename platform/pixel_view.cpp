@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+namespace tessellix {
+
 PixelView::PixelView(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,3 +54,5 @@ void PixelView::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRect(source.topLeft() * zoom, source.size() * zoom), Picture(), source);
     }
 }
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 
 class QMouseEvent;
 
+namespace tessellix {
+
 // A widget that shows a 600 x 400 picture, enlarged by a whole factor with crisp pixels. Code
 // draws into the picture and asks for exactly the rectangle it changed; a paint event copies
 // only what was asked. Mouse positions come back in the picture's pixels.
@@ -47,3 +49,5 @@ class PixelView : public QWidget {
     QList<QRect> requestedRects;
     int fullRepaintRequests = 0;
 };
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+namespace tessellix {
+
 namespace {
 
 // The per-user folders' name, fixed rather than taken from the application name, so that they
@@ -131,3 +133,5 @@ QStringList PrepareDataFolders(const ProgramLocations& locations) {
     QDir().mkpath(locations.dataFolder);
     return SeedDataFolder(locations.shippedFolder, locations.dataFolder);
 }
+
+}  // namespace tessellix

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tessellix {
+
 // Where a run of the game finds and keeps its files.
 //
 // Portable, whenever the program's own folder takes new files (the build folder, an unpacked
@@ -47,3 +49,5 @@ QStringList SeedDataFolder(const QString& shippedFolder, const QString& dataFold
 // Installed: makes the per-user folders and seeds the data folder; returns the names copied.
 // Portable: nothing.
 QStringList PrepareDataFolders(const ProgramLocations& locations);
+
+}  // namespace tessellix

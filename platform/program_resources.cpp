@@ -6,6 +6,8 @@ static void RegisterProgramResources() {
     Q_INIT_RESOURCE(tessellix);
 }
 
+namespace tessellix {
+
 void LoadProgramResources() {
     static const bool registered = [] {
         RegisterProgramResources();
@@ -21,3 +23,5 @@ QIcon ProgramIcon() {
     icon.addFile(QStringLiteral(":/icons/tessellix-16.png"), QSize(16, 16));
     return icon;
 }
+
+}  // namespace tessellix

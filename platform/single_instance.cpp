@@ -12,6 +12,9 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+
+namespace tessellix {
+
 #endif
 
 namespace {
@@ -147,3 +150,5 @@ void BringToFront(QWidget* window) {
     window->raise();
     window->activateWindow();
 }
+
+}  // namespace tessellix

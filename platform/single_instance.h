@@ -9,6 +9,8 @@ class QLocalSocket;
 class QLockFile;
 class QWidget;
 
+namespace tessellix {
+
 // One running copy per user and per data folder. The first copy holds a lock file and listens on
 // a local socket, both named from the user and the folder, so copies that keep their puzzles in
 // different folders (a build and an installed game) never block each other. A later copy finds
@@ -45,3 +47,5 @@ class SingleInstance : public QObject {
 
 // Brings a top-level window forward: restored when minimised, raised and activated.
 void BringToFront(QWidget* window);
+
+}  // namespace tessellix

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 
+namespace tessellix {
+
 WaitCursor::WaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -10,3 +12,5 @@ WaitCursor::WaitCursor() {
 WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
 }
+
+}  // namespace tessellix

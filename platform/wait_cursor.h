@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessellix {
+
 // Shows the wait cursor for the guard's lifetime; guards nest.
 class WaitCursor {
   public:
@@ -8,3 +10,5 @@ class WaitCursor {
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+}  // namespace tessellix

@@ -6,6 +6,8 @@
 
 #include "resources/string_table.h"
 
+namespace tessellix {
+
 QString Shown(const BilingualText& text) {
     return QString::fromStdString(text.Shown());
 }
@@ -23,3 +25,5 @@ void LocalizeWindowText(QWidget* window) {
         window->setWindowTitle(PickLanguage(0, window->windowTitle()));
     }
 }
+
+}  // namespace tessellix

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace tessellix {
+
 // The text in the language shown now.
 QString Shown(const BilingualText& text);
 
@@ -15,3 +17,5 @@ QString PickLanguage(int number, const QString& text = QString());
 
 // Replaces a window's or control's "Russian#English" text by its current-language part.
 void LocalizeWindowText(QWidget* window);
+
+}  // namespace tessellix

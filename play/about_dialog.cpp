@@ -6,6 +6,8 @@
 #include "platform/dialog_template.h"
 #include "platform/program_resources.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kIconSize = 32;
@@ -68,3 +70,5 @@ void ShowAboutBox(QWidget* owner) {
     AboutDialog dialog(owner);
     dialog.exec();
 }
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+namespace tessellix {
+
 // The About box: the program icon, its name and version in the current language, OK.
 class AboutDialog : public QDialog {
     Q_OBJECT
@@ -23,3 +25,5 @@ class AboutDialog : public QDialog {
 
 // The About command: the About box, modal, owned by `owner`.
 void ShowAboutBox(QWidget* owner);
+
+}  // namespace tessellix

@@ -10,6 +10,8 @@
 #include "platform/wait_cursor.h"
 #include "platform/window_text.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kProgressPollMs = 100;
@@ -106,3 +108,5 @@ GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
     }
     return result;
 }
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace tessellix {
+
 // A generator run as the window starts it: it reads cancel now and then, and tells progress
 // of every shape it has tried.
 using GeneratorJob = std::function<GeneratedPuzzle(const std::atomic<bool>& cancel,
@@ -20,3 +22,5 @@ inline constexpr int kProgressDelayMs = 500;
 // reaches only the progress dialog: it appears after kProgressDelayMs, owned by owner, and its
 // Cancel tells the job to stop. Nothing that the job or its progress calls may touch a widget.
 GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner);
+
+}  // namespace tessellix

@@ -3,6 +3,8 @@
 #include "platform/wait_cursor.h"
 #include "play/play_canvas.h"
 
+namespace tessellix {
+
 BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
     : QObject(parent),
       session(library),
@@ -142,3 +144,5 @@ void BoardView::ShowHint(int option, int count) {
     session.RecordMove(before);
     moving.ShowChoice();
 }
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include "platform/pixel_view.h"
 #include "play/moving_elements.h"
 
+namespace tessellix {
+
 class PlayCanvas;
 
 // The play board on screen: the session's puzzle and elements drawn on the canvas, the static
@@ -60,3 +62,5 @@ class BoardView : public QObject {
     ImageSurface backgroundImage{PixelView::kWidth, PixelView::kHeight};
     MovingElements moving;
 };
+
+}  // namespace tessellix

@@ -9,6 +9,8 @@
 #include "library/settings.h"
 #include "platform/dialog_template.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr std::array<const char*, kLevels.size()> kLevelTexts{"Лёгкий#Easy", "Средний#Medium",
@@ -100,3 +102,5 @@ std::optional<GeneratorRequest> GenerateDialog::Choose(Settings& settings, QWidg
     request.level = chosen.level;
     return request;
 }
+
+}  // namespace tessellix

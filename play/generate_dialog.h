@@ -10,6 +10,9 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+
+namespace tessellix {
+
 class Settings;
 
 // The Generate-puzzle command's choice: how many elements, drawn at random, and the level.
@@ -37,3 +40,5 @@ class GenerateDialog : public QDialog {
     QPushButton* generateButton;
     QPushButton* cancelButton;
 };
+
+}  // namespace tessellix

@@ -13,6 +13,8 @@
 
 #include "platform/dialog_template.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kMinCount = 1;
@@ -178,3 +180,5 @@ void HintsDialog::TakeResult() {
     chosen = {puzzleButton->isChecked() ? 1 : 0, LeadingValue(countEdit->text())};
     accept();
 }
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
+namespace tessellix {
+
 // The Hint command's choice: turn the elements in their base boxes into their solution
 // orientation, or set a number of them on the puzzle at their solution places.
 class HintsDialog : public QDialog {
@@ -44,3 +46,5 @@ class HintsDialog : public QDialog {
     QPushButton* okButton;
     QPushButton* cancelButton;
 };
+
+}  // namespace tessellix

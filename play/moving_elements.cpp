@@ -6,6 +6,8 @@
 
 #include "play/play_canvas.h"
 
+namespace tessellix {
+
 namespace {
 
 // One notch of a common mouse wheel, in eighths of a degree.
@@ -353,3 +355,5 @@ bool MovingElements::KeyPressed(int key, bool shift) {
     }
     return true;
 }
+
+}  // namespace tessellix

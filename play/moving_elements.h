@@ -6,6 +6,8 @@
 #include "model/play_session.h"
 #include "platform/image_surface.h"
 
+namespace tessellix {
+
 class CellShape;
 class Element;
 class PlayCanvas;
@@ -98,3 +100,5 @@ class MovingElements {
     ImageSurface underElementImage{kUnderElementSide, kUnderElementSide};
     ImageSurface puzzleAreaImage{kPuzzleAreaSide, kPuzzleAreaSide};
 };
+
+}  // namespace tessellix

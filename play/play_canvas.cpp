@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+namespace tessellix {
+
 PlayCanvas::PlayCanvas(QWidget* parent) : PixelView(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -92,3 +94,5 @@ void PlayCanvas::paintEvent(QPaintEvent* event) {
                            (focusFrame->Width() - 1) * Zoom(),
                            (focusFrame->Height() - 1) * Zoom()));
 }
+
+}  // namespace tessellix

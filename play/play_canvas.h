@@ -6,6 +6,8 @@
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 
+namespace tessellix {
+
 // The play canvas. It shows the window's surface, and over it the keyboard's focus frame; it
 // reports the player's mouse in the surface's pixels, the wheel and the keys.
 class PlayCanvas : public PixelView {
@@ -50,3 +52,5 @@ class PlayCanvas : public PixelView {
     ImageSurface surface{kWidth, kHeight};
     std::optional<PixelRect> focusFrame;
 };
+
+}  // namespace tessellix

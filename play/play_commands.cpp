@@ -13,6 +13,8 @@
 #include "play/generate_dialog.h"
 #include "play/hints_dialog.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kCongratulationCount = 7;
@@ -213,3 +215,5 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     session.RecordInserted(position);
     SwitchToPuzzle(position);
 }
+
+}  // namespace tessellix

@@ -4,8 +4,11 @@
 
 #include "library/whole_file.h"
 
-class BoardView;
 class QWidget;
+
+namespace tessellix {
+
+class BoardView;
 class Settings;
 struct FileStatus;
 struct PuzzleFileData;
@@ -51,3 +54,5 @@ class PlayCommands {
     QWidget* owner;
     int congratulationIndex = 0;
 };
+
+}  // namespace tessellix

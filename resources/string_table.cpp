@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+namespace tessellix {
+
 namespace {
 
 // Each "Russian#English", as stored.
@@ -43,3 +45,5 @@ BilingualText StringTableText(int number) {
                                     [number](const auto& entry) { return entry.first == number; });
     return found == kStrings.end() ? BilingualText() : BilingualText::Split(found->second);
 }
+
+}  // namespace tessellix

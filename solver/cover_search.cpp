@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace tessellix {
+
 CoverSearch::CoverSearch(const SolverRegion& region, const std::vector<Item>& items, int memoryBits)
     : grid(region.GridLayout()), line(region.LineLength()), memoBits(memoryBits) {
     const int slotCount = region.SlotCount();
@@ -243,3 +245,5 @@ bool CoverSearch::EnumerateFrom(std::uint64_t board, unsigned freeElements,
     }
     return true;
 }
+
+}  // namespace tessellix

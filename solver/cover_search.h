@@ -6,6 +6,8 @@
 
 #include "solver/solver_region.h"
 
+namespace tessellix {
+
 // Exact cover of a region of at most 64 slots by five-cell placements, each element used
 // once: the hot loop of the solver. Slots are bits of one word. The search always fills the
 // lowest empty cell, trying only the placements whose lowest cell it is; which of those fit
@@ -88,3 +90,5 @@ class CoverSearch {
     bool stopped = false;
     std::vector<int> chosen;
 };
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 
 #include "model/element_set.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kElementCount = ElementSet::kCount;
@@ -233,3 +235,5 @@ class DeductionSolver::Search {
 DeductionMeasure DeductionSolver::Solve(const DeductionOptions& options) const {
     return Search(*this, options).Run();
 }
+
+}  // namespace tessellix

@@ -6,6 +6,8 @@
 
 #include "solver/tiling_solver.h"
 
+namespace tessellix {
+
 // What solving a puzzle the way a person does took. Counts of moves and guesses only, never
 // time, so the same puzzle gives the same figures on every machine.
 struct DeductionMeasure {
@@ -61,3 +63,5 @@ class DeductionSolver {
     std::uint64_t cells = 0;
     unsigned used = 0;
 };
+
+}  // namespace tessellix

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessellix {
+
 namespace {
 
 ElementOrientation ReadOrientation(const Element& element) {
@@ -62,3 +64,5 @@ OrientationTable::OrientationTable() {
         element.ResetOrientation();
     }
 }
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 
 #include "model/element_set.h"
 
+namespace tessellix {
+
 // One distinct orientation of an element, in the element's own convention: base shape,
 // mirrored left-right if `mirrored`, then turned clockwise `rotation` quarter turns, packed
 // into the top-left corner of its matrix.
@@ -37,3 +39,5 @@ class OrientationTable {
     std::array<std::vector<ElementOrientation>, ElementSet::kCount> orientations;
     std::array<std::array<ElementOrientation, 8>, ElementSet::kCount> states;
 };
+
+}  // namespace tessellix

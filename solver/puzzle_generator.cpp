@@ -7,6 +7,8 @@
 #include "solver/shape_grower.h"
 #include "solver/tiling_solver.h"
 
+namespace tessellix {
+
 namespace {
 
 // The compactness of the shapes tried for each level, taken in turn. Straggling shapes are
@@ -101,3 +103,5 @@ GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
     }
     return result;
 }
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include "model/element_set.h"
 #include "solver/puzzle_level.h"
 
+namespace tessellix {
+
 struct GeneratorRequest {
     // Bit i: element i is used. 0: elementCount elements, drawn anew for every shape tried.
     unsigned elements = 0;
@@ -57,3 +59,5 @@ class PuzzleGenerator {
 BilingualText GeneratedNames(Level level, const std::string& code);
 // Its comments: the level and its one solution.
 BilingualText GeneratedComments(Level level);
+
+}  // namespace tessellix

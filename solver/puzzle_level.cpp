@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace tessellix {
+
 namespace {
 
 constexpr std::array<std::string_view, 3> kLevelNames{"easy", "medium", "hard"};
@@ -53,3 +55,5 @@ std::optional<Rating> RatePuzzle(const TilingSolver& solver,
     rating.level = LevelOf(rating.measure.DeadEndsPerCover(), std::popcount(solver.UsedElements()));
     return rating;
 }
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 
 #include "solver/deduction_solver.h"
 
+namespace tessellix {
+
 // How hard a puzzle is to deduce, from the dead ends per cover of the DeductionSolver (D) and
 // the number of elements (N):
 //   easy    D = 0: forced moves alone solve it, or every guess leads to a cover;
@@ -43,3 +45,5 @@ struct Rating {
 // nothing comes back.
 std::optional<Rating> RatePuzzle(const TilingSolver& solver,
                                  const std::function<bool()>& keepGoing = {});
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include "model/puzzle_shape.h"
 #include "solver/orientation_table.h"
 
+namespace tessellix {
+
 namespace {
 
 // The shape grows in a square wide enough for the canvas in every direction from its middle.
@@ -200,3 +202,5 @@ std::optional<std::vector<int>> ShapeGrower::Grow(unsigned elements, int compact
     }
     return grid;
 }
+
+}  // namespace tessellix

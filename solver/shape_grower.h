@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+namespace tessellix {
+
 // Grows random shapes out of elements: the first element lies in the middle, and each further
 // one is put against the shape so far, at a place drawn with a weight of its contact with the
 // shape (the number of cell edges they share) raised to the power `compactness`. Compactness 0
@@ -29,3 +31,5 @@ class ShapeGrower {
   private:
     std::mt19937_64 random;
 };
+
+}  // namespace tessellix

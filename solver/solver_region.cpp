@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessellix {
+
 namespace {
 
 // The eight symmetries of a rows x columns box: four turns, each with and without a mirror.
@@ -116,3 +118,5 @@ int SolverRegion::IndexOf(int row, int column) const {
     }
     return slotByPosition[static_cast<std::size_t>(row) * columns + column];
 }
+
+}  // namespace tessellix

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+namespace tessellix {
+
 // A cell of a region, relative to the top-left corner of the region's bounding box.
 struct RegionCell {
     int row = 0;
@@ -60,3 +62,5 @@ class SolverRegion {
     std::vector<Slot> slotTable;
     std::vector<std::vector<int>> symmetries;
 };
+
+}  // namespace tessellix

@@ -9,6 +9,8 @@
 #include "solver/cover_search.h"
 #include "solver/orientation_table.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kElementCount = ElementSet::kCount;
@@ -248,3 +250,5 @@ std::vector<std::string> TilingSolver::Picture(const Solution& solution) const {
     }
     return rows;
 }
+
+}  // namespace tessellix

@@ -10,6 +10,8 @@
 #include "library/puzzle_file.h"
 #include "solver/solver_region.h"
 
+namespace tessellix {
+
 // A solution as the game stores it: each used element's record placed, its column and row
 // counted from the top-left corner of the region's bounding box; each unused element's record
 // neither used nor placed.
@@ -79,3 +81,5 @@ class TilingSolver {
     SolverProblem problem = SolverProblem::None;
     std::vector<PlacementInfo> placements;
 };
+
+}  // namespace tessellix

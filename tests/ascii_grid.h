@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace tessellix {
+
 // An n x n row-major matrix from an ASCII picture: 'X' or '#' for a cell (1), 'o' for a covered
 // cell (2), anything else empty.
 // The picture starts at (column, row) of the matrix.
@@ -33,3 +35,5 @@ std::vector<std::string> AsciiRows(const Shape& shape) {
     }
     return rows;
 }
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@
 
 #include "model/draw_surface.h"
 
+namespace tessellix {
+
 inline QRgb Q(Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
 }
@@ -27,3 +29,5 @@ inline QRegion Changed(const QImage& before, const QImage& after) {
     }
     return region;
 }
+
+}  // namespace tessellix

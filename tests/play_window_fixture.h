@@ -22,6 +22,8 @@
 #include "play/play_canvas.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 // A real main window over a temporary data folder holding the given puzzle files (none: the
 // built-in puzzle), with the settings file in a temporary folder too, and a player's mouse on
 // its canvas. Message boxes are recorded and answered from `answers`, then with OK or Yes.
@@ -153,3 +155,5 @@ class PlayWindowFixture {
 
     std::unique_ptr<MainWindow> window;
 };
+
+}  // namespace tessellix

@@ -12,6 +12,8 @@
 
 #include "tests/ascii_grid.h"
 
+namespace tessellix {
+
 using namespace std::string_literals;
 
 struct HandFile {
@@ -66,3 +68,5 @@ inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+}  // namespace tessellix

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 
+namespace tessellix {
+
 // tessellix-puzzle run as a separate program, with its exit status and what it printed.
 // exitCode is -1 when it did not end normally within a minute.
 struct ToolRun {
@@ -24,3 +26,5 @@ inline ToolRun RunPuzzleTool(const QStringList& arguments) {
     run.err = process.readAllStandardError();
     return run;
 }
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 #include "library/bilingual_text.h"
 #include "play/about_dialog.h"
 
+namespace tessellix {
+
 class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
@@ -96,5 +98,7 @@ class AboutDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(AboutDialogTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::AboutDialogTest)
 #include "test_about_dialog.moc"

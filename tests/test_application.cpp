@@ -13,6 +13,8 @@
 #include "app/application.h"
 #include "platform/single_instance.h"
 
+namespace tessellix {
+
 namespace {
 
 const QString kProgram = QStringLiteral(TESSELLIX_PROGRAM);
@@ -247,5 +249,7 @@ class ApplicationTest : public QObject {
     }
 };
 
-QTEST_MAIN(ApplicationTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::ApplicationTest)
 #include "test_application.moc"

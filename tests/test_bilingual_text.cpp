@@ -4,6 +4,8 @@
 
 #include "platform/window_text.h"
 
+namespace tessellix {
+
 class BilingualTextTest : public QObject {
     Q_OBJECT
   private slots:
@@ -106,5 +108,7 @@ class BilingualTextTest : public QObject {
     }
 };
 
-QTEST_MAIN(BilingualTextTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::BilingualTextTest)
 #include "test_bilingual_text.moc"

@@ -5,8 +5,15 @@
 #include "tests/ascii_grid.h"
 #include "tests/pixels.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
-Q_DECLARE_METATYPE(Picture)
+
+}  // namespace tessellix
+
+Q_DECLARE_METATYPE(tessellix::Picture)
+
+namespace tessellix {
 
 namespace {
 
@@ -194,5 +201,7 @@ class CellShapeTest : public QObject {
     static constexpr Rgb kBlack{0, 0, 0};
 };
 
-QTEST_GUILESS_MAIN(CellShapeTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::CellShapeTest)
 #include "test_cell_shape.moc"

@@ -3,6 +3,8 @@
 
 #include "platform/cursors.h"
 
+namespace tessellix {
+
 class CursorsTest : public QObject {
     Q_OBJECT
   private slots:
@@ -42,5 +44,7 @@ class CursorsTest : public QObject {
     }
 };
 
-QTEST_MAIN(CursorsTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::CursorsTest)
 #include "test_cursors.moc"

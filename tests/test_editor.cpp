@@ -9,6 +9,8 @@
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
 
 namespace {
@@ -435,5 +437,7 @@ class EditorTest : public QObject {
     }
 };
 
-QTEST_MAIN(EditorTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::EditorTest)
 #include "test_editor.moc"

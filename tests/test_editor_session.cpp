@@ -8,6 +8,8 @@
 #include "model/editor_session.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
 
 namespace {
@@ -257,5 +259,7 @@ class EditorSessionTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(EditorSessionTest)
+}  // namespace tessellix
+
+QTEST_APPLESS_MAIN(tessellix::EditorSessionTest)
 #include "test_editor_session.moc"

@@ -4,6 +4,8 @@
 #include "platform/image_surface.h"
 #include "tests/ascii_grid.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
 using Cells = QList<QPoint>;
 
@@ -290,5 +292,7 @@ class ElementTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(ElementTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::ElementTest)
 #include "test_element.moc"

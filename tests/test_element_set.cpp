@@ -3,6 +3,8 @@
 
 #include "model/element_set.h"
 
+namespace tessellix {
+
 class ElementSetTest : public QObject {
     Q_OBJECT
   private slots:
@@ -89,5 +91,7 @@ class ElementSetTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(ElementSetTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::ElementSetTest)
 #include "test_element_set.moc"

@@ -15,6 +15,8 @@
 #include "solver/tiling_solver.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 namespace {
 
 // A puzzle file of the picture's cells that uses only the element `used`, named `name`.
@@ -409,5 +411,8 @@ class EndToEndTest : public QObject {
 };
 
 // Drawing the expected board takes fonts, which a GUI application provides.
-QTEST_MAIN(EndToEndTest)
+
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::EndToEndTest)
 #include "test_end_to_end.moc"

@@ -16,6 +16,8 @@
 #include "solver/tiling_solver.h"
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 namespace {
 
 // The line I across the grid's corner, named `name`.
@@ -206,5 +208,7 @@ class GeneratePuzzleTest : public QObject {
     }
 };
 
-QTEST_MAIN(GeneratePuzzleTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::GeneratePuzzleTest)
 #include "test_generate_puzzle.moc"

@@ -18,6 +18,8 @@
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
 
+namespace tessellix {
+
 // generate and rate through the built tool. A generated file is judged by the solver's count,
 // the tool's check and plain geometry here, never by the generator's own tests.
 
@@ -281,5 +283,7 @@ class GeneratorToolTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(GeneratorToolTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::GeneratorToolTest)
 #include "test_generator_tool.moc"

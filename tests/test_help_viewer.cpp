@@ -7,6 +7,8 @@
 
 #include "platform/help_viewer.h"
 
+namespace tessellix {
+
 namespace {
 
 const QString kDocument = QStringLiteral(HELP_DOCUMENT);
@@ -329,5 +331,7 @@ class HelpViewerTest : public QObject {
     }
 };
 
-QTEST_MAIN(HelpViewerTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::HelpViewerTest)
 #include "test_help_viewer.moc"

@@ -8,6 +8,8 @@
 #include "library/bilingual_text.h"
 #include "play/hints_dialog.h"
 
+namespace tessellix {
+
 class HintsDialogTest : public QObject {
     Q_OBJECT
   private slots:
@@ -113,5 +115,7 @@ class HintsDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(HintsDialogTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::HintsDialogTest)
 #include "test_hints_dialog.moc"

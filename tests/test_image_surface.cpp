@@ -3,6 +3,8 @@
 #include "platform/image_surface.h"
 #include "tests/pixels.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
@@ -163,5 +165,7 @@ class ImageSurfaceTest : public QObject {
     static constexpr Rgb kBlack{0, 0, 0};
 };
 
-QTEST_MAIN(ImageSurfaceTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::ImageSurfaceTest)
 #include "test_image_surface.moc"

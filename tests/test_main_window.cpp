@@ -7,6 +7,8 @@
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 namespace {
 
 // The area above the built-in puzzle where its title stands.
@@ -312,5 +314,7 @@ class MainWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::MainWindowTest)
 #include "test_main_window.moc"

@@ -4,9 +4,11 @@
 
 #include "platform/message_box.h"
 
-Q_DECLARE_METATYPE(MessageIcon)
-Q_DECLARE_METATYPE(MessageButtons)
-Q_DECLARE_METATYPE(MessageResult)
+Q_DECLARE_METATYPE(tessellix::MessageIcon)
+Q_DECLARE_METATYPE(tessellix::MessageButtons)
+Q_DECLARE_METATYPE(tessellix::MessageResult)
+
+namespace tessellix {
 
 namespace {
 
@@ -169,5 +171,7 @@ class MessageBoxTest : public QObject {
     }
 };
 
-QTEST_MAIN(MessageBoxTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::MessageBoxTest)
 #include "test_message_box.moc"

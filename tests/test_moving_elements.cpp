@@ -4,6 +4,8 @@
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 namespace {
 
 // The built-in 10 x 6 puzzle lies at (277, 192).
@@ -301,5 +303,7 @@ class MovingElementsTest : public QObject {
     }
 };
 
-QTEST_MAIN(MovingElementsTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::MovingElementsTest)
 #include "test_moving_elements.moc"

@@ -13,6 +13,8 @@
 #include "dialogs/select_puzzle_dialog.h"
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
 
 namespace {
@@ -432,5 +434,7 @@ class PlayCommandsTest : public QObject {
     }
 };
 
-QTEST_MAIN(PlayCommandsTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::PlayCommandsTest)
 #include "test_play_commands.moc"

@@ -7,6 +7,8 @@
 #include "tests/ascii_grid.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
 
 namespace {
@@ -283,5 +285,7 @@ class PlaySessionTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(PlaySessionTest)
+}  // namespace tessellix
+
+QTEST_APPLESS_MAIN(tessellix::PlaySessionTest)
 #include "test_play_session.moc"

@@ -7,6 +7,8 @@
 #include "library/puzzle_library.h"
 #include "platform/program_paths.h"
 
+namespace tessellix {
+
 namespace {
 
 QByteArray Bytes(const QString& path) {
@@ -199,5 +201,7 @@ class ProgramPathsTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(ProgramPathsTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::ProgramPathsTest)
 #include "test_program_paths.moc"

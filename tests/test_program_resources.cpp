@@ -4,6 +4,8 @@
 
 #include "platform/program_resources.h"
 
+namespace tessellix {
+
 class ProgramResourcesTest : public QObject {
     Q_OBJECT
   private slots:
@@ -39,5 +41,7 @@ class ProgramResourcesTest : public QObject {
     }
 };
 
-QTEST_MAIN(ProgramResourcesTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::ProgramResourcesTest)
 #include "test_program_resources.moc"

@@ -8,6 +8,8 @@
 #include "library/puzzle_file.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 namespace {
 
 QByteArray Q(const std::string& bytes) {
@@ -545,5 +547,7 @@ class PuzzleFileTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(PuzzleFileTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::PuzzleFileTest)
 #include "test_puzzle_file.moc"

@@ -10,6 +10,8 @@
 #include "model/puzzle_shape.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 namespace {
 
 std::string ValidFile() {
@@ -106,5 +108,7 @@ class PuzzleFileCorruptionTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(PuzzleFileCorruptionTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::PuzzleFileCorruptionTest)
 #include "test_puzzle_file_corruption.moc"

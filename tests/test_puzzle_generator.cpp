@@ -7,6 +7,8 @@
 #include "solver/puzzle_generator.h"
 #include "tests/ascii_grid.h"
 
+namespace tessellix {
+
 namespace {
 
 unsigned ElementsOf(const QString& letters) {
@@ -171,5 +173,7 @@ class PuzzleGeneratorTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(PuzzleGeneratorTest)
+}  // namespace tessellix
+
+QTEST_APPLESS_MAIN(tessellix::PuzzleGeneratorTest)
 #include "test_puzzle_generator.moc"

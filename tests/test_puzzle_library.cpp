@@ -7,6 +7,8 @@
 #include "model/play_session.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 namespace {
 
 PuzzleRecord Record(const std::string& fileName, const std::string& name = "") {
@@ -250,5 +252,7 @@ class PuzzleLibraryTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(PuzzleLibraryTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::PuzzleLibraryTest)
 #include "test_puzzle_library.moc"

@@ -10,8 +10,15 @@
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 using Picture = std::vector<std::string>;
-Q_DECLARE_METATYPE(Picture)
+
+}  // namespace tessellix
+
+Q_DECLARE_METATYPE(tessellix::Picture)
+
+namespace tessellix {
 
 namespace {
 
@@ -106,7 +113,11 @@ ImageSurface GreySurface() {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(CommentPlace)
+}  // namespace tessellix
+
+Q_DECLARE_METATYPE(tessellix::CommentPlace)
+
+namespace tessellix {
 
 class PuzzleShapeTest : public QObject {
     Q_OBJECT
@@ -578,5 +589,7 @@ class PuzzleShapeTest : public QObject {
     }
 };
 
-QTEST_MAIN(PuzzleShapeTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::PuzzleShapeTest)
 #include "test_puzzle_shape.moc"

@@ -8,6 +8,8 @@
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
 
+namespace tessellix {
+
 namespace {
 
 using Run = ToolRun;
@@ -400,5 +402,7 @@ Elements: 12 of 12 used
     }
 };
 
-QTEST_GUILESS_MAIN(PuzzleToolTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::PuzzleToolTest)
 #include "test_puzzle_tool.moc"

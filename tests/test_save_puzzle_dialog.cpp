@@ -8,6 +8,8 @@
 #include "library/bilingual_text.h"
 #include "platform/message_box.h"
 
+namespace tessellix {
+
 namespace {
 
 void Row(const char* title, Language language, const QString& name, const QString& comment,
@@ -118,5 +120,7 @@ class SavePuzzleDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(SavePuzzleDialogTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::SavePuzzleDialogTest)
 #include "test_save_puzzle_dialog.moc"

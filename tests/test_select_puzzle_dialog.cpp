@@ -9,6 +9,8 @@
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
 
+namespace tessellix {
+
 namespace {
 
 void WriteBlock(const QTemporaryDir& folder, const char* name, int columns, int rows,
@@ -293,5 +295,7 @@ class SelectPuzzleDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(SelectPuzzleDialogTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::SelectPuzzleDialogTest)
 #include "test_select_puzzle_dialog.moc"

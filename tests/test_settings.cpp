@@ -12,6 +12,8 @@
 #include "library/bilingual_text.h"
 #include "library/settings.h"
 
+namespace tessellix {
+
 namespace {
 
 void WriteFile(const QString& path, const QByteArray& content) {
@@ -255,5 +257,7 @@ class SettingsTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::SettingsTest)
 #include "test_settings.moc"

@@ -6,6 +6,8 @@
 
 #include "platform/single_instance.h"
 
+namespace tessellix {
+
 // Each test names its copies after folders of its own temporary directory, so no test meets
 // a lock of another test or of a running game.
 class SingleInstanceTest : public QObject {
@@ -64,5 +66,7 @@ class SingleInstanceTest : public QObject {
     }
 };
 
-QTEST_MAIN(SingleInstanceTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::SingleInstanceTest)
 #include "test_single_instance.moc"

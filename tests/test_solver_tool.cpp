@@ -6,6 +6,8 @@
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
 
+namespace tessellix {
+
 namespace {
 
 struct Run {
@@ -265,5 +267,7 @@ class SolverToolTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(SolverToolTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::SolverToolTest)
 #include "test_solver_tool.moc"

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace tessellix {
+
 namespace {
 
 const std::vector<std::string> kFolders{"model", "library", "solver", "platform", "dialogs",
@@ -184,5 +186,7 @@ class SourceLayersTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(SourceLayersTest)
+}  // namespace tessellix
+
+QTEST_APPLESS_MAIN(tessellix::SourceLayersTest)
 #include "test_source_layers.moc"

@@ -2,6 +2,8 @@
 
 #include "library/text_encoding.h"
 
+namespace tessellix {
+
 using namespace std::string_literals;
 
 class TextEncodingTest : public QObject {
@@ -81,5 +83,7 @@ class TextEncodingTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TextEncodingTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::TextEncodingTest)
 #include "test_text_encoding.moc"

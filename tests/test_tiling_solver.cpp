@@ -11,6 +11,8 @@
 #include "solver/tiling_solver.h"
 #include "tests/ascii_grid.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kGrid = 31;
@@ -464,5 +466,7 @@ class TilingSolverTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TilingSolverTest)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::TilingSolverTest)
 #include "test_tiling_solver.moc"

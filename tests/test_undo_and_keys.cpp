@@ -6,6 +6,8 @@
 
 #include "tests/play_window_fixture.h"
 
+namespace tessellix {
+
 namespace {
 
 // A one-puzzle library whose puzzle is element `index`'s shape, only that element used.
@@ -206,5 +208,7 @@ class UndoAndKeysTest : public QObject {
     }
 };
 
-QTEST_MAIN(UndoAndKeysTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::UndoAndKeysTest)
 #include "test_undo_and_keys.moc"

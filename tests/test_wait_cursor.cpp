@@ -4,6 +4,8 @@
 
 #include "platform/wait_cursor.h"
 
+namespace tessellix {
+
 class WaitCursorTest : public QObject {
     Q_OBJECT
   private slots:
@@ -38,5 +40,7 @@ class WaitCursorTest : public QObject {
     }
 };
 
-QTEST_MAIN(WaitCursorTest)
+}  // namespace tessellix
+
+QTEST_MAIN(tessellix::WaitCursorTest)
 #include "test_wait_cursor.moc"

@@ -14,6 +14,8 @@
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 std::string Joined(const std::string& note, const std::string& count) {
@@ -160,3 +162,5 @@ Command BuildCommand() {
             "Numbers are plain decimal digits. Lines starting with # are comments.\n",
             RunBuild};
 }
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 
 #include "tools/command.h"
 
+namespace tessellix {
+
 // build [--recount] SOURCE FOLDER: the shipped puzzle files, written from a readable source.
 Command BuildCommand();
 
@@ -12,3 +14,5 @@ Command BuildCommand();
 std::string RussianSolutionCount(unsigned long long count);
 // "The puzzle has N solutions", "... 1 solution".
 std::string EnglishSolutionCount(unsigned long long count);
+
+}  // namespace tessellix

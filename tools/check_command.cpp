@@ -9,6 +9,8 @@
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 int CountFree(const PuzzleShape& shape) {
@@ -195,3 +197,5 @@ Command CheckCommand() {
             "                       for a shipped library, where hints need one)\n",
             RunCheck};
 }
+
+}  // namespace tessellix

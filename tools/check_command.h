@@ -6,6 +6,8 @@
 #include "tools/command.h"
 #include "tools/puzzle_input.h"
 
+namespace tessellix {
+
 // check [--require-solutions] FOLDER: every problem that the game or a player would meet in a data
 // folder.
 Command CheckCommand();
@@ -17,3 +19,5 @@ bool HasStoredSolution(const ToolPuzzle& puzzle);
 // per problem, without the file name. Empty when every used element has a placement and
 // together they cover every cell exactly once.
 std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle);
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                const std::vector<std::string_view>& known,
                                const std::vector<std::string_view>& withValue) {
@@ -80,3 +82,5 @@ int Failure(const std::string& message) {
 int Failure(std::string_view where, std::string_view what) {
     return Failure(PlaceMessage(where, what));
 }
+
+}  // namespace tessellix

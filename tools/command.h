@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tessellix {
+
 // One command of tessellix-puzzle. A new command is a file pair of its own that provides a
 // function returning its Command, and one line in the table of tools/main.cpp.
 struct Command {
@@ -70,3 +72,5 @@ int UsageError(const Command& command, const std::string& message);
 int Failure(const std::string& message);
 // Prints "tessellix-puzzle: WHERE: what" to standard error; returns kExitFailure.
 int Failure(std::string_view where, std::string_view what);
+
+}  // namespace tessellix

@@ -20,6 +20,8 @@
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr int kMostPuzzles = 1000;
@@ -266,3 +268,5 @@ Command GenerateCommand() {
         "reported before any work.\n",
         RunGenerate};
 }
+
+}  // namespace tessellix

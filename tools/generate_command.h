@@ -2,6 +2,10 @@
 
 #include "tools/command.h"
 
+namespace tessellix {
+
 // generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER:
 // new puzzles with exactly one solution at a chosen level.
 Command GenerateCommand();
+
+}  // namespace tessellix

@@ -7,6 +7,8 @@
 #include "library/bilingual_text.h"
 #include "library/text_encoding.h"
 
+namespace tessellix {
+
 // Writes JSON on one line in the layout the tools promise: ", " between items and ": " after
 // keys. Strings are UTF-8; bytes that are not valid UTF-8 become U+FFFD.
 class JsonWriter {
@@ -140,3 +142,5 @@ class JsonWriter {
     std::vector<bool> firstItem;
     bool afterKey = false;
 };
+
+}  // namespace tessellix

@@ -8,6 +8,8 @@
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 std::string Json(const PuzzleLibrary& library) {
@@ -75,3 +77,5 @@ Command ListCommand() {
             "          names, comments).\n",
             RunList};
 }
+
+}  // namespace tessellix

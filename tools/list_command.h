@@ -2,5 +2,9 @@
 
 #include "tools/command.h"
 
+namespace tessellix {
+
 // list [--json] FOLDER: the library that the game builds from a data folder.
 Command ListCommand();
+
+}  // namespace tessellix

@@ -14,6 +14,8 @@
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 // One line per command; each lives in its own file pair.
@@ -45,7 +47,10 @@ void PrintHelp() {
 
 }  // namespace
 
+}  // namespace tessellix
+
 int main(int argc, char* argv[]) {
+    using namespace tessellix;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         PrintUsage(std::cerr);

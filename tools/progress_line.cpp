@@ -4,6 +4,8 @@
 
 #include <iostream>
 
+namespace tessellix {
+
 namespace {
 
 constexpr std::chrono::milliseconds kInterval(200);
@@ -35,3 +37,5 @@ void ProgressLine::Show(const std::string& text) {
     written = true;
     std::cerr << "\r\033[K" << text << std::flush;
 }
+
+}  // namespace tessellix

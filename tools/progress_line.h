@@ -3,6 +3,8 @@
 #include <chrono>
 #include <string>
 
+namespace tessellix {
+
 // A line on standard error telling how far a long command has got, for a person watching:
 // shown only on a terminal, renewed at most five times a second, and wiped at the end.
 class ProgressLine {
@@ -23,3 +25,5 @@ class ProgressLine {
     bool written = false;
     std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
 };
+
+}  // namespace tessellix

@@ -5,6 +5,8 @@
 #include "library/bilingual_text.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
     if (!contents.opened) {
         return "cannot be read: " + ReasonText(contents.error.In(Language::English), path);
@@ -57,3 +59,5 @@ std::string FolderProblem(const std::string& folder) {
     }
     return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
 }
+
+}  // namespace tessellix

@@ -6,6 +6,8 @@
 #include "library/puzzle_library.h"
 #include "model/play_session.h"
 
+namespace tessellix {
+
 // A puzzle file given on the command line, loaded onto a board as the game loads it.
 struct ToolPuzzle {
     std::string fileName;         // without the folder
@@ -33,3 +35,5 @@ std::string CutShortText(const PuzzleFileContents& contents);
 // What keeps folder from being read as a data folder (missing, not a folder, unreadable),
 // without the folder's name; empty when nothing does.
 std::string FolderProblem(const std::string& folder);
+
+}  // namespace tessellix

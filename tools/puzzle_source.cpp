@@ -11,6 +11,8 @@
 #include "model/puzzle_shape.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 // The editor's canvas: every puzzle must be one a player could have drawn there.
@@ -191,3 +193,5 @@ bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string&
     }
     return true;
 }
+
+}  // namespace tessellix

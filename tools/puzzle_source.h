@@ -8,6 +8,8 @@
 
 #include "library/bilingual_text.h"
 
+namespace tessellix {
+
 // The readable source of puzzle files that `build` writes from: puzzles, each starting with a
 // line "puzzle N", with keys for names, notes, elements, count and position, and the shape's
 // picture between "shape" and "end"; lines starting with # are comments.
@@ -34,3 +36,5 @@ bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
 // The puzzle's cells on the 31 x 31 file grid, placed on the editor's 31 x 19 canvas as build
 // places them; false with "puzzle N: message" when the shape does not fit the canvas.
 bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string& error);
+
+}  // namespace tessellix

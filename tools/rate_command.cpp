@@ -13,6 +13,8 @@
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 struct RatedPuzzle {
@@ -184,3 +186,5 @@ Command RateCommand() {
             "          \"hard\": n}\n",
             RunRate};
 }
+
+}  // namespace tessellix

@@ -2,5 +2,9 @@
 
 #include "tools/command.h"
 
+namespace tessellix {
+
 // rate [--json] FILE|FOLDER: how hard a puzzle, or each puzzle of a data folder, is to deduce.
 Command RateCommand();
+
+}  // namespace tessellix

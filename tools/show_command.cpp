@@ -6,6 +6,8 @@
 #include "tools/json_writer.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 constexpr std::size_t kElementNameWidth = 14;  // "element 10 (X)", the widest
@@ -159,3 +161,5 @@ Command ShowCommand() {
             "          play canvas).\n",
             RunShow};
 }
+
+}  // namespace tessellix

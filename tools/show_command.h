@@ -5,6 +5,8 @@
 #include "tools/command.h"
 #include "tools/puzzle_input.h"
 
+namespace tessellix {
+
 // show [--json] FILE: one puzzle file as a person reads it, or as JSON.
 Command ShowCommand();
 
@@ -12,3 +14,5 @@ Command ShowCommand();
 std::string ShowText(const ToolPuzzle& puzzle);
 // Exactly what `show --json FILE` prints, without the closing newline.
 std::string ShowJson(const ToolPuzzle& puzzle);
+
+}  // namespace tessellix

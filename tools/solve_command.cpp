@@ -9,6 +9,8 @@
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
 
+namespace tessellix {
+
 namespace {
 
 std::string CountJson(const CountResult& result) {
@@ -163,3 +165,5 @@ Command SolveCommand() {
             "touched.\n",
             RunSolve};
 }
+
+}  // namespace tessellix

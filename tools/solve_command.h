@@ -8,6 +8,8 @@
 #include "solver/tiling_solver.h"
 #include "tools/command.h"
 
+namespace tessellix {
+
 // solve [--count] [--store] [--json] FILE: a solution of a puzzle file, the number of its
 // solutions, or a solution stored into the file as the game stores a player's.
 Command SolveCommand();
@@ -17,3 +19,5 @@ unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& r
 
 // Why the solver cannot take the puzzle, one line without the file name; empty when it can.
 std::string SolverProblemText(const TilingSolver& solver);
+
+}  // namespace tessellix

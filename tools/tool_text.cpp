@@ -2,6 +2,8 @@
 
 #include "model/element_set.h"
 
+namespace tessellix {
+
 std::string VisibleText(std::string_view text, bool keepLineBreaks) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string visible;
@@ -58,3 +60,5 @@ std::string ReasonText(std::string_view message, std::string_view path) {
     }
     return reason;
 }
+
+}  // namespace tessellix

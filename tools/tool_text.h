@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace tessellix {
+
 // How every command writes texts for a person to read.
 
 // text with each control character (bytes 0x00 to 0x1F and 0x7F) as \xNN, two lowercase hex
@@ -22,3 +24,5 @@ std::string PlaceMessage(std::string_view where, std::string_view what);
 // "WHERE: ": what follows the path the message names (when it names one), starting in
 // lowercase and without a closing full stop.
 std::string ReasonText(std::string_view message, std::string_view path = {});
+
+}  // namespace tessellix
