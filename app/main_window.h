@@ -20,7 +20,7 @@ class PuzzleLibrary;
 class Settings;
 
 // Command numbers of the menus and keys of both modes.
-enum Command {
+enum MenuCommand {
     kCommandNextPuzzle = 40011,
     kCommandReturn = 40014,
     kCommandPreviousPuzzle = 40015,

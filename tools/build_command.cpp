@@ -81,7 +81,7 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
 }
 
 int RunBuild(const std::vector<std::string>& arguments) {
-    const Command command = BuildCommand();
+    const ToolCommand command = BuildCommand();
     ParsedArguments parsed;
     if (const auto status = ParseCommandLine(command, arguments, {"--recount"}, 2,
                                              "a SOURCE and a FOLDER", parsed)) {
@@ -144,7 +144,7 @@ std::string EnglishSolutionCount(unsigned long long count) {
     return "The puzzle has " + std::to_string(count) + (count == 1 ? " solution" : " solutions");
 }
 
-Command BuildCommand() {
+ToolCommand BuildCommand() {
     return {"build", "build [--recount] SOURCE FOLDER",
             "Writes one puzzle file N.TLX into FOLDER for every puzzle of the text file\n"
             "SOURCE, solved, with the solution stored as the game stores a player's.\n"

@@ -8,7 +8,7 @@
 namespace tessellix {
 
 // build [--recount] SOURCE FOLDER: the shipped puzzle files, written from a readable source.
-Command BuildCommand();
+ToolCommand BuildCommand();
 
 // "Задание имеет N решений" with the Russian plural that goes with N.
 std::string RussianSolutionCount(unsigned long long count);

@@ -69,7 +69,7 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
 }
 
 int RunCheck(const std::vector<std::string>& arguments) {
-    const Command command = CheckCommand();
+    const ToolCommand command = CheckCommand();
     ParsedArguments parsed;
     if (const auto status = ParseCommandLine(command, arguments, {"--require-solutions"}, 1,
                                              "exactly one FOLDER", parsed)) {
@@ -183,7 +183,7 @@ std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
     return problems;
 }
 
-Command CheckCommand() {
+ToolCommand CheckCommand() {
     return {"check", "check [--require-solutions] FOLDER",
             "Checks every puzzle file (extension TLX) of FOLDER as the game reads it: the\n"
             "signature, a name that starts with a positive number and is the game's own\n"

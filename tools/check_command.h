@@ -10,7 +10,7 @@ namespace tessellix {
 
 // check [--require-solutions] FOLDER: every problem that the game or a player would meet in a data
 // folder.
-Command CheckCommand();
+ToolCommand CheckCommand();
 
 // True when some used element of the loaded puzzle carries a stored placement.
 bool HasStoredSolution(const ToolPuzzle& puzzle);

@@ -40,7 +40,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
     return parsed;
 }
 
-std::optional<int> ParseCommandLine(const Command& command,
+std::optional<int> ParseCommandLine(const ToolCommand& command,
                                     const std::vector<std::string>& arguments,
                                     const std::vector<std::string_view>& known,
                                     std::size_t operandCount, std::string_view operandsWanted,
@@ -63,12 +63,12 @@ std::optional<int> ParseCommandLine(const Command& command,
     return std::nullopt;
 }
 
-void PrintCommandHelp(const Command& command) {
+void PrintCommandHelp(const ToolCommand& command) {
     std::cout << "Usage: " << kProgramName << ' ' << command.synopsis << "\n\n"
               << command.description;
 }
 
-int UsageError(const Command& command, const std::string& message) {
+int UsageError(const ToolCommand& command, const std::string& message) {
     std::cerr << kProgramName << ": " << PlaceMessage(command.name, message) << '\n'
               << "Usage: " << kProgramName << ' ' << command.synopsis << '\n';
     return kExitUsage;

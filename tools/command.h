@@ -10,8 +10,8 @@
 namespace tessellix {
 
 // One command of tessellix-puzzle. A new command is a file pair of its own that provides a
-// function returning its Command, and one line in the table of tools/main.cpp.
-struct Command {
+// function returning its ToolCommand, and one line in the table of tools/main.cpp.
+struct ToolCommand {
     std::string_view name;
     std::string_view synopsis;     // "show [--json] FILE"
     std::string_view description;  // a few lines for --help, each ending with '\n'
@@ -50,7 +50,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
 // exactly `operandCount` operands. Returns the exit status when the command ends here (its help
 // was asked for, or the usage is wrong, `operandsWanted` saying what it needs), nothing when it
 // goes on with `parsed`.
-std::optional<int> ParseCommandLine(const Command& command,
+std::optional<int> ParseCommandLine(const ToolCommand& command,
                                     const std::vector<std::string>& arguments,
                                     const std::vector<std::string_view>& known,
                                     std::size_t operandCount, std::string_view operandsWanted,
@@ -58,7 +58,7 @@ std::optional<int> ParseCommandLine(const Command& command,
                                     const std::vector<std::string_view>& withValue = {});
 
 // Prints the command's synopsis and description to standard output.
-void PrintCommandHelp(const Command& command);
+void PrintCommandHelp(const ToolCommand& command);
 // Every message to standard error reads "tessellix-puzzle: WHERE: what is wrong", WHERE being
 // the file or folder (as given on the command line, made visible), "SOURCE:LINE" in a puzzle
 // source, or the command for wrong usage; the rest starts in lowercase and ends without a full
@@ -66,7 +66,7 @@ void PrintCommandHelp(const Command& command);
 
 // Prints "tessellix-puzzle: COMMAND: message" and the command's usage line to standard error;
 // returns kExitUsage.
-int UsageError(const Command& command, const std::string& message);
+int UsageError(const ToolCommand& command, const std::string& message);
 // Prints "tessellix-puzzle: message" to standard error, message being "WHERE: what" already;
 // returns kExitFailure.
 int Failure(const std::string& message);

@@ -179,7 +179,7 @@ std::string FolderToWriteProblem(const std::string& folder) {
 }
 
 int RunGenerate(const std::vector<std::string>& arguments) {
-    const Command command = GenerateCommand();
+    const ToolCommand command = GenerateCommand();
     ParsedArguments parsed;
     if (const auto status =
             ParseCommandLine(command, arguments, {}, 1, "exactly one FOLDER", parsed,
@@ -246,7 +246,7 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-Command GenerateCommand() {
+ToolCommand GenerateCommand() {
     return {
         "generate",
         "generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER",

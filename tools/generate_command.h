@@ -6,6 +6,6 @@ namespace tessellix {
 
 // generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER:
 // new puzzles with exactly one solution at a chosen level.
-Command GenerateCommand();
+ToolCommand GenerateCommand();
 
 }  // namespace tessellix

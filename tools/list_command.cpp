@@ -46,7 +46,7 @@ void PrintText(const std::string& folder, const PuzzleLibrary& library) {
 }
 
 int RunList(const std::vector<std::string>& arguments) {
-    const Command command = ListCommand();
+    const ToolCommand command = ListCommand();
     ParsedArguments parsed;
     if (const auto status =
             ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FOLDER", parsed)) {
@@ -68,7 +68,7 @@ int RunList(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-Command ListCommand() {
+ToolCommand ListCommand() {
     return {"list", "list [--json] FOLDER",
             "Prints the puzzle library that the game builds from the data folder FOLDER: the\n"
             "puzzle files it accepts, in the game's order, with their names (control\n"

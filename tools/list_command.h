@@ -5,6 +5,6 @@
 namespace tessellix {
 
 // list [--json] FOLDER: the library that the game builds from a data folder.
-Command ListCommand();
+ToolCommand ListCommand();
 
 }  // namespace tessellix

@@ -19,7 +19,7 @@ namespace tessellix {
 namespace {
 
 // One line per command; each lives in its own file pair.
-std::vector<Command> Commands() {
+std::vector<ToolCommand> Commands() {
     return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
             BuildCommand(), GenerateCommand(), RateCommand()};
 }
@@ -28,14 +28,14 @@ void PrintUsage(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [OPTIONS] ARGUMENTS\n"
         << "       " << kProgramName << " COMMAND --help\n"
         << "       " << kProgramName << " --version\n\nCommands:\n";
-    for (const Command& command : Commands()) {
+    for (const ToolCommand& command : Commands()) {
         out << "  " << command.synopsis << '\n';
     }
 }
 
 void PrintHelp() {
     PrintUsage(std::cout);
-    for (const Command& command : Commands()) {
+    for (const ToolCommand& command : Commands()) {
         std::cout << '\n' << command.synopsis << '\n' << command.description;
     }
     std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
         std::cout << kProgramName << ' ' << TESSELLIX_VERSION << '\n';
         return kExitOk;
     }
-    for (const Command& command : Commands()) {
+    for (const ToolCommand& command : Commands()) {
         if (command.name == name) {
             return command.run({arguments.begin() + 1, arguments.end()});
         }

@@ -146,7 +146,7 @@ int RateFolder(const std::string& folder, bool asJson) {
 }
 
 int RunRate(const std::vector<std::string>& arguments) {
-    const Command command = RateCommand();
+    const ToolCommand command = RateCommand();
     ParsedArguments parsed;
     if (const auto status = ParseCommandLine(command, arguments, {"--json"}, 1,
                                              "exactly one FILE or FOLDER", parsed)) {
@@ -160,7 +160,7 @@ int RunRate(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-Command RateCommand() {
+ToolCommand RateCommand() {
     return {"rate", "rate [--json] FILE|FOLDER",
             "Rates how hard the puzzle file FILE is to deduce, or every puzzle of the data\n"
             "folder FOLDER in the game's order. A solver working as a person does makes the\n"

@@ -5,6 +5,6 @@
 namespace tessellix {
 
 // rate [--json] FILE|FOLDER: how hard a puzzle, or each puzzle of a data folder, is to deduce.
-Command RateCommand();
+ToolCommand RateCommand();
 
 }  // namespace tessellix

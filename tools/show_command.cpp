@@ -38,7 +38,7 @@ std::string IndentedComment(const std::string& comment, const std::string& inden
 }
 
 int RunShow(const std::vector<std::string>& arguments) {
-    const Command command = ShowCommand();
+    const ToolCommand command = ShowCommand();
     ParsedArguments parsed;
     if (const auto status =
             ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FILE", parsed)) {
@@ -146,7 +146,7 @@ std::string ShowText(const ToolPuzzle& puzzle) {
     return out.str();
 }
 
-Command ShowCommand() {
+ToolCommand ShowCommand() {
     return {"show", "show [--json] FILE",
             "Prints the puzzle file FILE as the game reads it: its number, both names and\n"
             "comments, each element with its stored placement, and the cells. Control\n"

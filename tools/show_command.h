@@ -8,7 +8,7 @@
 namespace tessellix {
 
 // show [--json] FILE: one puzzle file as a person reads it, or as JSON.
-Command ShowCommand();
+ToolCommand ShowCommand();
 
 // Exactly what `show FILE` prints for the loaded puzzle.
 std::string ShowText(const ToolPuzzle& puzzle);

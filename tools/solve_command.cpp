@@ -57,7 +57,7 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
 }
 
 int RunSolve(const std::vector<std::string>& arguments) {
-    const Command command = SolveCommand();
+    const ToolCommand command = SolveCommand();
     ParsedArguments parsed;
     if (const auto status = ParseCommandLine(command, arguments, {"--count", "--store", "--json"},
                                              1, "exactly one FILE", parsed)) {
@@ -149,7 +149,7 @@ std::string SolverProblemText(const TilingSolver& solver) {
     return {};
 }
 
-Command SolveCommand() {
+ToolCommand SolveCommand() {
     return {"solve", "solve [--count | --store] [--json] FILE",
             "Solves the puzzle file FILE with the elements it uses and prints one solution:\n"
             "the shape with each cell's element letter (ILYNVTZFWUXP for elements 0 to 11)\n"

@@ -12,7 +12,7 @@ namespace tessellix {
 
 // solve [--count] [--store] [--json] FILE: a solution of a puzzle file, the number of its
 // solutions, or a solution stored into the file as the game stores a player's.
-Command SolveCommand();
+ToolCommand SolveCommand();
 
 // Bit i set when the puzzle uses element i.
 unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records);
