@@ -251,13 +251,11 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandPreviousPuzzle:
             return !EditorOpen() && LibraryNonEmpty();
         case kCommandUndo:
-            return !EditorOpen() && !board->Moving().Dragging() && board->Session().CanUndo();
+            return !EditorOpen() && board->Session().CanUndo();
         case kCommandRedo:
-            return !EditorOpen() && !board->Moving().Dragging() && board->Session().CanRedo();
+            return !EditorOpen() && board->Session().CanRedo();
         case kCommandReset:
         case kCommandHint:
-            // A move starts and ends with the hand empty.
-            return !EditorOpen() && !board->Moving().Dragging();
         case kCommandGenerate:
         case kCommandRussian:
         case kCommandEnglish:
@@ -387,6 +385,7 @@ void MainWindow::ChangeZoom(int step) {
 }
 
 void MainWindow::EnterEditor() {
+    board->PutHeldHome();
     editor.reset();
     editor = std::make_unique<EditorWindow>(board->Session().Library(), board->Session(), canvas);
     editor->SetZoom(Zoom());

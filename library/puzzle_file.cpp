@@ -106,7 +106,8 @@ ElementRecord DecodeElementRecord(const unsigned char* bytes) {
     record.used = (bytes[0] & 0x01) != 0;
     record.placed = (bytes[0] & 0x80) != 0;
     if (record.placed) {
-        record.placement = {(bytes[1] >> 1) & 3, (bytes[1] >> 3) & 1,
+        const int orientation = (bytes[1] >> 1) & (kOrientationCount - 1);
+        record.placement = {RotationOf(orientation), MirroredOf(orientation),
                             static_cast<std::int8_t>(bytes[2]), static_cast<std::int8_t>(bytes[3])};
     }
     return record;
@@ -117,8 +118,7 @@ std::array<unsigned char, kElementRecordSize> EncodeElementRecord(const ElementR
     bytes[0] = static_cast<unsigned char>((record.used ? 0x01 : 0) | (record.placed ? 0x80 : 0));
     if (record.placed) {
         const Placement& placement = record.placement;
-        bytes[1] =
-            static_cast<unsigned char>((placement.mirrored & 1) * 8 + (placement.rotation & 3) * 2);
+        bytes[1] = static_cast<unsigned char>(placement.Orientation() << 1);
         bytes[2] = static_cast<unsigned char>(placement.column & 0xFF);
         bytes[3] = static_cast<unsigned char>(placement.row & 0xFF);
     }

@@ -8,9 +8,10 @@ void Element::Create(int elementId, const std::array<int, 25>& input, int column
                      int isExcluded) {
     CellShape::Create(elementId, 0, 0, std::vector<int>(input.begin(), input.end()), 5, fill,
                       kBlack);
+    for (int index = 0; index < kOrientationCount; ++index) {
+        matrices[index] = OrientedMatrix(cells, side, index);
+    }
     excluded = isExcluded;
-    rotation = 0;
-    mirrored = 0;
     baseX = column * kCellSize;
     baseY = row * kCellSize;
     boxWidth = side * kCellSize;
@@ -19,14 +20,45 @@ void Element::Create(int elementId, const std::array<int, 25>& input, int column
     solutionMirrored = -1;
     solutionColumn = -1;
     solutionRow = -1;
-    UpdateHome();
+    SetOrientation(0);
+    GoHome();
 }
 
-void Element::UpdateHome() {
+void Element::SetOrientation(int index) {
+    orientation = index;
+    cells = matrices[index];
+    int columns = 0;
+    int rows = 0;
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            if (Cell(r, c) != 0) {
+                columns = std::max(columns, c + 1);
+                rows = std::max(rows, r + 1);
+            }
+        }
+    }
+    width = columns * kCellSize;
+    height = rows * kCellSize;
     homeX = baseX + (boxWidth - width) / 2;
     homeY = baseY + (boxHeight - height) / 2;
-    x = homeX;
-    y = homeY;
+    BuildOutline();
+}
+
+GridCell Element::CellAfter(TransformKind kind, GridCell cell) const {
+    // The turned set is packed by the least row and column that its cells reach.
+    int leastColumn = side;
+    int leastRow = side;
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            if (Cell(r, c) != 0) {
+                const GridCell to = TransformedCell(kind, {c, r}, side);
+                leastColumn = std::min(leastColumn, to.column);
+                leastRow = std::min(leastRow, to.row);
+            }
+        }
+    }
+    const GridCell to = TransformedCell(kind, cell, side);
+    return {to.column - leastColumn, to.row - leastRow};
 }
 
 PixelRect Element::GetBoxRect() const {
@@ -38,8 +70,7 @@ void Element::DrawAtHome(DrawSurface& dc) {
         return;
     }
     dc.FillRect({baseX, baseY, baseX + boxWidth + 1, baseY + boxHeight + 1}, kBaseBoxGrey);
-    x = homeX;
-    y = homeY;
+    GoHome();
     Draw(dc, kCellSize, true);
 }
 
@@ -50,91 +81,21 @@ int Element::Transform(int kind) {
     if (kind != TurnClockwise && kind != TurnCounterClockwise && kind != Mirror) {
         return 0;
     }
-    const int n = side;
-    std::vector<int> turned(cells.size(), 0);
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            const int value = Cell(r, c);
-            switch (kind) {
-                case TurnClockwise:
-                    turned[c * n + (n - 1 - r)] = value;
-                    break;
-                case TurnCounterClockwise:
-                    turned[(n - 1 - c) * n + r] = value;
-                    break;
-                default:
-                    turned[r * n + (n - 1 - c)] = value;
-                    break;
-            }
-        }
-    }
-    switch (kind) {
-        case TurnClockwise:
-            rotation = (rotation + 1) % 4;
-            break;
-        case TurnCounterClockwise:
-            rotation = rotation == 0 ? 3 : rotation - 1;
-            break;
-        default:
-            // Mirroring after a turn equals the opposite turn after a mirror.
-            mirrored = 1 - mirrored;
-            if (rotation % 2 == 1) {
-                rotation = (rotation + 2) % 4;
-            }
-            break;
-    }
-    cells = std::move(turned);
-
-    int leastRow = n;
-    int greatestRow = -1;
-    int leastColumn = n;
-    int greatestColumn = -1;
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            if (Cell(r, c) != 0) {
-                leastRow = std::min(leastRow, r);
-                greatestRow = std::max(greatestRow, r);
-                leastColumn = std::min(leastColumn, c);
-                greatestColumn = std::max(greatestColumn, c);
-            }
-        }
-    }
-    width = (greatestColumn - leastColumn + 1) * kCellSize;
-    height = (greatestRow - leastRow + 1) * kCellSize;
-    UpdateHome();
-    if (leastRow > 0 || leastColumn > 0) {
-        std::vector<int> packed(cells.size(), 0);
-        for (int r = leastRow; r < n; ++r) {
-            for (int c = leastColumn; c < n; ++c) {
-                packed[(r - leastRow) * n + (c - leastColumn)] = Cell(r, c);
-            }
-        }
-        cells = std::move(packed);
-    }
-    BuildOutline();
+    SetOrientation(Transformed(orientation, static_cast<TransformKind>(kind)));
+    GoHome();
     return 1;
 }
 
 void Element::ResetOrientation() {
+    TurnTo(0);
+}
+
+void Element::TurnTo(int index) {
     if (!IsAtHome() || excluded != 0) {
         return;
     }
-    if (mirrored == 1) {
-        Transform(Mirror);
-    }
-    while (rotation != 0) {
-        Transform(TurnClockwise);
-    }
-}
-
-void Element::TurnTo(int turns, int mirror) {
-    ResetOrientation();
-    if (mirror == 1) {
-        Transform(Mirror);
-    }
-    for (int turn = 0; turn < turns; ++turn) {
-        Transform(TurnClockwise);
-    }
+    SetOrientation(index);
+    GoHome();
 }
 
 void Element::SetStoredSolution(const Placement& placement) {

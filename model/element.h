@@ -4,6 +4,7 @@
 
 #include "library/placement.h"
 #include "model/cell_shape.h"
+#include "model/orientation.h"
 
 namespace tessellix {
 
@@ -11,12 +12,10 @@ inline constexpr Rgb kBaseBoxGrey{128, 128, 128};
 // Every element has five cells.
 inline constexpr int kElementCells = 5;
 
-enum TransformKind { TurnClockwise = 1, TurnCounterClockwise = 2, Mirror = 3 };
-
-// One of the twelve five-cell elements: a cell shape that rests centred in its base box,
-// turns and mirrors only there, and snaps onto a puzzle's grid.
-// Orientation is always: base shape, mirrored left-right if `mirrored`, then turned clockwise
-// `rotation` quarter turns, packed into the matrix's top-left corner.
+// One of the twelve five-cell elements: a cell shape that rests centred in its base box and
+// snaps onto a puzzle's grid. Its orientation is one index (see OrientationIndex): base shape,
+// mirrored left-right if mirrored, then turned clockwise, packed into the matrix's top-left
+// corner. Its eight matrices are computed once, when it is created.
 class Element : public CellShape {
   public:
     // input is a 5 x 5 row-major matrix; the element is created at home, unturned.
@@ -24,6 +23,7 @@ class Element : public CellShape {
                 int isExcluded);
 
     bool IsAtHome() const { return x == homeX && y == homeY; }
+    void GoHome() { SetPosition(homeX, homeY); }
 
     // The base box grown by one pixel on every side.
     PixelRect GetBoxRect() const;
@@ -31,16 +31,25 @@ class Element : public CellShape {
     // Clears the base box and draws the element there; nothing for an excluded element.
     void DrawAtHome(DrawSurface& dc);
 
-    // 1 when applied; 0 (nothing changed) unless at home, used and kind is a TransformKind.
+    int Rotation() const { return RotationOf(orientation); }
+    int Mirrored() const { return MirroredOf(orientation); }
+    // Takes the cells of another orientation wherever the element lies; its home follows, its
+    // position does not.
+    void SetOrientation(int index);
+    // Where cell of the matrix lies in the packed matrix that one transform gives.
+    GridCell CellAfter(TransformKind kind, GridCell cell) const;
+
+    // 1 when applied, the element resting at home in its new orientation; 0 (nothing changed)
+    // unless at home, used and kind is a TransformKind.
     int Transform(int kind);
     // Back to the base orientation, only while at home and used.
     void ResetOrientation();
-    // The orientation of the stored solution: base shape, then its mirror and its turns.
-    // Like every turn, only while at home and used.
-    void TurnToSolution() { TurnTo(solutionRotation, solutionMirrored); }
-    // The base shape, mirrored when `mirror` is 1, then turned clockwise `turns` times; only
-    // while at home and used.
-    void TurnTo(int turns, int mirror);
+    // The orientation of the stored solution, only while at home and used.
+    void TurnToSolution() {
+        TurnTo(StoredSolution().IsStored() ? StoredSolution().Orientation() : 0);
+    }
+    // Another orientation, only while at home and used; the element rests at its new home.
+    void TurnTo(int index);
     Placement StoredSolution() const {
         return {solutionRotation, solutionMirrored, solutionColumn, solutionRow};
     }
@@ -63,16 +72,16 @@ class Element : public CellShape {
     int homeX = 0;
     int homeY = 0;
     int excluded = 0;
-    int rotation = 0;  // 0..3 quarter turns clockwise, applied after the mirror
-    int mirrored = 0;
+    int orientation = 0;  // 0..7
     int solutionRotation = -1;
     int solutionMirrored = -1;
     int solutionColumn = -1;  // on the puzzle's cell matrix; -1 when there is no solution
     int solutionRow = -1;
 
   private:
-    void UpdateHome();
     void MarkCells(CellShape& puzzle, int from, int to) const;
+
+    std::array<std::vector<int>, kOrientationCount> matrices;
 };
 
 }  // namespace tessellix

@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "model/orientation_table.h"
+
 namespace tessellix {
+
+namespace {
+
+// One notch of a common mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+
+}  // namespace
 
 PlaySession::PlaySession(PuzzleLibrary& owner)
     : library(owner),
@@ -44,11 +53,14 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
         return status;
     }
     puzzle = std::move(loaded);
+    hand = {};
+    placedAt = {};
+    stepStart.reset();
     ClearHistory();
     hintUsed = false;
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
-        element.SetPosition(element.homeX, element.homeY);
+        element.GoHome();
         element.ResetOrientation();
     }
     return status;
@@ -71,46 +83,244 @@ void PlaySession::RecordInserted(int position) {
 
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (elements[i].excluded == 0 && elements[i].HitTest(point, onCell) == elements[i].id) {
+        if (i != hand.held && elements[i].excluded == 0 &&
+            elements[i].HitTest(point, onCell) == elements[i].id) {
             return i;
         }
     }
     return -1;
 }
 
-void PlaySession::PickUp(int index) {
-    if (!elements[index].IsAtHome()) {
+PixelPoint PlaySession::CellCorner(GridCell cell) const {
+    return {puzzle->x + cell.column * kCellSize, puzzle->y + cell.row * kCellSize};
+}
+
+void PlaySession::Place(int index, GridCell cell) {
+    Element& element = elements[index];
+    const PixelPoint corner = CellCorner(cell);
+    element.SetPosition(corner.x, corner.y);
+    element.Occupy(*puzzle);
+    placedAt[index] = cell;
+}
+
+void PlaySession::Unplace(int index) {
+    if (placedAt[index]) {
         elements[index].Vacate(*puzzle);
+        placedAt[index].reset();
     }
 }
 
-PlaySession::DropResult PlaySession::Drop(int index) {
+void PlaySession::Lift(int index, std::optional<PixelPoint> pointer) {
     Element& element = elements[index];
-    PixelPoint snapped;
-    if (!element.FindSnap(*puzzle, snapped)) {
-        element.SetPosition(element.homeX, element.homeY);
+    if (Holding() || element.excluded != 0) {
+        return;
+    }
+    OpenStep();
+    Unplace(index);
+    hand.held = index;
+    hand.byMouse = pointer.has_value();
+    hand.corner = {element.x, element.y};
+    hand.grab = pointer ? PixelPoint{pointer->x - element.x, pointer->y - element.y} : PixelPoint{};
+    hand.wheelRest = 0;
+}
+
+void PlaySession::MoveHeldTo(PixelPoint pointer) {
+    if (!hand.byMouse || !Holding()) {
+        return;
+    }
+    hand.corner = {pointer.x - hand.grab.x, pointer.y - hand.grab.y};
+    elements[hand.held].SetPosition(hand.corner.x, hand.corner.y);
+}
+
+void PlaySession::TurnHeld(TransformKind kind) {
+    if (!Holding()) {
+        return;
+    }
+    Element& element = elements[hand.held];
+    if (const std::optional<GridCell> pivot = hand.PointerCell()) {
+        // The cell under the pointer stays under it, and so does the pointer's place in it.
+        const GridCell after = element.CellAfter(kind, *pivot);
+        const PixelPoint shift{(pivot->column - after.column) * kCellSize,
+                               (pivot->row - after.row) * kCellSize};
+        hand.corner = {hand.corner.x + shift.x, hand.corner.y + shift.y};
+        hand.grab = {hand.grab.x - shift.x, hand.grab.y - shift.y};
+    }
+    element.SetOrientation(Transformed(element.orientation, kind));
+    element.SetPosition(hand.corner.x, hand.corner.y);
+}
+
+void PlaySession::WheelTurned(int eighthsOfDegree) {
+    if (!Holding()) {
+        hand.wheelRest = 0;
+        return;
+    }
+    hand.wheelRest += eighthsOfDegree;
+    for (; hand.wheelRest >= kWheelNotch; hand.wheelRest -= kWheelNotch) {
+        TurnHeld(TurnClockwise);
+    }
+    for (; hand.wheelRest <= -kWheelNotch; hand.wheelRest += kWheelNotch) {
+        TurnHeld(TurnCounterClockwise);
+    }
+}
+
+PlaySession::DropResult PlaySession::Drop() {
+    if (!Holding()) {
         return DropResult::WentHome;
     }
-    element.SetPosition(snapped.x, snapped.y);
-    element.Occupy(*puzzle);
+    const int index = hand.held;
+    Element& element = elements[index];
+    PixelPoint snapped;
+    const bool fits = element.FindSnap(*puzzle, snapped);
+    hand.held = -1;
+    hand.byMouse = false;
+    if (fits) {
+        Place(index, {(snapped.x - puzzle->x) / kCellSize, (snapped.y - puzzle->y) / kCellSize});
+    } else {
+        element.GoHome();
+    }
+    CloseStep();
+    if (!fits) {
+        return DropResult::WentHome;
+    }
     return IsSolved() ? DropResult::Solved : DropResult::Placed;
 }
 
-void PlaySession::SendHome(int index) {
-    Element& element = elements[index];
-    element.Vacate(*puzzle);
-    element.SetPosition(element.homeX, element.homeY);
+void PlaySession::EmptyHand() {
+    if (Holding()) {
+        elements[hand.held].GoHome();
+        hand.held = -1;
+        hand.byMouse = false;
+    }
 }
 
-std::vector<int> PlaySession::ResetBoard() {
-    std::vector<int> sent;
+void PlaySession::PutHeldHome() {
+    EmptyHand();
+    CloseStep();
+}
+
+bool PlaySession::TransformAtHome(int index, TransformKind kind) {
+    Element& element = elements[index];
+    if (index == hand.held || !element.IsAtHome() || element.excluded != 0) {
+        return false;
+    }
+    OpenStep();
+    element.Transform(kind);
+    CloseStep();
+    return true;
+}
+
+void PlaySession::SendHome(int index) {
+    if (!placedAt[index]) {
+        return;
+    }
+    OpenStep();
+    Unplace(index);
+    elements[index].GoHome();
+    CloseStep();
+}
+
+void PlaySession::SendAllHome() {
+    EmptyHand();
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (elements[i].excluded == 0 && !elements[i].IsAtHome()) {
-            SendHome(i);
-            sent.push_back(i);
+        if (placedAt[i]) {
+            Unplace(i);
+            elements[i].GoHome();
         }
     }
-    return sent;
+}
+
+void PlaySession::ResetBoard() {
+    OpenStep();
+    SendAllHome();
+    CloseStep();
+}
+
+void PlaySession::ShowHint(int option, int count) {
+    hintUsed = true;
+    OpenStep();
+    SendAllHome();
+    int left = option == 0 ? ElementSet::kCount : count;
+    for (Element& element : elements) {
+        if (element.excluded != 0 || left <= 0) {
+            continue;
+        }
+        --left;
+        if (option == 0) {
+            element.TurnToSolution();
+        } else {
+            PlaceAtSolution(element.id);
+        }
+    }
+    CloseStep();
+}
+
+void PlaySession::Choose(int step) {
+    if (Holding()) {
+        return;
+    }
+    for (int tried = 0; tried < ElementSet::kCount; ++tried) {
+        hand.chosen = hand.chosen < 0 && step < 0
+                          ? ElementSet::kCount - 1
+                          : (hand.chosen + step + ElementSet::kCount) % ElementSet::kCount;
+        if (elements[hand.chosen].excluded == 0) {
+            return;
+        }
+    }
+    hand.chosen = -1;
+}
+
+void PlaySession::MoveChosen(int columns, int rows) {
+    if (hand.chosen < 0 || hand.byMouse) {
+        return;
+    }
+    Element& element = elements[hand.chosen];
+    PixelPoint corner{puzzle->x, puzzle->y};
+    if (hand.held != hand.chosen) {
+        const bool fromHome = element.IsAtHome();
+        Lift(hand.chosen, std::nullopt);
+        if (fromHome) {
+            hand.corner = corner;
+            element.SetPosition(corner.x, corner.y);
+            return;
+        }
+    }
+    // The keys keep the element on the board.
+    corner = {std::clamp(element.x + columns * kCellSize, kBoardArea.left,
+                         kBoardArea.right - element.width),
+              std::clamp(element.y + rows * kCellSize, kBoardArea.top,
+                         kBoardArea.bottom - element.height)};
+    hand.corner = corner;
+    element.SetPosition(corner.x, corner.y);
+}
+
+void PlaySession::TransformChosen(TransformKind kind) {
+    if (hand.chosen < 0 || hand.byMouse) {
+        return;
+    }
+    if (hand.held != hand.chosen && elements[hand.chosen].IsAtHome()) {
+        TransformAtHome(hand.chosen, kind);
+        return;
+    }
+    Lift(hand.chosen, std::nullopt);
+    TurnHeld(kind);
+}
+
+std::optional<PlaySession::DropResult> PlaySession::DropChosen() {
+    if (!hand.HeldByKeys() || hand.held != hand.chosen) {
+        return std::nullopt;
+    }
+    return Drop();
+}
+
+void PlaySession::SendChosenHome() {
+    if (hand.chosen < 0 || hand.byMouse) {
+        return;
+    }
+    if (hand.held == hand.chosen) {
+        PutHeldHome();
+    } else {
+        SendHome(hand.chosen);
+    }
 }
 
 bool PlaySession::HasStoredPlacement() const {
@@ -129,12 +339,11 @@ bool PlaySession::PlaceAtSolution(int index) {
     element.TurnToSolution();
     // A place off the puzzle or on a covered cell comes only from a damaged file; such an
     // element stays home, so that the cells under every placed element stay its own.
-    if (!element.FitsAt(*puzzle, element.solutionColumn, element.solutionRow)) {
+    if (!element.IsAtHome() ||
+        !element.FitsAt(*puzzle, element.solutionColumn, element.solutionRow)) {
         return false;
     }
-    element.SetPosition(puzzle->x + element.solutionColumn * kCellSize,
-                        puzzle->y + element.solutionRow * kCellSize);
-    element.Occupy(*puzzle);
+    Place(index, {element.solutionColumn, element.solutionRow});
     return true;
 }
 
@@ -146,11 +355,8 @@ std::array<ElementRecord, kElementRecordCount> PlaySession::SolutionRecords() co
             records[i] = {false, false, {0, 0, 0, 0}};
             continue;
         }
-        // Truncating toward zero, as the grid position of a placed element always divides.
-        records[i] = {true,
-                      true,
-                      {element.rotation, element.mirrored, (element.x - puzzle->x) / kCellSize,
-                       (element.y - puzzle->y) / kCellSize}};
+        const GridCell cell = placedAt[i].value_or(GridCell{});
+        records[i] = {true, true, {element.Rotation(), element.Mirrored(), cell.column, cell.row}};
     }
     return records;
 }
@@ -163,68 +369,45 @@ void PlaySession::KeepSolution(const std::array<ElementRecord, kElementRecordCou
     }
 }
 
-void PlaySession::TurnHeld(int index, TransformKind kind, std::optional<PixelPoint> pivot) {
-    Element& element = elements[index];
-    const PixelPoint corner{element.x, element.y};
-    const PixelPoint at = pivot.value_or(corner);
-    const int row = (at.y - corner.y) / kCellSize;
-    const int column = (at.x - corner.x) / kCellSize;
-    // Where a cell of the n x n matrix goes, before the turned cells are packed into the corner.
-    const int n = element.side;
-    const auto turned = [&](int r, int c) -> std::pair<int, int> {
-        switch (kind) {
-            case TurnClockwise:
-                return {c, n - 1 - r};
-            case TurnCounterClockwise:
-                return {n - 1 - c, r};
-            default:
-                return {r, n - 1 - c};
-        }
-    };
-    int leastRow = n;
-    int leastColumn = n;
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            if (element.Cell(r, c) != 0) {
-                const auto [tr, tc] = turned(r, c);
-                leastRow = std::min(leastRow, tr);
-                leastColumn = std::min(leastColumn, tc);
-            }
-        }
-    }
-    const auto [newRow, newColumn] = turned(row, column);
-    element.SetPosition(element.homeX, element.homeY);
-    element.Transform(kind);
-    if (!pivot) {
-        element.SetPosition(corner.x, corner.y);
-        return;
-    }
-    element.SetPosition(
-        at.x - (at.x - corner.x - column * kCellSize) - (newColumn - leastColumn) * kCellSize,
-        at.y - (at.y - corner.y - row * kCellSize) - (newRow - leastRow) * kCellSize);
-}
-
 BoardState PlaySession::State() const {
     BoardState state;
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        const Element& element = elements[i];
-        state[i] = {element.x, element.y, element.rotation, element.mirrored};
+        state[i] = {elements[i].orientation, placedAt[i]};
     }
     return state;
 }
 
-bool PlaySession::RecordMove(const BoardState& before) {
-    const BoardState after = State();
-    if (after == before) {
-        return false;
+bool PlaySession::SameCells(const BoardState& a, const BoardState& b) const {
+    const OrientationTable& table = OrientationTable::Standard();
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        if (a[i].placed != b[i].placed ||
+            table.Canonical(i, a[i].orientation) != table.Canonical(i, b[i].orientation)) {
+            return false;
+        }
     }
-    undoable.push_back({before, after});
-    redoable.clear();
     return true;
 }
 
+void PlaySession::OpenStep() {
+    if (!stepStart) {
+        stepStart = State();
+    }
+}
+
+void PlaySession::CloseStep() {
+    if (Holding() || !stepStart) {
+        return;
+    }
+    const BoardState after = State();
+    if (!SameCells(*stepStart, after)) {
+        undoable.push_back({*stepStart, after});
+        redoable.clear();
+    }
+    stepStart.reset();
+}
+
 bool PlaySession::Undo() {
-    if (undoable.empty()) {
+    if (!CanUndo()) {
         return false;
     }
     redoable.push_back(undoable.back());
@@ -234,7 +417,7 @@ bool PlaySession::Undo() {
 }
 
 bool PlaySession::Redo() {
-    if (redoable.empty()) {
+    if (!CanRedo()) {
         return false;
     }
     undoable.push_back(redoable.back());
@@ -249,19 +432,16 @@ void PlaySession::ClearHistory() {
 }
 
 void PlaySession::Restore(const BoardState& state) {
-    for (Element& element : elements) {
-        if (element.excluded == 0 && !element.IsAtHome()) {
-            element.Vacate(*puzzle);
-        }
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        Unplace(i);
     }
     for (int i = 0; i < ElementSet::kCount; ++i) {
         Element& element = elements[i];
-        // Turns are made at home, where the element's home for its new orientation is known.
-        element.SetPosition(element.homeX, element.homeY);
-        element.TurnTo(state[i].rotation, state[i].mirrored);
-        element.SetPosition(state[i].x, state[i].y);
-        if (element.excluded == 0 && !element.IsAtHome()) {
-            element.Occupy(*puzzle);
+        element.SetOrientation(state[i].orientation);
+        if (state[i].placed) {
+            Place(i, *state[i].placed);
+        } else {
+            element.GoHome();
         }
     }
 }

@@ -9,24 +9,29 @@
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
 #include "model/element_set.h"
+#include "model/hand.h"
 #include "model/puzzle_shape.h"
 
 namespace tessellix {
 
-// Where an element lies and how it is turned: all that a move changes.
-struct ElementPlace {
-    int x = 0;
-    int y = 0;
-    int rotation = 0;
-    int mirrored = 0;
-    friend bool operator==(const ElementPlace&, const ElementPlace&) = default;
+// Where an element lies between moves: its orientation and, when it is placed, the cell of the
+// puzzle's matrix under its matrix's top-left corner; at home without one.
+struct ElementState {
+    int orientation = 0;
+    std::optional<GridCell> placed;
+    friend bool operator==(const ElementState&, const ElementState&) = default;
 };
-using BoardState = std::array<ElementPlace, ElementSet::kCount>;
+using BoardState = std::array<ElementState, ElementSet::kCount>;
 
-// The game on the board, without any window: the current puzzle, the twelve elements, and the
-// rules that the mouse, the play commands and the hints apply to them. The puzzle's matrix is
-// the board: 1 a free cell, 2 a cell covered by an element. Between two moves every used
-// element is either at home or placed on the puzzle with its cells covered.
+// The game on the board, without any window: the current puzzle, the twelve elements, the hand,
+// and every move the mouse, the keys, the play commands and the hints make. The puzzle's matrix
+// is the board: 1 a free cell, 2 a cell covered by an element. Between moves every used element
+// is home or placed, its cells covered; an element in the hand is neither.
+//
+// Each move is one call, and the session keeps its undo step itself: a step opens when an element
+// is lifted and closes when the hand is empty again, so that undo has whole boards to go back to.
+// Moves made while the hand holds belong to the step that the drop closes. A step that leaves the
+// same cells everywhere (a turn of X, say) is none.
 class PlaySession {
   public:
     enum class DropResult { WentHome, Placed, Solved };
@@ -44,6 +49,8 @@ class PlaySession {
     const ElementSet& Elements() const { return elements; }
     PuzzleShape& Puzzle() { return *puzzle; }
     const PuzzleShape& Puzzle() const { return *puzzle; }
+    const Hand& PlayerHand() const { return hand; }
+    bool Holding() const { return hand.Holding(); }
     // Whether the library held a puzzle when the session began, or has gained one since.
     bool LibraryNonEmpty() const { return libraryNonEmpty; }
     // The library position of the puzzle played, through which Next and Previous move and a
@@ -56,14 +63,13 @@ class PlaySession {
     const BilingualText& StartProblem() const { return startProblem; }
     // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
     bool HintUsed() const { return hintUsed; }
-    void NoteHintUsed() { hintUsed = true; }
 
     // Makes the library puzzle at index the one played. A failure, and nothing changed, when
     // index designates no record (without a message) or its file cannot be read.
     FileStatus SwitchToPuzzle(int index);
     // Puts the puzzle file at path on the board with every element home in its base
-    // orientation. A failure, the board and the elements unchanged, when the file gives no
-    // puzzle.
+    // orientation, the hand empty and no history. A failure, the board and the elements
+    // unchanged, when the file gives no puzzle.
     FileStatus LoadPuzzle(const std::string& path);
     FileStatus LoadPuzzle(const PuzzleFileContents& contents, const std::string& path);
     // The record at position has left the library: the played position stays on its puzzle.
@@ -72,18 +78,53 @@ class PlaySession {
     // and the first record of a library that was empty becomes the played position.
     void RecordInserted(int position);
 
-    // The first used element, in index order, whose set cell (onCell) or whose rectangle
-    // holds the point; -1 when there is none.
+    // The first used element, in index order, not in the hand, whose set cell (onCell) or
+    // whose rectangle holds the point; -1 when there is none.
     int ElementAt(PixelPoint point, bool onCell) const;
-    // Lifts a placed element: its cells become free; where it is drawn does not change.
-    void PickUp(int index);
-    // Places the element at the nearest grid point around its position where it fits, or
-    // sends it home. Solved when the placement covered the last free cell.
-    DropResult Drop(int index);
-    // Takes a placed element off the puzzle to its home, in the orientation it has.
+
+    // --- Moves of the hand ---
+
+    // Takes a used element into the hand, with the mouse at `pointer` or, without one, by the
+    // keys; a placed one frees its cells. It stays where it is drawn.
+    void Lift(int index, std::optional<PixelPoint> pointer);
+    // The element in the mouse's hand follows the pointer, anywhere, without snapping.
+    void MoveHeldTo(PixelPoint pointer);
+    // Turns or mirrors the held element: about the cell under the pointer, which stays under it,
+    // when the mouse holds it; keeping its top-left corner when the keys do.
+    void TurnHeld(TransformKind kind);
+    // Wheel steps in eighths of a degree: each whole notch away from the player turns the held
+    // element clockwise, towards the player counter-clockwise. Nothing is kept without one.
+    void WheelTurned(int eighthsOfDegree);
+    // The held element goes to the nearest grid point around it where it fits, or home.
+    DropResult Drop();
+    // The held element goes home without a drop.
+    void PutHeldHome();
+    // Turns or mirrors a used element resting at home; false, nothing changed, for any other.
+    bool TransformAtHome(int index, TransformKind kind);
+    // A placed element goes home, in the orientation it has.
     void SendHome(int index);
-    // Every placed element goes home, keeping its orientation; returns them in index order.
-    std::vector<int> ResetBoard();
+    // The held element and every placed one go home, keeping their orientation: one move.
+    void ResetBoard();
+    // Replays the stored solution on a reset board: option 0 turns every used element into its
+    // solution orientation at home; option 1 sets the first `count` used elements onto the
+    // puzzle at their solution places. One move, without the solved test; the solve then counts
+    // as one after a hint. Needs HasCompleteSolution().
+    void ShowHint(int option, int count);
+
+    // --- Moves of the keys: on the chosen element ---
+
+    // The next (step 1) or previous (-1) used element, round the set; not while holding.
+    void Choose(int step);
+    // An arrow: the first brings the chosen element from home onto the puzzle's top-left
+    // corner, the next move it a cell; the keys keep it on the board.
+    void MoveChosen(int columns, int rows);
+    // Space: the chosen element turns at home, or in the hand, lifted first when placed.
+    void TransformChosen(TransformKind kind);
+    // Return: drops the chosen element when the keys hold it.
+    std::optional<DropResult> DropChosen();
+    // Escape and Delete: the chosen element goes home from the hand or from the puzzle.
+    void SendChosenHome();
+
     bool IsSolved() const { return puzzle->IsSolved(); }
 
     // Whether some element carries a stored placement.
@@ -99,41 +140,50 @@ class PlaySession {
     // Takes the placements of the used elements' records as their stored solution.
     void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records);
 
-    // Turns or mirrors an element that is held, neither home nor placed. The cell of its
-    // bounding box under `pivot` stays under it; without a pivot its corner stays.
-    void TurnHeld(int index, TransformKind kind, std::optional<PixelPoint> pivot);
+    // --- History ---
 
-    // The history of moves on this puzzle. A move runs from one board between moves (every
-    // used element home or placed) to the next; undoing and redoing it restores those boards.
+    // The board between moves; the element in the hand, if any, counts as home.
     BoardState State() const;
-    // Records the move that led from `before` to the board now, forgetting what was undone;
-    // false, and nothing recorded, when it changed nothing.
-    bool RecordMove(const BoardState& before);
-    bool CanUndo() const { return !undoable.empty(); }
-    bool CanRedo() const { return !redoable.empty(); }
-    // False when there is nothing to undo or redo.
+    bool CanUndo() const { return !Holding() && !undoable.empty(); }
+    bool CanRedo() const { return !Holding() && !redoable.empty(); }
+    // False, nothing changed, when there is nothing to undo or redo or the hand holds.
     bool Undo();
     bool Redo();
-    // A new puzzle on the board starts without history.
+    // What the board shows now starts a history of its own.
     void ClearHistory();
 
   private:
-    struct Move {
+    struct Step {
         BoardState before;
         BoardState after;
     };
+    // A step opens before the first change of a move, unless the hand has one open already,
+    // and closes once the hand is empty: recorded when some element's cells differ.
+    void OpenStep();
+    void CloseStep();
+    bool SameCells(const BoardState& a, const BoardState& b) const;
+    void Place(int index, GridCell cell);
+    void Unplace(int index);
+    // The held element home, the hand empty; the step stays open.
+    void EmptyHand();
+    // Every element home, the held one and the placed ones, keeping its orientation.
+    void SendAllHome();
     // Puts every element where the state has it; placed ones cover their cells again.
     void Restore(const BoardState& state);
+    PixelPoint CellCorner(GridCell cell) const;
 
     PuzzleLibrary& library;
     ElementSet elements;
     std::unique_ptr<PuzzleShape> puzzle;
+    std::array<std::optional<GridCell>, ElementSet::kCount> placedAt;
+    Hand hand;
     bool libraryNonEmpty = false;
     int currentPuzzleIndex;
     bool playsBuiltIn = true;
     BilingualText startProblem;
-    std::vector<Move> undoable;
-    std::vector<Move> redoable;
+    std::optional<BoardState> stepStart;
+    std::vector<Step> undoable;
+    std::vector<Step> redoable;
     bool hintUsed = false;
 };
 

@@ -34,11 +34,28 @@ PixelSize ImageSurface::Size() const {
     return {image.width(), image.height()};
 }
 
+PixelRect ImageSurface::Drawable() const {
+    PixelRect drawable{0, 0, image.width(), image.height()};
+    if (clipRect) {
+        drawable = {std::max(drawable.left, clipRect->left), std::max(drawable.top, clipRect->top),
+                    std::min(drawable.right, clipRect->right),
+                    std::min(drawable.bottom, clipRect->bottom)};
+    }
+    return drawable;
+}
+
+void ImageSurface::Clip(QPainter& painter) const {
+    const PixelRect drawable = Drawable();
+    painter.setClipRect(QRect(drawable.left, drawable.top, std::max(drawable.Width(), 0),
+                              std::max(drawable.Height(), 0)));
+}
+
 void ImageSurface::FillRect(const PixelRect& rect, Rgb colour) {
-    const int left = std::max(rect.left, 0);
-    const int top = std::max(rect.top, 0);
-    const int right = std::min(rect.right, image.width());
-    const int bottom = std::min(rect.bottom, image.height());
+    const PixelRect drawable = Drawable();
+    const int left = std::max(rect.left, drawable.left);
+    const int top = std::max(rect.top, drawable.top);
+    const int right = std::min(rect.right, drawable.right);
+    const int bottom = std::min(rect.bottom, drawable.bottom);
     if (left >= right || top >= bottom) {
         return;
     }
@@ -71,6 +88,7 @@ void ImageSurface::Line(PixelPoint from, PixelPoint to, Rgb colour, int width) {
         return;
     }
     QPainter painter(&image);
+    Clip(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen qpen(ToQColor(colour));
     if (width <= 1) {
@@ -93,6 +111,14 @@ void ImageSurface::CopyFrom(const DrawSurface& source, const PixelRect& sourceRe
     // Clip against the source, then against this image, moving the other side along.
     int dx = dest.x;
     int dy = dest.y;
+    // The clip, taken back into the source, cuts it like the image's edges.
+    const PixelRect drawable = Drawable();
+    src.left = std::max(src.left, src.left + drawable.left - dx);
+    src.top = std::max(src.top, src.top + drawable.top - dy);
+    src.right = std::min(src.right, sourceRect.left + drawable.right - dest.x);
+    src.bottom = std::min(src.bottom, sourceRect.top + drawable.bottom - dest.y);
+    dx += src.left - sourceRect.left;
+    dy += src.top - sourceRect.top;
     if (src.left < 0) {
         dx -= src.left;
         src.left = 0;
@@ -144,7 +170,8 @@ void ImageSurface::DrawTextLine(const PixelRect& rect, const std::string& text,
     QPainter painter(&image);
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
-    painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+    Clip(painter);
+    painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), Qt::IntersectClip);
     painter.drawText(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
                      across | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(text));
 }
@@ -154,7 +181,8 @@ void ImageSurface::DrawTextWrapped(const PixelRect& rect, const std::string& tex
     QPainter painter(&image);
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
-    painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+    Clip(painter);
+    painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), Qt::IntersectClip);
     painter.drawText(QRect(rect.left, rect.top, rect.Width(), rect.Height()), kWrappedText,
                      QString::fromStdString(text));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <optional>
 
 #include "model/draw_surface.h"
 
@@ -15,6 +16,9 @@ class ImageSurface : public DrawSurface {
     const QImage& Image() const { return image; }
 
     void SetBackgroundColour(Rgb colour) { background = colour; }
+    // Every drawing after this touches only the pixels inside clip, as if the rest were drawn
+    // and then put back; none for the whole image.
+    void SetClip(const std::optional<PixelRect>& clip) { clipRect = clip; }
 
     PixelSize Size() const override;
     void FillRect(const PixelRect& rect, Rgb colour) override;
@@ -34,8 +38,14 @@ class ImageSurface : public DrawSurface {
     static QFont ToQFont(const FontSpec& font);
 
   private:
+    // The image's rectangle, within the clip when there is one.
+    PixelRect Drawable() const;
+    // A painter on the image, clipped like every other drawing.
+    void Clip(QPainter& painter) const;
+
     QImage image;
     Rgb background{255, 255, 255};
+    std::optional<PixelRect> clipRect;
 };
 
 }  // namespace tessellix

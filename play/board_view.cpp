@@ -9,7 +9,9 @@ BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
     : QObject(parent),
       session(library),
       canvas(view),
-      moving(session, view, backgroundImage, [this] { emit solved(); }) {
+      drawing(session, backgroundImage, view),
+      moving(
+          session, view, [this] { Changed(); }, [this] { emit solved(); }) {
     backgroundImage.SetBackgroundColour(kBoardGrey);
     ComposeBackground();
     Paint();
@@ -29,12 +31,9 @@ BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
     connect(&canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
         moving.RightReleased({p.x(), p.y()});
     });
-    connect(&canvas, &PlayCanvas::wheelTurned, this, [this](QPoint p, int eighthsOfDegree) {
-        moving.WheelTurned({p.x(), p.y()}, eighthsOfDegree);
-    });
-    connect(&canvas, &PlayCanvas::keyPressed, this, [this](int key, bool shift, bool& handled) {
-        handled = moving.KeyPressed(key, shift);
-    });
+    connect(&canvas, &PlayCanvas::wheelTurned, this,
+            [this](QPoint, int eighthsOfDegree) { moving.WheelTurned(eighthsOfDegree); });
+    canvas.SetKeyHandler([this](int key, bool shift) { return moving.KeyPressed(key, shift); });
 }
 
 ImageSurface& BoardView::WindowSurface() {
@@ -49,21 +48,11 @@ void BoardView::ComposeBackground() {
 }
 
 void BoardView::Paint() {
-    ImageSurface& window = WindowSurface();
-    window.CopyFrom(backgroundImage, {0, 0, PixelView::kWidth, PixelView::kHeight}, {0, 0});
-    // The mouse's element is drawn again by its next move; what the keys hold is drawn now.
-    if (!moving.Dragging() || moving.HeldByKeys()) {
-        for (const Element& element : session.Elements()) {
-            if (element.excluded == 0 && element.id != moving.DraggedIndex()) {
-                element.Draw(window, kCellSize, true);
-            }
-        }
+    if (session.PlayerHand().byMouse) {
+        drawing.ShowBackgroundOnly();
+    } else {
+        drawing.ComposeAll();
     }
-    if (moving.HeldByKeys()) {
-        moving.RedrawHeld();
-    }
-    canvas.RepaintAll();
-    moving.ShowChoice();
 }
 
 void BoardView::RedrawTitle() {
@@ -72,12 +61,27 @@ void BoardView::RedrawTitle() {
     Paint();
 }
 
+void BoardView::Changed() {
+    LetGoOfMouse();
+    drawing.Update();
+}
+
+void BoardView::LetGoOfMouse() {
+    if (!session.PlayerHand().byMouse && QWidget::mouseGrabber() == &canvas) {
+        canvas.releaseMouse();
+    }
+}
+
+void BoardView::PutHeldHome() {
+    session.PutHeldHome();
+    Changed();
+}
+
 FileStatus BoardView::SwitchToPuzzle(int index) {
     const WaitCursor wait;
     const FileStatus status = session.SwitchToPuzzle(index);
     if (status) {
-        moving.CancelDrag();
-        moving.ForgetChoice();
+        LetGoOfMouse();
         ComposeBackground();
         Paint();
     }
@@ -85,64 +89,29 @@ FileStatus BoardView::SwitchToPuzzle(int index) {
 }
 
 void BoardView::ResetBoard() {
-    const BoardState before = session.State();
-    SendAllHome();
-    session.RecordMove(before);
-    moving.ShowChoice();
+    session.ResetBoard();
+    Changed();
+}
+
+void BoardView::ShowHint(int option, int count) {
+    session.ShowHint(option, count);
+    Changed();
 }
 
 bool BoardView::Undo() {
-    if (moving.Dragging() || !session.Undo()) {
+    if (!session.Undo()) {
         return false;
     }
-    Paint();
+    Changed();
     return true;
 }
 
 bool BoardView::Redo() {
-    if (moving.Dragging() || !session.Redo()) {
+    if (!session.Redo()) {
         return false;
     }
-    Paint();
+    Changed();
     return true;
-}
-
-void BoardView::SendAllHome() {
-    moving.CancelDrag();
-    const PixelRect area = MovingElements::CopyRect(session.Puzzle());
-    WindowSurface().CopyFrom(backgroundImage, area, {area.left, area.top});
-    canvas.RepaintRect(area);
-    for (int index : session.ResetBoard()) {
-        moving.DrawAtHome(session.Elements()[index]);
-    }
-}
-
-void BoardView::ShowHint(int option, int count) {
-    const BoardState before = session.State();
-    SendAllHome();
-    int left = option == 0 ? ElementSet::kCount : count;
-    for (Element& element : session.Elements()) {
-        if (element.excluded != 0 || left <= 0) {
-            continue;
-        }
-        --left;
-        if (option == 0) {
-            element.TurnToSolution();
-            moving.DrawAtHome(element);
-            continue;
-        }
-        if (!session.PlaceAtSolution(element.id)) {
-            moving.DrawAtHome(element);
-            continue;
-        }
-        // The box is emptied: the element has left it for the puzzle.
-        const PixelRect box = element.GetBoxRect();
-        WindowSurface().FillRect(box, kBandGrey);
-        canvas.RepaintRect(box);
-        moving.DrawInPlace(element);
-    }
-    session.RecordMove(before);
-    moving.ShowChoice();
 }
 
 }  // namespace tessellix

@@ -6,14 +6,16 @@
 #include "model/play_session.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
+#include "play/board_drawing.h"
 #include "play/moving_elements.h"
 
 namespace tessellix {
 
 class PlayCanvas;
 
-// The play board on screen: the session's puzzle and elements drawn on the canvas, the static
-// background picture behind them, and the player's mouse carried to the session.
+// The play board on screen: the session's puzzle and elements drawn on the canvas over the
+// static background picture, the player's mouse and keys carried to the session, and the play
+// commands' moves drawn once the session has made them.
 class BoardView : public QObject {
     Q_OBJECT
   public:
@@ -21,15 +23,17 @@ class BoardView : public QObject {
     BoardView(PuzzleLibrary& library, PlayCanvas& canvas, QObject* parent = nullptr);
 
     PlaySession& Session() { return session; }
+    const PlaySession& Session() const { return session; }
     PlayCanvas& Canvas() { return canvas; }
     MovingElements& Moving() { return moving; }
+    const BoardDrawing& Drawing() const { return drawing; }
     ImageSurface& BackgroundImage() { return backgroundImage; }
     ImageSurface& WindowSurface();
 
     // Redraws the static picture: bands, bevel, puzzle and title, never an element.
     void ComposeBackground();
-    // Recomposes the whole window from the background and the used elements (none during a
-    // drag) and has it shown again.
+    // Composes the whole window from the background and the used elements and has it shown; while
+    // the mouse holds an element, the background alone, as the next move draws over it.
     void Paint();
     // The puzzle's title in the current language; nothing else of the picture changes.
     void RedrawTitle();
@@ -38,15 +42,11 @@ class BoardView : public QObject {
     // failure, the board unchanged, when index designates no record or its file gives no
     // puzzle.
     FileStatus SwitchToPuzzle(int index);
-    // Every placed element goes home in the orientation it has; only the puzzle and the
-    // boxes of those elements are drawn again. One move.
     void ResetBoard();
-    // Replays the stored solution on a reset board: option 0 turns every used element into
-    // its solution orientation in its box; option 1 sets the first `count` used elements
-    // onto the puzzle at their solution places. The solved test is not made. One move.
     void ShowHint(int option, int count);
-    // The board before the last move, or after the last move undone; the whole window is
-    // composed again. False, and nothing changed, when there is none.
+    // The element in the hand goes home, as before leaving the board for the editor.
+    void PutHeldHome();
+    // False, and nothing changed, when there is nothing to undo or redo.
     bool Undo();
     bool Redo();
 
@@ -55,11 +55,14 @@ class BoardView : public QObject {
     void solved();
 
   private:
-    void SendAllHome();
+    // Draws what the session's last moves changed; the mouse is let go once the hand is empty.
+    void Changed();
+    void LetGoOfMouse();
 
     PlaySession session;
     PlayCanvas& canvas;
     ImageSurface backgroundImage{PixelView::kWidth, PixelView::kHeight};
+    BoardDrawing drawing;
     MovingElements moving;
 };
 

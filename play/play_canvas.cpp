@@ -48,11 +48,10 @@ void PlayCanvas::wheelEvent(QWheelEvent* event) {
 }
 
 void PlayCanvas::keyPressEvent(QKeyEvent* event) {
-    bool handled = false;
-    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        emit keyPressed(event->key(), (event->modifiers() & Qt::ShiftModifier) != 0, handled);
-    }
-    if (!handled) {
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!plain || !keyHandler ||
+        !keyHandler(event->key(), (event->modifiers() & Qt::ShiftModifier) != 0)) {
         PixelView::keyPressEvent(event);
     }
 }

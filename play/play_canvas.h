@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 #include <optional>
 
 #include "platform/image_surface.h"
@@ -19,6 +20,11 @@ class PlayCanvas : public PixelView {
     // A dotted frame over the picture, not part of it; nothing for none.
     void SetFocusFrame(std::optional<PixelRect> frame);
     const std::optional<PixelRect>& FocusFrame() const { return focusFrame; }
+    // Called with each key without Ctrl, Alt or Meta and whether Shift is down; a key it
+    // returns false for goes on as the widget's own.
+    void SetKeyHandler(std::function<bool(int key, bool shift)> handler) {
+        keyHandler = std::move(handler);
+    }
 
   signals:
     void leftPressed(QPoint point);
@@ -28,8 +34,6 @@ class PlayCanvas : public PixelView {
     void moved(QPoint point);
     // Eighths of a degree, positive away from the player.
     void wheelTurned(QPoint point, int eighthsOfDegree);
-    // Set `handled` to have the key taken.
-    void keyPressed(int key, bool shift, bool& handled);
 
   protected:
     const QImage& Picture() const override { return surface.Image(); }
@@ -51,6 +55,7 @@ class PlayCanvas : public PixelView {
 
     ImageSurface surface{kWidth, kHeight};
     std::optional<PixelRect> focusFrame;
+    std::function<bool(int key, bool shift)> keyHandler;
 };
 
 }  // namespace tessellix

@@ -107,7 +107,6 @@ void PlayCommands::ShowHint() {
         return;
     }
     const HintsDialog::Result hint = dialog.GetResult();
-    board.Session().NoteHintUsed();
     board.ShowHint(hint.option, hint.count);
 }
 

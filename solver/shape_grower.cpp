@@ -6,7 +6,7 @@
 #include "library/puzzle_file.h"
 #include "model/element_set.h"
 #include "model/puzzle_shape.h"
-#include "solver/orientation_table.h"
+#include "model/orientation_table.h"
 
 namespace tessellix {
 

@@ -7,7 +7,7 @@
 
 #include "model/element_set.h"
 #include "solver/cover_search.h"
-#include "solver/orientation_table.h"
+#include "model/orientation_table.h"
 
 namespace tessellix {
 
@@ -51,7 +51,7 @@ TilingSolver::TilingSolver(const std::vector<int>& grid, int n, unsigned usedEle
                     }
                     if (mask != ~std::uint64_t{0}) {
                         placements.push_back(
-                            {element, {o.rotation, o.mirrored, column, row}, mask});
+                            {element, {o.Rotation(), o.Mirrored(), column, row}, mask});
                     }
                 }
             }

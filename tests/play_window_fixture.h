@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 #include <map>
 #include <memory>
@@ -112,6 +113,30 @@ class PlayWindowFixture {
         Release(point, button);
         Send(QEvent::MouseButtonDblClick, point, button, button);
         Release(point, button);
+    }
+    // Notches of the wheel at point: positive away from the player.
+    void Wheel(QPoint point, int notches) {
+        constexpr int kNotch = 120;
+        QWheelEvent wheel(QPointF(point), Canvas().mapToGlobal(QPointF(point)), QPoint(),
+                          QPoint(0, notches * kNotch), Qt::LeftButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&Canvas(), &wheel);
+    }
+    // What a full composition of the board draws now: the background, every used element in
+    // index order and the held one over them.
+    QImage FullComposition() {
+        ImageSurface fresh(kPictureWidth, kPictureHeight);
+        fresh.CopyFrom(Board().BackgroundImage(), {0, 0, kPictureWidth, kPictureHeight}, {0, 0});
+        const int held = Session().PlayerHand().held;
+        for (const Element& element : Session().Elements()) {
+            if (element.excluded == 0 && element.id != held) {
+                element.Draw(fresh, kCellSize, true);
+            }
+        }
+        if (held >= 0) {
+            ElementAt(held).Draw(fresh, kCellSize, true);
+        }
+        return fresh.Image();
     }
     // Picks at `from`, moves in a few steps and drops at `to`.
     void Drag(QPoint from, QPoint to) {

@@ -83,8 +83,8 @@ class ElementTest : public QObject {
         QCOMPARE(element.Transform(kind), 0);
         QCOMPARE(element.cells, before);
         QCOMPARE(element.x, x);
-        QCOMPARE(element.rotation, 0);
-        QCOMPARE(element.mirrored, 0);
+        QCOMPARE(element.Rotation(), 0);
+        QCOMPARE(element.Mirrored(), 0);
     }
 
     // Any sequence of turns and mirrors leaves the matrix that the convention describes:
@@ -114,8 +114,8 @@ class ElementTest : public QObject {
             for (int kind : kinds) {
                 QCOMPARE(element.Transform(kind), 1);
             }
-            QCOMPARE(element.rotation, rotation);
-            QCOMPARE(element.mirrored, mirrored);
+            QCOMPARE(element.Rotation(), rotation);
+            QCOMPARE(element.Mirrored(), mirrored);
             QCOMPARE(AsciiRows(element), Oriented(index, mirrored, rotation));
             QVERIFY(element.IsAtHome());
             QCOMPARE(element.homeX, element.baseX + (element.boxWidth - element.width) / 2);
@@ -146,8 +146,8 @@ class ElementTest : public QObject {
                 element.Transform(TurnClockwise);
             }
             element.ResetOrientation();
-            QCOMPARE(element.rotation, 0);
-            QCOMPARE(element.mirrored, 0);
+            QCOMPARE(element.Rotation(), 0);
+            QCOMPARE(element.Mirrored(), 0);
             QCOMPARE(element.cells, base[index].cells);
             QCOMPARE(element.x, base[index].homeX);
             QCOMPARE(element.y, base[index].homeY);
@@ -161,7 +161,7 @@ class ElementTest : public QObject {
         element.Transform(TurnClockwise);
         element.SetPosition(300, 200);
         element.ResetOrientation();
-        QCOMPARE(element.rotation, 1);
+        QCOMPARE(element.Rotation(), 1);
     }
 
     void turningMovesTheElementToItsNewHome() {

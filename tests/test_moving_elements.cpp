@@ -37,7 +37,7 @@ class MovingElementsTest : public QObject {
         const QImage before = play.Shown().copy();
         play.Press(point);
         play.Move(point + QPoint(40, 40));
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
         QCOMPARE(play.Shown(), before);
         play.Release(point + QPoint(40, 40));
         QCOMPARE(play.Shown(), before);
@@ -81,7 +81,7 @@ class MovingElementsTest : public QObject {
         play.DragElementTo(5, corner);
         const Element& tee = play.ElementAt(5);
         QVERIFY(tee.IsAtHome());
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
         QCOMPARE(play.Shown(), before);
         QVERIFY(!play.Puzzle().IsSolved());
         for (int cell : play.Puzzle().cells) {
@@ -106,7 +106,7 @@ class MovingElementsTest : public QObject {
         QList<int> rotations;
         for (int click = 0; click < 4; ++click) {
             play.Click(onCell);
-            rotations.append(stair.rotation);
+            rotations.append(stair.Rotation());
             QVERIFY(stair.IsAtHome());
         }
         QCOMPARE(rotations, (QList<int>{1, 2, 3, 0}));
@@ -119,9 +119,9 @@ class MovingElementsTest : public QObject {
         Element& corner = play.ElementAt(4);  // XXX / X.. / X..: (1, 1) is empty
         const QPoint empty(corner.homeX + 22, corner.homeY + 22);
         play.Press(empty);
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
         play.Release(empty);
-        QCOMPARE(corner.rotation, 1);
+        QCOMPARE(corner.Rotation(), 1);
     }
 
     void rightClicksMirrorBackAndForth() {
@@ -131,15 +131,15 @@ class MovingElementsTest : public QObject {
         const auto cells = stem.cells;
         const QPoint onCell(stem.homeX + 7, stem.homeY + 7);
         play.Click(onCell, Qt::RightButton);
-        QCOMPARE(stem.mirrored, 1);
+        QCOMPARE(stem.Mirrored(), 1);
         QVERIFY(stem.cells != cells);
         QVERIFY(play.Shown() != start);
         play.Click(onCell, Qt::RightButton);
-        QCOMPARE(stem.mirrored, 0);
+        QCOMPARE(stem.Mirrored(), 0);
         QCOMPARE(play.Shown(), start);
         // A right double-click mirrors on each of its two releases.
         play.DoubleClick(onCell, Qt::RightButton);
-        QCOMPARE(stem.mirrored, 0);
+        QCOMPARE(stem.Mirrored(), 0);
         QCOMPARE(play.Shown(), start);
     }
 
@@ -148,7 +148,7 @@ class MovingElementsTest : public QObject {
         play.DragElementTo(6, GridPoint(0, 0));
         const QImage before = play.Shown().copy();
         play.Click(GridPoint(0, 0) + QPoint(7, 7), Qt::RightButton);
-        QCOMPARE(play.ElementAt(6).mirrored, 0);
+        QCOMPARE(play.ElementAt(6).Mirrored(), 0);
         QCOMPARE(play.Shown(), before);
     }
 
@@ -159,7 +159,7 @@ class MovingElementsTest : public QObject {
         const QImage before = play.Shown().copy();
         play.Click(GridPoint(4, 2) + QPoint(7, 7));
         QCOMPARE(QPoint(play.ElementAt(7).x, play.ElementAt(7).y), GridPoint(4, 2));
-        QCOMPARE(play.ElementAt(7).rotation, 0);
+        QCOMPARE(play.ElementAt(7).Rotation(), 0);
         QCOMPARE(play.Shown(), before);
         QCOMPARE(solved.count(), 0);
     }
@@ -192,9 +192,9 @@ class MovingElementsTest : public QObject {
         PlayWindowFixture play;
         Element& cup = play.ElementAt(9);
         play.DoubleClick(QPoint(cup.homeX + 7, cup.homeY + 7));
-        QCOMPARE(cup.rotation, 2);
+        QCOMPARE(cup.Rotation(), 2);
         QVERIFY(cup.IsAtHome());
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
     }
 
     void unusedElementsAreNeitherDrawnNorPicked() {
@@ -206,13 +206,13 @@ class MovingElementsTest : public QObject {
         QCOMPARE(play.Shown().pixel(centre), qRgb(128, 128, 128));
         const QImage before = play.Shown().copy();
         play.Press(centre);
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
         play.Move(GridPoint(0, 0));
         play.Release(GridPoint(0, 0));
         play.Click(centre, Qt::RightButton);
         QCOMPARE(play.Shown(), before);
         QVERIFY(plus.IsAtHome());
-        QCOMPARE(plus.mirrored, 0);
+        QCOMPARE(plus.Mirrored(), 0);
     }
 
     void coveringTheLastFreeCellSolvesThePuzzleOnce() {
@@ -239,10 +239,10 @@ class MovingElementsTest : public QObject {
         play.Press(QPoint(line.homeX + 7, line.homeY + 7));
         play.Move(QPoint(300, 200));
         play.Press(QPoint(tee.homeX + 7, tee.homeY + 7));
-        QCOMPARE(play.Board().Moving().DraggedIndex(), 0);
+        QCOMPARE(play.Session().PlayerHand().held, 0);
         QVERIFY(tee.IsAtHome());
         play.Release(QPoint(300, 200));
-        QVERIFY(!play.Board().Moving().Dragging());
+        QVERIFY(!play.Session().Holding());
         QVERIFY(!line.IsAtHome());
         QVERIFY(tee.IsAtHome());
     }

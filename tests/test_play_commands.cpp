@@ -107,12 +107,12 @@ class PlayCommandsTest : public QObject {
         QVERIFY(!v.IsAtHome());
         play.Window().RunCommand(kCommandReset);
         QVERIFY(v.IsAtHome());
-        QCOMPARE(v.rotation, 1);
+        QCOMPARE(v.Rotation(), 1);
         QVERIFY(std::count(play.Puzzle().cells.begin(), play.Puzzle().cells.end(), 2) == 0);
         QCOMPARE(play.Shown().pixel(play.Puzzle().x + 7, play.Puzzle().y + 7),
                  start.pixel(play.Puzzle().x + 7, play.Puzzle().y + 7));
         play.Window().RunCommand(kCommandNextPuzzle);
-        QCOMPARE(v.rotation, 0);
+        QCOMPARE(v.Rotation(), 0);
         QVERIFY(v.IsAtHome());
     }
 
@@ -413,8 +413,8 @@ class PlayCommandsTest : public QObject {
             }
             QCOMPARE(!element.IsAtHome(), placed.contains(element.id));
             if (count.isEmpty() || placed.contains(element.id)) {
-                QCOMPARE(element.rotation, element.solutionRotation);
-                QCOMPARE(element.mirrored, element.solutionMirrored);
+                QCOMPARE(element.Rotation(), element.solutionRotation);
+                QCOMPARE(element.Mirrored(), element.solutionMirrored);
             }
             covered += element.IsAtHome() ? 0 : kElementCells;
         }

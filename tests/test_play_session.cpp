@@ -1,8 +1,10 @@
-// The rules of the board without any window, played as moves on small ASCII puzzles.
+// The rules of the board without any window: the calls that the mouse and the keys make, played
+// on small ASCII puzzles, with the cells, the orientations and the undo history they leave.
 
 #include <QtTest>
 
 #include "library/puzzle_file.h"
+#include "model/orientation_table.h"
 #include "model/play_session.h"
 #include "tests/ascii_grid.h"
 #include "tests/puzzle_bytes.h"
@@ -14,104 +16,165 @@ using Picture = std::vector<std::string>;
 namespace {
 
 // Element by its letter: ILYNVTZFWUXP for 0..11.
-int ElementOf(const QString& letter) {
-    return static_cast<int>(std::string_view(kElementLetters).find(letter.at(0).toLatin1()));
+int ElementOf(QChar letter) {
+    return static_cast<int>(std::string_view(kElementLetters).find(letter.toLatin1()));
 }
 
-// What a move changes: the board's cells and where and how every element lies.
-struct Snapshot {
-    Picture cells;
-    BoardState elements;
-    bool operator==(const Snapshot&) const = default;
-};
-
-// A session on the puzzle of the picture ('X' a cell), every element used.
+// A session on the puzzle of the picture ('X' a cell), every element used, and a player who
+// makes its moves with the calls of the mouse and the keys.
 struct Board {
     PuzzleLibrary noLibrary;
     PlaySession session{noLibrary};
 
-    explicit Board(const Picture& puzzle) {
+    // used: the letters of the elements the puzzle uses; none: all twelve.
+    Board(const Picture& puzzle, const QString& used) {
         session.Puzzle().SetCells(AsciiGrid(puzzle, kGridSide));
         for (Element& element : session.Elements()) {
-            element.excluded = 0;
+            element.excluded = used.isEmpty() || used.contains(kElementLetters[element.id]) ? 0 : 1;
         }
     }
 
-    Snapshot Now() const { return {AsciiRows(session.Puzzle()), session.State()}; }
-    bool holding = false;
-    BoardState moveStart{};
+    // Where the pointer is over the puzzle's cell (column, row), a few pixels into it.
+    PixelPoint OverCell(int column, int row) const {
+        return {session.Puzzle().x + column * kCellSize + 7,
+                session.Puzzle().y + row * kCellSize + 7};
+    }
 
-    // "V 1,0" drops V with its corner on grid point (1, 0); "V 1,0 +8,-3" a few pixels off it;
-    // "turn V" and "mirror V" (at home or lifted), "lift V", "home V", "reset", "undo" and "redo"
-    // do what they say. A move is recorded as the hand records it: from a lift to the next drop is
-    // one. Returns how the last drop ended.
+    // The mouse: "V 1,0" drags V by its first cell so that its corner lands on grid point
+    // (1, 0), "V 1,0 +8,-3" a few pixels off it; "hold V 2" takes V by its third cell, "to 4,1"
+    // brings that cell over the puzzle's cell (4, 1), "wheel" and "wheel -" turn it a notch,
+    // "drop" lets it go; "turn V" and "mirror V" click and right-click V at home; "home V"
+    // double-clicks a placed V. The keys: "tab", "backtab", "left", "right", "up", "down",
+    // "space", "shift space", "return", "escape". The commands: "reset", "hint" (orientations),
+    // "hint 3" (three on the puzzle), "undo", "redo". Returns how the last drop ended.
     QString Play(const QStringList& moves) {
         QString outcome;
         for (const QString& move : moves) {
-            if (move == "undo" || move == "redo") {
-                if (!(move == "undo" ? session.Undo() : session.Redo())) {
-                    return "nothing to " + move;
+            const QStringList words = move.split(' ');
+            const QString& verb = words[0];
+            if (verb == "reset") {
+                session.ResetBoard();
+            } else if (verb == "hint") {
+                session.ShowHint(words.size() > 1 ? 1 : 0, words.size() > 1 ? words[1].toInt() : 0);
+            } else if (verb == "undo" || verb == "redo") {
+                if (!(verb == "undo" ? session.Undo() : session.Redo())) {
+                    return "nothing to " + verb;
                 }
-                continue;
-            }
-            if (!holding) {
-                moveStart = session.State();
-            }
-            holding = move.startsWith("lift") || (holding && !move.contains(','));
-            outcome = Move(move, outcome);
-            if (!holding) {
-                session.RecordMove(moveStart);
+            } else if (verb == "turn" || verb == "mirror") {
+                session.TransformAtHome(ElementOf(words[1][0]),
+                                        verb == "turn" ? TurnClockwise : Mirror);
+            } else if (verb == "home") {
+                session.SendHome(ElementOf(words[1][0]));
+            } else if (verb == "hold") {
+                Hold(ElementOf(words[1][0]), words.size() > 2 ? words[2].toInt() : 0);
+            } else if (verb == "to") {
+                const QStringList cell = words[1].split(',');
+                session.MoveHeldTo(OverCell(cell[0].toInt(), cell[1].toInt()));
+            } else if (verb == "wheel") {
+                session.WheelTurned(words.size() > 1 ? -120 : 120);
+            } else if (verb == "drop") {
+                outcome = Outcome(session.Drop());
+            } else if (verb.size() == 1 && verb[0].isUpper()) {
+                outcome = Drag(ElementOf(verb[0]), words[1], words.size() > 2 ? words[2] : "+0,0");
+            } else {
+                outcome = Key(move, outcome);
             }
         }
         return outcome;
     }
 
-    QString Move(const QString& move, QString outcome) {
-        {
-            const QStringList words = move.split(' ');
-            if (words[0] == "reset") {
-                session.ResetBoard();
-                return outcome;
+    void Hold(int index, int cellNumber) {
+        const Element& element = session.Elements()[index];
+        const ElementOrientation& cells =
+            OrientationTable::Standard().State(index, element.orientation);
+        session.Lift(index, PixelPoint{element.x + cells.cellColumns[cellNumber] * kCellSize + 7,
+                                       element.y + cells.cellRows[cellNumber] * kCellSize + 7});
+    }
+
+    QString Drag(int index, const QString& gridPoint, const QString& offset) {
+        Hold(index, 0);
+        const QStringList grid = gridPoint.split(',');
+        const QStringList shift = offset.mid(1).split(',');
+        const Hand& hand = session.PlayerHand();
+        session.MoveHeldTo(
+            {session.Puzzle().x + grid[0].toInt() * kCellSize + hand.grab.x + shift[0].toInt(),
+             session.Puzzle().y + grid[1].toInt() * kCellSize + hand.grab.y + shift[1].toInt()});
+        return Outcome(session.Drop());
+    }
+
+    QString Key(const QString& key, const QString& outcome) {
+        if (key == "tab" || key == "backtab") {
+            session.Choose(key == "tab" ? 1 : -1);
+        } else if (key == "space" || key == "shift space") {
+            session.TransformChosen(key == "space" ? TurnClockwise : Mirror);
+        } else if (key == "return") {
+            const auto result = session.DropChosen();
+            return result ? Outcome(*result) : outcome;
+        } else if (key == "escape") {
+            session.SendChosenHome();
+        } else {
+            static const QMap<QString, QPoint> arrows{
+                {"left", {-1, 0}}, {"right", {1, 0}}, {"up", {0, -1}}, {"down", {0, 1}}};
+            if (!arrows.contains(key)) {
+                return "no such move: " + key;
             }
-            if (words.size() == 2 && !words[1].contains(',')) {
-                Element& element = session.Elements()[ElementOf(words[1])];
-                if (words[0] == "turn" || words[0] == "mirror") {
-                    const TransformKind kind = words[0] == "turn" ? TurnClockwise : Mirror;
-                    // At home in its box, or in the hand.
-                    if (element.IsAtHome()) {
-                        element.Transform(kind);
-                    } else {
-                        session.TurnHeld(element.id, kind, std::nullopt);
-                    }
-                } else if (words[0] == "lift") {
-                    session.PickUp(element.id);
-                } else {
-                    session.SendHome(element.id);
-                }
-                return outcome;
-            }
-            const int index = ElementOf(words[0]);
-            const QStringList grid = words[1].split(',');
-            const QStringList offset =
-                words.size() > 2 ? words[2].mid(1).split(',') : QStringList{"0", "0"};
-            const PuzzleShape& puzzle = session.Puzzle();
-            session.PickUp(index);
-            session.Elements()[index].SetPosition(
-                puzzle.x + grid[0].toInt() * kCellSize + offset[0].toInt(),
-                puzzle.y + grid[1].toInt() * kCellSize + offset[1].toInt());
-            switch (session.Drop(index)) {
-                case PlaySession::DropResult::WentHome:
-                    outcome = "home";
-                    break;
-                case PlaySession::DropResult::Placed:
-                    outcome = "placed";
-                    break;
-                case PlaySession::DropResult::Solved:
-                    outcome = "solved";
-                    break;
-            }
+            session.MoveChosen(arrows[key].x(), arrows[key].y());
         }
         return outcome;
+    }
+
+    static QString Outcome(PlaySession::DropResult result) {
+        switch (result) {
+            case PlaySession::DropResult::WentHome:
+                return "home";
+            case PlaySession::DropResult::Placed:
+                return "placed";
+            case PlaySession::DropResult::Solved:
+                return "solved";
+        }
+        return {};
+    }
+
+    // The puzzle with each covered cell showing the letter of the element on it, 'X' a free cell.
+    // Fails when the matrix's covered cells are not exactly those of the placed elements.
+    Picture Cells() const {
+        const PuzzleShape& puzzle = session.Puzzle();
+        Picture picture = AsciiRows(puzzle);
+        const BoardState state = session.State();
+        for (int i = 0; i < ElementSet::kCount; ++i) {
+            if (!state[i].placed) {
+                continue;
+            }
+            const ElementOrientation& o =
+                OrientationTable::Standard().State(i, state[i].orientation);
+            for (int k = 0; k < kElementCells; ++k) {
+                char& cell = picture[state[i].placed->row + o.cellRows[k]]
+                                    [state[i].placed->column + o.cellColumns[k]];
+                cell = cell == 'o' ? kElementLetters[i] : '!';
+            }
+        }
+        return picture;
+    }
+
+    // "V5 T0": the orientation of each element named.
+    QString Orientations(const QString& letters) const {
+        QStringList shown;
+        for (const QChar letter : letters) {
+            shown << QString("%1%2").arg(letter).arg(
+                session.Elements()[ElementOf(letter)].orientation);
+        }
+        return shown.join(' ');
+    }
+
+    // Undoes every step, counting them, and redoes them all again.
+    int Steps() {
+        int steps = 0;
+        while (session.Undo()) {
+            ++steps;
+        }
+        while (session.Redo()) {
+        }
+        return steps;
     }
 };
 
@@ -122,136 +185,156 @@ class PlaySessionTest : public QObject {
   private slots:
     void movesOnABoard_data() {
         QTest::addColumn<Picture>("puzzle");
+        QTest::addColumn<QString>("used");  // letters; none: all twelve
         QTest::addColumn<QStringList>("moves");
-        QTest::addColumn<Picture>("board");  // 'X' free, 'o' covered
         QTest::addColumn<QString>("lastDrop");
+        QTest::addColumn<Picture>("board");         // letters on covered cells, 'X' free
+        QTest::addColumn<QString>("orientations");  // of the elements named
+        QTest::addColumn<int>("steps");             // in the undo history
         const Picture block{"XXX", "XXX", "XXX"};
+        const Picture wide{"XXXXXX", "XXXXXX", "XXXXXX"};
+        const Picture wideFree{"XXXXXX", "XXXXXX", "XXXXXX", "......", "......", "......"};
+        const Picture row{"XXXXX", "XXXXX"};
+        const Picture rowFree{"XXXXX", "XXXXX", ".....", ".....", "....."};
         QTest::newRow("a drop covers the cells under the element")
-            << block << QStringList{"V 0,0"} << Picture{"ooo", "oXX", "oXX"} << "placed";
+            << block << "" << QStringList{"V 0,0"} << "placed" << Picture{"VVV", "VXX", "VXX"}
+            << "V0" << 1;
         QTest::newRow("8 pixels past a column snaps to the next")
-            << Picture{"XXXX", "XXXX", "XXXX"} << QStringList{"turn V", "turn V", "V 0,0 +8,0"}
-            << Picture{"XXXo", "XXXo", "Xooo", "...."} << "placed";
+            << Picture{"XXXX", "XXXX", "XXXX"} << ""
+            << QStringList{"turn V", "turn V", "V 0,0 +8,0"} << "placed"
+            << Picture{"XXXV", "XXXV", "XVVV", "...."} << "V2" << 3;
+        QTest::newRow("7 pixels past a row snaps back")
+            << block << "" << QStringList{"V 0,0 +0,7"} << "placed" << Picture{"VVV", "VXX", "VXX"}
+            << "V0" << 1;
         QTest::newRow("a drop onto a covered cell goes home")
-            << block << QStringList{"V 0,0", "T 0,0"} << Picture{"ooo", "oXX", "oXX"} << "home";
+            << block << "" << QStringList{"V 0,0", "T 0,0"} << "home"
+            << Picture{"VVV", "VXX", "VXX"} << "V0 T0" << 1;
         QTest::newRow("a drop past the puzzle's edge goes home")
-            << block << QStringList{"V 1,0"} << Picture{"XXX", "XXX", "XXX"} << "home";
+            << block << "" << QStringList{"V 1,0"} << "home" << block << "V0" << 0;
         QTest::newRow("covering the last free cell solves")
-            << Picture{"XXX", "X..", "X.."} << QStringList{"V 0,0"} << Picture{"ooo", "o..", "o.."}
-            << "solved";
-        QTest::newRow("a lifted element frees its cells")
-            << block << QStringList{"V 0,0", "lift V"} << Picture{"XXX", "XXX", "XXX"} << "placed";
-        QTest::newRow("lifted and dropped in place it covers them again")
-            << Picture{"XXX", "X..", "X.."} << QStringList{"V 0,0", "V 0,0"}
-            << Picture{"ooo", "o..", "o.."} << "solved";
-        QTest::newRow("home and reset free every cell")
-            << Picture{"XXXXXX", "XXXXXX", "XXXXXX"}
-            << QStringList{"V 0,0", "mirror T", "T 3,0", "home V", "V 0,0", "reset"}
-            << Picture{"XXXXXX", "XXXXXX", "XXXXXX", "......", "......", "......"} << "placed";
+            << Picture{"XXX", "X..", "X.."} << "" << QStringList{"V 0,0"} << "solved"
+            << Picture{"VVV", "V..", "V.."} << "V0" << 1;
+        QTest::newRow("lifted and dropped in place it is no step")
+            << Picture{"XXX", "X..", "X.."} << "" << QStringList{"V 0,0", "V 0,0"} << "solved"
+            << Picture{"VVV", "V..", "V.."} << "V0" << 1;
+        QTest::newRow("a placed element moved, then sent home")
+            << wide << "" << QStringList{"V 0,0", "V 3,0", "home V"} << "placed" << wideFree << "V0"
+            << 3;
+        QTest::newRow("reset is one step and keeps orientations")
+            << wide << "" << QStringList{"V 0,0", "turn T", "T 3,0", "reset"} << "placed"
+            << wideFree << "V0 T1" << 4;
+        QTest::newRow("T, I and X turned into the same cells are no step")
+            << block << "" << QStringList{"mirror T", "mirror I", "turn X", "mirror X"} << ""
+            << block << "T4 I4 X7" << 0;
+        QTest::newRow("the wheel turns I about the cell under the pointer")
+            << row << "" << QStringList{"hold I 2", "to 2,1", "wheel", "drop"} << "placed"
+            << Picture{"XXXXX", "IIIII", ".....", ".....", "....."} << "I1" << 1;
+        QTest::newRow("the wheel back turns L about the cell under the pointer")
+            << Picture{"XXXX", "XXXX"} << "" << QStringList{"hold L 2", "to 1,0", "wheel -", "drop"}
+            << "placed" << Picture{"LLLL", "LXXX", "....", "...."} << "L3" << 1;
+        QTest::newRow("N turned a notch each way is where it was")
+            << row << "" << QStringList{"hold N 1", "wheel", "wheel -", "drop"} << "home" << rowFree
+            << "N0" << 0;
+        QTest::newRow("a turn in the hand and the drop are one step")
+            << block << "" << QStringList{"V 0,0", "hold V", "wheel", "to 2,0", "drop"} << "placed"
+            << Picture{"VVV", "XXV", "XXV"} << "V1" << 2;
+        QTest::newRow("a right-click mirrors at home while another is held")
+            << block << "" << QStringList{"hold V", "mirror P", "to 0,0", "drop"} << "placed"
+            << Picture{"VVV", "VXX", "VXX"} << "V0 P4" << 1;
+        QTest::newRow("reset while holding sends the held element home in the same step")
+            << wide << "" << QStringList{"V 0,0", "hold V", "to 3,0", "reset"} << "placed"
+            << wideFree << "V0" << 2;
+        QTest::newRow("the keys bring an element onto the puzzle's corner and drop it")
+            << block << "" << QStringList{"tab", "tab", "tab", "tab", "tab", "down", "return"}
+            << "placed" << Picture{"VVV", "VXX", "VXX"} << "V0" << 1;
+        QTest::newRow("Space turns a placed element in the hand about its corner")
+            << Picture{"XXXX", "XXXX", "XXXX", "XXXX"} << "LP"
+            << QStringList{"L 0,0", "tab", "space", "return"} << "placed"
+            << Picture{"XXXL", "LLLL", "XXXX", "XXXX"} << "L1" << 2;
+        QTest::newRow("the keys keep an element on the board, Escape sends it home")
+            << block << "" << QStringList{"tab", "down", "up", "up", "escape"} << "" << block
+            << "I0" << 0;
+        QTest::newRow("a hint sets elements at their stored places, one step")
+            << Picture{"XXXX", "XXX.", "XXX."} << "PV" << QStringList{"V 0,0", "hint 2"} << "placed"
+            << Picture{"VPPP", "VPP.", "VVV.", "...."} << "V6 P1" << 2;
     }
     void movesOnABoard() {
         QFETCH(Picture, puzzle);
+        QFETCH(QString, used);
         QFETCH(QStringList, moves);
         QFETCH(Picture, board);
-        QFETCH(QString, lastDrop);
-        Board game(puzzle);
-        QCOMPARE(game.Play(moves), lastDrop);
-        QCOMPARE(AsciiRows(game.session.Puzzle()), board);
-        if (moves.last().startsWith("lift")) {
-            return;  // in the hand: its cells are free while it is not at home
+        QFETCH(QString, orientations);
+        Board game(puzzle, used);
+        // The hint's solution: V turned twice and mirrored on (0, 0), P turned once on (1, 0).
+        game.session.Elements()[ElementOf('V')].SetStoredSolution({2, 1, 0, 0});
+        game.session.Elements()[ElementOf('P')].SetStoredSolution({1, 0, 1, 0});
+        QTEST(game.Play(moves), "lastDrop");
+        QCOMPARE(game.Cells(), board);
+        QString letters;
+        for (const QString& shown : orientations.split(' ')) {
+            letters += shown[0];
         }
-        // Between moves the covered cells are exactly those of the elements away from home.
-        const ElementSet& elements = game.session.Elements();
-        const auto away = std::count_if(elements.begin(), elements.end(),
-                                        [](const Element& e) { return !e.IsAtHome(); });
-        const std::vector<int>& cells = game.session.Puzzle().cells;
-        QCOMPARE(std::count(cells.begin(), cells.end(), 2), away * kElementCells);
+        QCOMPARE(game.Orientations(letters), orientations);
+        QTEST(game.Steps(), "steps");
+        QCOMPARE(game.Cells(), board);
     }
 
-    // Each undo gives back the cells and elements from before the move it takes back, each redo
-    // those from after it; a move that changes nothing is no step, and a new move forgets what
-    // was undone.
+    // Each undo gives back the cells and orientations from before the move it takes back, each
+    // redo those from after it, and a new move forgets what was undone.
     void undoAndRedoRetraceTheMoves_data() {
-        QTest::addColumn<Picture>("puzzle");
         QTest::addColumn<QStringList>("moves");
-        QTest::addColumn<int>("steps");
-        const Picture block{"XXX", "XXX", "XXX"};
-        const Picture wide{"XXXXXX", "XXXXXX", "XXXXXX"};
-        QTest::newRow("a drop") << block << QStringList{"V 0,0"} << 1;
-        QTest::newRow("a turn and a mirror at home")
-            << block << QStringList{"turn V", "mirror V"} << 2;
-        QTest::newRow("a drop that goes home is no step") << block << QStringList{"V 1,0"} << 0;
-        QTest::newRow("picked up and dropped in place is no step")
-            << block << QStringList{"V 0,0", "V 0,0"} << 1;
-        QTest::newRow("a placed element moved, then sent home")
-            << wide << QStringList{"V 0,0", "V 3,0", "home V"} << 3;
-        QTest::newRow("reset is one step")
-            << wide << QStringList{"V 0,0", "mirror T", "T 3,0", "reset"} << 4;
-        QTest::newRow("turned in the hand and dropped: one step")
-            << block << QStringList{"V 0,0", "lift V", "turn V", "V 0,0"} << 2;
+        QTest::newRow("drops, turns, a move in the hand and a reset")
+            << QStringList{"V 0,0",  "turn L", "mirror L", "hold V", "wheel",
+                           "to 3,0", "drop",   "L 0,1",    "home V", "reset"};
+        QTest::newRow("the keys and a hint")
+            << QStringList{"tab", "tab", "down", "right", "return", "hint 2", "tab", "escape"};
     }
     void undoAndRedoRetraceTheMoves() {
-        QFETCH(Picture, puzzle);
         QFETCH(QStringList, moves);
-        Board game(puzzle);
-        // The boards between moves; a board that repeats the one before it took no step.
-        std::vector<Snapshot> boards{game.Now()};
+        Board game({"XXXXXX", "XXXXXX", "XXXXXX"}, "");
+        game.session.Elements()[ElementOf('I')].SetStoredSolution({1, 0, 0, 0});
+        game.session.Elements()[ElementOf('L')].SetStoredSolution({1, 0, 0, 1});
+        using Snapshot = std::pair<Picture, QString>;
+        const auto now = [&] { return Snapshot{game.Cells(), game.Orientations("ILV")}; };
+        std::vector<Snapshot> boards{now()};
         for (const QString& move : moves) {
             game.Play({move});
-            if (!game.holding && !(game.Now() == boards.back())) {
-                boards.push_back(game.Now());
+            if (!game.session.Holding() && now() != boards.back()) {
+                boards.push_back(now());
             }
         }
-        QTEST(int(boards.size()) - 1, "steps");
         for (int step = int(boards.size()) - 2; step >= 0; --step) {
-            game.Play({"undo"});
-            QVERIFY(game.Now() == boards[step]);
+            QCOMPARE(game.Play({"undo"}), QString());
+            QCOMPARE(now(), boards[step]);
         }
-        QVERIFY(!game.session.CanUndo());
+        QCOMPARE(game.Play({"undo"}), QString("nothing to undo"));
         for (std::size_t step = 1; step < boards.size(); ++step) {
-            game.Play({"redo"});
-            QVERIFY(game.Now() == boards[step]);
+            QCOMPARE(game.Play({"redo"}), QString());
+            QCOMPARE(now(), boards[step]);
         }
+        QCOMPARE(game.Play({"redo"}), QString("nothing to redo"));
+        game.Play({"undo", "turn I"});
         QVERIFY(!game.session.CanRedo());
-        if (boards.size() > 1) {
-            game.Play({"undo", "turn I"});
-            QVERIFY(!game.session.CanRedo());
-        }
-    }
-
-    void resetKeepsTheOrientationThatNextPuzzleWouldUndo() {
-        Board game({"XXX", "XXX", "XXX"});
-        game.Play({"turn V", "V 0,0", "reset"});
-        const Element& corner = game.session.Elements()[ElementOf("V")];
-        QVERIFY(corner.IsAtHome());
-        QCOMPARE(corner.rotation, 1);
     }
 
     void solvedBoardGivesRecordsThatReplayOntoTheSameCells() {
         const Picture puzzle{"XXXX", "XXX.", "XXX."};
-        Board solved(puzzle);
+        Board solved(puzzle, "PV");
         QCOMPARE(solved.Play({"turn P", "P 1,0", "turn V", "turn V", "mirror V", "V 0,0"}),
                  QString("solved"));
-        for (Element& element : solved.session.Elements()) {
-            if (element.id != ElementOf("V") && element.id != ElementOf("P")) {
-                element.excluded = 1;
-            }
-        }
         const auto records = solved.session.SolutionRecords();
         // Turned twice and mirrored at the puzzle's corner; an unused element has no bytes.
-        const auto corner = EncodeElementRecord(records[ElementOf("V")]);
+        const auto corner = EncodeElementRecord(records[ElementOf('V')]);
         QCOMPARE(std::vector<int>(corner.begin(), corner.end()),
                  (std::vector<int>{0x81, 0x0C, 0x00, 0x00}));
-        const auto unused = EncodeElementRecord(records[ElementOf("I")]);
+        const auto unused = EncodeElementRecord(records[ElementOf('I')]);
         QCOMPARE(std::vector<int>(unused.begin(), unused.end()), (std::vector<int>{0, 0, 0, 0}));
 
-        Board replayed(puzzle);
-        for (Element& element : replayed.session.Elements()) {
-            element.excluded = records[element.id].used ? 0 : 1;
-        }
+        Board replayed(puzzle, "PV");
         replayed.session.KeepSolution(records);
         QVERIFY(replayed.session.HasCompleteSolution());
-        for (int i : {ElementOf("V"), ElementOf("P")}) {
-            QVERIFY(replayed.session.PlaceAtSolution(i));
+        for (const QChar letter : QString("VP")) {
+            QVERIFY(replayed.session.PlaceAtSolution(ElementOf(letter)));
         }
         QVERIFY(replayed.session.IsSolved());
         QCOMPARE(replayed.session.SolutionRecords(), records);

@@ -168,7 +168,33 @@ class SourceLayersTest : public QObject {
         QTest::newRow("no extern variable below the application")
             << "model library solver platform dialogs play editor tools resources"
             << R"(\bextern\s+(?!const\b|"C"))";
+        QTest::newRow("only the play session makes and records its steps")
+            << "dialogs play editor app"
+            << R"(\bRecordMove\b|\bState\(\))";
     }
+    // Tests, benchmarks and fuzz targets too: only main() and Qt's global macros stand outside.
+    void everySourceIsInTheProjectNamespace() {
+        int seen = 0;
+        std::vector<std::string> folders = kFolders;
+        folders.insert(folders.end(), {"tests", "bench", "fuzz"});
+        for (const std::string& folder : folders) {
+            const std::filesystem::path dir = std::filesystem::path(SOURCE_DIR) / folder;
+            for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+                const std::string name = entry.path().filename().string();
+                if (!name.ends_with(".h") && !name.ends_with(".cpp")) {
+                    continue;
+                }
+                std::ifstream in(entry.path());
+                std::stringstream text;
+                text << in.rdbuf();
+                ++seen;
+                QVERIFY2(text.str().find("namespace tessellix {") != std::string::npos,
+                         (folder + "/" + name).c_str());
+            }
+        }
+        QVERIFY(seen > 100);
+    }
+
     void includesRespectTheLayers() {
         QFETCH(QString, folders);
         QFETCH(QString, forbidden);

@@ -7,7 +7,7 @@
 #include "model/cell_shape.h"
 #include "model/element_set.h"
 #include "model/play_session.h"
-#include "solver/orientation_table.h"
+#include "model/orientation_table.h"
 #include "solver/tiling_solver.h"
 #include "tests/ascii_grid.h"
 
@@ -267,10 +267,10 @@ class TilingSolverTest : public QObject {
         for (const ElementOrientation& o : listed) {
             Element& shown = set[element];
             shown.ResetOrientation();
-            if (o.mirrored == 1) {
+            if (o.Mirrored() == 1) {
                 shown.Transform(Mirror);
             }
-            for (int turn = 0; turn < o.rotation; ++turn) {
+            for (int turn = 0; turn < o.Rotation(); ++turn) {
                 shown.Transform(TurnClockwise);
             }
             QCOMPARE(shown.width, o.columns * kCellSize);

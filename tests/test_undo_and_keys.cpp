@@ -30,7 +30,7 @@ void Keys(PlayWindowFixture& play, const QList<QKeyCombination>& keys) {
 // The element chosen by Tab, turned and mirrored at home into its stored orientation, moved by
 // the arrows onto its stored place and dropped with Return.
 void PlaceByKeys(PlayWindowFixture& play, int index) {
-    while (play.Board().Moving().Chosen() != index) {
+    while (play.Session().PlayerHand().chosen != index) {
         Keys(play, {QKeyCombination(Qt::Key_Tab)});
     }
     const Element& element = play.ElementAt(index);
@@ -123,6 +123,86 @@ class UndoAndKeysTest : public QObject {
         QVERIFY(!play.Window().IsCommandEnabled(kCommandRedo));
     }
 
+    // After every move of the mouse, the wheel, the keys and the commands, the window is what a
+    // full composition of the same board draws. "press L 2" presses on L's third cell, "move
+    // dx,dy" moves the pointer by that much, "release" lets go, "right P" right-clicks on P's
+    // first cell, "wheel n" turns n notches, "keys ..." types keys (S- for Shift), and "reset",
+    // "hint", "undo", "redo" are the commands.
+    void everyMoveLeavesTheWindowAsAFullComposition_data() {
+        QTest::addColumn<QStringList>("moves");
+        QTest::newRow("L turned a notch in the hand, released off the shape")
+            << QStringList{"press L 2", "move -60,40", "wheel 1", "release"};
+        QTest::newRow("I turned both ways in the hand, dropped on the puzzle") << QStringList{
+            "press I 2", "move 250,70", "wheel 1", "move 3,-2", "wheel -2", "move 12,0", "release"};
+        QTest::newRow("Space and Shift+Space while the mouse holds")
+            << QStringList{"press N 1", "move 300,200", "keys Space", "keys S-Space", "release"};
+        QTest::newRow("keys turn in the hand and send home")
+            << QStringList{"keys Tab Right Space Right Right Down Down Down Escape"};
+        QTest::newRow("a right-click mirrors at home while the mouse holds")
+            << QStringList{"press V", "move 200,150", "right P", "right U", "release"};
+        QTest::newRow("reset while the keys hold") << QStringList{
+            "press P", "move 200,200", "release", "keys Tab Down Right Space", "reset"};
+        QTest::newRow("a hint while the keys hold")
+            << QStringList{"keys Tab Tab Down Down", "hint"};
+        QTest::newRow("undo and redo of drops and turns")
+            << QStringList{"press Z",      "move 180,190", "wheel 1", "release", "press W 4",
+                           "move 230,200", "release",      "undo",    "undo",    "redo"};
+    }
+    void everyMoveLeavesTheWindowAsAFullComposition() {
+        QFETCH(QStringList, moves);
+        PlayWindowFixture play;
+        QPoint pointer;
+        const auto cellOf = [&](const QString& letter, int number) {
+            const Element& element = play.ElementAt(
+                static_cast<int>(std::string_view(kElementLetters).find(letter[0].toLatin1())));
+            for (int cell = 0; cell < element.side * element.side; ++cell) {
+                if (element.cells[cell] != 0 && number-- == 0) {
+                    return QPoint(element.x + cell % element.side * kCellSize + 7,
+                                  element.y + cell / element.side * kCellSize + 7);
+                }
+            }
+            return QPoint();
+        };
+        static const QMap<QString, Qt::Key> kKeys{{"Tab", Qt::Key_Tab},
+                                                  {"Right", Qt::Key_Right},
+                                                  {"Down", Qt::Key_Down},
+                                                  {"Space", Qt::Key_Space},
+                                                  {"Escape", Qt::Key_Escape}};
+        for (const QString& move : moves) {
+            QStringList words = move.split(' ');
+            const QString verb = words.takeFirst();
+            if (verb == "press") {
+                pointer = cellOf(words[0], words.size() > 1 ? words[1].toInt() : 0);
+                play.Press(pointer);
+            } else if (verb == "move") {
+                const QStringList by = words[0].split(',');
+                pointer += QPoint(by[0].toInt(), by[1].toInt());
+                play.Move(pointer);
+            } else if (verb == "release") {
+                play.Release(pointer);
+            } else if (verb == "right") {
+                play.Click(cellOf(words[0], 0), Qt::RightButton);
+            } else if (verb == "wheel") {
+                play.Wheel(pointer, words[0].toInt());
+            } else if (verb == "keys") {
+                for (const QString& key : words) {
+                    const bool shift = key.startsWith("S-");
+                    QTest::keyClick(&play.Canvas(), kKeys.value(shift ? key.mid(2) : key),
+                                    shift ? Qt::ShiftModifier : Qt::NoModifier);
+                }
+            } else if (verb == "hint") {
+                play.RunWithDialog(kCommandHint, [](QDialog& dialog) { dialog.accept(); });
+            } else {
+                static const QMap<QString, int> kCommands{
+                    {"reset", kCommandReset}, {"undo", kCommandUndo}, {"redo", kCommandRedo}};
+                QVERIFY2(kCommands.contains(verb), qPrintable(move));
+                play.Window().RunCommand(kCommands[verb]);
+            }
+            QVERIFY2(play.Shown() == play.FullComposition(), qPrintable("after " + move));
+        }
+        QVERIFY(play.messages.isEmpty());
+    }
+
     // The wheel turns the element in the hand about the cell under the pointer, repainting only
     // what the element covered and covers.
     void wheelTurnsTheElementInTheHand() {
@@ -132,15 +212,15 @@ class UndoAndKeysTest : public QObject {
         play.Press(grab);
         const QPoint held = grab + QPoint(140, 120);
         play.Move(held);
-        const int rotation = tee.rotation;
-        const PixelRect before = MovingElements::CopyRect(tee);
+        const int rotation = tee.Rotation();
+        const PixelRect before = BoardDrawing::CopyRect(tee);
         play.Canvas().ForgetRepaints();
         QWheelEvent wheel(QPointF(held), play.Canvas().mapToGlobal(QPointF(held)), QPoint(),
                           QPoint(0, 120), Qt::LeftButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&play.Canvas(), &wheel);
-        QCOMPARE(tee.rotation, (rotation + 1) % 4);
+        QCOMPARE(tee.Rotation(), (rotation + 1) % 4);
         QCOMPARE(tee.HitTest({held.x(), held.y()}, true), tee.id);
-        const PixelRect after = MovingElements::CopyRect(tee);
+        const PixelRect after = BoardDrawing::CopyRect(tee);
         const QRegion allowed = QRegion(before.left, before.top, before.Width(), before.Height()) +
                                 QRegion(after.left, after.top, after.Width(), after.Height());
         for (const QRect& asked : play.Canvas().RequestedRects()) {
@@ -150,7 +230,7 @@ class UndoAndKeysTest : public QObject {
         // Then the drop works as always: off the puzzle, home in its new orientation.
         play.Release(held);
         QVERIFY(tee.IsAtHome());
-        QCOMPARE(tee.rotation, (rotation + 1) % 4);
+        QCOMPARE(tee.Rotation(), (rotation + 1) % 4);
     }
 
     // Keys alone solve a one-element puzzle and the 10 x 6 rectangle from its stored solution.
@@ -189,14 +269,14 @@ class UndoAndKeysTest : public QObject {
         PlayWindowFixture play(OneElementPuzzle(11));
         Element& p = play.ElementAt(11);
         Keys(play, {Qt::SHIFT | Qt::Key_Tab});
-        QCOMPARE(play.Board().Moving().Chosen(), 11);
+        QCOMPARE(play.Session().PlayerHand().chosen, 11);
         Keys(play, {QKeyCombination(Qt::Key_Tab)});
-        QCOMPARE(play.Board().Moving().Chosen(), 11);
+        QCOMPARE(play.Session().PlayerHand().chosen, 11);
         Keys(play, {Qt::SHIFT | Qt::Key_Space});
-        QCOMPARE(p.mirrored, 1);
+        QCOMPARE(p.Mirrored(), 1);
         Keys(play, {QKeyCombination(Qt::Key_Left)});
         QCOMPARE(QPoint(p.x, p.y), QPoint(play.Puzzle().x, play.Puzzle().y));
-        QVERIFY(play.Board().Moving().Dragging());
+        QVERIFY(play.Session().Holding());
         Keys(play, {QKeyCombination(Qt::Key_Escape)});
         QVERIFY(p.IsAtHome());
         Keys(play, {Qt::SHIFT | Qt::Key_Space, QKeyCombination(Qt::Key_Up),

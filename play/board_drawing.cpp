@@ -1,0 +1,101 @@
+#include "play/board_drawing.h"
+
+#include "play/play_canvas.h"
+
+namespace tessellix {
+
+namespace {
+
+// The focus frame stands this far outside the chosen element's cells.
+constexpr int kFocusMargin = 2;
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+BoardDrawing::BoardDrawing(const PlaySession& board, const ImageSurface& picture, PlayCanvas& view)
+    : session(board), background(picture), canvas(view) {}
+
+PixelRect BoardDrawing::CopyRect(const CellShape& shape) {
+    return {shape.x, shape.y, shape.x + shape.width + 1, shape.y + shape.height + 1};
+}
+
+BoardDrawing::Look BoardDrawing::LookOf(int index) const {
+    const Element& element = session.Elements()[index];
+    if (element.excluded != 0) {
+        return {};
+    }
+    return {true, CopyRect(element), element.orientation, session.PlayerHand().held == index};
+}
+
+void BoardDrawing::Compose(ImageSurface& target, const PixelRect& rect) const {
+    target.SetClip(rect);
+    target.CopyFrom(background, rect, {rect.left, rect.top});
+    const ElementSet& elements = session.Elements();
+    const int held = session.PlayerHand().held;
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const Look look = LookOf(i);
+        if (i != held && look.shown && Overlap(look.rect, rect)) {
+            elements[i].Draw(target, kCellSize, true);
+        }
+    }
+    if (held >= 0 && Overlap(LookOf(held).rect, rect)) {
+        elements[held].Draw(target, kCellSize, true);
+    }
+    target.SetClip(std::nullopt);
+}
+
+void BoardDrawing::ComposeShown(const PixelRect& rect) {
+    Compose(canvas.Surface(), rect);
+    canvas.RepaintRect(rect);
+}
+
+void BoardDrawing::ComposeAll() {
+    const PixelRect whole{0, 0, kPictureWidth, kPictureHeight};
+    Compose(canvas.Surface(), whole);
+    canvas.RepaintAll();
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        drawn[i] = LookOf(i);
+    }
+    ShowChoice();
+}
+
+void BoardDrawing::ShowBackgroundOnly() {
+    canvas.Surface().CopyFrom(background, {0, 0, kPictureWidth, kPictureHeight}, {0, 0});
+    canvas.RepaintAll();
+    drawn.fill({});
+    ShowChoice();
+}
+
+void BoardDrawing::Update() {
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        const Look now = LookOf(i);
+        if (now == drawn[i]) {
+            continue;
+        }
+        if (drawn[i].shown) {
+            ComposeShown(drawn[i].rect);
+        }
+        if (now.shown) {
+            ComposeShown(now.rect);
+        }
+        drawn[i] = now;
+    }
+    ShowChoice();
+}
+
+void BoardDrawing::ShowChoice() {
+    const Hand& hand = session.PlayerHand();
+    // No frame while the mouse holds an element: a drag repaints only the element's rectangles.
+    if (hand.chosen < 0 || hand.byMouse) {
+        canvas.SetFocusFrame(std::nullopt);
+        return;
+    }
+    const PixelRect cells = CopyRect(session.Elements()[hand.chosen]);
+    canvas.SetFocusFrame(PixelRect{cells.left - kFocusMargin, cells.top - kFocusMargin,
+                                   cells.right + kFocusMargin, cells.bottom + kFocusMargin});
+}
+
+}  // namespace tessellix
