@@ -1,5 +1,8 @@
 #include "play/board_drawing.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "play/play_canvas.h"
 
 namespace tessellix {
@@ -11,6 +14,11 @@ constexpr int kFocusMargin = 2;
 
 bool Overlap(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+PixelRect Bounding(const PixelRect& a, const PixelRect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
@@ -47,11 +55,6 @@ void BoardDrawing::Compose(ImageSurface& target, const PixelRect& rect) const {
     target.SetClip(std::nullopt);
 }
 
-void BoardDrawing::ComposeShown(const PixelRect& rect) {
-    Compose(canvas.Surface(), rect);
-    canvas.RepaintRect(rect);
-}
-
 void BoardDrawing::ComposeAll() {
     const PixelRect whole{0, 0, kPictureWidth, kPictureHeight};
     Compose(canvas.Surface(), whole);
@@ -70,18 +73,40 @@ void BoardDrawing::ShowBackgroundOnly() {
 }
 
 void BoardDrawing::Update() {
+    std::vector<PixelRect> changed;
     for (int i = 0; i < ElementSet::kCount; ++i) {
         const Look now = LookOf(i);
         if (now == drawn[i]) {
             continue;
         }
-        if (drawn[i].shown) {
-            ComposeShown(drawn[i].rect);
-        }
-        if (now.shown) {
-            ComposeShown(now.rect);
+        for (const Look& look : {drawn[i], now}) {
+            if (look.shown) {
+                changed.push_back(look.rect);
+            }
         }
         drawn[i] = now;
+    }
+    // Overlapping rectangles, as a drag step's old and new place, are composed once as their
+    // bounding box: outside them it draws what is there already. Only they are repainted.
+    std::vector<PixelRect> composed;
+    for (const PixelRect& rect : changed) {
+        PixelRect box = rect;
+        for (auto other = composed.begin(); other != composed.end();) {
+            if (Overlap(box, *other)) {
+                box = Bounding(box, *other);
+                other = composed.erase(other);
+                other = composed.begin();
+            } else {
+                ++other;
+            }
+        }
+        composed.push_back(box);
+    }
+    for (const PixelRect& rect : composed) {
+        Compose(canvas.Surface(), rect);
+    }
+    for (const PixelRect& rect : changed) {
+        canvas.RepaintRect(rect);
     }
     ShowChoice();
 }

@@ -42,7 +42,6 @@ class BoardDrawing {
         friend bool operator==(const Look&, const Look&) = default;
     };
     Look LookOf(int index) const;
-    void ComposeShown(const PixelRect& rect);
     void ShowChoice();
 
     const PlaySession& session;
