@@ -117,6 +117,7 @@ StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings&
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     table->horizontalHeader()->setSortIndicatorShown(true);
+    table->horizontalHeader()->setSortIndicator(NumberColumn, Qt::AscendingOrder);
 
     auto* layout = new QVBoxLayout(this);
     for (QLabel* label : {solvedLabel, levelsLabel, streakLabel, dailyLabel, ratingLabel}) {
@@ -246,7 +247,6 @@ void StatisticsDialog::ShowSummary() {
 }
 
 void StatisticsDialog::ShowTable() {
-    const bool sorted = table->isSortingEnabled();
     table->setSortingEnabled(false);
     table->setRowCount(static_cast<int>(rows.size()));
     const qlonglong never = std::numeric_limits<qlonglong>::max();
@@ -273,11 +273,8 @@ void StatisticsDialog::ShowTable() {
         table->setItem(i, HintColumn, new KeyedItem(hinted ? Shown(kYes) : QString(), hinted));
     }
     table->resizeColumnToContents(NumberColumn);
+    // Sorts by the column and the order the header shows.
     table->setSortingEnabled(true);
-    if (sorted) {
-        table->sortByColumn(table->horizontalHeader()->sortIndicatorSection(),
-                            table->horizontalHeader()->sortIndicatorOrder());
-    }
 }
 
 void StatisticsDialog::ShowCharts() {
