@@ -1,8 +1,8 @@
 #include "play/solves_chart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -11,6 +11,9 @@
 namespace tessellix {
 
 namespace {
+
+// Every fifth day is named on the axis, today last: thirty names do not fit below the bars.
+constexpr int kNamedEvery = 5;
 
 const BilingualText kTitle{"Решено за последние 30 дней", "Solved in the last 30 days"};
 const BilingualText kSolves{"Решений", "Solves"};
@@ -27,11 +30,11 @@ SolvesChart::SolvesChart(QWidget* parent) : QChartView(parent) {
     bars = new QBarSet(Shown(kSolves), series);
     series->append(bars);
     chart->addSeries(series);
-    days = new QBarCategoryAxis(chart);
-    days->setLabelsAngle(-90);
-    QFont small = days->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.75);
-    days->setLabelsFont(small);
+    days = new QCategoryAxis(chart);
+    days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    days->setRange(-0.5, kDays - 0.5);
+    days->setStartValue(-0.5);
+    days->setGridLineVisible(false);
     counts = new QValueAxis(chart);
     counts->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(days, Qt::AlignBottom);
@@ -41,19 +44,23 @@ SolvesChart::SolvesChart(QWidget* parent) : QChartView(parent) {
 }
 
 void SolvesChart::Show(const std::map<CalendarDate, int>& solvesPerDay, CalendarDate today) {
-    QStringList labels;
+    for (const QString& label : days->categoriesLabels()) {
+        days->remove(label);
+    }
     QList<qreal> values;
     int most = 0;
     for (int back = kDays - 1; back >= 0; --back) {
         const CalendarDate day = today.AddDays(-back);
-        // Day and month: unique over 30 days, where the day alone repeats after February.
-        labels.append(QStringLiteral("%1.%2").arg(day.day).arg(day.month, 2, 10, QLatin1Char('0')));
+        const int at = kDays - 1 - back;
+        if (back % kNamedEvery == 0) {
+            days->append(
+                QStringLiteral("%1.%2").arg(day.day).arg(day.month, 2, 10, QLatin1Char('0')), at);
+        }
         const auto found = solvesPerDay.find(day);
         const int count = found == solvesPerDay.end() ? 0 : found->second;
         values.append(count);
         most = std::max(most, count);
     }
-    days->setCategories(labels);
     bars->remove(0, bars->count());
     bars->append(values);
     // Whole solves on the axis, at most five steps up to the top.

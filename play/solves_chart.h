@@ -5,7 +5,7 @@
 
 #include "library/calendar_date.h"
 
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSet;
 class QValueAxis;
 
@@ -25,7 +25,7 @@ class SolvesChart : public QChartView {
 
   private:
     QBarSet* bars;
-    QBarCategoryAxis* days;
+    QCategoryAxis* days;
     QValueAxis* counts;
 };
 

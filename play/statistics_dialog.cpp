@@ -115,6 +115,8 @@ StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings&
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setSectionResizeMode(NumberColumn, QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     table->horizontalHeader()->setSortIndicatorShown(true);
     table->horizontalHeader()->setSortIndicator(NumberColumn, Qt::AscendingOrder);
@@ -138,6 +140,12 @@ StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings&
 
     connect(resetButton, &QPushButton::clicked, this, &StatisticsDialog::ResetStatistics);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    // Without a window manager the keyboard would stay with the closed dialog.
+    connect(this, &QDialog::finished, this, [this] {
+        if (QWidget* window = parentWidget()) {
+            window->window()->activateWindow();
+        }
+    });
     Fill();
 }
 
@@ -272,7 +280,6 @@ void StatisticsDialog::ShowTable() {
         const bool hinted = stats != nullptr && stats->bestWithHint;
         table->setItem(i, HintColumn, new KeyedItem(hinted ? Shown(kYes) : QString(), hinted));
     }
-    table->resizeColumnToContents(NumberColumn);
     // Sorts by the column and the order the header shows.
     table->setSortingEnabled(true);
 }
@@ -305,6 +312,7 @@ void StatisticsDialog::OnRated(int index, int level) {
         }
     }
     ShowSummary();
+    ShowCharts();
 }
 
 void StatisticsDialog::OnRatingFinished() {
