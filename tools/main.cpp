@@ -41,7 +41,7 @@ void PrintHelp() {
     }
     std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
                  "\nnot writable or not a puzzle, a puzzle has no solution, check finds a problem,"
-                 "\nor generate finds no puzzle of the level; 2 on wrong usage. Messages on"
+                 "\nor generate or daily finds no puzzle; 2 on wrong usage. Messages on"
                  "\nstandard error read \"tessellix-puzzle: WHERE: what is wrong\", WHERE being"
                  "\nthe file, the folder or SOURCE:LINE.\n";
 }
