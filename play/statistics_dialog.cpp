@@ -18,7 +18,6 @@
 #include "play/best_times_chart.h"
 #include "play/level_survey.h"
 #include "play/solves_chart.h"
-#include "solver/daily_puzzle.h"
 
 namespace tessellix {
 
