@@ -13,11 +13,13 @@
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
 #include "library/settings.h"
+#include "model/play_clock.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/window_text.h"
 #include "play/about_dialog.h"
 #include "play/board_view.h"
+#include "play/clock_watch.h"
 #include "play/play_canvas.h"
 
 namespace tessellix {
@@ -44,6 +46,7 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandSelectPuzzle, "&Выбор задания\tF2"},
     {MenuEntry::Item, kCommandNextPuzzle, "&Следующее задание\tPgDn"},
     {MenuEntry::Item, kCommandPreviousPuzzle, "&Предыдущее задание\tPgUp"},
+    {MenuEntry::Item, kCommandPuzzleOfTheDay, "Задание &дня\tCtrl+D"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandReset, "С&брос"},
     {MenuEntry::Item, kCommandUndo, "&Отменить ход\tCtrl+Z"},
@@ -53,12 +56,15 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
     {MenuEntry::Item, kCommandGenerate, "&Создать задание...\tCtrl+G"},
+    {MenuEntry::Item, kCommandStatistics, "С&татистика..."},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandEditor, "&Редактор"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::SubPopup, 0, "&Language"},
     {MenuEntry::SubItem, kCommandRussian, "Russian"},
     {MenuEntry::SubItem, kCommandEnglish, "English"},
+    {MenuEntry::Popup, 0, "&Настройки"},
+    {MenuEntry::Item, kCommandShowClock, "Показывать &часы"},
     {MenuEntry::Popup, 0, "&?"},
     {MenuEntry::Item, kCommandHelp, "&Вызов справки\tF1"},
     {MenuEntry::Separator, 0, ""},
@@ -95,6 +101,7 @@ const KeyEntry kPlayKeys[] = {
     {Qt::CTRL | Qt::Key_Y, kCommandRedo},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
     {Qt::CTRL | Qt::Key_G, kCommandGenerate},
+    {Qt::CTRL | Qt::Key_D, kCommandPuzzleOfTheDay},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -115,7 +122,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
       settings(store),
       canvas(new PlayCanvas(this)),
       board(new BoardView(library, *canvas, this)),
-      commands(*board, settings, this) {
+      commands(*board, settings, this),
+      clockWatch(new ClockWatch(board->Session().Clock(), *this)) {
     setCentralWidget(canvas);
     canvas->setFocus();
     setWindowTitle(PickLanguage(kCreationTitle));
@@ -130,9 +138,12 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
     }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
+    connect(clockWatch, &ClockWatch::tick, this, &MainWindow::RefreshClockTitle);
+    ShowClock(settings.ReadShowClockSetting());
     if (!board->Session().StartProblem().IsEmpty()) {
         QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
     }
+    QTimer::singleShot(0, this, [this] { commands.CheckRecords(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -171,7 +182,8 @@ void MainWindow::BuildMenus() {
             if (action != nullptr) {
                 action->setData(entry.command);
                 action->setCheckable(entry.command == kCommandRussian ||
-                                     entry.command == kCommandEnglish);
+                                     entry.command == kCommandEnglish ||
+                                     entry.command == kCommandShowClock);
                 connect(action, &QAction::triggered, this,
                         [this, command = entry.command] { RunCommand(command); });
                 menu.actions[entry.command] = action;
@@ -222,7 +234,7 @@ void MainWindow::RelabelMenu(Menu& menu, int base) {
 void MainWindow::RefreshMenuTexts() {
     RelabelMenu(playMenu, kPlayMenuBase);
     RelabelMenu(editorMenu, kEditorMenuBase);
-    setWindowTitle(PickLanguage(EditorOpen() ? kEditorTitle : kPlayTitle));
+    setWindowTitle(EditorOpen() ? PickLanguage(kEditorTitle) : PlayTitle());
     ShowMenuOfMode();
     UpdateCommandStates();
 }
@@ -257,6 +269,9 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandReset:
         case kCommandHint:
         case kCommandGenerate:
+        case kCommandPuzzleOfTheDay:
+        case kCommandStatistics:
+        case kCommandShowClock:
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
@@ -276,7 +291,8 @@ bool MainWindow::IsCommandEnabled(int command) const {
 
 bool MainWindow::IsCommandChecked(int command) const {
     return (command == kCommandRussian && CurrentLanguage() == Language::Russian) ||
-           (command == kCommandEnglish && CurrentLanguage() == Language::English);
+           (command == kCommandEnglish && CurrentLanguage() == Language::English) ||
+           (command == kCommandShowClock && clockShown);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -323,6 +339,16 @@ void MainWindow::RunCommand(int command) {
         case kCommandGenerate:
             commands.GeneratePuzzle();
             break;
+        case kCommandPuzzleOfTheDay:
+            commands.PuzzleOfTheDay();
+            break;
+        case kCommandStatistics:
+            commands.ShowStatistics();
+            break;
+        case kCommandShowClock:
+            ShowClock(!clockShown);
+            settings.WriteShowClockSetting(clockShown);
+            break;
         case kCommandHelp:
             ShowHelp();
             break;
@@ -355,6 +381,27 @@ void MainWindow::RunCommand(int command) {
             break;
         default:
             break;
+    }
+}
+
+QString MainWindow::PlayTitle() const {
+    if (!clockShown) {
+        return PickLanguage(kPlayTitle);
+    }
+    return Shown(commands.PuzzleName()) + QStringLiteral(" — ") +
+           QString::fromStdString(ElapsedText(board->Session().Clock().ElapsedSeconds()));
+}
+
+void MainWindow::ShowClock(bool shown) {
+    clockShown = shown;
+    clockWatch->SetTicking(shown);
+    RefreshClockTitle();
+    UpdateCommandStates();
+}
+
+void MainWindow::RefreshClockTitle() {
+    if (!EditorOpen() && windowTitle() != PlayTitle()) {
+        setWindowTitle(PlayTitle());
     }
 }
 
@@ -391,12 +438,14 @@ void MainWindow::EnterEditor() {
     editor->SetZoom(Zoom());
     editor->show();
     editor->setFocus();
+    clockWatch->SetEditorOpen(true);
     RefreshMenuTexts();
 }
 
 void MainWindow::ReturnToPlay() {
     editor.reset();
     board->Session().ClearHistory();
+    clockWatch->SetEditorOpen(false);
     canvas->setFocus();
     RefreshMenuTexts();
 }

@@ -14,6 +14,7 @@ class QShortcut;
 namespace tessellix {
 
 class BoardView;
+class ClockWatch;
 class EditorWindow;
 class PlayCanvas;
 class PuzzleLibrary;
@@ -38,6 +39,9 @@ enum MenuCommand {
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
     kCommandGenerate = 40032,
+    kCommandShowClock = 40050,
+    kCommandStatistics = 40051,
+    kCommandPuzzleOfTheDay = 40052,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,
@@ -97,6 +101,10 @@ class MainWindow : public QMainWindow {
     void RelabelMenu(Menu& menu, int base);
     void UpdateCommandStates();
     void ShowMenuOfMode();
+    // "Tessellix", or with the clock shown the puzzle's name and the time taken.
+    QString PlayTitle() const;
+    void ShowClock(bool shown);
+    void RefreshClockTitle();
     // Editor mode begins with a fresh editor over the canvas, or ends, dropping what it holds.
     void EnterEditor();
     void ReturnToPlay();
@@ -110,6 +118,8 @@ class MainWindow : public QMainWindow {
     Menu playMenu;
     Menu editorMenu;
     std::unique_ptr<EditorWindow> editor;
+    ClockWatch* clockWatch;
+    bool clockShown = false;
 };
 
 }  // namespace tessellix

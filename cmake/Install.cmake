@@ -60,7 +60,8 @@ add_test(NAME install_tree
 
 # The Debian package. Library dependencies come from dpkg-shlibdeps on the programs; the Qt
 # platform plugins (only recommended by libqt6gui6, yet without them no window opens) and the
-# fonts whose metrics the drawing code assumes are named by hand.
+# fonts whose metrics the drawing code assumes are named by hand, and so is Qt Charts, which the
+# statistics window cannot do without.
 set(TESSELLIX_PACKAGE_MAINTAINER "Tessellix developers <tessellix@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
@@ -84,5 +85,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6charts6, fonts-liberation2")
 include(CPack)

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QIcon>
+#include <QLabel>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,8 @@
 #include <array>
 
 #include "dialogs/mark_line_delegate.h"
+#include "library/solve_records.h"
+#include "model/play_clock.h"
 #include "platform/dialog_template.h"
 #include "platform/image_surface.h"
 #include "platform/wait_cursor.h"
@@ -23,6 +26,13 @@ constexpr Rgb kPreviewGrey{192, 192, 192};
 // However wide the area, the preview shows 21 cells across it.
 constexpr int kPreviewColumns = 21;
 constexpr int kFrameWidth = 2;
+// The template's height, in dialog units, below which the solved count and the best time add
+// lines of their own; the preview keeps its place from the template.
+constexpr int kTemplateHeight = 141;
+constexpr int kDialogHeight = 165;
+const BilingualText kSolvedLabel{"Решено: ", "Solved: "};
+const BilingualText kBestTimeLabel{"Лучшее время: ", "Best time: "};
+const BilingualText kWithHint{" (с подсказкой)", " (with a hint)"};
 const QColor kSolvedMarkColour(0, 0, 0);
 const QColor kHintedMarkColour(128, 128, 128);
 
@@ -88,6 +98,8 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
       openButton(new QPushButton(QString::fromUtf8("Открыть#Open"), this)),
       cancelButton(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this)),
       previewBox(new QCheckBox(QString::fromUtf8("Просмотр#Preview"), this)),
+      solvedLabel(new QLabel(this)),
+      bestTimeLabel(new QLabel(this)),
       preview(settings.ReadPreviewSetting()),
       previewShape(CreateBlankPuzzle(0, 0)) {
     setWindowTitle(QString::fromUtf8("Выбор задания Tessellix#Select puzzle"));
@@ -100,31 +112,51 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     openButton->setDefault(true);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     previewBox->setObjectName(QStringLiteral("previewBox"));
+    solvedLabel->setObjectName(QStringLiteral("solvedLabel"));
+    bestTimeLabel->setObjectName(QStringLiteral("bestTimeLabel"));
+
+    std::vector<std::string> fileNames;
+    fileNames.reserve(library.count());
+    for (const PuzzleRecord& record : library) {
+        fileNames.push_back(record.fileName);
+    }
+    const std::vector<SolvedMark> marks = settings.ReadSolvedMarks(fileNames);
+    const RecordsContent records = SolveRecords(SolveRecords::PathBeside(settings.Path())).Read();
+    int solved = 0;
+    for (std::size_t i = 0; i < fileNames.size(); ++i) {
+        const PuzzleStats* stats = records.Find(fileNames[i]);
+        bestTimes.emplace_back(stats != nullptr ? stats->bestSeconds : -1,
+                               stats != nullptr && stats->bestWithHint);
+        solved += stats != nullptr || marks[i] != SolvedMark::None ? 1 : 0;
+    }
+    solvedLabel->setText(Shown(BilingualText(kSolvedLabel)
+                                   .Add(std::to_string(solved))
+                                   .Say(" из ", " of ")
+                                   .Add(std::to_string(library.count()))));
 
     LocalizeDialog(*this, {cancelButton, openButton, previewBox});
-    LayOutDialog(*this, {275, 141},
+    LayOutDialog(*this, {275, kDialogHeight},
                  {{puzzleList, {7, 7, 170, 127}},
                   {openButton, {196, 7, 61, 15}},
                   {cancelButton, {196, 25, 61, 15}},
-                  {previewBox, {196, 49, 61, 8}}});
+                  {previewBox, {196, 49, 61, 8}},
+                  {solvedLabel, {7, 138, 170, 9}},
+                  {bestTimeLabel, {7, 149, 170, 9}}});
 
     // Right of the list and below the box, kept off the dialog's edges by the margin that the
-    // list keeps from the bottom.
+    // list keeps from the bottom of the template.
     const PixelRect list = PlaceOf(puzzleList->geometry());
     const PixelRect box = PlaceOf(previewBox->geometry());
     const PixelRect client = PlaceOf(rect());
-    const int margin = client.bottom - list.bottom;
+    const int margin = DialogUnitsToPixels(QSize(0, kTemplateHeight)).height() - list.bottom;
     previewRect =
         Grown({list.right + margin, box.bottom + margin, client.right - margin, list.bottom},
               -kFrameWidth);
 
     QStringList names;
-    std::vector<std::string> fileNames;
     names.reserve(library.count());
-    fileNames.reserve(library.count());
     for (const PuzzleRecord& record : library) {
         names.append(Shown(record.names));
-        fileNames.push_back(record.fileName);
     }
     puzzleList->addItems(names);
     // No taller than a line of text, so that the lines keep their height.
@@ -133,7 +165,6 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     puzzleList->setItemDelegate(new MarkLineDelegate(puzzleList));
     const std::array<QIcon, 3> icons{MarkIcon(side, QColor()), MarkIcon(side, kSolvedMarkColour),
                                      MarkIcon(side, kHintedMarkColour)};
-    const std::vector<SolvedMark> marks = settings.ReadSolvedMarks(fileNames);
     for (int row = 0; row < puzzleList->count(); ++row) {
         puzzleList->item(row)->setIcon(icons[static_cast<std::size_t>(marks[row])]);
     }
@@ -149,6 +180,7 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     previewBox->setChecked(preview != 0);
     puzzleList->setFocus();
     LoadPreview();
+    ShowBestTime();
 
     // Only now: filling the controls is no change made by the user.
     connect(puzzleList, &QListWidget::itemSelectionChanged, this,
@@ -191,7 +223,22 @@ void SelectPuzzleDialog::TakeDataFromControls() {
 void SelectPuzzleDialog::OnSelectionChange() {
     TakeDataFromControls();
     LoadPreview();
+    ShowBestTime();
     update(ToQRect(previewRect));
+}
+
+void SelectPuzzleDialog::ShowBestTime() {
+    if (selected < 0 || selected >= static_cast<int>(bestTimes.size()) ||
+        bestTimes[selected].first < 0) {
+        bestTimeLabel->clear();
+        return;
+    }
+    const auto [seconds, hinted] = bestTimes[selected];
+    BilingualText text = BilingualText(kBestTimeLabel).Add(ElapsedText(seconds));
+    if (hinted) {
+        text.Add(kWithHint);
+    }
+    bestTimeLabel->setText(Shown(text));
 }
 
 void SelectPuzzleDialog::LoadPreview() {

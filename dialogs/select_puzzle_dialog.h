@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "library/puzzle_library.h"
 #include "library/settings.h"
@@ -11,6 +12,7 @@
 #include "model/puzzle_shape.h"
 
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -52,6 +54,8 @@ class SelectPuzzleDialog : public QDialog {
     // The selected puzzle's shape, read once per change: a file that cannot be read gives an
     // empty preview.
     void LoadPreview();
+    // The best time of the selected puzzle, when it has one.
+    void ShowBestTime();
     void PaintPreview(const QRegion& region);
 
     const PuzzleLibrary& library;
@@ -62,6 +66,10 @@ class SelectPuzzleDialog : public QDialog {
     QPushButton* openButton;
     QPushButton* cancelButton;
     QCheckBox* previewBox;
+    QLabel* solvedLabel;
+    QLabel* bestTimeLabel;
+    // By line: the best time in seconds and whether a hint helped; -1 for an unsolved puzzle.
+    std::vector<std::pair<int, bool>> bestTimes;
 
     int preview = 0;
     std::unique_ptr<PuzzleShape> previewShape;

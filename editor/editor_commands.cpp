@@ -6,6 +6,7 @@
 #include "editor/editor_window.h"
 #include "editor/save_puzzle_dialog.h"
 #include "library/settings.h"
+#include "library/solve_records.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 
@@ -14,6 +15,7 @@ namespace tessellix {
 namespace {
 
 const BilingualText kErrorCaption{"Ошибка", "Error"};
+const BilingualText kRecordsCaption{"Рекорды", "Records"};
 
 }  // namespace
 
@@ -31,6 +33,16 @@ bool EditorCommands::Tell(const EditorMessage& message) {
     }
     return ShowMessage(&editor, message.text, message.caption, MessageIcon::Question,
                        MessageButtons::YesNo, MessageResult::No) == MessageResult::Yes;
+}
+
+void EditorCommands::ForgetSolves(const std::string& fileName) {
+    settings.ClearSolvedMark(fileName);
+    const BilingualText problem =
+        SolveRecords(SolveRecords::PathBeside(settings.Path())).Clear(fileName);
+    if (!problem.IsEmpty()) {
+        ShowMessage(&editor, problem, kRecordsCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+    }
 }
 
 bool EditorCommands::Open() {
@@ -64,7 +76,7 @@ bool EditorCommands::DeletePuzzle() {
         return false;
     }
     if (const PuzzleRecord* record = session.Library().RecordAt(plan.position)) {
-        settings.ClearSolvedMark(record->fileName);
+        ForgetSolves(record->fileName);
     }
     session.Commit(plan);
     return true;
@@ -102,7 +114,7 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
         return false;
     }
     // The puzzle written is unsolved, also where a new file takes a name that kept a mark.
-    settings.ClearSolvedMark(plan.record.fileName);
+    ForgetSolves(plan.record.fileName);
     session.Commit(plan);
     return true;
 }

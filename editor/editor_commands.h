@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace tessellix {
 
 class EditorWindow;
@@ -23,6 +25,8 @@ class EditorCommands {
   private:
     // Shows a refusal, or asks a question; true for a question answered Yes.
     bool Tell(const EditorMessage& message);
+    // A file replaced or deleted loses its solved mark and its records.
+    void ForgetSolves(const std::string& fileName);
 
     EditorWindow& editor;
     Settings& settings;

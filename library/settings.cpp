@@ -22,6 +22,7 @@ const char kOptionsSection[] = "Options";
 const char kLanguageKey[] = "Language";
 const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
+const char kShowClockKey[] = "ShowClock";
 const char kSolvedSection[] = "Solved";
 const char kGeneratorSection[] = "Generator";
 const char kElementsKey[] = "Elements";
@@ -278,6 +279,21 @@ std::string RemoveIniKey(const std::string& text, const std::string& section,
     return result;
 }
 
+std::string RemoveIniSection(const std::string& text, const std::string& section) {
+    const std::vector<IniLine> lines = SplitLines(text);
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) {
+        return text;
+    }
+    std::string result;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < range->first || i >= range->end) {
+            result += lines[i].text;
+        }
+    }
+    return result;
+}
+
 int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
                    int fallback) {
     if (path.empty()) {
@@ -331,6 +347,14 @@ void Settings::WriteZoomSetting(int zoom) {
     WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
 }
 
+bool Settings::ReadShowClockSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kShowClockKey, 0) == 1;
+}
+
+void Settings::WriteShowClockSetting(bool shown) {
+    WriteIniString(path, kOptionsSection, kShowClockKey, shown ? "1" : "0");
+}
+
 std::vector<SolvedMark> Settings::ReadSolvedMarks(const std::vector<std::string>& fileNames) const {
     std::vector<SolvedMark> marks(fileNames.size(), SolvedMark::None);
     const std::optional<std::string> content = path.empty() ? std::nullopt : ReadWholeFile(path);
@@ -368,6 +392,16 @@ void Settings::MarkSolved(const std::string& fileName, bool hintUsed) {
 void Settings::ClearSolvedMark(const std::string& fileName) {
     if (IsStorableKey(fileName)) {
         WriteIniString(path, kSolvedSection, fileName, std::nullopt);
+    }
+}
+
+void Settings::ClearSolvedMarks() {
+    const std::optional<std::string> content = path.empty() ? std::nullopt : ReadWholeFile(path);
+    if (content) {
+        const std::string cleared = RemoveIniSection(*content, kSolvedSection);
+        if (cleared != *content) {
+            WriteWholeFile(path, cleared);
+        }
     }
 }
 

@@ -21,6 +21,7 @@ class Settings {
   public:
     // An empty path gives the defaults and writes nothing.
     explicit Settings(std::string path = std::string()) : path(std::move(path)) {}
+    const std::string& Path() const { return path; }
 
     // Options/Language, stored as 0 Russian or 1 English; any other value gives Russian.
     Language ReadLanguageSetting() const;
@@ -34,6 +35,10 @@ class Settings {
     int ReadZoomSetting() const;
     void WriteZoomSetting(int zoom);
 
+    // Options/ShowClock, whether the title shows the play clock: 1 on, anything else off.
+    bool ReadShowClockSetting() const;
+    void WriteShowClockSetting(bool shown);
+
     // Solved/<file name>, the name compared without regard to ASCII case: 1 solved, 2 solved
     // after a hint; any other value, or none, is not solved. One mark per name, in its order.
     std::vector<SolvedMark> ReadSolvedMarks(const std::vector<std::string>& fileNames) const;
@@ -41,6 +46,8 @@ class Settings {
     void MarkSolved(const std::string& fileName, bool hintUsed);
     // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
     void ClearSolvedMark(const std::string& fileName);
+    // Every mark goes: the statistics are reset.
+    void ClearSolvedMarks();
 
     // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
     // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
@@ -94,5 +101,7 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
 // The text without key's lines in the first section called `section`.
 std::string RemoveIniKey(const std::string& text, const std::string& section,
                          const std::string& key);
+// The text without the first section called `section`, its header and every line up to the next.
+std::string RemoveIniSection(const std::string& text, const std::string& section);
 
 }  // namespace tessellix

@@ -58,6 +58,7 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
     stepStart.reset();
     ClearHistory();
     hintUsed = false;
+    clock.Restart();
     // The new puzzle's cells are all free, so nothing is vacated.
     for (Element& element : elements) {
         element.GoHome();
@@ -389,6 +390,7 @@ bool PlaySession::SameCells(const BoardState& a, const BoardState& b) const {
 }
 
 void PlaySession::OpenStep() {
+    clock.Moved();
     if (!stepStart) {
         stepStart = State();
     }
@@ -410,6 +412,7 @@ bool PlaySession::Undo() {
     if (!CanUndo()) {
         return false;
     }
+    clock.Moved();
     redoable.push_back(undoable.back());
     undoable.pop_back();
     Restore(redoable.back().before);
@@ -420,6 +423,7 @@ bool PlaySession::Redo() {
     if (!CanRedo()) {
         return false;
     }
+    clock.Moved();
     undoable.push_back(redoable.back());
     redoable.pop_back();
     Restore(undoable.back().after);

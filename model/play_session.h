@@ -10,6 +10,7 @@
 #include "library/puzzle_library.h"
 #include "model/element_set.h"
 #include "model/hand.h"
+#include "model/play_clock.h"
 #include "model/puzzle_shape.h"
 
 namespace tessellix {
@@ -63,6 +64,10 @@ class PlaySession {
     const BilingualText& StartProblem() const { return startProblem; }
     // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
     bool HintUsed() const { return hintUsed; }
+    // The time the player has spent on this board: every move keeps it going, a new puzzle
+    // restarts it, and the solved sequence stops it.
+    PlayClock& Clock() { return clock; }
+    const PlayClock& Clock() const { return clock; }
 
     // Makes the library puzzle at index the one played. A failure, and nothing changed, when
     // index designates no record (without a message) or its file cannot be read.
@@ -185,6 +190,7 @@ class PlaySession {
     std::vector<Step> undoable;
     std::vector<Step> redoable;
     bool hintUsed = false;
+    PlayClock clock;
 };
 
 }  // namespace tessellix

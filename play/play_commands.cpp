@@ -12,6 +12,8 @@
 #include "play/board_view.h"
 #include "play/generate_dialog.h"
 #include "play/hints_dialog.h"
+#include "play/statistics_dialog.h"
+#include "solver/daily_puzzle.h"
 
 namespace tessellix {
 
@@ -42,11 +44,31 @@ const BilingualText kNoSolution{
     "Увы! Это задание пока не решено.\nТак что, дерзайте, и да сохранятся ваши труды!",
     "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"};
 const BilingualText kMessageCaption{"Сообщение", "Message"};
+const BilingualText kRecordsCaption{"Рекорды", "Records"};
 
 }  // namespace
 
 PlayCommands::PlayCommands(BoardView& view, Settings& store, QWidget* window)
-    : board(view), settings(store), owner(window) {}
+    : board(view),
+      settings(store),
+      owner(window),
+      records(SolveRecords::PathBeside(store.Path())) {}
+
+CalendarDate PlayCommands::Today() const {
+    return dateSource ? dateSource() : CalendarDate::Today();
+}
+
+void PlayCommands::CheckRecords() {
+    if (const BilingualText notice = records.SetAsideIfDamaged(); !notice.IsEmpty()) {
+        ShowMessage(owner, notice, kRecordsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+BilingualText PlayCommands::PuzzleName() const {
+    const PlaySession& session = board.Session();
+    const PuzzleRecord* record = session.CurrentRecord();
+    return record != nullptr ? record->names : session.Puzzle().names;
+}
 
 void PlayCommands::ShowFileProblem(const FileStatus& status) {
     if (!status && !status.error.IsEmpty()) {
@@ -111,24 +133,30 @@ void PlayCommands::ShowHint() {
 }
 
 void PlayCommands::OnSolved() {
+    const std::int64_t elapsedMs = board.Session().Clock().Stop();
+    BilingualText notice;
     if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
-        settings.MarkSolved(record->fileName, board.Session().HintUsed());
+        const bool hintUsed = board.Session().HintUsed();
+        settings.MarkSolved(record->fileName, hintUsed);
+        notice = records.AddSolve({record->fileName, static_cast<int>(elapsedMs / 1000), hintUsed,
+                                   Today(), DailyDateOf(record->names)});
     }
     Congratulate();
+    if (!notice.IsEmpty()) {
+        ShowMessage(owner, notice, kRecordsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    }
     if (board.Session().CurrentRecord() == nullptr) {
         board.ResetBoard();
     } else if (SaveSolution()) {
         NextPuzzle();
     }
-    // Whatever the board shows now starts a history of its own.
+    // Whatever the board shows now starts a history, and a clock, of its own.
     board.Session().ClearHistory();
+    board.Session().Clock().Restart();
 }
 
 void PlayCommands::Congratulate() {
-    const PlaySession& session = board.Session();
-    const PuzzleRecord* record = session.CurrentRecord();
-    ShowMessage(owner, kCongratulations[congratulationIndex],
-                record != nullptr ? record->names : session.Puzzle().names, MessageIcon::None,
+    ShowMessage(owner, kCongratulations[congratulationIndex], PuzzleName(), MessageIcon::None,
                 MessageButtons::Ok);
     congratulationIndex = (congratulationIndex + 1) % kCongratulationCount;
 }
@@ -165,6 +193,9 @@ const BilingualText kGenerateCaption{"Создание задания", "Generat
 const BilingualText kNothingGenerated{
     "Не удалось найти такое задание. Попробуйте ещё раз или выберите другой уровень.",
     "No such puzzle was found. Try again, or choose another level."};
+const BilingualText kDailyCaption{"Задание дня", "Puzzle of the day"};
+const BilingualText kNoDailyPuzzle{"Задание дня на сегодня найти не удалось.",
+                                   "No puzzle of the day could be made for today."};
 
 }  // namespace
 
@@ -191,6 +222,42 @@ void PlayCommands::GeneratePuzzle() {
             AddPuzzle(puzzle.data);
             return;
     }
+}
+
+void PlayCommands::PuzzleOfTheDay() {
+    const CalendarDate date = Today();
+    const PlaySession& session = board.Session();
+    int position = 0;
+    for (const PuzzleRecord& record : session.Library()) {
+        if (DailyDateOf(record.names) == date) {
+            if (position != session.CurrentPuzzleIndex() || session.CurrentRecord() == nullptr) {
+                SwitchToPuzzle(position);
+            }
+            return;
+        }
+        ++position;
+    }
+    const GeneratedPuzzle puzzle = RunInBackground(
+        [date](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
+            return GenerateDaily(date, &cancel, progress);
+        },
+        owner);
+    switch (puzzle.status) {
+        case GeneratorStatus::Cancelled:
+            return;
+        case GeneratorStatus::NotFound:
+            ShowMessage(owner, kNoDailyPuzzle, kDailyCaption, MessageIcon::Exclamation,
+                        MessageButtons::Ok);
+            return;
+        case GeneratorStatus::Generated:
+            AddPuzzle(puzzle.data);
+            return;
+    }
+}
+
+void PlayCommands::ShowStatistics() {
+    StatisticsDialog dialog(board.Session().Library(), settings, Today(), owner);
+    dialog.exec();
 }
 
 void PlayCommands::AddPuzzle(const PuzzleFileData& data) {

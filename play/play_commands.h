@@ -1,8 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <utility>
 
+#include "library/calendar_date.h"
+#include "library/solve_records.h"
 #include "library/whole_file.h"
+#include "model/play_clock.h"
 
 class QWidget;
 
@@ -27,9 +31,20 @@ class PlayCommands {
     // Asks for the number of elements and the level, generates such a puzzle off the GUI thread,
     // writes it into the data folder under the first free number from 200 on, and plays it.
     void GeneratePuzzle();
-    // A drop has covered the last free cell: congratulate, store the solution of a library
-    // puzzle and go on to the next one, or reset the built-in puzzle.
+    // The puzzle of the local date: written like a generated puzzle when the library does not
+    // hold it yet, and played.
+    void PuzzleOfTheDay();
+    void ShowStatistics();
+    // A drop has covered the last free cell: stop the clock, keep the records, congratulate,
+    // store the solution of a library puzzle and go on to the next one, or reset the built-in
+    // puzzle.
     void OnSolved();
+
+    // The name of the puzzle on the board, as the congratulation's caption gives it.
+    BilingualText PuzzleName() const;
+    // A damaged records file is set aside, and the player told so once.
+    void CheckRecords();
+    const SolveRecords& Records() const { return records; }
 
     // Tells the player why the library puzzle at index could not be put on the board, which
     // stays as it was; nothing when it could.
@@ -38,12 +53,15 @@ class PlayCommands {
     void ShowStartProblem();
     // Replaces the write() of the solution store, for tests to make it fail.
     void SetSolutionWriter(WriteCall write) { solutionWriter = std::move(write); }
+    // Replaces the local date, for tests of the records and the puzzle of the day.
+    void SetDateSource(std::function<CalendarDate()> today) { dateSource = std::move(today); }
 
   private:
     void Congratulate();
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
     void ShowFileProblem(const FileStatus& status);
+    CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why and changes nothing.
     void AddPuzzle(const PuzzleFileData& data);
@@ -51,8 +69,10 @@ class PlayCommands {
     BoardView& board;
     Settings& settings;
     WriteCall solutionWriter;
+    std::function<CalendarDate()> dateSource;
     QWidget* owner;
     int congratulationIndex = 0;
+    SolveRecords records;
 };
 
 }  // namespace tessellix

@@ -9,9 +9,10 @@ namespace tessellix {
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 26> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 30> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
+    {102, "&Настройки#&Options"},
     {200, "&Файл#&File"},
     {1000, "Tessellix#Tessellix"},
     {1001, "Редактор заданий Tessellix#Tessellix Puzzle Editor"},
@@ -33,6 +34,9 @@ constexpr std::array<std::pair<int, const char*>, 26> kStrings{{
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
     {40032, "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G"},
+    {40050, "Показывать &часы#Show &clock"},
+    {40051, "С&татистика...#&Statistics..."},
+    {40052, "Задание &дня\tCtrl+D#Puzzle of the d&ay\tCtrl+D"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

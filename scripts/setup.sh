@@ -3,9 +3,10 @@
 # they are missing; with --fuzz also clang and its libFuzzer runtime.
 set -euo pipefail
 
+# Debian's qt6-charts-dev needs libqt6opengl6-dev for its CMake package but does not depend on it.
 packages=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils
     desktop-file-utils appstream groff-base dpkg-dev

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "library/solve_records.h"
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
@@ -283,7 +284,8 @@ class EditorTest : public QObject {
         QCOMPARE(play.library.count(), scenario == 0 ? 4 : 3);
     }
 
-    // marks: the solved marks of 1, 199, 200 and 201.TLX afterwards, all four marked before.
+    // marks: the solved marks of 1, 199, 200 and 201.TLX afterwards, all four marked before;
+    // and the records kept of them, all four recorded before: '1' kept, '.' gone.
     void refusalsAndQuestions_data() {
         QTest::addColumn<int>("row");      // opened from the Select dialog
         QTest::addColumn<int>("command");  // then run
@@ -291,31 +293,38 @@ class EditorTest : public QObject {
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QStringList>("files");  // the data folder afterwards
         QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("records");
         const QStringList all{"1.TLX", "199.TLX", "200.TLX"};
         const QString overwrite = "The puzzle already exists. Do you want to overwrite it?";
         QTest::newRow("Save on the puzzle being solved is refused")
             << 0 << int(kCommandSave) << int(MessageResult::Yes)
             << QStringList{"The puzzle is currently being solved. Can't overwrite!"} << all
-            << "1212";
+            << "1212"
+            << "1111";
         QTest::newRow("Save as on it makes a copy with a new number, unmarked")
             << 0 << int(kCommandSaveAs) << int(MessageResult::Yes) << QStringList{}
-            << QStringList{"1.TLX", "199.TLX", "200.TLX", "201.TLX"} << "121.";
+            << QStringList{"1.TLX", "199.TLX", "200.TLX", "201.TLX"} << "121."
+            << "111.";
         QTest::newRow("overwrite answered Yes clears the mark")
             << 1 << int(kCommandSave) << int(MessageResult::Yes) << QStringList{overwrite} << all
-            << "1.12";
+            << "1.12"
+            << "1.11";
         QTest::newRow("overwrite answered No writes nothing")
             << 1 << int(kCommandSave) << int(MessageResult::No) << QStringList{overwrite} << all
-            << "1212";
+            << "1212"
+            << "1111";
         QTest::newRow("Delete of 200 asks, then removes file, record and mark")
             << 2 << int(kCommandDelete) << int(MessageResult::Yes)
             << QStringList{"Do you really want to delete the puzzle?"}
-            << QStringList{"1.TLX", "199.TLX"} << "12.2";
+            << QStringList{"1.TLX", "199.TLX"} << "12.2"
+            << "11.1";
         QTest::newRow("Delete answered No keeps them")
             << 2 << int(kCommandDelete) << int(MessageResult::No)
-            << QStringList{"Do you really want to delete the puzzle?"} << all << "1212";
+            << QStringList{"Do you really want to delete the puzzle?"} << all << "1212"
+            << "1111";
         QTest::newRow("199 cannot be deleted")
-            << 1 << int(kCommandDelete) << int(MessageResult::Yes) << QStringList{} << all
-            << "1212";
+            << 1 << int(kCommandDelete) << int(MessageResult::Yes) << QStringList{} << all << "1212"
+            << "1111";
     }
     void refusalsAndQuestions() {
         QFETCH(int, row);
@@ -326,6 +335,11 @@ class EditorTest : public QObject {
         SetCurrentLanguage(Language::English);
         PlayWindowFixture play(Library());
         WriteBytes(play.SettingsPath(), "[Solved]\n1.TLX=1\n199.TLX=2\n200.TLX=1\n201.TLX=2\n");
+        const std::vector<std::string> names{"1.TLX", "199.TLX", "200.TLX", "201.TLX"};
+        SolveRecords records(SolveRecords::PathBeside(play.SettingsPath()));
+        for (const std::string& name : names) {
+            records.AddSolve({name, 60, false, {2026, 12, 8}, std::nullopt});
+        }
         const std::string before = ReadBytes(play.DataPath("199.TLX"));
         play.Window().RunCommand(kCommandEditor);
         OpenRow(play, row);
@@ -358,6 +372,11 @@ class EditorTest : public QObject {
             QCOMPARE(play.library.LastRecord()->names, (BilingualText{"Задание 201", "Kept"}));
         }
         QTEST(play.SolvedMarks({"1.TLX", "199.TLX", "200.TLX", "201.TLX"}), "marks");
+        QString recorded;
+        for (const std::string& name : names) {
+            recorded += records.Read().Find(name) != nullptr ? '1' : '.';
+        }
+        QTEST(recorded, "records");
     }
 
     void deletingInFrontOfThePlayedPuzzleKeepsItsPosition() {

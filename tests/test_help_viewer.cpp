@@ -236,7 +236,12 @@ class HelpViewerTest : public QObject {
                                                       "Создать задание",
                                                       "Ctrl+G",
                                                       "ровно одно решение",
-                                                      "(N−2)²"};
+                                                      "(N−2)²",
+                                                      "Задание дня",
+                                                      "Ctrl+D",
+                                                      "Статистика",
+                                                      "Показывать часы",
+                                                      "tessellix-records.ini"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
@@ -263,7 +268,12 @@ class HelpViewerTest : public QObject {
                                                       "Generate puzzle",
                                                       "Ctrl+G",
                                                       "exactly one solution",
-                                                      "(N−2)²"};
+                                                      "(N−2)²",
+                                                      "Puzzle of the day",
+                                                      "Ctrl+D",
+                                                      "Statistics",
+                                                      "Show clock",
+                                                      "tessellix-records.ini"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",

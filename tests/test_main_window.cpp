@@ -113,35 +113,41 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QStringList>("puzzleItems");
         QTest::addColumn<QStringList>("toolsItems");
+        QTest::addColumn<QStringList>("optionsItems");
         QTest::addColumn<QStringList>("helpItems");
         QTest::addColumn<QStringList>("fileItems");
         QTest::addColumn<QString>("windowTitle");
         QTest::newRow("Russian") << int(Language::Russian)
-                                 << QStringList{"&Задание", "&Сервис", "&?"}
+                                 << QStringList{"&Задание", "&Сервис", "&Настройки", "&?"}
                                  << QStringList{"&Выбор задания\tF2",
                                                 "&Следующее задание\tPgDn",
                                                 "&Предыдущее задание\tPgUp",
+                                                "Задание &дня\tCtrl+D",
                                                 "С&брос",
                                                 "&Отменить ход\tCtrl+Z",
                                                 "Ве&рнуть ход\tCtrl+Y",
                                                 "В&ыход"}
                                  << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
-                                                "&Редактор", "&Language"}
+                                                "С&татистика...", "&Редактор", "&Language"}
+                                 << QStringList{"Показывать &часы"}
                                  << QStringList{"&Вызов справки\tF1", "&О программе..."}
                                  << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
                                                 "&Удалить",          "&Сохранить \tCtrl+S",
                                                 "Сохранить &как...", "&Возврат в Tessellix"}
                                  << "Tessellix";
-        QTest::newRow("English") << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
+        QTest::newRow("English") << int(Language::English)
+                                 << QStringList{"&Puzzle", "&Tools", "&Options", "&?"}
                                  << QStringList{"&Select puzzle\tF2",
                                                 "&Next puzzle\tPgDn",
                                                 "&Previous puzzle\tPgUp",
+                                                "Puzzle of the d&ay\tCtrl+D",
                                                 "&Reset",
                                                 "&Undo\tCtrl+Z",
                                                 "Re&do\tCtrl+Y",
                                                 "E&xit"}
-                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Editor",
-                                                "&Language"}
+                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G",
+                                                "&Statistics...", "&Editor", "&Language"}
+                                 << QStringList{"Show &clock"}
                                  << QStringList{"&Help\tF1", "&About..."}
                                  << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
                                                 "&Delete",       "&Save \tCtrl+S",
@@ -153,6 +159,7 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, titles);
         QFETCH(QStringList, puzzleItems);
         QFETCH(QStringList, toolsItems);
+        QFETCH(QStringList, optionsItems);
         QFETCH(QStringList, helpItems);
         QFETCH(QStringList, fileItems);
         QFETCH(QString, windowTitle);
@@ -166,7 +173,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(shown, titles);
         QCOMPARE(Texts(window.PlayMenu(0)), puzzleItems);
         QCOMPARE(Texts(window.PlayMenu(1)), toolsItems);
-        QCOMPARE(Texts(window.PlayMenu(2)), helpItems);
+        QCOMPARE(Texts(window.PlayMenu(2)), optionsItems);
+        QCOMPARE(Texts(window.PlayMenu(3)), helpItems);
         QCOMPARE(Texts(window.PlayMenu(1)->actions().last()->menu()),
                  (QStringList{"Russian", "English"}));
         // The editor menu is relabelled too although it is not shown.
@@ -210,6 +218,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("Reset") << int(kCommandReset) << true;
         QTest::newRow("Hint") << int(kCommandHint) << true;
         QTest::newRow("Generate puzzle") << int(kCommandGenerate) << true;
+        QTest::newRow("Puzzle of the day") << int(kCommandPuzzleOfTheDay) << true;
+        QTest::newRow("Statistics") << int(kCommandStatistics) << true;
         QTest::newRow("Help") << int(kCommandHelp) << true;
     }
     void emptyLibraryDisablesSelectingAndEditing() {

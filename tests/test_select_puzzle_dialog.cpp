@@ -5,6 +5,7 @@
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/bilingual_text.h"
+#include "platform/dialog_template.h"
 #include "platform/message_box.h"
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
@@ -20,12 +21,13 @@ void WriteBlock(const QTemporaryDir& folder, const char* name, int columns, int 
     WriteBytes(folder.filePath(name).toStdString(), file.Bytes());
 }
 
-// Right of the list and below the box, the list's bottom margin away from them and from the
-// dialog's right edge; right and bottom excluded.
+// Right of the list and below the box, the list's bottom margin in the template (141 units
+// high, above the lines added below the list) away from them and from the dialog's right edge;
+// right and bottom excluded.
 PixelRect FrameOf(const SelectPuzzleDialog& dialog) {
     const QRect list = dialog.findChild<QListWidget*>("puzzleList")->geometry();
     const QRect box = dialog.findChild<QCheckBox*>("previewBox")->geometry();
-    const int margin = dialog.height() - list.y() - list.height();
+    const int margin = DialogUnitsToPixels(QSize(0, 141)).height() - list.y() - list.height();
     return {list.x() + list.width() + margin, box.y() + box.height() + margin,
             dialog.width() - margin, list.y() + list.height()};
 }

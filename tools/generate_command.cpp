@@ -159,25 +159,6 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
     return options;
 }
 
-// Makes the folder when it is missing; what keeps puzzles from being written there, without
-// the folder's name.
-std::string FolderToWriteProblem(const std::string& folder) {
-    std::error_code error;
-    if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            return "cannot be created: " + ReasonText(error.message());
-        }
-    }
-    if (std::string problem = FolderProblem(folder); !problem.empty()) {
-        return problem;
-    }
-    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return "cannot be written: " + problem;
-    }
-    return {};
-}
-
 int RunGenerate(const std::vector<std::string>& arguments) {
     const ToolCommand command = GenerateCommand();
     ParsedArguments parsed;
@@ -245,6 +226,23 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 }
 
 }  // namespace
+
+std::string FolderToWriteProblem(const std::string& folder) {
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) && !error) {
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            return "cannot be created: " + ReasonText(error.message());
+        }
+    }
+    if (std::string problem = FolderProblem(folder); !problem.empty()) {
+        return problem;
+    }
+    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
+        return "cannot be written: " + problem;
+    }
+    return {};
+}
 
 ToolCommand GenerateCommand() {
     return {

@@ -7,6 +7,7 @@
 #include "tools/build_command.h"
 #include "tools/check_command.h"
 #include "tools/command.h"
+#include "tools/daily_command.h"
 #include "tools/generate_command.h"
 #include "tools/list_command.h"
 #include "tools/rate_command.h"
@@ -21,7 +22,7 @@ namespace {
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
     return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
-            BuildCommand(), GenerateCommand(), RateCommand()};
+            BuildCommand(), GenerateCommand(), RateCommand(),  DailyCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
@@ -40,7 +41,7 @@ void PrintHelp() {
     }
     std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
                  "\nnot writable or not a puzzle, a puzzle has no solution, check finds a problem,"
-                 "\nor generate finds no puzzle of the level; 2 on wrong usage. Messages on"
+                 "\nor generate or daily finds no puzzle; 2 on wrong usage. Messages on"
                  "\nstandard error read \"tessellix-puzzle: WHERE: what is wrong\", WHERE being"
                  "\nthe file, the folder or SOURCE:LINE.\n";
 }
