@@ -130,7 +130,7 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
     }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
-    if (!board->Session().StartProblem().IsEmpty()) {
+    if (board->Session().StartProblem()) {
         QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
     }
 }

@@ -40,16 +40,16 @@ bool EditorCommands::Open() {
     if (!position) {
         return false;
     }
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = editor.OpenPuzzle(*position);
+        failure = editor.OpenPuzzle(*position);
     }
-    if (!status && !status.error.IsEmpty()) {
-        ShowMessage(&editor, status.error, kErrorCaption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(&editor, failure->Message(), kErrorCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
-    return status.ok;
+    return !failure;
 }
 
 bool EditorCommands::DeletePuzzle() {
@@ -58,8 +58,8 @@ bool EditorCommands::DeletePuzzle() {
     if ((plan.refusal && !Tell(*plan.refusal)) || !Tell(plan.question)) {
         return false;
     }
-    if (const FileStatus status = DeletePuzzleFile(plan.path); !status) {
-        ShowMessage(&editor, status.error, plan.caption, MessageIcon::Exclamation,
+    if (const std::optional<Failure> failure = DeletePuzzleFile(plan.path)) {
+        ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
@@ -91,13 +91,13 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     if ((plan.refusal && !Tell(*plan.refusal)) || (plan.question && !Tell(*plan.question))) {
         return false;
     }
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = WritePuzzleFile(plan.path, plan.data);
+        failure = WritePuzzleFile(plan.path, plan.data);
     }
-    if (!status) {
-        ShowMessage(&editor, status.error, plan.caption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }

@@ -136,7 +136,7 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
         // Only the signature decides: a file cut short after it is listed with its default
         // names, and loading it gives a board without cells.
         const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
-        if (!contents.opened || !contents.hasSignature) {
+        if (contents.readFailure || !contents.hasSignature) {
             continue;
         }
         PuzzleTexts texts = contents.data.texts;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library/bilingual_text.h"
+#include "library/failure.h"
 
 namespace tessellix {
 
@@ -15,7 +16,8 @@ enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
 // The user's choices that survive between runs, in a small INI file beside the program:
 // sections "Options", "Generator" and "Solved", keys below. Every operation opens, reads or
 // updates and closes the file by itself; nothing is cached. A missing or unreadable file gives the
-// defaults and a failed write is ignored: settings never stop the program.
+// defaults. A writer returns why the file could not be written, naming it; settings never stop
+// the program.
 
 class Settings {
   public:
@@ -24,31 +26,31 @@ class Settings {
 
     // Options/Language, stored as 0 Russian or 1 English; any other value gives Russian.
     Language ReadLanguageSetting() const;
-    void WriteLanguageSetting(Language language);
+    std::optional<Failure> WriteLanguageSetting(Language language);
 
     // Options/Preview, default 0, taken unchanged.
     int ReadPreviewSetting() const;
-    void WritePreviewSetting(int preview);
+    std::optional<Failure> WritePreviewSetting(int preview);
 
     // Options/Zoom, how many times the board is enlarged: default 1, and 1 for any value below.
     int ReadZoomSetting() const;
-    void WriteZoomSetting(int zoom);
+    std::optional<Failure> WriteZoomSetting(int zoom);
 
     // Solved/<file name>, the name compared without regard to ASCII case: 1 solved, 2 solved
     // after a hint; any other value, or none, is not solved. One mark per name, in its order.
     std::vector<SolvedMark> ReadSolvedMarks(const std::vector<std::string>& fileNames) const;
     // Records the file's puzzle as solved; a mark of a solve without hint is never lowered.
-    void MarkSolved(const std::string& fileName, bool hintUsed);
+    std::optional<Failure> MarkSolved(const std::string& fileName, bool hintUsed);
     // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
-    void ClearSolvedMark(const std::string& fileName);
+    std::optional<Failure> ClearSolvedMark(const std::string& fileName);
 
     // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
     // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
     // Taken unchanged; the dialog keeps them in range.
     int ReadGeneratorElementsSetting() const;
-    void WriteGeneratorElementsSetting(int elements);
+    std::optional<Failure> WriteGeneratorElementsSetting(int elements);
     int ReadGeneratorLevelSetting() const;
-    void WriteGeneratorLevelSetting(int level);
+    std::optional<Failure> WriteGeneratorLevelSetting(int level);
 
   private:
     std::string path;
@@ -66,9 +68,11 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
 // line or adds it at the end of its section, and leaves every other line as it was. Without a
 // value, removes the key's lines from the section instead. The file is replaced through the
 // whole-file writer, so a failed write leaves the old one whole; a file that would not change
-// is not written. False when the file could not be written.
-bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::optional<std::string>& value);
+// is not written, nor is anything without a path. The failure names the file and the reason; an
+// existing file that cannot be read is not replaced, and is a failure too.
+std::optional<Failure> WriteIniString(const std::string& path, const std::string& section,
+                                      const std::string& key,
+                                      const std::optional<std::string>& value);
 
 // The same on the text of a file.
 

@@ -22,31 +22,33 @@ ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
 
 }  // namespace
 
-BilingualText WriteAllBytes(int fd, const void* data, std::size_t size, const WriteCall& write) {
+std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
+                                     const WriteCall& write) {
     const WriteCall& call = write ? write : WriteCall(PosixWrite);
     std::size_t done = 0;
     while (done < size) {
         errno = 0;
         const ssize_t written = call(fd, static_cast<const char*>(data) + done, size - done);
         if (written < 0) {
-            return ErrorText(errno);
+            return Failure(ErrorText(errno));
         }
         if (written == 0) {
             // A full disk can show as a write that makes no progress without any error.
-            return BilingualText()
-                .Say("записано только ", "only ")
-                .Add(std::to_string(done))
-                .Say(" байт из ", " of ")
-                .Add(std::to_string(size))
-                .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+            return Failure(BilingualText()
+                               .Say("записано только ", "only ")
+                               .Add(std::to_string(done))
+                               .Say(" байт из ", " of ")
+                               .Add(std::to_string(size))
+                               .Say(" (диск, возможно, переполнен)",
+                                    " bytes were written (the disk may be full)"));
         }
         done += static_cast<std::size_t>(written);
     }
-    return {};
+    return std::nullopt;
 }
 
-BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
-                             const WriteCall& write) {
+std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view bytes,
+                                      const WriteCall& write) {
     const std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
@@ -68,13 +70,13 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         }
     }
     if (fd < 0) {
-        return ErrorText(errno);
+        return Failure(ErrorText(errno));
     }
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const auto abandon = [&](const BilingualText& reason) {
+    const auto abandon = [&](const Failure& reason) {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -82,20 +84,20 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         return reason;
     };
 
-    const BilingualText written = WriteAllBytes(fd, bytes.data(), bytes.size(), write);
-    if (!written.IsEmpty()) {
-        return abandon(written);
+    if (const std::optional<Failure> written =
+            WriteAllBytes(fd, bytes.data(), bytes.size(), write)) {
+        return abandon(*written);
     }
     if (::fsync(fd) != 0) {
-        return abandon(ErrorText(errno));
+        return abandon(Failure(ErrorText(errno)));
     }
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
-        return abandon(ErrorText(errno));
+        return abandon(Failure(ErrorText(errno)));
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        return abandon(ErrorText(errno));
+        return abandon(Failure(ErrorText(errno)));
     }
     // Makes the rename itself durable; the file is complete either way.
     const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -103,7 +105,7 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         ::fsync(folderFd);
         ::close(folderFd);
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace tessellix

@@ -86,15 +86,15 @@ std::string EditorSession::CounterText() const {
     return std::to_string(cellCount) + "/" + std::to_string(kElementCells * selectedCount);
 }
 
-FileStatus EditorSession::Open(int position) {
+std::optional<Failure> EditorSession::Open(int position) {
     const PuzzleRecord* record = library.RecordAt(position);
     if (record == nullptr) {
-        return {false, {}};
+        return std::nullopt;
     }
     // A file that gives no puzzle leaves the elements, and so everything, as they were.
     PuzzleShape loaded;
-    if (const FileStatus status = loaded.Load(library.PathOf(*record), elements); !status) {
-        return status;
+    if (std::optional<Failure> failure = loaded.Load(library.PathOf(*record), elements)) {
+        return failure;
     }
     const int columns = loaded.width / kCellSize;
     const int rows = loaded.height / kCellSize;
@@ -124,7 +124,7 @@ FileStatus EditorSession::Open(int position) {
     cellsChanged = false;
     currentPuzzleIndex = position;
     openedNumber = NumberOf(record->fileName);
-    return {};
+    return std::nullopt;
 }
 
 PuzzleFileData EditorSession::FileData(const PuzzleTexts& texts) const {

@@ -94,9 +94,9 @@ class EditorSession {
     bool DeleteEnabled() const { return openedNumber >= kFirstDeletableNumber; }
 
     // Puts the library puzzle at position on the canvas, centred, with its choice of elements
-    // and its stored solution. A failure, and nothing changed, when position designates no
-    // record (without a message) or its file gives no puzzle.
-    FileStatus Open(int position);
+    // and its stored solution. A failure, and nothing changed, when its file gives no puzzle;
+    // a position that designates no record changes nothing either.
+    [[nodiscard]] std::optional<Failure> Open(int position);
     // The file of the canvas: the used elements, with their stored placements only while the
     // puzzle opened is unchanged in its cells, and every filled cell.
     PuzzleFileData FileData(const PuzzleTexts& texts) const;

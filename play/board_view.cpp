@@ -72,16 +72,16 @@ void BoardView::RedrawTitle() {
     Paint();
 }
 
-FileStatus BoardView::SwitchToPuzzle(int index) {
+std::optional<Failure> BoardView::SwitchToPuzzle(int index) {
     const WaitCursor wait;
-    const FileStatus status = session.SwitchToPuzzle(index);
-    if (status) {
+    std::optional<Failure> failure = session.SwitchToPuzzle(index);
+    if (!failure) {
         moving.CancelDrag();
         moving.ForgetChoice();
         ComposeBackground();
         Paint();
     }
-    return status;
+    return failure;
 }
 
 void BoardView::ResetBoard() {

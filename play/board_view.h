@@ -37,7 +37,7 @@ class BoardView : public QObject {
     // Shows the library puzzle at index with every element home in its base orientation. A
     // failure, the board unchanged, when index designates no record or its file gives no
     // puzzle.
-    FileStatus SwitchToPuzzle(int index);
+    [[nodiscard]] std::optional<Failure> SwitchToPuzzle(int index);
     // Every placed element goes home in the orientation it has; only the puzzle and the
     // boxes of those elements are drawn again. One move.
     void ResetBoard();

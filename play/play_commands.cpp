@@ -48,15 +48,15 @@ const BilingualText kMessageCaption{"Сообщение", "Message"};
 PlayCommands::PlayCommands(BoardView& view, Settings& store, QWidget* window)
     : board(view), settings(store), owner(window) {}
 
-void PlayCommands::ShowFileProblem(const FileStatus& status) {
-    if (!status && !status.error.IsEmpty()) {
-        ShowMessage(owner, status.error, kSelectCaption, MessageIcon::Exclamation,
+void PlayCommands::ShowFileProblem(const std::optional<Failure>& failure) {
+    if (failure) {
+        ShowMessage(owner, failure->Message(), kSelectCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
 }
 
 void PlayCommands::ShowStartProblem() {
-    ShowFileProblem({false, board.Session().StartProblem()});
+    ShowFileProblem(board.Session().StartProblem());
 }
 
 void PlayCommands::SwitchToPuzzle(int index) {
@@ -146,13 +146,13 @@ bool PlayCommands::SaveSolution() {
         return true;
     }
     const auto records = session.SolutionRecords();
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
+        failure = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
     }
-    if (!status) {
-        ShowMessage(owner, status.error, kSaveCaption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(owner, failure->Message(), kSaveCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
@@ -199,13 +199,13 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
     const std::string fileName = std::to_string(number) + ".TLX";
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = WritePuzzleFile(library.DataFolder() + fileName, data);
+        failure = WritePuzzleFile(library.DataFolder() + fileName, data);
     }
-    if (!status) {
-        ShowMessage(owner, status.error, kGenerateCaption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(owner, failure->Message(), kGenerateCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <utility>
 
+#include "library/failure.h"
 #include "library/whole_file.h"
 
 class QWidget;
@@ -10,7 +12,6 @@ namespace tessellix {
 
 class BoardView;
 class Settings;
-struct FileStatus;
 struct PuzzleFileData;
 
 // The play menu's commands and the solved sequence: which puzzle is on the board, and what
@@ -43,7 +44,7 @@ class PlayCommands {
     void Congratulate();
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
-    void ShowFileProblem(const FileStatus& status);
+    void ShowFileProblem(const std::optional<Failure>& failure);
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why and changes nothing.
     void AddPuzzle(const PuzzleFileData& data);

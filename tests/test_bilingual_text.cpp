@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "library/failure.h"
 #include "platform/window_text.h"
 
 namespace tessellix {
@@ -105,6 +106,37 @@ class BilingualTextTest : public QObject {
         SetCurrentLanguage(Language::English);
         LocalizeWindowText(&dialog);
         QCOMPARE(dialog.windowTitle(), QString("Hints"));
+    }
+
+    // A failure without words in a language would be an empty message box.
+    void failureAlwaysHasWords_data() {
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("shownRussian");
+        QTest::addColumn<QString>("shownEnglish");
+        QTest::newRow("both kept") << "нет"
+                                   << "no"
+                                   << "нет"
+                                   << "no";
+        QTest::newRow("English only") << ""
+                                      << "no"
+                                      << "no"
+                                      << "no";
+        QTest::newRow("Russian only") << "нет"
+                                      << ""
+                                      << "нет"
+                                      << "нет";
+        QTest::newRow("none") << ""
+                              << ""
+                              << "Операция не выполнена по неизвестной причине."
+                              << "The operation failed for an unknown reason.";
+    }
+    void failureAlwaysHasWords() {
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        const Failure failure({russian.toStdString(), english.toStdString()});
+        QTEST(QString::fromStdString(failure.Message().In(Language::Russian)), "shownRussian");
+        QTEST(QString::fromStdString(failure.Message().In(Language::English)), "shownEnglish");
     }
 };
 

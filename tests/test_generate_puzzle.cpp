@@ -119,7 +119,7 @@ class GeneratePuzzleTest : public QObject {
         if (answer == "lost folder") {
             QVERIFY(QDir(folder).removeRecursively());
             WriteBytes(folder.toStdString(), "a file");
-            reason = Shown(WritePuzzleFile(play.library.DataFolder() + "200.TLX", {}).error);
+            reason = Shown(WritePuzzleFile(play.library.DataFolder() + "200.TLX", {})->Message());
             QVERIFY(reason.endsWith("Not a directory"));
         }
         play.RunWithDialog(kCommandGenerate, [&answer](QDialog& dialog) {

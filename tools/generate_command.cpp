@@ -193,7 +193,7 @@ int RunGenerate(const std::vector<std::string>& arguments) {
     }
     const std::string& folder = parsed.operands[0];
     if (problem = FolderToWriteProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     if (!options->seed) {
         options->seed = std::random_device()();
@@ -220,9 +220,10 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
-            return Failure(folder, "no " + std::string(LevelName(request.level)) + " puzzle " +
-                                       which + " found in " + Shapes(puzzle.tries) + " (seed " +
-                                       std::to_string(request.seed) + ")");
+            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) +
+                                             " puzzle " + which + " found in " +
+                                             Shapes(puzzle.tries) + " (seed " +
+                                             std::to_string(request.seed) + ")");
         }
         while (taken.count(number) > 0) {
             ++number;
@@ -230,9 +231,10 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         taken.insert(number);
         const std::string path =
             (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
-        if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
-            return Failure(
-                path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
+        if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
+            return ReportFailure(
+                path,
+                "cannot be written: " + ReasonText(failure->Message().In(Language::English), path));
         }
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +
