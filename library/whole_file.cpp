@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <filesystem>
 
 namespace tessellix {
@@ -18,6 +19,36 @@ ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
         written = ::write(fd, data, size);
     } while (written < 0 && errno == EINTR);
     return written;
+}
+
+// As many symbolic links as the system follows in one path before it gives up with ELOOP.
+constexpr int kMostLinks = 40;
+
+// Follows symbolic links from path to the file that they name, which need not exist yet. 0, or
+// the errno value of the failure: ELOOP for a cycle or a chain longer than the system follows.
+int FollowLinks(std::string& path) {
+    for (int hops = 0; hops <= kMostLinks; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            return errno == ENOENT ? 0 : errno;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            return 0;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return errno;
+        }
+        if (static_cast<std::size_t>(length) >= target.size()) {
+            return ENAMETOOLONG;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        path = target.starts_with('/')
+                   ? target
+                   : (std::filesystem::path(path).parent_path() / target).string();
+    }
+    return ELOOP;
 }
 
 }  // namespace
@@ -49,7 +80,19 @@ std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
 
 std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view bytes,
                                       const WriteCall& write) {
-    const std::filesystem::path target(path);
+    // The file that a link names is replaced, and the link stays.
+    std::string named = path;
+    if (const int error = FollowLinks(named); error != 0) {
+        return Failure(ErrorText(error));
+    }
+    struct stat old {};
+    const bool replaces = ::stat(named.c_str(), &old) == 0;
+    // A rename asks only the folder, so the file's own permission is asked here, as an open for
+    // writing would ask it: a read-only file stays as it is.
+    if (replaces && ::faccessat(AT_FDCWD, named.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failure(ErrorText(errno));
+    }
+    const std::filesystem::path target(named);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
         folder = ".";
@@ -72,8 +115,12 @@ std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view 
     if (fd < 0) {
         return Failure(ErrorText(errno));
     }
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (replaces && S_ISREG(old.st_mode)) {
+        // The owner too, where the system allows it, so that a file that root wrote for a player
+        // stays the player's; the bits after it, as a change of owner may clear some.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
+        }
         ::fchmod(fd, old.st_mode & 07777);
     }
     const auto abandon = [&](const Failure& reason) {
@@ -96,7 +143,7 @@ std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view 
     if (closed != 0) {
         return abandon(Failure(ErrorText(errno)));
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), named.c_str()) != 0) {
         return abandon(Failure(ErrorText(errno)));
     }
     // Makes the rename itself durable; the file is complete either way.

@@ -24,7 +24,10 @@ using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t si
 
 // Creates or replaces the whole file at path with bytes. They go to a temporary file in the same
 // folder, which replaces the old file only once it is completely written and synced, so a
-// failure at any point leaves the old file as it was. A replaced file keeps its permissions.
+// failure at any point leaves the old file as it was. A symbolic link is followed to the file
+// it names. A file that the user may not write is refused with the system's reason, as an open
+// for writing would refuse it; a replaced file keeps its permission bits, and its owner where
+// the system allows. A hard-linked file becomes a copy of its own.
 // Nothing on success; otherwise the reason, ready to show after the file's name.
 [[nodiscard]] std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view bytes,
                                                     const WriteCall& write = {});

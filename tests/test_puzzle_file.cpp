@@ -1,11 +1,14 @@
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
+#include "tests/as_nobody.h"
 #include "tests/puzzle_bytes.h"
 
 namespace tessellix {
@@ -469,6 +472,60 @@ class PuzzleFileTest : public QObject {
         QVERIFY(!WritePuzzleFile(path, SamplePuzzle()));
         QCOMPARE(ReadPuzzleFile(path).data.texts, SamplePuzzle().texts);
         QCOMPARE(Entries(folder.path()), QStringList{"9.TLX"});
+    }
+
+    // Run as the player: root may replace any file, whatever its permission bits say.
+    void writerRespectsTheFileItReplaces_data() {
+        QTest::addColumn<QString>("standing");  // what 9.TLX is: a file or a link to old.TLX
+        QTest::addColumn<int>("mode");          // of the file that 9.TLX names
+        QTest::addColumn<int>("error");         // 0: written
+        QTest::addColumn<QString>("written");   // the file that then holds the new bytes
+        QTest::newRow("read-only file refused") << "file" << 0444 << EACCES << "";
+        QTest::newRow("file keeps its bits") << "file" << 0640 << 0 << "9.TLX";
+        QTest::newRow("link: the file it names replaced") << "link" << 0604 << 0 << "old.TLX";
+        QTest::newRow("link to a read-only file refused") << "link" << 0444 << EACCES << "";
+        QTest::newRow("link to no file makes it") << "dangling" << 0 << 0 << "old.TLX";
+        QTest::newRow("link to itself refused") << "cycle" << 0 << ELOOP << "";
+    }
+    void writerRespectsTheFileItReplaces() {
+        QFETCH(QString, standing);
+        QFETCH(int, mode);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("9.TLX").toStdString();
+        const std::string named =
+            standing == "file" ? path : folder.filePath("old.TLX").toStdString();
+        QVERIFY(GiveToNobody(folder.path().toStdString()));
+        if (mode != 0) {
+            WriteBytes(named, "old");
+            QVERIFY(GiveToNobody(named) && ::chmod(named.c_str(), mode) == 0);
+        }
+        if (standing != "file") {
+            std::filesystem::create_symlink(standing == "cycle" ? "9.TLX" : "old.TLX", path);
+        }
+        const QStringList before = Entries(folder.path());
+
+        const NobodyRun run = RunAsNobody([&path] {
+            const std::optional<Failure> failure = WriteWholeFile(path, "new");
+            return failure ? failure->Message().In(Language::English) : std::string();
+        });
+        if (!run.said) {
+            QSKIP(run.skipReason);
+        }
+        QFETCH(int, error);
+        QCOMPARE(QString::fromStdString(*run.said), error == 0 ? "" : std::strerror(error));
+        QFETCH(QString, written);
+        if (written.isEmpty()) {
+            QCOMPARE(Entries(folder.path()), before);
+            QVERIFY(mode == 0 || ReadBytes(named) == "old");
+            return;
+        }
+        QCOMPARE(Q(ReadBytes(folder.filePath(written).toStdString())), QByteArray("new"));
+        QCOMPARE(std::filesystem::is_symlink(path), standing != "file");
+        struct stat status {};
+        QVERIFY(::stat(named.c_str(), &status) == 0);
+        if (mode != 0) {
+            QCOMPARE(static_cast<int>(status.st_mode & 07777), mode);
+        }
     }
 
     void elementBlockRewriteChangesOnlyBytes9To56() {
