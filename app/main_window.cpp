@@ -107,6 +107,10 @@ const KeyEntry kEditorKeys[] = {
 const BilingualText kHelpMissing{"Не удалось открыть файл справки.",
                                  "The help document cannot be opened."};
 const BilingualText kHelpCaption{"Справка", "Help"};
+const BilingualText kSettingsCaption{"Настройки", "Settings"};
+const BilingualText kSettingsNotKept{
+    "\nДо нового запуска игры настройки и отметки о решённых заданиях не сохраняются.",
+    "\nUntil the game is started again, settings and solved marks are not saved."};
 
 }  // namespace
 
@@ -130,12 +134,18 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { ChangeZoom(step); });
     }
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
+    settings.SetFailureListener([this](const Failure& failure) {
+        ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept),
+                    kSettingsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    });
     if (board->Session().StartProblem()) {
         QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    settings.SetFailureListener({});
+}
 
 bool MainWindow::LibraryNonEmpty() const {
     return board->Session().LibraryNonEmpty();

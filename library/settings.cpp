@@ -332,14 +332,28 @@ std::optional<Failure> WriteIniString(const std::string& path, const std::string
     return std::nullopt;
 }
 
+std::optional<Failure> Settings::Write(const std::string& section, const std::string& key,
+                                       const std::optional<std::string>& value) {
+    if (writesStopped) {
+        return std::nullopt;
+    }
+    std::optional<Failure> failure = WriteIniString(path, section, key, value);
+    if (failure) {
+        writesStopped = true;
+        if (failureListener) {
+            failureListener(*failure);
+        }
+    }
+    return failure;
+}
+
 Language Settings::ReadLanguageSetting() const {
     return ReadIniInteger(path, kOptionsSection, kLanguageKey, 0) == 1 ? Language::English
                                                                        : Language::Russian;
 }
 
 std::optional<Failure> Settings::WriteLanguageSetting(Language language) {
-    return WriteIniString(path, kOptionsSection, kLanguageKey,
-                          language == Language::English ? "1" : "0");
+    return Write(kOptionsSection, kLanguageKey, language == Language::English ? "1" : "0");
 }
 
 int Settings::ReadPreviewSetting() const {
@@ -347,7 +361,7 @@ int Settings::ReadPreviewSetting() const {
 }
 
 std::optional<Failure> Settings::WritePreviewSetting(int preview) {
-    return WriteIniString(path, kOptionsSection, kPreviewKey, std::to_string(preview));
+    return Write(kOptionsSection, kPreviewKey, std::to_string(preview));
 }
 
 int Settings::ReadZoomSetting() const {
@@ -355,7 +369,7 @@ int Settings::ReadZoomSetting() const {
 }
 
 std::optional<Failure> Settings::WriteZoomSetting(int zoom) {
-    return WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
+    return Write(kOptionsSection, kZoomKey, std::to_string(zoom));
 }
 
 std::vector<SolvedMark> Settings::ReadSolvedMarks(const std::vector<std::string>& fileNames) const {
@@ -392,14 +406,14 @@ std::optional<Failure> Settings::MarkSolved(const std::string& fileName, bool hi
         return std::nullopt;
     }
     const SolvedMark mark = hintUsed ? SolvedMark::SolvedWithHint : SolvedMark::Solved;
-    return WriteIniString(path, kSolvedSection, fileName, std::to_string(static_cast<int>(mark)));
+    return Write(kSolvedSection, fileName, std::to_string(static_cast<int>(mark)));
 }
 
 std::optional<Failure> Settings::ClearSolvedMark(const std::string& fileName) {
     if (!IsStorableKey(fileName)) {
         return std::nullopt;
     }
-    return WriteIniString(path, kSolvedSection, fileName, std::nullopt);
+    return Write(kSolvedSection, fileName, std::nullopt);
 }
 
 int Settings::ReadGeneratorElementsSetting() const {
@@ -407,7 +421,7 @@ int Settings::ReadGeneratorElementsSetting() const {
 }
 
 std::optional<Failure> Settings::WriteGeneratorElementsSetting(int elements) {
-    return WriteIniString(path, kGeneratorSection, kElementsKey, std::to_string(elements));
+    return Write(kGeneratorSection, kElementsKey, std::to_string(elements));
 }
 
 int Settings::ReadGeneratorLevelSetting() const {
@@ -415,7 +429,7 @@ int Settings::ReadGeneratorLevelSetting() const {
 }
 
 std::optional<Failure> Settings::WriteGeneratorLevelSetting(int level) {
-    return WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
+    return Write(kGeneratorSection, kLevelKey, std::to_string(level));
 }
 
 }  // namespace tessellix

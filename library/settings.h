@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,13 +17,19 @@ enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
 // The user's choices that survive between runs, in a small INI file beside the program:
 // sections "Options", "Generator" and "Solved", keys below. Every operation opens, reads or
 // updates and closes the file by itself; nothing is cached. A missing or unreadable file gives the
-// defaults. A writer returns why the file could not be written, naming it; settings never stop
-// the program.
+// defaults. The first write of a run that fails is the last one tried in that run: the writer
+// returns why, naming the file, and the failure listener hears of it, so that the player is told
+// once; later writes return nothing and leave the file alone. Settings never stop the program.
 
 class Settings {
   public:
     // An empty path gives the defaults and writes nothing.
     explicit Settings(std::string path = std::string()) : path(std::move(path)) {}
+
+    // Told of the first write that fails; none by default.
+    void SetFailureListener(std::function<void(const Failure&)> listener) {
+        failureListener = std::move(listener);
+    }
 
     // Options/Language, stored as 0 Russian or 1 English; any other value gives Russian.
     Language ReadLanguageSetting() const;
@@ -53,7 +60,12 @@ class Settings {
     std::optional<Failure> WriteGeneratorLevelSetting(int level);
 
   private:
+    std::optional<Failure> Write(const std::string& section, const std::string& key,
+                                 const std::optional<std::string>& value);
+
     std::string path;
+    bool writesStopped = false;
+    std::function<void(const Failure&)> failureListener;
 };
 
 // The INI file underneath. Section and key names compare without regard to ASCII letter case.
