@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         }
     }
     puzzle.texts.names = {"Прямоугольник", "Rectangle"};
-    if (!WritePuzzleFile(data.filePath("1.TLX").toStdString(), puzzle)) {
+    if (WritePuzzleFile(data.filePath("1.TLX").toStdString(), puzzle)) {
         std::printf("could not write the puzzle\n");
         return 1;
     }
