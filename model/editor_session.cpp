@@ -1,7 +1,6 @@
 #include "model/editor_session.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace tessellix {
 
@@ -24,8 +23,8 @@ const BilingualText kCannotDelete{"Нельзя удалить задание, �
 const BilingualText kConfirmDelete{"Вы действительно хотите удалить текущее задание?",
                                    "Do you really want to delete the puzzle?"};
 const BilingualText kNoNumberLeft{
-    "Для нового задания не осталось номера: у последнего задания наибольший возможный номер.",
-    "No number is left for a new puzzle: the last puzzle has the largest number there can be."};
+    "Для нового задания не осталось номера: одно из заданий уже имеет наибольший возможный номер.",
+    "No number is left for a new puzzle: a puzzle already has the largest number there can be."};
 const BilingualText kDefaultName{"Название", "No name"};
 
 EditorMessage Refusal(const BilingualText& text, const BilingualText& caption) {
@@ -176,15 +175,14 @@ SavePlan EditorSession::PlanSave(bool saveAs, const std::string& name,
     plan.caption = kSaveCaption;
     const Language language = CurrentLanguage();
     if (saveAs || isNewPuzzle) {
-        const PuzzleRecord* last = library.LastRecord();
-        const long long number = 1 + (last == nullptr ? 0LL : NumberOf(last->fileName));
-        if (number > INT_MAX) {
+        const std::optional<int> number = library.NextNumber();
+        if (!number) {
             plan.refusal = Refusal(kNoNumberLeft, kSaveCaption);
             return plan;
         }
-        plan.record.fileName = std::to_string(number) + ".TLX";
+        plan.record.fileName = PuzzleFileName(*number);
         const Language other = OtherLanguage(language);
-        plan.record.names.In(other) = DefaultPuzzleName(static_cast<int>(number)).In(other);
+        plan.record.names.In(other) = DefaultPuzzleName(*number).In(other);
     } else {
         const PuzzleRecord* record = library.RecordAt(currentPuzzleIndex);
         if (record == nullptr) {

@@ -198,7 +198,7 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
-    const std::string fileName = std::to_string(number) + ".TLX";
+    const std::string fileName = PuzzleFileName(number);
     std::optional<Failure> failure;
     {
         const WaitCursor wait;

@@ -250,6 +250,50 @@ class PuzzleLibraryTest : public QObject {
         QCOMPARE(FileNames(puzzleLibrary), QStringList{"1.TLX"});
         QCOMPARE(puzzleLibrary.DataFolder(), folder.path().toStdString() + "/");
     }
+
+    // "N.TLX" is there at the scan, "+N.TLX" appears after it, "-N.TLX" goes after it; "junk"
+    // is a file that is no puzzle but takes the name all the same.
+    void newNumbersCountFilesOnDiskAsWellAsRecords_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("free");  // the first free number from 200
+        QTest::addColumn<int>("next");  // one above the highest; 0: none is left
+        QTest::newRow("empty folder") << QStringList{} << 200 << 1;
+        QTest::newRow("records only") << QStringList{"1.TLX", "250.TLX"} << 200 << 251;
+        QTest::newRow("a file that appeared after the scan")
+            << QStringList{"1.TLX", "+308.TLX"} << 200 << 309;
+        QTest::newRow("files that appeared at 200 and 201")
+            << QStringList{"+200.TLX", "+201.tlx"} << 202 << 202;
+        QTest::newRow("a record whose file has gone")
+            << QStringList{"200.TLX", "-200.TLX"} << 201 << 201;
+        QTest::newRow("a file that is no puzzle") << QStringList{"+junk 300.TLX"} << 200 << 301;
+        QTest::newRow("the largest number taken") << QStringList{"+2147483647.TLX"} << 200 << 0;
+    }
+    void newNumbersCountFilesOnDiskAsWellAsRecords() {
+        QFETCH(QStringList, files);
+        QTemporaryDir folder;
+        const auto write = [&folder](QString name) {
+            if (name.startsWith("junk ")) {
+                WriteBytes(folder.filePath(name.mid(5)).toStdString(), "not a puzzle");
+            } else {
+                Puzzle(folder, name);
+            }
+        };
+        for (const QString& name : files) {
+            if (!name.startsWith('+') && !name.startsWith('-')) {
+                write(name);
+            }
+        }
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        for (const QString& name : files) {
+            if (name.startsWith('+')) {
+                write(name.mid(1));
+            } else if (name.startsWith('-')) {
+                QVERIFY(QFile::remove(folder.filePath(name.mid(1))));
+            }
+        }
+        QTEST(puzzleLibrary.FreeNumber(kFirstDeletableNumber), "free");
+        QTEST(puzzleLibrary.NextNumber().value_or(0), "next");
+    }
 };
 
 }  // namespace tessellix

@@ -9,6 +9,7 @@
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
 #include "solver/tiling_solver.h"
 #include "tools/puzzle_source.h"
 #include "tools/solve_command.h"
@@ -70,7 +71,7 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
     if (const std::optional<Failure> problem = CheckPuzzleTexts(data.texts)) {
         return fail(ReasonText(problem->Message().In(Language::English)));
     }
-    const std::string path = folder + "/" + std::to_string(source.number) + ".TLX";
+    const std::string path = folder + "/" + PuzzleFileName(source.number);
     if (const std::optional<Failure> failure = WritePuzzleFile(path, data)) {
         error = PlaceMessage(path, "cannot be written: " +
                                        ReasonText(failure->Message().In(Language::English), path));

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <iostream>
 #include <random>
-#include <set>
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
@@ -203,8 +202,9 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 
     GeneratorRequest& request = options->request;
     const int count = options->count;
-    std::set<int> taken = PuzzleNumbersIn(folder);
-    int number = kFirstDeletableNumber;
+    // Scanned for its numbering only; each file written joins the folder and so the count.
+    PuzzleLibrary library;
+    library.ScanDataFolder(folder);
     ProgressLine progressLine;
     for (int k = 0; k < count; ++k) {
         request.seed = *options->seed + k;
@@ -225,12 +225,8 @@ int RunGenerate(const std::vector<std::string>& arguments) {
                                              Shapes(puzzle.tries) + " (seed " +
                                              std::to_string(request.seed) + ")");
         }
-        while (taken.count(number) > 0) {
-            ++number;
-        }
-        taken.insert(number);
         const std::string path =
-            (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
+            library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
         if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
             return ReportFailure(
                 path,
