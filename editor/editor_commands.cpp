@@ -94,16 +94,13 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        failure = WritePuzzleFile(plan.path, plan.data);
+        failure = session.Save(plan, settings);
     }
     if (failure) {
         ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
-    // The puzzle written is unsolved, also where a new file takes a name that kept a mark.
-    settings.ClearSolvedMark(plan.record.fileName);
-    session.Commit(plan);
     return true;
 }
 

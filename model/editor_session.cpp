@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "library/store_puzzle.h"
+
 namespace tessellix {
 
 namespace {
@@ -200,12 +202,10 @@ SavePlan EditorSession::PlanSave(bool saveAs, const std::string& name,
     return plan;
 }
 
-void EditorSession::Commit(const SavePlan& plan) {
-    if (plan.replacedPosition < 0) {
-        library.Append(plan.record);
-    } else {
-        library.Replace(plan.replacedPosition, plan.record);
-    }
+std::optional<Failure> EditorSession::Save(const SavePlan& plan, Settings& settings) {
+    const Result<int> stored =
+        StorePuzzle(library, settings, plan.record, plan.data, plan.replacedPosition);
+    return stored ? std::nullopt : std::optional<Failure>(stored.Error());
 }
 
 DeletePlan EditorSession::PlanDelete() const {

@@ -6,6 +6,7 @@
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
+#include "library/store_puzzle.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/background_generation.h"
@@ -198,22 +199,20 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
-    const std::string fileName = PuzzleFileName(number);
-    std::optional<Failure> failure;
-    {
+    PuzzleTexts texts = data.texts;
+    ApplyDefaultNames(texts, number);
+    const PuzzleRecord record{PuzzleFileName(number), texts.names, texts.comments};
+    const Result<int> stored = [&] {
         const WaitCursor wait;
-        failure = WritePuzzleFile(library.DataFolder() + fileName, data);
-    }
-    if (failure) {
-        ShowMessage(owner, failure->Message(), kGenerateCaption, MessageIcon::Exclamation,
+        return StorePuzzle(library, settings, record, data);
+    }();
+    if (!stored) {
+        ShowMessage(owner, stored.Error().Message(), kGenerateCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }
-    PuzzleTexts texts = data.texts;
-    ApplyDefaultNames(texts, number);
-    const int position = library.InsertSorted({fileName, texts.names, texts.comments});
-    session.RecordInserted(position);
-    SwitchToPuzzle(position);
+    session.RecordInserted(*stored);
+    SwitchToPuzzle(*stored);
 }
 
 }  // namespace tessellix

@@ -206,13 +206,14 @@ class EditorSessionTest : public QObject {
         SavePlan plan = session.PlanSave(false, "Моё", "Коммент");
         QCOMPARE(plan.record.names, (BilingualText{"Моё", "Puzzle 251"}));
         QCOMPARE(plan.record.comments, (BilingualText{"Коммент", ""}));
-        session.Commit(plan);
+        Settings noSettings;
+        QVERIFY(!session.Save(plan, noSettings));
         QCOMPARE(editor.library.count(), 3);
         QCOMPARE(*editor.library.LastRecord(), plan.record);
 
         editor.Edit({"open 1"});
         plan = session.PlanSave(false, "Другое", "");
-        QCOMPARE(plan.replacedPosition, 1);
+        QCOMPARE(plan.replacedPosition, std::optional<int>(1));
         QCOMPARE(plan.record.names, (BilingualText{"Другое", "One"}));
         QCOMPARE(plan.record.fileName, "250.TLX");
     }

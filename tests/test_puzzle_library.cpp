@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "library/store_puzzle.h"
 #include "model/play_session.h"
 #include "tests/puzzle_bytes.h"
 
@@ -293,6 +295,55 @@ class PuzzleLibraryTest : public QObject {
         }
         QTEST(puzzleLibrary.FreeNumber(kFirstDeletableNumber), "free");
         QTEST(puzzleLibrary.NextNumber().value_or(0), "next");
+    }
+
+    // A puzzle joining the library is new to the player, whatever its name's mark said.
+    void storedPuzzleJoinsTheLibraryWithoutASolvedMark_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("replaces");  // -1: none
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("position");  // -1: the write fails
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("marks");  // of 1, 200 and 300.TLX: '.' none, '1' solved
+        QTest::newRow("new file at a name that kept its mark")
+            << "200.TLX" << -1 << true << 1 << QStringList{"1.TLX", "200.TLX", "300.TLX"} << "1.1";
+        QTest::newRow("replacing a record")
+            << "300.TLX" << 1 << true << 1 << QStringList{"1.TLX", "300.TLX"} << "11.";
+        QTest::newRow("a failed write changes nothing")
+            << "200.TLX" << -1 << false << -1 << QStringList{"1.TLX", "300.TLX"} << "111";
+    }
+    void storedPuzzleJoinsTheLibraryWithoutASolvedMark() {
+        QFETCH(QString, fileName);
+        QFETCH(int, replaces);
+        QFETCH(bool, writable);
+        QTemporaryDir folder;
+        Puzzle(folder, "1.TLX");
+        Puzzle(folder, "300.TLX");
+        if (!writable) {
+            // A file cannot take the place of a folder.
+            QVERIFY(QDir(folder.path()).mkdir(fileName));
+        }
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        const std::string settingsPath = folder.filePath("tessellix.ini").toStdString();
+        WriteBytes(settingsPath, "[Solved]\n1.TLX=1\n200.TLX=1\n300.TLX=1\n");
+        Settings settings(settingsPath);
+        PuzzleFileData data;
+        data.texts.names = {"Новое", "New"};
+        const Result<int> stored =
+            StorePuzzle(puzzleLibrary, settings, {fileName.toStdString(), data.texts.names, {}},
+                        data, replaces < 0 ? std::nullopt : std::optional<int>(replaces));
+        QFETCH(int, position);
+        QCOMPARE(stored ? *stored : -1, position);
+        QTEST(FileNames(puzzleLibrary), "names");
+        QString marks;
+        for (const SolvedMark mark : settings.ReadSolvedMarks({"1.TLX", "200.TLX", "300.TLX"})) {
+            marks += mark == SolvedMark::None ? '.' : '1';
+        }
+        QTEST(marks, "marks");
+        if (stored) {
+            QCOMPARE(ReadPuzzleFile(folder.filePath(fileName).toStdString()).data.texts.names,
+                     data.texts.names);
+        }
     }
 };
 
