@@ -74,23 +74,26 @@ void PlayCommands::SelectPuzzle() {
 }
 
 void PlayCommands::NextPuzzle() {
-    const PlaySession& session = board.Session();
-    if (session.CurrentPuzzleIndex() + 1 < session.Library().count()) {
-        SwitchToPuzzle(session.CurrentPuzzleIndex() + 1);
-    } else {
-        ShowMessage(owner, kLastPuzzle, kSelectCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
-    }
+    StepThroughLibrary(1);
 }
 
 void PlayCommands::PreviousPuzzle() {
+    StepThroughLibrary(-1);
+}
+
+void PlayCommands::StepThroughLibrary(int step) {
     const PlaySession& session = board.Session();
-    if (session.CurrentPuzzleIndex() > 0) {
-        SwitchToPuzzle(session.CurrentPuzzleIndex() - 1);
-    } else {
-        ShowMessage(owner, kFirstPuzzle, kSelectCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
+    for (int index = session.CurrentPuzzleIndex() + step;
+         index >= 0 && index < session.Library().count(); index += step) {
+        const std::optional<Failure> failure = board.SwitchToPuzzle(index);
+        if (!failure) {
+            return;
+        }
+        // Told once on the way, so that the next step does not stop at the same file again.
+        ShowFileProblem(failure);
     }
+    ShowMessage(owner, step > 0 ? kLastPuzzle : kFirstPuzzle, kSelectCaption,
+                MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void PlayCommands::ResetBoard() {

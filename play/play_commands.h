@@ -41,6 +41,9 @@ class PlayCommands {
     void SetSolutionWriter(WriteCall write) { solutionWriter = std::move(write); }
 
   private:
+    // To the nearest puzzle in the direction of step (+1 or -1) that can be read, telling why of
+    // each one passed; past the end of the library the board stays, with the end's message.
+    void StepThroughLibrary(int step);
     void Congratulate();
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
