@@ -114,6 +114,10 @@ const KeyEntry kEditorKeys[] = {
 const BilingualText kHelpMissing{"Не удалось открыть файл справки.",
                                  "The help document cannot be opened."};
 const BilingualText kHelpCaption{"Справка", "Help"};
+const BilingualText kSettingsCaption{"Настройки", "Settings"};
+const BilingualText kSettingsNotKept{
+    "\nДо нового запуска игры настройки и отметки о решённых заданиях не сохраняются.",
+    "\nUntil the game is started again, settings and solved marks are not saved."};
 
 }  // namespace
 
@@ -140,13 +144,19 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
     connect(clockWatch, &ClockWatch::tick, this, &MainWindow::RefreshClockTitle);
     ShowClock(settings.ReadShowClockSetting());
-    if (!board->Session().StartProblem().IsEmpty()) {
+    settings.SetFailureListener([this](const Failure& failure) {
+        ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept),
+                    kSettingsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    });
+    if (board->Session().StartProblem()) {
         QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
     }
     QTimer::singleShot(0, this, [this] { commands.CheckRecords(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    settings.SetFailureListener({});
+}
 
 bool MainWindow::LibraryNonEmpty() const {
     return board->Session().LibraryNonEmpty();

@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         }
     }
     puzzle.texts.names = {"Прямоугольник", "Rectangle"};
-    if (!WritePuzzleFile(data.filePath("1.TLX").toStdString(), puzzle)) {
+    if (WritePuzzleFile(data.filePath("1.TLX").toStdString(), puzzle)) {
         std::printf("could not write the puzzle\n");
         return 1;
     }
@@ -80,7 +80,10 @@ int main(int argc, char* argv[]) {
     std::vector<double> opens;
     for (int run = 0; run < 200; ++run) {
         timer.start();
-        editor.OpenPuzzle(0);
+        if (const auto failure = editor.OpenPuzzle(0)) {
+            std::fprintf(stderr, "%s\n", failure->Message().In(Language::English).c_str());
+            return 1;
+        }
         opens.push_back(timer.nsecsElapsed() / 1e3);
     }
 

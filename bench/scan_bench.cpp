@@ -42,10 +42,7 @@ std::string TypicalPuzzle(int number) {
                         "Puzzle number " + std::to_string(number)};
     data.texts.comments = {"Комментарий к заданию в две строки,\r\nвторая строка",
                            "A comment of two lines,\r\nthe second line"};
-    std::string bytes;
-    BilingualText error;
-    EncodePuzzleFile(data, bytes, error);
-    return bytes;
+    return *EncodePuzzleFile(data);
 }
 
 // Files 1.TLX to count.TLX, created in shuffled order so that the scan has to sort.
@@ -95,7 +92,7 @@ int main() {
     const auto start = Clock::now();
     bool loaded = true;
     for (int i = 0; i < kLoads; ++i) {
-        loaded = shape.Load((root / "3000" / "150.TLX").string(), elements) && loaded;
+        loaded = !shape.Load((root / "3000" / "150.TLX").string(), elements) && loaded;
     }
     std::printf("one Load: %.1f us (average of %d, %s)\n", MillisecondsSince(start) * 1000 / kLoads,
                 kLoads, loaded ? "all loaded" : "FAILED");

@@ -61,10 +61,7 @@ void WritePuzzle(const QString& path, int number) {
     data.texts.names = {"Задание номер " + std::to_string(number),
                         "Puzzle number " + std::to_string(number)};
     data.texts.comments = {"Комментарий", "A comment"};
-    std::string bytes;
-    BilingualText error;
-    EncodePuzzleFile(data, bytes, error);
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+    std::ofstream(path.toStdString(), std::ios::binary) << *EncodePuzzleFile(data);
 }
 
 // Runs the event loop until the watch has seen its paint.
@@ -145,7 +142,10 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < kSwitches; ++i) {
         QElapsedTimer timer;
         timer.start();
-        board.Session().SwitchToPuzzle((i * 37) % kPuzzles);
+        if (const auto failure = board.Session().SwitchToPuzzle((i * 37) % kPuzzles)) {
+            std::fprintf(stderr, "%s\n", failure->Message().In(Language::English).c_str());
+            return 1;
+        }
         board.ComposeBackground();
         board.Paint();
         switches.push_back(timer.nsecsElapsed() / 1e6);

@@ -248,7 +248,7 @@ void SelectPuzzleDialog::LoadPreview() {
         return;
     }
     const WaitCursor wait;
-    if (!previewShape->Load(library.PathOf(*record), previewElements)) {
+    if (previewShape->Load(library.PathOf(*record), previewElements)) {
         return;
     }
     const int cell = previewRect.Width() / kPreviewColumns;

@@ -37,10 +37,9 @@ bool EditorCommands::Tell(const EditorMessage& message) {
 
 void EditorCommands::ForgetSolves(const std::string& fileName) {
     settings.ClearSolvedMark(fileName);
-    const BilingualText problem =
-        SolveRecords(SolveRecords::PathBeside(settings.Path())).Clear(fileName);
-    if (!problem.IsEmpty()) {
-        ShowMessage(&editor, problem, kRecordsCaption, MessageIcon::Exclamation,
+    if (const std::optional<Failure> problem =
+            SolveRecords(SolveRecords::PathBeside(settings.Path())).Clear(fileName)) {
+        ShowMessage(&editor, problem->Message(), kRecordsCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
 }
@@ -52,16 +51,16 @@ bool EditorCommands::Open() {
     if (!position) {
         return false;
     }
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = editor.OpenPuzzle(*position);
+        failure = editor.OpenPuzzle(*position);
     }
-    if (!status && !status.error.IsEmpty()) {
-        ShowMessage(&editor, status.error, kErrorCaption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(&editor, failure->Message(), kErrorCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
-    return status.ok;
+    return !failure;
 }
 
 bool EditorCommands::DeletePuzzle() {
@@ -70,8 +69,8 @@ bool EditorCommands::DeletePuzzle() {
     if ((plan.refusal && !Tell(*plan.refusal)) || !Tell(plan.question)) {
         return false;
     }
-    if (const FileStatus status = DeletePuzzleFile(plan.path); !status) {
-        ShowMessage(&editor, status.error, plan.caption, MessageIcon::Exclamation,
+    if (const std::optional<Failure> failure = DeletePuzzleFile(plan.path)) {
+        ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
@@ -103,19 +102,16 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     if ((plan.refusal && !Tell(*plan.refusal)) || (plan.question && !Tell(*plan.question))) {
         return false;
     }
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = WritePuzzleFile(plan.path, plan.data);
+        failure = session.Save(plan, settings);
     }
-    if (!status) {
-        ShowMessage(&editor, status.error, plan.caption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
-    // The puzzle written is unsolved, also where a new file takes a name that kept a mark.
-    ForgetSolves(plan.record.fileName);
-    session.Commit(plan);
     return true;
 }
 

@@ -177,10 +177,9 @@ void EditorWindow::ShowCursorFor(PixelPoint point) {
     }
 }
 
-FileStatus EditorWindow::OpenPuzzle(int position) {
-    const FileStatus status = session.Open(position);
-    if (!status) {
-        return status;
+std::optional<Failure> EditorWindow::OpenPuzzle(int position) {
+    if (std::optional<Failure> failure = session.Open(position)) {
+        return failure;
     }
     // Every cell as an empty one first, as the blank canvas has them, then the filled ones.
     for (int row = 0; row < kCanvasRows; ++row) {
@@ -204,7 +203,7 @@ FileStatus EditorWindow::OpenPuzzle(int position) {
     }
     DrawCounter();
     RepaintAll();
-    return status;
+    return std::nullopt;
 }
 
 }  // namespace tessellix

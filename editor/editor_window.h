@@ -21,7 +21,7 @@ class EditorWindow : public PixelView {
     EditorSession& Session() { return session; }
     const EditorSession& Session() const { return session; }
     // Opens the library puzzle at position, as the session does, and shows it.
-    FileStatus OpenPuzzle(int position);
+    [[nodiscard]] std::optional<Failure> OpenPuzzle(int position);
 
     const ImageSurface& BackBuffer() const { return backBuffer; }
     MouseMode Mode() const { return mouseMode; }

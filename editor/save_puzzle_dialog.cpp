@@ -35,8 +35,8 @@ QPushButton* Button(QWidget* owner, const char* name, const char* text) {
     return button;
 }
 
-// The reason why a puzzle file cannot hold `text`; empty when it can.
-BilingualText Unstorable(const QString& text, const BilingualText& field) {
+// The reason why a puzzle file cannot hold `text`; nothing when it can.
+std::optional<Failure> Unstorable(const QString& text, const BilingualText& field) {
     const QByteArray utf8 = text.toUtf8();
     return CheckStorableText(std::string(utf8.constData(), utf8.size()), field);
 }
@@ -103,9 +103,8 @@ void SavePuzzleDialog::Save() {
     };
     // Comment first, then the name, each checked as it is taken.
     puzzleComment = CommentText(*commentEdit);
-    const BilingualText badComment = Unstorable(puzzleComment, kCommentField);
-    if (!badComment.IsEmpty()) {
-        refuse(commentEdit, badComment);
+    if (const std::optional<Failure> badComment = Unstorable(puzzleComment, kCommentField)) {
+        refuse(commentEdit, badComment->Message());
         return;
     }
     // Blanks around a name stay; a name of blanks alone is none.
@@ -114,9 +113,8 @@ void SavePuzzleDialog::Save() {
         refuse(nameEdit, kNameMissing);
         return;
     }
-    const BilingualText badName = Unstorable(puzzleName, kNameField);
-    if (!badName.IsEmpty()) {
-        refuse(nameEdit, badName);
+    if (const std::optional<Failure> badName = Unstorable(puzzleName, kNameField)) {
+        refuse(nameEdit, badName->Message());
         return;
     }
     accept();

@@ -36,14 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     const std::string path = ScratchFolder() + "tessellix.ini";
-    FUZZ_CHECK(WriteWholeFile(path, text).IsEmpty());
+    FUZZ_CHECK(!WriteWholeFile(path, text));
     const Settings settings(path);
     const Language language = settings.ReadLanguageSetting();
     FUZZ_CHECK(language == Language::Russian || language == Language::English);
     FUZZ_CHECK(settings.ReadZoomSetting() >= 1);
     settings.ReadPreviewSetting();
 
-    FUZZ_CHECK(WriteIniString(path, target.section, target.key, value));
+    FUZZ_CHECK(!WriteIniString(path, target.section, target.key, value));
     const std::string written = SetIniValue(text, target.section, target.key, value);
     FUZZ_CHECK(IniValue(written, target.section, target.key) == value);
     FUZZ_CHECK(ReadIniInteger(path, target.section, target.key, 12345) == std::stoi(value));

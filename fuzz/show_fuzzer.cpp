@@ -42,8 +42,7 @@ bool PairIs(const JsonValue* pair, const BilingualText& texts) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = ScratchFolder() + "12.TLX";
-    FUZZ_CHECK(WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size))
-                   .IsEmpty());
+    FUZZ_CHECK(!WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size)));
     ToolPuzzle puzzle;
     std::string error;
     if (!LoadToolPuzzle(path, puzzle, error)) {

@@ -1,5 +1,6 @@
 #include "library/bilingual_text.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace tessellix {
@@ -27,7 +28,25 @@ BilingualText BilingualText::Split(std::string_view stored) {
 }
 
 BilingualText ErrorText(int error) {
-    return BilingualText::Both(std::strerror(error));
+    const std::string system = std::strerror(error);
+    switch (error) {
+        case ENOENT:
+            return {"Нет такого файла или папки", system};
+        case EACCES:
+            return {"Отказано в доступе", system};
+        case EROFS:
+            return {"Файловая система доступна только для чтения", system};
+        case ENOSPC:
+            return {"На устройстве не осталось места", system};
+        case EISDIR:
+            return {"Это папка", system};
+        case ELOOP:
+            return {"Слишком много символических ссылок подряд", system};
+        case EMLINK:
+            return {"Слишком много ссылок", system};
+        default:
+            return BilingualText::Both(system);
+    }
 }
 
 }  // namespace tessellix

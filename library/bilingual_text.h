@@ -53,7 +53,9 @@ class BilingualText {
     std::string english;
 };
 
-// The system's text for an errno value, the same in both languages.
+// The reason that an errno value gives: in English the system's text; in Russian a text of our
+// own for the usual causes (no such file, permission denied, a read-only file system, a full
+// disk, a folder, too many links), and the system's text for any other.
 BilingualText ErrorText(int error);
 
 }  // namespace tessellix

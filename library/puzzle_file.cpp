@@ -16,10 +16,6 @@ namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
 
-FileStatus Failure(const BilingualText& error) {
-    return {false, error};
-}
-
 // Reads up to `limit` bytes from the start of a regular file; 0, or the errno value of the
 // failure.
 int ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes) {
@@ -73,30 +69,29 @@ struct TextSlot {
     std::string_view stops;
 };
 
-// The text's Windows-1251 bytes in `bytes`, or the reason why a file cannot hold it, `stops`
-// being the bytes that would end it early on reading.
-BilingualText EncodeStorableText(const std::string& utf8, const BilingualText& label,
-                                 std::string& bytes,
-                                 std::string_view stops = kNameOrSeparatorStop) {
+// The text's Windows-1251 bytes, or the reason why a file cannot hold it, `stops` being the
+// bytes that would end it early on reading.
+Result<std::string> EncodeStorableText(const std::string& utf8, const BilingualText& label,
+                                       std::string_view stops = kNameOrSeparatorStop) {
     const BilingualText field = BilingualText().Say("Поле «", "The ").Add(label);
+    std::string bytes;
     std::string bad;
     if (!Utf8ToWindows1251(utf8, bytes, bad)) {
-        return BilingualText()
-            .Add(field)
-            .Say(
-                "» содержит символ, который нельзя сохранить в файле задания "
-                "(кодировка Windows-1251): ",
-                " holds a character that a puzzle file cannot store "
-                "(Windows-1251 code page): ")
-            .Add(bad);
+        return Failure(BilingualText()
+                           .Add(field)
+                           .Say("» содержит символ, который нельзя сохранить в файле задания "
+                                "(кодировка Windows-1251): ",
+                                " holds a character that a puzzle file cannot store "
+                                "(Windows-1251 code page): ")
+                           .Add(bad));
     }
     if (bytes.find_first_of(stops) != std::string::npos) {
-        return BilingualText().Add(field).Say(
+        return Failure(BilingualText().Add(field).Say(
             "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
             "в файле задания.",
-            " holds a control character of code 0 or 1, which a puzzle file cannot store.");
+            " holds a control character of code 0 or 1, which a puzzle file cannot store."));
     }
-    return {};
+    return bytes;
 }
 
 }  // namespace
@@ -189,7 +184,7 @@ void ApplyDefaultNames(PuzzleTexts& texts, int number) {
     }
 }
 
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText& error) {
+Result<std::string> EncodeTextBlock(const PuzzleTexts& texts) {
     // Only a 0x00 ends an English text on reading, so a 0x01 that a file held there is written
     // back as it was read.
     const TextSlot slots[4] = {
@@ -206,20 +201,21 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText
     };
     std::string encoded[4];
     for (int i = 0; i < 4; ++i) {
-        error = EncodeStorableText(slots[i].text, slots[i].label, encoded[i], slots[i].stops);
-        if (!error.IsEmpty()) {
-            return false;
+        Result<std::string> bytes =
+            EncodeStorableText(slots[i].text, slots[i].label, slots[i].stops);
+        if (!bytes) {
+            return bytes.Error();
         }
+        encoded[i] = std::move(*bytes);
     }
     // The reader takes a comment only from a block with a separator, and the separator is
     // written only with an English name: without one, a comment would be lost.
     if (encoded[2].empty() && (!encoded[1].empty() || !encoded[3].empty())) {
-        error =
+        return Failure(
             BilingualText().Say("Комментарий можно сохранить только вместе с английским названием.",
-                                "A comment can be stored only together with an English name.");
-        return false;
+                                "A comment can be stored only together with an English name."));
     }
-    block = encoded[0];
+    std::string block = encoded[0];
     if (!encoded[1].empty()) {
         block += kCommentMark;
         block += encoded[1];
@@ -233,36 +229,37 @@ bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText
         }
     }
     if (block.size() > kTextBlockLimit) {
-        error = BilingualText()
-                    .Say("Названия и комментарии вместе занимают ", "The names and comments take ")
-                    .Add(std::to_string(block.size()))
-                    .Say(" байт; в файле задания читаются только первые ",
-                         " bytes together; a puzzle file keeps only the first ")
-                    .Add(std::to_string(kTextBlockLimit) + ".");
-        return false;
+        return Failure(
+            BilingualText()
+                .Say("Названия и комментарии вместе занимают ", "The names and comments take ")
+                .Add(std::to_string(block.size()))
+                .Say(" байт; в файле задания читаются только первые ",
+                     " bytes together; a puzzle file keeps only the first ")
+                .Add(std::to_string(kTextBlockLimit) + "."));
     }
-    error = {};
-    return true;
+    return block;
 }
 
-BilingualText CheckStorableText(const std::string& utf8, const BilingualText& label) {
-    std::string bytes;
-    return EncodeStorableText(utf8, label, bytes);
-}
-
-BilingualText CheckPuzzleTexts(const PuzzleTexts& texts) {
-    std::string block;
-    BilingualText error;
-    EncodeTextBlock(texts, block, error);
-    return error;
-}
-
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualText& error) {
-    std::string block;
-    if (!EncodeTextBlock(data.texts, block, error)) {
-        return false;
+std::optional<Failure> CheckStorableText(const std::string& utf8, const BilingualText& label) {
+    if (const Result<std::string> bytes = EncodeStorableText(utf8, label); !bytes) {
+        return bytes.Error();
     }
-    bytes.assign(kPuzzleSignature);
+    return std::nullopt;
+}
+
+std::optional<Failure> CheckPuzzleTexts(const PuzzleTexts& texts) {
+    if (const Result<std::string> block = EncodeTextBlock(texts); !block) {
+        return block.Error();
+    }
+    return std::nullopt;
+}
+
+Result<std::string> EncodePuzzleFile(const PuzzleFileData& data) {
+    const Result<std::string> block = EncodeTextBlock(data.texts);
+    if (!block) {
+        return block.Error();
+    }
+    std::string bytes(kPuzzleSignature);
     for (const ElementRecord& record : data.elements) {
         const auto encoded = EncodeElementRecord(record);
         bytes.append(encoded.begin(), encoded.end());
@@ -273,14 +270,13 @@ bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualT
         }
     }
     bytes.append(kReservedSize, '\0');
-    bytes += block;
-    return true;
+    bytes += *block;
+    return bytes;
 }
 
 PuzzleFileContents DecodePuzzleFile(std::string_view bytes) {
     bytes = bytes.substr(0, std::min(bytes.size(), kReadLimit));
     PuzzleFileContents contents;
-    contents.opened = true;
     contents.length = bytes.size();
     contents.hasSignature = bytes.substr(0, kPuzzleSignature.size()) == kPuzzleSignature;
     const auto* raw = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -301,57 +297,56 @@ PuzzleFileContents DecodePuzzleFile(std::string_view bytes) {
     return contents;
 }
 
-BilingualText CellsProblem(const PuzzleFileContents& contents, const std::string& path) {
-    if (!contents.opened) {
-        return contents.error;
+std::optional<Failure> CellsProblem(const PuzzleFileContents& contents, const std::string& path) {
+    if (contents.readFailure) {
+        return contents.readFailure;
     }
     if (contents.HasCells()) {
-        return {};
+        return std::nullopt;
     }
-    return BilingualText()
-        .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
-        .Add(path)
-        .Say(": в файле только ", ": the file holds only ")
-        .Add(std::to_string(contents.length))
-        .Say(" байт, а ячейки задания занимают первые ",
-             " bytes, where the cells of a puzzle take the first ")
-        .Add(std::to_string(kReservedOffset));
+    return Failure(BilingualText()
+                       .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
+                       .Add(path)
+                       .Say(": в файле только ", ": the file holds only ")
+                       .Add(std::to_string(contents.length))
+                       .Say(" байт, а ячейки задания занимают первые ",
+                            " bytes, where the cells of a puzzle take the first ")
+                       .Add(std::to_string(kReservedOffset)));
 }
 
 PuzzleFileContents ReadPuzzleFile(const std::string& path) {
     std::string bytes;
     if (const int error = ReadRegularFile(path, kReadLimit, bytes); error != 0) {
         PuzzleFileContents failed;
-        failed.error =
+        failed.readFailure = Failure(
             BilingualText()
                 .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
                 .Add(path + ": ")
-                .Add(ErrorText(error));
+                .Add(ErrorText(error)));
         return failed;
     }
     return DecodePuzzleFile(bytes);
 }
 
-FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
-                           const WriteCall& write) {
-    std::string bytes;
-    BilingualText error;
-    if (!EncodePuzzleFile(data, bytes, error)) {
-        return Failure(error);
+std::optional<Failure> WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
+                                       const WriteCall& write) {
+    const Result<std::string> bytes = EncodePuzzleFile(data);
+    if (!bytes) {
+        return bytes.Error();
     }
-    if (const BilingualText reason = WriteWholeFile(path, bytes, write); !reason.IsEmpty()) {
+    if (const std::optional<Failure> reason = WriteWholeFile(path, *bytes, write)) {
         return Failure(
             BilingualText()
                 .Say("Не удалось записать файл задания ", "Could not write the puzzle file ")
                 .Add(path + ": ")
-                .Add(reason));
+                .Add(reason->Message()));
     }
-    return {};
+    return std::nullopt;
 }
 
-FileStatus RewriteElementBlock(const std::string& path,
-                               const std::array<ElementRecord, kElementRecordCount>& records,
-                               const WriteCall& write) {
+std::optional<Failure> RewriteElementBlock(
+    const std::string& path, const std::array<ElementRecord, kElementRecordCount>& records,
+    const WriteCall& write) {
     const auto failure = [&](const BilingualText& reason) {
         return Failure(BilingualText()
                            .Say("Не удалось сохранить решение в файле задания ",
@@ -374,13 +369,13 @@ FileStatus RewriteElementBlock(const std::string& path,
         std::copy(encoded.begin(), encoded.end(),
                   bytes.begin() + kElementBlockOffset + i * kElementRecordSize);
     }
-    if (const BilingualText reason = WriteWholeFile(path, bytes, write); !reason.IsEmpty()) {
-        return failure(reason);
+    if (const std::optional<Failure> reason = WriteWholeFile(path, bytes, write)) {
+        return failure(reason->Message());
     }
-    return {};
+    return std::nullopt;
 }
 
-FileStatus DeletePuzzleFile(const std::string& path) {
+std::optional<Failure> DeletePuzzleFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
         const BilingualText reason = ErrorText(errno);
         return Failure(
@@ -389,7 +384,7 @@ FileStatus DeletePuzzleFile(const std::string& path) {
                 .Add(path + ": ")
                 .Add(reason));
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace tessellix

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "library/bilingual_text.h"
+#include "library/failure.h"
 #include "library/placement.h"
 #include "library/whole_file.h"
 
@@ -64,9 +66,8 @@ struct PuzzleFileData {
 
 // What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
 struct PuzzleFileContents {
-    bool opened = false;  // false: the file could not be opened or read; see error
-    BilingualText error;
-    std::size_t length = 0;  // bytes read
+    std::optional<Failure> readFailure;  // the file could not be opened or read
+    std::size_t length = 0;              // bytes read
     bool hasSignature = false;
     // The element records and the grid are read only when HasCells(); the texts are empty
     // where the file has no text block. No default names are applied.
@@ -78,15 +79,8 @@ struct PuzzleFileContents {
 };
 
 // What keeps contents read from path from giving a board: the read's failure, or an end before
-// the cell block; empty when they give one.
-BilingualText CellsProblem(const PuzzleFileContents& contents, const std::string& path);
-
-// Success, or a message that the caller can show as it is.
-struct FileStatus {
-    bool ok = true;
-    BilingualText error;
-    explicit operator bool() const { return ok; }
-};
+// the cell block; nothing when they give one.
+std::optional<Failure> CellsProblem(const PuzzleFileContents& contents, const std::string& path);
 
 // --- Bytes ---
 
@@ -105,18 +99,18 @@ BilingualText DefaultPuzzleName(int number);
 // Empty names become those of DefaultPuzzleName.
 void ApplyDefaultNames(PuzzleTexts& texts, int number);
 
-// Empty when a file can hold `utf8` as one of its names or comments; otherwise the reason,
+// Nothing when a file can hold `utf8` as one of its names or comments; otherwise the reason,
 // ready to show, naming the text by `label` (such as "русское название" and "Russian name"): a
 // character outside Windows-1251, or a byte 0x00 or 0x01, which separate the texts in the file.
-BilingualText CheckStorableText(const std::string& utf8, const BilingualText& label);
-// Empty when all four texts can be written; otherwise the reason, ready to show: a character
+std::optional<Failure> CheckStorableText(const std::string& utf8, const BilingualText& label);
+// Nothing when all four texts can be written; otherwise the reason, ready to show: a character
 // outside Windows-1251, a byte 0x00, a byte 0x01 in a Russian text (where it would end the text
 // on reading), or a text block longer than the reader takes.
-BilingualText CheckPuzzleTexts(const PuzzleTexts& texts);
-// The text block in Windows-1251; false with error set when CheckPuzzleTexts refuses.
-bool EncodeTextBlock(const PuzzleTexts& texts, std::string& block, BilingualText& error);
-// The whole file; false with error set when the texts are refused.
-bool EncodePuzzleFile(const PuzzleFileData& data, std::string& bytes, BilingualText& error);
+std::optional<Failure> CheckPuzzleTexts(const PuzzleTexts& texts);
+// The text block in Windows-1251, or the refusal of CheckPuzzleTexts.
+Result<std::string> EncodeTextBlock(const PuzzleTexts& texts);
+// The whole file, or the refusal of its texts.
+Result<std::string> EncodePuzzleFile(const PuzzleFileData& data);
 
 // bytes are the start of a file (at most kTextBlockOffset + kTextBlockLimit of them are used).
 PuzzleFileContents DecodePuzzleFile(std::string_view bytes);
@@ -129,17 +123,18 @@ PuzzleFileContents ReadPuzzleFile(const std::string& path);
 // Creates or replaces the whole file. The texts are checked before anything is touched, and
 // the bytes go to a temporary file in the same folder that replaces the old file only once it
 // is completely written and synced, so a failure leaves the old file as it was.
-FileStatus WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
-                           const WriteCall& write = {});
+[[nodiscard]] std::optional<Failure> WritePuzzleFile(const std::string& path,
+                                                     const PuzzleFileData& data,
+                                                     const WriteCall& write = {});
 
 // Removes a puzzle file; one that is already gone counts as removed.
-FileStatus DeletePuzzleFile(const std::string& path);
+[[nodiscard]] std::optional<Failure> DeletePuzzleFile(const std::string& path);
 
 // Replaces bytes 9 to 56 of an existing puzzle file, every other byte kept, through the atomic
 // whole-file writer: the file changes completely or not at all. Never creates a file, and refuses
 // one too short to hold an element block.
-FileStatus RewriteElementBlock(const std::string& path,
-                               const std::array<ElementRecord, kElementRecordCount>& records,
-                               const WriteCall& write = {});
+[[nodiscard]] std::optional<Failure> RewriteElementBlock(
+    const std::string& path, const std::array<ElementRecord, kElementRecordCount>& records,
+    const WriteCall& write = {});
 
 }  // namespace tessellix

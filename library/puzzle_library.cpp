@@ -79,17 +79,35 @@ int PuzzleLibrary::InsertSorted(const PuzzleRecord& record) {
     return position;
 }
 
-int PuzzleLibrary::FreeNumber(int first) const {
+std::string PuzzleFileName(int number) {
+    return std::to_string(number) + ".TLX";
+}
+
+std::set<int> PuzzleLibrary::TakenNumbers() const {
     // A record whose file has gone since the scan still holds its number.
     std::set<int> taken = PuzzleNumbersIn(dataFolder);
     for (const PuzzleRecord& record : records) {
         taken.insert(NumberOf(record.fileName));
     }
+    return taken;
+}
+
+int PuzzleLibrary::FreeNumber(int first) const {
+    const std::set<int> taken = TakenNumbers();
     int number = first;
     while (taken.count(number) > 0) {
         ++number;
     }
     return number;
+}
+
+std::optional<int> PuzzleLibrary::NextNumber() const {
+    const std::set<int> taken = TakenNumbers();
+    const int highest = taken.empty() ? 0 : std::max(*taken.rbegin(), 0);
+    if (highest == INT_MAX) {
+        return std::nullopt;
+    }
+    return highest + 1;
 }
 
 void PuzzleLibrary::Append(const PuzzleRecord& record) {
@@ -136,7 +154,7 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
         // Only the signature decides: a file cut short after it is listed with its default
         // names, and loading it gives a board without cells.
         const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
-        if (!contents.opened || !contents.hasSignature) {
+        if (contents.readFailure || !contents.hasSignature) {
             continue;
         }
         PuzzleTexts texts = contents.data.texts;

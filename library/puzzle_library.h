@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ int NumberOf(std::string_view text);
 
 // True for a file name ending in .TLX, in any letter case.
 bool HasPuzzleExtension(const std::string& name);
+
+// The name of puzzle number's file, as the game and its tools write it: "12.TLX".
+std::string PuzzleFileName(int number);
 
 // The numbers that the puzzle files of folder take, whether a library would read them or not;
 // none for a missing or unreadable folder.
@@ -64,11 +68,17 @@ class PuzzleLibrary {
     const std::string& DataFolder() const { return dataFolder; }
     // Where the file of a record lies.
     std::string PathOf(const PuzzleRecord& record) const { return dataFolder + record.fileName; }
-    // The first number from `first` on that neither a record nor a puzzle file of the data
-    // folder takes, so that a file named with it overwrites nothing.
+    // The numbers for a new puzzle, both counting the puzzle files of the data folder as well as
+    // the records, so that a file named with them overwrites nothing, not even one that
+    // appeared since the scan. The first number from `first` on that none of them takes:
     int FreeNumber(int first) const;
+    // and one above the highest that any of them takes (1 when none does), as the editor numbers
+    // a new puzzle; nothing when the highest is the largest int.
+    std::optional<int> NextNumber() const;
 
   private:
+    std::set<int> TakenNumbers() const;
+
     std::list<PuzzleRecord> records;
     std::string dataFolder = "DATA/";
 };

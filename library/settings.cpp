@@ -1,13 +1,13 @@
 #include "library/settings.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
-#include <system_error>
 #include <unordered_map>
 #include <vector>
 
@@ -96,23 +96,35 @@ std::vector<IniLine> SplitLines(const std::string& content) {
     return lines;
 }
 
-// The whole file; an empty text for a file that does not exist, nothing for one that exists
-// but cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return error ? std::nullopt : std::optional<std::string>(std::string());
+// The whole file; an empty text for a file that does not exist, the system's reason for one
+// that exists but cannot be read.
+Result<std::string> ReadWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return errno == ENOENT ? Result<std::string>(std::string())
+                               : Result<std::string>(Failure(ErrorText(errno)));
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    std::string content;
+    int error = 0;
+    for (;;) {
+        char chunk[4096];
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = errno;
+        }
+        if (got <= 0) {
+            break;
+        }
+        content.append(chunk, static_cast<std::size_t>(got));
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return std::nullopt;
+    ::close(fd);
+    if (error != 0) {
+        return Failure(ErrorText(error));
     }
-    return content.str();
+    return content;
 }
 
 // [first, end) of the lines of the first section called `section`; first is its header.
@@ -299,7 +311,7 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
     if (path.empty()) {
         return fallback;
     }
-    const std::optional<std::string> content = ReadWholeFile(path);
+    const Result<std::string> content = ReadWholeFile(path);
     if (!content) {
         return fallback;
     }
@@ -307,19 +319,61 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
     return value ? ParseLeadingInteger(*value) : fallback;
 }
 
-bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::optional<std::string>& value) {
+std::optional<Failure> UpdateIniFile(const std::string& path,
+                                     const std::function<std::string(const std::string&)>& change) {
     if (path.empty()) {
-        return false;
+        return std::nullopt;
     }
-    // A file that exists but cannot be read is left alone rather than replaced by one key.
-    const std::optional<std::string> content = ReadWholeFile(path);
+    const auto failure = [&path](const Failure& reason) {
+        return Failure(
+            BilingualText()
+                .Say("Не удалось записать файл настроек ", "Could not write the settings file ")
+                .Add(path + ": ")
+                .Add(reason.Message()));
+    };
+    // A file that exists but cannot be read is left alone rather than replaced by a part of it.
+    const Result<std::string> content = ReadWholeFile(path);
     if (!content) {
-        return false;
+        return failure(content.Error());
     }
-    const std::string updated =
-        value ? SetIniValue(*content, section, key, *value) : RemoveIniKey(*content, section, key);
-    return updated == *content || WriteWholeFile(path, updated).IsEmpty();
+    const std::string updated = change(*content);
+    if (updated == *content) {
+        return std::nullopt;
+    }
+    if (const std::optional<Failure> reason = WriteWholeFile(path, updated)) {
+        return failure(*reason);
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> WriteIniString(const std::string& path, const std::string& section,
+                                      const std::string& key,
+                                      const std::optional<std::string>& value) {
+    return UpdateIniFile(path, [&](const std::string& text) {
+        return value ? SetIniValue(text, section, key, *value) : RemoveIniKey(text, section, key);
+    });
+}
+
+std::optional<Failure> Settings::Write(const std::string& section, const std::string& key,
+                                       const std::optional<std::string>& value) {
+    return Update([&](const std::string& text) {
+        return value ? SetIniValue(text, section, key, *value) : RemoveIniKey(text, section, key);
+    });
+}
+
+std::optional<Failure> Settings::Update(
+    const std::function<std::string(const std::string&)>& change) {
+    if (writesStopped) {
+        return std::nullopt;
+    }
+    std::optional<Failure> failure = UpdateIniFile(path, change);
+    if (failure) {
+        writesStopped = true;
+        if (failureListener) {
+            failureListener(*failure);
+        }
+    }
+    return failure;
 }
 
 Language Settings::ReadLanguageSetting() const {
@@ -327,37 +381,40 @@ Language Settings::ReadLanguageSetting() const {
                                                                        : Language::Russian;
 }
 
-void Settings::WriteLanguageSetting(Language language) {
-    WriteIniString(path, kOptionsSection, kLanguageKey, language == Language::English ? "1" : "0");
+std::optional<Failure> Settings::WriteLanguageSetting(Language language) {
+    return Write(kOptionsSection, kLanguageKey, language == Language::English ? "1" : "0");
 }
 
 int Settings::ReadPreviewSetting() const {
     return ReadIniInteger(path, kOptionsSection, kPreviewKey, 0);
 }
 
-void Settings::WritePreviewSetting(int preview) {
-    WriteIniString(path, kOptionsSection, kPreviewKey, std::to_string(preview));
+std::optional<Failure> Settings::WritePreviewSetting(int preview) {
+    return Write(kOptionsSection, kPreviewKey, std::to_string(preview));
 }
 
 int Settings::ReadZoomSetting() const {
     return std::max(ReadIniInteger(path, kOptionsSection, kZoomKey, 1), 1);
 }
 
-void Settings::WriteZoomSetting(int zoom) {
-    WriteIniString(path, kOptionsSection, kZoomKey, std::to_string(zoom));
+std::optional<Failure> Settings::WriteZoomSetting(int zoom) {
+    return Write(kOptionsSection, kZoomKey, std::to_string(zoom));
 }
 
 bool Settings::ReadShowClockSetting() const {
     return ReadIniInteger(path, kOptionsSection, kShowClockKey, 0) == 1;
 }
 
-void Settings::WriteShowClockSetting(bool shown) {
-    WriteIniString(path, kOptionsSection, kShowClockKey, shown ? "1" : "0");
+std::optional<Failure> Settings::WriteShowClockSetting(bool shown) {
+    return Write(kOptionsSection, kShowClockKey, shown ? "1" : "0");
 }
 
 std::vector<SolvedMark> Settings::ReadSolvedMarks(const std::vector<std::string>& fileNames) const {
     std::vector<SolvedMark> marks(fileNames.size(), SolvedMark::None);
-    const std::optional<std::string> content = path.empty() ? std::nullopt : ReadWholeFile(path);
+    if (path.empty()) {
+        return marks;
+    }
+    const Result<std::string> content = ReadWholeFile(path);
     if (!content) {
         return marks;
     }
@@ -381,44 +438,39 @@ std::vector<SolvedMark> Settings::ReadSolvedMarks(const std::vector<std::string>
     return marks;
 }
 
-void Settings::MarkSolved(const std::string& fileName, bool hintUsed) {
+std::optional<Failure> Settings::MarkSolved(const std::string& fileName, bool hintUsed) {
     if (!IsStorableKey(fileName) || ReadSolvedMarks({fileName})[0] == SolvedMark::Solved) {
-        return;
+        return std::nullopt;
     }
     const SolvedMark mark = hintUsed ? SolvedMark::SolvedWithHint : SolvedMark::Solved;
-    WriteIniString(path, kSolvedSection, fileName, std::to_string(static_cast<int>(mark)));
+    return Write(kSolvedSection, fileName, std::to_string(static_cast<int>(mark)));
 }
 
-void Settings::ClearSolvedMark(const std::string& fileName) {
-    if (IsStorableKey(fileName)) {
-        WriteIniString(path, kSolvedSection, fileName, std::nullopt);
+std::optional<Failure> Settings::ClearSolvedMark(const std::string& fileName) {
+    if (!IsStorableKey(fileName)) {
+        return std::nullopt;
     }
+    return Write(kSolvedSection, fileName, std::nullopt);
 }
 
-void Settings::ClearSolvedMarks() {
-    const std::optional<std::string> content = path.empty() ? std::nullopt : ReadWholeFile(path);
-    if (content) {
-        const std::string cleared = RemoveIniSection(*content, kSolvedSection);
-        if (cleared != *content) {
-            WriteWholeFile(path, cleared);
-        }
-    }
+std::optional<Failure> Settings::ClearSolvedMarks() {
+    return Update([](const std::string& text) { return RemoveIniSection(text, kSolvedSection); });
 }
 
 int Settings::ReadGeneratorElementsSetting() const {
     return ReadIniInteger(path, kGeneratorSection, kElementsKey, kDefaultGeneratorElements);
 }
 
-void Settings::WriteGeneratorElementsSetting(int elements) {
-    WriteIniString(path, kGeneratorSection, kElementsKey, std::to_string(elements));
+std::optional<Failure> Settings::WriteGeneratorElementsSetting(int elements) {
+    return Write(kGeneratorSection, kElementsKey, std::to_string(elements));
 }
 
 int Settings::ReadGeneratorLevelSetting() const {
     return ReadIniInteger(path, kGeneratorSection, kLevelKey, kDefaultGeneratorLevel);
 }
 
-void Settings::WriteGeneratorLevelSetting(int level) {
-    WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
+std::optional<Failure> Settings::WriteGeneratorLevelSetting(int level) {
+    return Write(kGeneratorSection, kLevelKey, std::to_string(level));
 }
 
 }  // namespace tessellix

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "library/bilingual_text.h"
+#include "library/failure.h"
 
 namespace tessellix {
 
@@ -15,7 +17,9 @@ enum class SolvedMark { None = 0, Solved = 1, SolvedWithHint = 2 };
 // The user's choices that survive between runs, in a small INI file beside the program:
 // sections "Options", "Generator" and "Solved", keys below. Every operation opens, reads or
 // updates and closes the file by itself; nothing is cached. A missing or unreadable file gives the
-// defaults and a failed write is ignored: settings never stop the program.
+// defaults. The first write of a run that fails is the last one tried in that run: the writer
+// returns why, naming the file, and the failure listener hears of it, so that the player is told
+// once; later writes return nothing and leave the file alone. Settings never stop the program.
 
 class Settings {
   public:
@@ -23,42 +27,54 @@ class Settings {
     explicit Settings(std::string path = std::string()) : path(std::move(path)) {}
     const std::string& Path() const { return path; }
 
+    // Told of the first write that fails; none by default.
+    void SetFailureListener(std::function<void(const Failure&)> listener) {
+        failureListener = std::move(listener);
+    }
+
     // Options/Language, stored as 0 Russian or 1 English; any other value gives Russian.
     Language ReadLanguageSetting() const;
-    void WriteLanguageSetting(Language language);
+    std::optional<Failure> WriteLanguageSetting(Language language);
 
     // Options/Preview, default 0, taken unchanged.
     int ReadPreviewSetting() const;
-    void WritePreviewSetting(int preview);
+    std::optional<Failure> WritePreviewSetting(int preview);
 
     // Options/Zoom, how many times the board is enlarged: default 1, and 1 for any value below.
     int ReadZoomSetting() const;
-    void WriteZoomSetting(int zoom);
+    std::optional<Failure> WriteZoomSetting(int zoom);
 
     // Options/ShowClock, whether the title shows the play clock: 1 on, anything else off.
     bool ReadShowClockSetting() const;
-    void WriteShowClockSetting(bool shown);
+    std::optional<Failure> WriteShowClockSetting(bool shown);
 
     // Solved/<file name>, the name compared without regard to ASCII case: 1 solved, 2 solved
     // after a hint; any other value, or none, is not solved. One mark per name, in its order.
     std::vector<SolvedMark> ReadSolvedMarks(const std::vector<std::string>& fileNames) const;
     // Records the file's puzzle as solved; a mark of a solve without hint is never lowered.
-    void MarkSolved(const std::string& fileName, bool hintUsed);
+    std::optional<Failure> MarkSolved(const std::string& fileName, bool hintUsed);
     // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
-    void ClearSolvedMark(const std::string& fileName);
+    std::optional<Failure> ClearSolvedMark(const std::string& fileName);
     // Every mark goes: the statistics are reset.
-    void ClearSolvedMarks();
+    std::optional<Failure> ClearSolvedMarks();
 
     // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
     // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
     // Taken unchanged; the dialog keeps them in range.
     int ReadGeneratorElementsSetting() const;
-    void WriteGeneratorElementsSetting(int elements);
+    std::optional<Failure> WriteGeneratorElementsSetting(int elements);
     int ReadGeneratorLevelSetting() const;
-    void WriteGeneratorLevelSetting(int level);
+    std::optional<Failure> WriteGeneratorLevelSetting(int level);
 
   private:
+    std::optional<Failure> Write(const std::string& section, const std::string& key,
+                                 const std::optional<std::string>& value);
+    // The first failure of a run is told and stops every later write of that run.
+    std::optional<Failure> Update(const std::function<std::string(const std::string&)>& change);
+
     std::string path;
+    bool writesStopped = false;
+    std::function<void(const Failure&)> failureListener;
 };
 
 // The INI file underneath. Section and key names compare without regard to ASCII letter case.
@@ -69,13 +85,19 @@ class Settings {
 int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
                    int fallback);
 
+// Replaces the file's text with change(text), as WriteIniString does below.
+std::optional<Failure> UpdateIniFile(const std::string& path,
+                                     const std::function<std::string(const std::string&)>& change);
+
 // Sets section/key to value: creates the file and the section when missing, replaces the key's
 // line or adds it at the end of its section, and leaves every other line as it was. Without a
 // value, removes the key's lines from the section instead. The file is replaced through the
 // whole-file writer, so a failed write leaves the old one whole; a file that would not change
-// is not written. False when the file could not be written.
-bool WriteIniString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::optional<std::string>& value);
+// is not written, nor is anything without a path. The failure names the file and the reason; an
+// existing file that cannot be read is not replaced, and is a failure too.
+std::optional<Failure> WriteIniString(const std::string& path, const std::string& section,
+                                      const std::string& key,
+                                      const std::optional<std::string>& value);
 
 // The same on the text of a file.
 

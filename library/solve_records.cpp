@@ -216,12 +216,20 @@ FileState ReadText(const std::string& path, std::string& text) {
     return FileState::Read;
 }
 
-BilingualText FileProblem(const std::string& path, const BilingualText& reason) {
-    return BilingualText()
-        .Say("Рекорды не записаны в файл ", "The records could not be written to ")
-        .Add(path)
-        .Say(": ", ": ")
-        .Add(reason);
+Failure FileProblem(const std::string& path, const BilingualText& reason) {
+    return Failure(BilingualText()
+                       .Say("Рекорды не записаны в файл ", "The records could not be written to ")
+                       .Add(path)
+                       .Say(": ", ": ")
+                       .Add(reason));
+}
+
+// Both told, the first one first.
+Failure Joined(const std::optional<Failure>& first, const Failure& second) {
+    if (!first) {
+        return second;
+    }
+    return Failure(BilingualText(first->Message()).Add("\n").Add(second.Message()));
 }
 
 }  // namespace
@@ -262,38 +270,39 @@ std::string SolveRecords::PathBeside(const std::string& settingsPath) {
     return path.replace_filename(name).string();
 }
 
-BilingualText SolveRecords::SetAsideIfDamaged() {
+std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
     std::string text;
     if (ReadText(path, text) != FileState::Read || Parse(text)) {
-        return {};
+        return std::nullopt;
     }
     std::error_code error;
     std::string aside = path + ".bak";
     for (int n = 1; std::filesystem::exists(aside, error) || error; ++n) {
         if (error) {
-            return BilingualText()
-                .Say("Файл рекордов ", "The records file ")
-                .Add(path)
-                .Say(" повреждён и не может быть отложен: ",
-                     " is damaged and cannot be set aside: ")
-                .Add(BilingualText::Both(error.message()));
+            return Failure(BilingualText()
+                               .Say("Файл рекордов ", "The records file ")
+                               .Add(path)
+                               .Say(" повреждён и не может быть отложен: ",
+                                    " is damaged and cannot be set aside: ")
+                               .Add(BilingualText::Both(error.message())));
         }
         aside = path + "." + std::to_string(n) + ".bak";
     }
     std::filesystem::rename(path, aside, error);
     if (error) {
-        return BilingualText()
-            .Say("Файл рекордов ", "The records file ")
-            .Add(path)
-            .Say(" повреждён и не может быть отложен: ", " is damaged and cannot be set aside: ")
-            .Add(BilingualText::Both(error.message()));
+        return Failure(BilingualText()
+                           .Say("Файл рекордов ", "The records file ")
+                           .Add(path)
+                           .Say(" повреждён и не может быть отложен: ",
+                                " is damaged and cannot be set aside: ")
+                           .Add(BilingualText::Both(error.message())));
     }
-    return BilingualText()
-        .Say("Файл рекордов ", "The records file ")
-        .Add(path)
-        .Say(" повреждён. Он сохранён как ", " is damaged. It has been kept as ")
-        .Add(aside)
-        .Say(", а рекорды начинаются заново.", ", and new records start.");
+    return Failure(BilingualText()
+                       .Say("Файл рекордов ", "The records file ")
+                       .Add(path)
+                       .Say(" повреждён. Он сохранён как ", " is damaged. It has been kept as ")
+                       .Add(aside)
+                       .Say(", а рекорды начинаются заново.", ", and new records start."));
 }
 
 RecordsContent SolveRecords::Read() const {
@@ -304,7 +313,7 @@ RecordsContent SolveRecords::Read() const {
     return Parse(text).value_or(RecordsContent{});
 }
 
-std::optional<std::string> SolveRecords::TextToChange(BilingualText& notice) {
+std::optional<std::string> SolveRecords::TextToChange(std::optional<Failure>& notice) {
     if (path.empty()) {
         return std::nullopt;
     }
@@ -331,19 +340,19 @@ std::optional<std::string> SolveRecords::TextToChange(BilingualText& notice) {
     return std::string();
 }
 
-BilingualText SolveRecords::Replace(const std::string& before, const std::string& after,
-                                    BilingualText notice) {
+std::optional<Failure> SolveRecords::Replace(const std::string& before, const std::string& after,
+                                             std::optional<Failure> notice) {
     if (after == before) {
         return notice;
     }
-    if (const BilingualText problem = WriteWholeFile(path, after); !problem.IsEmpty()) {
-        notice.Add(notice.IsEmpty() ? "" : "\n").Add(FileProblem(path, problem));
+    if (const std::optional<Failure> problem = WriteWholeFile(path, after)) {
+        return Joined(notice, FileProblem(path, problem->Message()));
     }
     return notice;
 }
 
-BilingualText SolveRecords::AddSolve(const Solve& solve) {
-    BilingualText notice;
+std::optional<Failure> SolveRecords::AddSolve(const Solve& solve) {
+    std::optional<Failure> notice;
     const std::optional<std::string> before = TextToChange(notice);
     if (!before || !IsStorableSection(solve.fileName) || IsReserved(solve.fileName)) {
         return notice;
@@ -385,8 +394,8 @@ BilingualText SolveRecords::AddSolve(const Solve& solve) {
     return Replace(*before, text, notice);
 }
 
-BilingualText SolveRecords::Clear(const std::string& fileName) {
-    BilingualText notice;
+std::optional<Failure> SolveRecords::Clear(const std::string& fileName) {
+    std::optional<Failure> notice;
     const std::optional<std::string> before = TextToChange(notice);
     if (!before || IsReserved(fileName)) {
         return notice;
@@ -402,8 +411,8 @@ BilingualText SolveRecords::Clear(const std::string& fileName) {
     return Replace(*before, text, notice);
 }
 
-BilingualText SolveRecords::ClearAll() {
-    BilingualText notice;
+std::optional<Failure> SolveRecords::ClearAll() {
+    std::optional<Failure> notice;
     const std::optional<std::string> before = TextToChange(notice);
     if (!before) {
         return notice;
@@ -425,8 +434,8 @@ BilingualText SolveRecords::ClearAll() {
     return Replace(*before, text, notice);
 }
 
-BilingualText SolveRecords::StoreLevels(const std::map<std::string, CachedLevel>& levels) {
-    BilingualText notice;
+std::optional<Failure> SolveRecords::StoreLevels(const std::map<std::string, CachedLevel>& levels) {
+    std::optional<Failure> notice;
     const std::optional<std::string> before = TextToChange(notice);
     if (!before) {
         return notice;

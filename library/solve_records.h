@@ -8,6 +8,7 @@
 
 #include "library/bilingual_text.h"
 #include "library/calendar_date.h"
+#include "library/failure.h"
 
 namespace tessellix {
 
@@ -62,7 +63,7 @@ struct Solve {
 // The players' records, in an INI file of their own beside the settings: a section per puzzle
 // file, the solves of each day, the puzzles of the day solved, and the cached levels. Every
 // operation reads the file afresh; changes go through the whole-file writer. Operations that
-// change the file answer what the player must hear: empty when all went well, otherwise why
+// change the file answer what the player must hear: nothing when all went well, otherwise why
 // the records were not written, or that a damaged file was set aside first.
 class SolveRecords {
   public:
@@ -74,27 +75,27 @@ class SolveRecords {
 
     // A file that is no records file of ours is renamed to the first free name of "….bak",
     // "….1.bak", …, so that nothing is lost and new records start. The notice saying so, or
-    // why it could not be moved; empty for a sound or missing file.
-    BilingualText SetAsideIfDamaged();
+    // why it could not be moved; nothing for a sound or missing file.
+    std::optional<Failure> SetAsideIfDamaged();
     // Everything the file holds; nothing from a missing, unreadable or damaged file.
     RecordsContent Read() const;
 
     // Counts a solve. The best time falls to a faster solve, and always to a solve without a
     // hint over one with a hint: a hint that lays the pieces is no record.
-    BilingualText AddSolve(const Solve& solve);
+    std::optional<Failure> AddSolve(const Solve& solve);
     // The file's puzzle has been replaced or deleted: its records and level go.
-    BilingualText Clear(const std::string& fileName);
+    std::optional<Failure> Clear(const std::string& fileName);
     // Every puzzle's records and every day's solves go; the levels stay, as the files do.
-    BilingualText ClearAll();
+    std::optional<Failure> ClearAll();
     // Adds or replaces levels, by file name.
-    BilingualText StoreLevels(const std::map<std::string, CachedLevel>& levels);
+    std::optional<Failure> StoreLevels(const std::map<std::string, CachedLevel>& levels);
 
   private:
     // The text to change: the file's, empty for a missing file, nothing when it cannot be read.
     // A damaged file is set aside first and `notice` says so.
-    std::optional<std::string> TextToChange(BilingualText& notice);
-    BilingualText Replace(const std::string& before, const std::string& after,
-                          BilingualText notice);
+    std::optional<std::string> TextToChange(std::optional<Failure>& notice);
+    std::optional<Failure> Replace(const std::string& before, const std::string& after,
+                                   std::optional<Failure> notice);
 
     std::string path;
 };

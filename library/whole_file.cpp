@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <filesystem>
 
 namespace tessellix {
@@ -20,34 +21,78 @@ ssize_t PosixWrite(int fd, const void* data, std::size_t size) {
     return written;
 }
 
+// As many symbolic links as the system follows in one path before it gives up with ELOOP.
+constexpr int kMostLinks = 40;
+
+// Follows symbolic links from path to the file that they name, which need not exist yet. 0, or
+// the errno value of the failure: ELOOP for a cycle or a chain longer than the system follows.
+int FollowLinks(std::string& path) {
+    for (int hops = 0; hops <= kMostLinks; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            return errno == ENOENT ? 0 : errno;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            return 0;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return errno;
+        }
+        if (static_cast<std::size_t>(length) >= target.size()) {
+            return ENAMETOOLONG;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        path = target.starts_with('/')
+                   ? target
+                   : (std::filesystem::path(path).parent_path() / target).string();
+    }
+    return ELOOP;
+}
+
 }  // namespace
 
-BilingualText WriteAllBytes(int fd, const void* data, std::size_t size, const WriteCall& write) {
+std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
+                                     const WriteCall& write) {
     const WriteCall& call = write ? write : WriteCall(PosixWrite);
     std::size_t done = 0;
     while (done < size) {
         errno = 0;
         const ssize_t written = call(fd, static_cast<const char*>(data) + done, size - done);
         if (written < 0) {
-            return ErrorText(errno);
+            return Failure(ErrorText(errno));
         }
         if (written == 0) {
             // A full disk can show as a write that makes no progress without any error.
-            return BilingualText()
-                .Say("записано только ", "only ")
-                .Add(std::to_string(done))
-                .Say(" байт из ", " of ")
-                .Add(std::to_string(size))
-                .Say(" (диск, возможно, переполнен)", " bytes were written (the disk may be full)");
+            return Failure(BilingualText()
+                               .Say("записано только ", "only ")
+                               .Add(std::to_string(done))
+                               .Say(" байт из ", " of ")
+                               .Add(std::to_string(size))
+                               .Say(" (диск, возможно, переполнен)",
+                                    " bytes were written (the disk may be full)"));
         }
         done += static_cast<std::size_t>(written);
     }
-    return {};
+    return std::nullopt;
 }
 
-BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
-                             const WriteCall& write) {
-    const std::filesystem::path target(path);
+std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view bytes,
+                                      const WriteCall& write) {
+    // The file that a link names is replaced, and the link stays.
+    std::string named = path;
+    if (const int error = FollowLinks(named); error != 0) {
+        return Failure(ErrorText(error));
+    }
+    struct stat old {};
+    const bool replaces = ::stat(named.c_str(), &old) == 0;
+    // A rename asks only the folder, so the file's own permission is asked here, as an open for
+    // writing would ask it: a read-only file stays as it is.
+    if (replaces && ::faccessat(AT_FDCWD, named.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failure(ErrorText(errno));
+    }
+    const std::filesystem::path target(named);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
         folder = ".";
@@ -68,13 +113,17 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         }
     }
     if (fd < 0) {
-        return ErrorText(errno);
+        return Failure(ErrorText(errno));
     }
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (replaces && S_ISREG(old.st_mode)) {
+        // The owner too, where the system allows it, so that a file that root wrote for a player
+        // stays the player's; the bits after it, as a change of owner may clear some.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
+        }
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const auto abandon = [&](const BilingualText& reason) {
+    const auto abandon = [&](const Failure& reason) {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -82,20 +131,20 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         return reason;
     };
 
-    const BilingualText written = WriteAllBytes(fd, bytes.data(), bytes.size(), write);
-    if (!written.IsEmpty()) {
-        return abandon(written);
+    if (const std::optional<Failure> written =
+            WriteAllBytes(fd, bytes.data(), bytes.size(), write)) {
+        return abandon(*written);
     }
     if (::fsync(fd) != 0) {
-        return abandon(ErrorText(errno));
+        return abandon(Failure(ErrorText(errno)));
     }
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
-        return abandon(ErrorText(errno));
+        return abandon(Failure(ErrorText(errno)));
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        return abandon(ErrorText(errno));
+    if (::rename(temporary.c_str(), named.c_str()) != 0) {
+        return abandon(Failure(ErrorText(errno)));
     }
     // Makes the rename itself durable; the file is complete either way.
     const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -103,7 +152,7 @@ BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
         ::fsync(folderFd);
         ::close(folderFd);
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace tessellix

@@ -4,10 +4,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "library/bilingual_text.h"
+#include "library/failure.h"
 
 namespace tessellix {
 
@@ -16,16 +17,19 @@ namespace tessellix {
 using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
 
 // Writes all size bytes to fd through `write` (POSIX write() when empty), in as many calls as it
-// takes; a call that fails or writes nothing ends it. Empty when every byte went out; otherwise
-// the reason, ready to show.
-BilingualText WriteAllBytes(int fd, const void* data, std::size_t size,
-                            const WriteCall& write = {});
+// takes; a call that fails or writes nothing ends it. Nothing when every byte went out;
+// otherwise the reason, ready to show.
+[[nodiscard]] std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
+                                                   const WriteCall& write = {});
 
 // Creates or replaces the whole file at path with bytes. They go to a temporary file in the same
 // folder, which replaces the old file only once it is completely written and synced, so a
-// failure at any point leaves the old file as it was. A replaced file keeps its permissions.
-// Empty on success; otherwise the reason, ready to show after the file's name.
-BilingualText WriteWholeFile(const std::string& path, std::string_view bytes,
-                             const WriteCall& write = {});
+// failure at any point leaves the old file as it was. A symbolic link is followed to the file
+// it names. A file that the user may not write is refused with the system's reason, as an open
+// for writing would refuse it; a replaced file keeps its permission bits, and its owner where
+// the system allows. A hard-linked file becomes a copy of its own.
+// Nothing on success; otherwise the reason, ready to show after the file's name.
+[[nodiscard]] std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view bytes,
+                                                    const WriteCall& write = {});
 
 }  // namespace tessellix

@@ -1,7 +1,8 @@
 #include "model/editor_session.h"
 
 #include <algorithm>
-#include <climits>
+
+#include "library/store_puzzle.h"
 
 namespace tessellix {
 
@@ -24,8 +25,8 @@ const BilingualText kCannotDelete{"Нельзя удалить задание, �
 const BilingualText kConfirmDelete{"Вы действительно хотите удалить текущее задание?",
                                    "Do you really want to delete the puzzle?"};
 const BilingualText kNoNumberLeft{
-    "Для нового задания не осталось номера: у последнего задания наибольший возможный номер.",
-    "No number is left for a new puzzle: the last puzzle has the largest number there can be."};
+    "Для нового задания не осталось номера: одно из заданий уже имеет наибольший возможный номер.",
+    "No number is left for a new puzzle: a puzzle already has the largest number there can be."};
 const BilingualText kDefaultName{"Название", "No name"};
 
 EditorMessage Refusal(const BilingualText& text, const BilingualText& caption) {
@@ -86,15 +87,15 @@ std::string EditorSession::CounterText() const {
     return std::to_string(cellCount) + "/" + std::to_string(kElementCells * selectedCount);
 }
 
-FileStatus EditorSession::Open(int position) {
+std::optional<Failure> EditorSession::Open(int position) {
     const PuzzleRecord* record = library.RecordAt(position);
     if (record == nullptr) {
-        return {false, {}};
+        return std::nullopt;
     }
     // A file that gives no puzzle leaves the elements, and so everything, as they were.
     PuzzleShape loaded;
-    if (const FileStatus status = loaded.Load(library.PathOf(*record), elements); !status) {
-        return status;
+    if (std::optional<Failure> failure = loaded.Load(library.PathOf(*record), elements)) {
+        return failure;
     }
     const int columns = loaded.width / kCellSize;
     const int rows = loaded.height / kCellSize;
@@ -124,7 +125,7 @@ FileStatus EditorSession::Open(int position) {
     cellsChanged = false;
     currentPuzzleIndex = position;
     openedNumber = NumberOf(record->fileName);
-    return {};
+    return std::nullopt;
 }
 
 PuzzleFileData EditorSession::FileData(const PuzzleTexts& texts) const {
@@ -176,15 +177,14 @@ SavePlan EditorSession::PlanSave(bool saveAs, const std::string& name,
     plan.caption = kSaveCaption;
     const Language language = CurrentLanguage();
     if (saveAs || isNewPuzzle) {
-        const PuzzleRecord* last = library.LastRecord();
-        const long long number = 1 + (last == nullptr ? 0LL : NumberOf(last->fileName));
-        if (number > INT_MAX) {
+        const std::optional<int> number = library.NextNumber();
+        if (!number) {
             plan.refusal = Refusal(kNoNumberLeft, kSaveCaption);
             return plan;
         }
-        plan.record.fileName = std::to_string(number) + ".TLX";
+        plan.record.fileName = PuzzleFileName(*number);
         const Language other = OtherLanguage(language);
-        plan.record.names.In(other) = DefaultPuzzleName(static_cast<int>(number)).In(other);
+        plan.record.names.In(other) = DefaultPuzzleName(*number).In(other);
     } else {
         const PuzzleRecord* record = library.RecordAt(currentPuzzleIndex);
         if (record == nullptr) {
@@ -202,12 +202,10 @@ SavePlan EditorSession::PlanSave(bool saveAs, const std::string& name,
     return plan;
 }
 
-void EditorSession::Commit(const SavePlan& plan) {
-    if (plan.replacedPosition < 0) {
-        library.Append(plan.record);
-    } else {
-        library.Replace(plan.replacedPosition, plan.record);
-    }
+std::optional<Failure> EditorSession::Save(const SavePlan& plan, Settings& settings) {
+    const Result<int> stored =
+        StorePuzzle(library, settings, plan.record, plan.data, plan.replacedPosition);
+    return stored ? std::nullopt : std::optional<Failure>(stored.Error());
 }
 
 DeletePlan EditorSession::PlanDelete() const {

@@ -7,6 +7,7 @@
 #include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
+#include "library/settings.h"
 #include "model/element_set.h"
 #include "model/play_session.h"
 #include "model/puzzle_shape.h"
@@ -38,8 +39,8 @@ struct SavePlan {
     std::string path;
     PuzzleFileData data;
     PuzzleRecord record;
-    int replacedPosition = -1;  // -1: the record joins the library at its end
-    BilingualText caption;      // of a message from the file layer
+    std::optional<int> replacedPosition;  // none: the record joins the library at its end
+    BilingualText caption;                // of a message from the file layer
 };
 
 // Delete: a refusal, or the question, then the file to remove and the record to take out.
@@ -94,17 +95,18 @@ class EditorSession {
     bool DeleteEnabled() const { return openedNumber >= kFirstDeletableNumber; }
 
     // Puts the library puzzle at position on the canvas, centred, with its choice of elements
-    // and its stored solution. A failure, and nothing changed, when position designates no
-    // record (without a message) or its file gives no puzzle.
-    FileStatus Open(int position);
+    // and its stored solution. A failure, and nothing changed, when its file gives no puzzle;
+    // a position that designates no record changes nothing either.
+    [[nodiscard]] std::optional<Failure> Open(int position);
     // The file of the canvas: the used elements, with their stored placements only while the
     // puzzle opened is unchanged in its cells, and every filled cell.
     PuzzleFileData FileData(const PuzzleTexts& texts) const;
 
     SaveStart BeginSave(bool saveAs) const;
     SavePlan PlanSave(bool saveAs, const std::string& name, const std::string& comment) const;
-    // The file of the plan is written: the library takes its record.
-    void Commit(const SavePlan& plan);
+    // Writes the plan's file, and its record joins the library (StorePuzzle), any solved mark
+    // of its name going; the failure to write, and nothing changed.
+    [[nodiscard]] std::optional<Failure> Save(const SavePlan& plan, Settings& settings);
     DeletePlan PlanDelete() const;
     // The file of the plan is gone: the record leaves the library, and the play position stays
     // on its puzzle.

@@ -19,8 +19,7 @@ PlaySession::PlaySession(PuzzleLibrary& owner)
       libraryNonEmpty(owner.count() > 0),
       currentPuzzleIndex(StartPosition(owner)) {
     if (library.RecordAt(currentPuzzleIndex) != nullptr) {
-        const FileStatus status = SwitchToPuzzle(currentPuzzleIndex);
-        startProblem = status.error;
+        startProblem = SwitchToPuzzle(currentPuzzleIndex);
     }
 }
 
@@ -28,29 +27,29 @@ const PuzzleRecord* PlaySession::CurrentRecord() const {
     return playsBuiltIn ? nullptr : library.RecordAt(currentPuzzleIndex);
 }
 
-FileStatus PlaySession::SwitchToPuzzle(int index) {
+std::optional<Failure> PlaySession::SwitchToPuzzle(int index) {
     const PuzzleRecord* record = library.RecordAt(index);
     if (record == nullptr) {
-        return {false, {}};
+        return std::nullopt;
     }
-    const FileStatus status = LoadPuzzle(library.PathOf(*record));
-    if (status) {
+    std::optional<Failure> failure = LoadPuzzle(library.PathOf(*record));
+    if (!failure) {
         currentPuzzleIndex = index;
         playsBuiltIn = false;
     }
-    return status;
+    return failure;
 }
 
-FileStatus PlaySession::LoadPuzzle(const std::string& path) {
+std::optional<Failure> PlaySession::LoadPuzzle(const std::string& path) {
     return LoadPuzzle(ReadPuzzleFile(path), path);
 }
 
-FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std::string& path) {
+std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& contents,
+                                               const std::string& path) {
     auto loaded = std::make_unique<PuzzleShape>();
     // A failed load leaves the elements' flags and stored solutions alone.
-    const FileStatus status = loaded->Load(contents, path, elements);
-    if (!status) {
-        return status;
+    if (std::optional<Failure> failure = loaded->Load(contents, path, elements)) {
+        return failure;
     }
     puzzle = std::move(loaded);
     hand = {};
@@ -64,7 +63,7 @@ FileStatus PlaySession::LoadPuzzle(const PuzzleFileContents& contents, const std
         element.GoHome();
         element.ResetOrientation();
     }
-    return status;
+    return std::nullopt;
 }
 
 void PlaySession::RecordRemoved(int position) {

@@ -60,8 +60,8 @@ class PlaySession {
     // The record of the puzzle on the board; nullptr while the built-in rectangle is played,
     // whose solutions are never written.
     const PuzzleRecord* CurrentRecord() const;
-    // Why the library's first puzzle could not be played at the start; empty when it could.
-    const BilingualText& StartProblem() const { return startProblem; }
+    // Why the library's first puzzle could not be played at the start; nothing when it could.
+    const std::optional<Failure>& StartProblem() const { return startProblem; }
     // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
     bool HintUsed() const { return hintUsed; }
     // The time the player has spent on this board: every move keeps it going, a new puzzle
@@ -70,13 +70,14 @@ class PlaySession {
     const PlayClock& Clock() const { return clock; }
 
     // Makes the library puzzle at index the one played. A failure, and nothing changed, when
-    // index designates no record (without a message) or its file cannot be read.
-    FileStatus SwitchToPuzzle(int index);
+    // its file cannot be read; an index that designates no record changes nothing either.
+    [[nodiscard]] std::optional<Failure> SwitchToPuzzle(int index);
     // Puts the puzzle file at path on the board with every element home in its base
     // orientation, the hand empty and no history. A failure, the board and the elements
     // unchanged, when the file gives no puzzle.
-    FileStatus LoadPuzzle(const std::string& path);
-    FileStatus LoadPuzzle(const PuzzleFileContents& contents, const std::string& path);
+    [[nodiscard]] std::optional<Failure> LoadPuzzle(const std::string& path);
+    [[nodiscard]] std::optional<Failure> LoadPuzzle(const PuzzleFileContents& contents,
+                                                    const std::string& path);
     // The record at position has left the library: the played position stays on its puzzle.
     void RecordRemoved(int position);
     // A record has joined the library at position: the played position stays on its puzzle,
@@ -185,7 +186,7 @@ class PlaySession {
     bool libraryNonEmpty = false;
     int currentPuzzleIndex;
     bool playsBuiltIn = true;
-    BilingualText startProblem;
+    std::optional<Failure> startProblem;
     std::optional<BoardState> stepStart;
     std::vector<Step> undoable;
     std::vector<Step> redoable;

@@ -77,15 +77,15 @@ void PuzzleShape::SetCells(const std::vector<int>& grid) {
     y = (kBoardArea.top + kBoardArea.bottom - height) / 2;
 }
 
-FileStatus PuzzleShape::Load(const std::string& path, ElementSet& elements) {
+std::optional<Failure> PuzzleShape::Load(const std::string& path, ElementSet& elements) {
     return Load(ReadPuzzleFile(path), path, elements);
 }
 
-FileStatus PuzzleShape::Load(const PuzzleFileContents& contents, const std::string& path,
-                             ElementSet& elements) {
-    if (const BilingualText problem = CellsProblem(contents, path); !problem.IsEmpty()) {
+std::optional<Failure> PuzzleShape::Load(const PuzzleFileContents& contents,
+                                         const std::string& path, ElementSet& elements) {
+    if (std::optional<Failure> problem = CellsProblem(contents, path)) {
         SetCells({});
-        return {false, problem};
+        return problem;
     }
     for (int i = 0; i < ElementSet::kCount; ++i) {
         const ElementRecord& record = contents.data.elements[i];
@@ -98,7 +98,7 @@ FileStatus PuzzleShape::Load(const PuzzleFileContents& contents, const std::stri
     names = texts.names;
     comments = texts.comments;
     SetCells(contents.data.grid);
-    return {};
+    return std::nullopt;
 }
 
 void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,10 @@ class PuzzleShape : public CellShape {
     // solution; default names take the number that the file's name starts with. A failure, with
     // the file layer's message, when the file cannot be read or ends before its cell block: the
     // shape then has no cells, and the elements and texts are unchanged.
-    FileStatus Load(const std::string& path, ElementSet& elements);
+    [[nodiscard]] std::optional<Failure> Load(const std::string& path, ElementSet& elements);
     // The same with the file already read from path.
-    FileStatus Load(const PuzzleFileContents& contents, const std::string& path,
-                    ElementSet& elements);
+    [[nodiscard]] std::optional<Failure> Load(const PuzzleFileContents& contents,
+                                              const std::string& path, ElementSet& elements);
     // The current language's name, and with withComment its comment, above the puzzle.
     // An empty rect stands for the whole space above the puzzle. The name is centred in rect;
     // the comment stands below a name line at rect's top, or directly under the name where the

@@ -12,18 +12,6 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-// "Russian#English" for the version line. The Russian text writes the minor version with two
-// digits, as it always has: 1.4 is "1.40".
-QString VersionText() {
-    const QString version = QStringLiteral(TESSELLIX_VERSION);
-    QString russian = version;
-    if (version.size() - version.lastIndexOf(QLatin1Char('.')) == 2) {
-        russian += QLatin1Char('0');
-    }
-    return QStringLiteral("Версия %1 для Windows 95/98/NT#Version %2 for Windows 95/98/NT")
-        .arg(russian, version);
-}
-
 QLabel* Text(QWidget* owner, const char* name, const QString& text) {
     auto* label = new QLabel(text, owner);
     label->setObjectName(QLatin1String(name));
@@ -33,12 +21,22 @@ QLabel* Text(QWidget* owner, const char* name, const QString& text) {
 
 }  // namespace
 
+QString VersionLine(const QString& version) {
+    const QStringList numbers = version.split(QLatin1Char('.'));
+    const int major = numbers.value(0).toInt();
+    const int minor = numbers.value(1).toInt();
+    const QString russian =
+        QString::number(major) + QLatin1Char('.') + QString::number(minor).leftJustified(2, u'0');
+    return QStringLiteral("Версия %1 для Windows 95/98/NT#Version %2 for Windows 95/98/NT")
+        .arg(russian, version);
+}
+
 AboutDialog::AboutDialog(QWidget* owner)
     : QDialog(owner),
       okButton(new QPushButton(QStringLiteral("OK"), this)),
       programIcon(new QLabel(this)),
       text1024(Text(this, "text1024", "Игра-головоломка \"Tessellix\" #Puzzle Tessellix")),
-      text1025(Text(this, "text1025", VersionText())),
+      text1025(Text(this, "text1025", VersionLine(QStringLiteral(TESSELLIX_VERSION)))),
       text1026(
           Text(this, "text1026", "Двенадцать элементов, одна фигура#Twelve elements, one shape")),
       textCopyright(Text(this, "textCopyright", "© The Tessellix developers")),

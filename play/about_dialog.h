@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QPushButton;
@@ -22,6 +23,11 @@ class AboutDialog : public QDialog {
     QLabel* textCopyright;
     QLabel* textToolkit;
 };
+
+// The About box's version line, "Russian#English": the English part shows the version as it is,
+// the Russian one its major and minor numbers only, the minor with at least two digits as it
+// always had (1.4 is "1.40", 1.4.1 too, 1.12 "1.12").
+QString VersionLine(const QString& version);
 
 // The About command: the About box, modal, owned by `owner`.
 void ShowAboutBox(QWidget* owner);

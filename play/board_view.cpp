@@ -77,15 +77,15 @@ void BoardView::PutHeldHome() {
     Changed();
 }
 
-FileStatus BoardView::SwitchToPuzzle(int index) {
+std::optional<Failure> BoardView::SwitchToPuzzle(int index) {
     const WaitCursor wait;
-    const FileStatus status = session.SwitchToPuzzle(index);
-    if (status) {
+    std::optional<Failure> failure = session.SwitchToPuzzle(index);
+    if (!failure) {
         LetGoOfMouse();
         ComposeBackground();
         Paint();
     }
-    return status;
+    return failure;
 }
 
 void BoardView::ResetBoard() {

@@ -41,7 +41,7 @@ class BoardView : public QObject {
     // Shows the library puzzle at index with every element home in its base orientation. A
     // failure, the board unchanged, when index designates no record or its file gives no
     // puzzle.
-    FileStatus SwitchToPuzzle(int index);
+    [[nodiscard]] std::optional<Failure> SwitchToPuzzle(int index);
     void ResetBoard();
     void ShowHint(int option, int count);
     // The element in the hand goes home, as before leaving the board for the editor.

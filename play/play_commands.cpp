@@ -6,6 +6,7 @@
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
+#include "library/store_puzzle.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/background_generation.h"
@@ -59,8 +60,9 @@ CalendarDate PlayCommands::Today() const {
 }
 
 void PlayCommands::CheckRecords() {
-    if (const BilingualText notice = records.SetAsideIfDamaged(); !notice.IsEmpty()) {
-        ShowMessage(owner, notice, kRecordsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    if (const std::optional<Failure> notice = records.SetAsideIfDamaged()) {
+        ShowMessage(owner, notice->Message(), kRecordsCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
 }
 
@@ -70,15 +72,15 @@ BilingualText PlayCommands::PuzzleName() const {
     return record != nullptr ? record->names : session.Puzzle().names;
 }
 
-void PlayCommands::ShowFileProblem(const FileStatus& status) {
-    if (!status && !status.error.IsEmpty()) {
-        ShowMessage(owner, status.error, kSelectCaption, MessageIcon::Exclamation,
+void PlayCommands::ShowFileProblem(const std::optional<Failure>& failure) {
+    if (failure) {
+        ShowMessage(owner, failure->Message(), kSelectCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
 }
 
 void PlayCommands::ShowStartProblem() {
-    ShowFileProblem({false, board.Session().StartProblem()});
+    ShowFileProblem(board.Session().StartProblem());
 }
 
 void PlayCommands::SwitchToPuzzle(int index) {
@@ -95,23 +97,26 @@ void PlayCommands::SelectPuzzle() {
 }
 
 void PlayCommands::NextPuzzle() {
-    const PlaySession& session = board.Session();
-    if (session.CurrentPuzzleIndex() + 1 < session.Library().count()) {
-        SwitchToPuzzle(session.CurrentPuzzleIndex() + 1);
-    } else {
-        ShowMessage(owner, kLastPuzzle, kSelectCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
-    }
+    StepThroughLibrary(1);
 }
 
 void PlayCommands::PreviousPuzzle() {
+    StepThroughLibrary(-1);
+}
+
+void PlayCommands::StepThroughLibrary(int step) {
     const PlaySession& session = board.Session();
-    if (session.CurrentPuzzleIndex() > 0) {
-        SwitchToPuzzle(session.CurrentPuzzleIndex() - 1);
-    } else {
-        ShowMessage(owner, kFirstPuzzle, kSelectCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
+    for (int index = session.CurrentPuzzleIndex() + step;
+         index >= 0 && index < session.Library().count(); index += step) {
+        const std::optional<Failure> failure = board.SwitchToPuzzle(index);
+        if (!failure) {
+            return;
+        }
+        // Told once on the way, so that the next step does not stop at the same file again.
+        ShowFileProblem(failure);
     }
+    ShowMessage(owner, step > 0 ? kLastPuzzle : kFirstPuzzle, kSelectCaption,
+                MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void PlayCommands::ResetBoard() {
@@ -134,7 +139,7 @@ void PlayCommands::ShowHint() {
 
 void PlayCommands::OnSolved() {
     const std::int64_t elapsedMs = board.Session().Clock().Stop();
-    BilingualText notice;
+    std::optional<Failure> notice;
     if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
         const bool hintUsed = board.Session().HintUsed();
         settings.MarkSolved(record->fileName, hintUsed);
@@ -142,8 +147,9 @@ void PlayCommands::OnSolved() {
                                    Today(), DailyDateOf(record->names)});
     }
     Congratulate();
-    if (!notice.IsEmpty()) {
-        ShowMessage(owner, notice, kRecordsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    if (notice) {
+        ShowMessage(owner, notice->Message(), kRecordsCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
     if (board.Session().CurrentRecord() == nullptr) {
         board.ResetBoard();
@@ -173,13 +179,13 @@ bool PlayCommands::SaveSolution() {
         return true;
     }
     const auto records = session.SolutionRecords();
-    FileStatus status;
+    std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        status = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
+        failure = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
     }
-    if (!status) {
-        ShowMessage(owner, status.error, kSaveCaption, MessageIcon::Exclamation,
+    if (failure) {
+        ShowMessage(owner, failure->Message(), kSaveCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
@@ -264,22 +270,20 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
-    const std::string fileName = std::to_string(number) + ".TLX";
-    FileStatus status;
-    {
+    PuzzleTexts texts = data.texts;
+    ApplyDefaultNames(texts, number);
+    const PuzzleRecord record{PuzzleFileName(number), texts.names, texts.comments};
+    const Result<int> stored = [&] {
         const WaitCursor wait;
-        status = WritePuzzleFile(library.DataFolder() + fileName, data);
-    }
-    if (!status) {
-        ShowMessage(owner, status.error, kGenerateCaption, MessageIcon::Exclamation,
+        return StorePuzzle(library, settings, record, data);
+    }();
+    if (!stored) {
+        ShowMessage(owner, stored.Error().Message(), kGenerateCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }
-    PuzzleTexts texts = data.texts;
-    ApplyDefaultNames(texts, number);
-    const int position = library.InsertSorted({fileName, texts.names, texts.comments});
-    session.RecordInserted(position);
-    SwitchToPuzzle(position);
+    session.RecordInserted(*stored);
+    SwitchToPuzzle(*stored);
 }
 
 }  // namespace tessellix

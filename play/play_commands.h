@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "library/calendar_date.h"
+#include "library/failure.h"
 #include "library/solve_records.h"
 #include "library/whole_file.h"
 #include "model/play_clock.h"
@@ -14,7 +16,6 @@ namespace tessellix {
 
 class BoardView;
 class Settings;
-struct FileStatus;
 struct PuzzleFileData;
 
 // The play menu's commands and the solved sequence: which puzzle is on the board, and what
@@ -57,10 +58,13 @@ class PlayCommands {
     void SetDateSource(std::function<CalendarDate()> today) { dateSource = std::move(today); }
 
   private:
+    // To the nearest puzzle in the direction of step (+1 or -1) that can be read, telling why of
+    // each one passed; past the end of the library the board stays, with the end's message.
+    void StepThroughLibrary(int step);
     void Congratulate();
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
-    void ShowFileProblem(const FileStatus& status);
+    void ShowFileProblem(const std::optional<Failure>& failure);
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why and changes nothing.

@@ -333,8 +333,8 @@ void StatisticsDialog::ResetStatistics() {
         return;
     }
     settings.ClearSolvedMarks();
-    if (const BilingualText problem = records.ClearAll(); !problem.IsEmpty()) {
-        ShowMessage(this, problem, kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+    if (const std::optional<Failure> problem = records.ClearAll()) {
+        ShowMessage(this, problem->Message(), kTitle, MessageIcon::Exclamation, MessageButtons::Ok);
     }
     Fill();
 }

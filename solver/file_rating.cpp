@@ -8,7 +8,7 @@ namespace tessellix {
 std::optional<Level> RatePuzzleFile(const std::string& path,
                                     const std::function<bool()>& keepGoing) {
     const PuzzleFileContents contents = ReadPuzzleFile(path);
-    if (!contents.opened || !contents.hasSignature || !contents.HasCells()) {
+    if (contents.readFailure || !contents.hasSignature || !contents.HasCells()) {
         return std::nullopt;
     }
     unsigned used = 0;

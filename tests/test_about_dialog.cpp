@@ -40,6 +40,26 @@ class AboutDialogTest : public QObject {
         QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
     }
 
+    void versionLineTakesMajorAndMinorForRussian_data() {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("russian");
+        QTest::newRow("one-digit minor gets its zero") << "1.4"
+                                                       << "1.40";
+        QTest::newRow("a patch number is left out") << "1.4.1"
+                                                    << "1.40";
+        QTest::newRow("two-digit minor as it is") << "2.12"
+                                                  << "2.12";
+        QTest::newRow("no minor") << "3"
+                                  << "3.00";
+    }
+    void versionLineTakesMajorAndMinorForRussian() {
+        QFETCH(QString, version);
+        QFETCH(QString, russian);
+        QCOMPARE(VersionLine(version), QString::fromUtf8("Версия %1 для Windows 95/98/NT#Version "
+                                                         "%2 for Windows 95/98/NT")
+                                           .arg(russian, version));
+    }
+
     void everyTextFitsItsPlace_data() {
         QTest::addColumn<int>("language");
         QTest::newRow("Russian") << int(Language::Russian);

@@ -1,7 +1,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
+#include "library/failure.h"
 #include "platform/window_text.h"
 
 namespace tessellix {
@@ -105,6 +108,58 @@ class BilingualTextTest : public QObject {
         SetCurrentLanguage(Language::English);
         LocalizeWindowText(&dialog);
         QCOMPARE(dialog.windowTitle(), QString("Hints"));
+    }
+
+    void systemReasonsInRussian_data() {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("russian");
+        QTest::newRow("no such file") << ENOENT << "Нет такого файла или папки";
+        QTest::newRow("permission denied") << EACCES << "Отказано в доступе";
+        QTest::newRow("read-only file system")
+            << EROFS << "Файловая система доступна только для чтения";
+        QTest::newRow("no space left") << ENOSPC << "На устройстве не осталось места";
+        QTest::newRow("is a folder") << EISDIR << "Это папка";
+        QTest::newRow("too many symbolic links")
+            << ELOOP << "Слишком много символических ссылок подряд";
+        QTest::newRow("too many links") << EMLINK << "Слишком много ссылок";
+        QTest::newRow("any other keeps the system's text")
+            << EXDEV << QString(std::strerror(EXDEV));
+    }
+    void systemReasonsInRussian() {
+        QFETCH(int, error);
+        QTEST(QString::fromStdString(ErrorText(error).In(Language::Russian)), "russian");
+        QCOMPARE(ErrorText(error).In(Language::English), std::string(std::strerror(error)));
+    }
+
+    // A failure without words in a language would be an empty message box.
+    void failureAlwaysHasWords_data() {
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("shownRussian");
+        QTest::addColumn<QString>("shownEnglish");
+        QTest::newRow("both kept") << "нет"
+                                   << "no"
+                                   << "нет"
+                                   << "no";
+        QTest::newRow("English only") << ""
+                                      << "no"
+                                      << "no"
+                                      << "no";
+        QTest::newRow("Russian only") << "нет"
+                                      << ""
+                                      << "нет"
+                                      << "нет";
+        QTest::newRow("none") << ""
+                              << ""
+                              << "Операция не выполнена по неизвестной причине."
+                              << "The operation failed for an unknown reason.";
+    }
+    void failureAlwaysHasWords() {
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        const Failure failure({russian.toStdString(), english.toStdString()});
+        QTEST(QString::fromStdString(failure.Message().In(Language::Russian)), "shownRussian");
+        QTEST(QString::fromStdString(failure.Message().In(Language::English)), "shownEnglish");
     }
 };
 

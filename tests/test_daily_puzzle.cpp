@@ -22,7 +22,9 @@ std::string DailyBytes(const QTemporaryDir& folder, const CalendarDate& date, co
         return {};
     }
     const std::string path = folder.filePath(name).toStdString();
-    WritePuzzleFile(path, puzzle.data);
+    if (WritePuzzleFile(path, puzzle.data)) {
+        return {};
+    }
     return ReadBytes(path);
 }
 

@@ -56,7 +56,7 @@ struct Editor {
             if (words[0] == "toggle") {
                 session->ToggleElement(ElementOf(words[1].at(0)));
             } else if (words[0] == "open") {
-                QVERIFY(session->Open(words[1].toInt()).ok);
+                QVERIFY(!session->Open(words[1].toInt()));
             } else {
                 const QStringList corners = words[1].split('-');
                 const QStringList from = corners.first().split(',');
@@ -186,14 +186,13 @@ class EditorSessionTest : public QObject {
         HandFile expected;
         expected.Cells(cells);
         expected.records.fill({0, 0, 0, 0});
-        std::string bytes;
-        BilingualText error;
-        QVERIFY(EncodePuzzleFile(plan.data, bytes, error));
+        const Result<std::string> bytes = EncodePuzzleFile(plan.data);
+        QVERIFY(bytes);
         for (const QString& record : records) {
             const QByteArray value = QByteArray::fromHex(record.mid(2).toLatin1());
             std::copy(value.begin(), value.end(), expected.records[ElementOf(record[0])].begin());
         }
-        QCOMPARE(Hex(std::string_view(bytes).substr(0, kTextBlockOffset)),
+        QCOMPARE(Hex(std::string_view(*bytes).substr(0, kTextBlockOffset)),
                  Hex(expected.Bytes().substr(0, kTextBlockOffset)));
     }
 
@@ -207,13 +206,14 @@ class EditorSessionTest : public QObject {
         SavePlan plan = session.PlanSave(false, "Моё", "Коммент");
         QCOMPARE(plan.record.names, (BilingualText{"Моё", "Puzzle 251"}));
         QCOMPARE(plan.record.comments, (BilingualText{"Коммент", ""}));
-        session.Commit(plan);
+        Settings noSettings;
+        QVERIFY(!session.Save(plan, noSettings));
         QCOMPARE(editor.library.count(), 3);
         QCOMPARE(*editor.library.LastRecord(), plan.record);
 
         editor.Edit({"open 1"});
         plan = session.PlanSave(false, "Другое", "");
-        QCOMPARE(plan.replacedPosition, 1);
+        QCOMPARE(plan.replacedPosition, std::optional<int>(1));
         QCOMPARE(plan.record.names, (BilingualText{"Другое", "One"}));
         QCOMPARE(plan.record.fileName, "250.TLX");
     }
@@ -222,7 +222,7 @@ class EditorSessionTest : public QObject {
     // puzzle when one in front of it goes.
     void deleteKeepsThePlayPositionInStep() {
         Editor editor;
-        QVERIFY(editor.play->SwitchToPuzzle(1).ok);
+        QVERIFY(!editor.play->SwitchToPuzzle(1));
         EditorSession& session = *editor.session;
         editor.Edit({"open 1"});
         QVERIFY(session.DeleteEnabled());
@@ -249,9 +249,9 @@ class EditorSessionTest : public QObject {
         EditorSession& session = *editor.session;
         editor.Edit({"fill 2,2", "toggle V"});
         WriteBytes(editor.folder.filePath("250.TLX").toStdString(), "Tessellix, cut short");
-        const FileStatus status = session.Open(1);
-        QVERIFY(!status.ok);
-        QVERIFY(status.error.Shown().find("250.TLX") != std::string::npos);
+        const std::optional<Failure> failure = session.Open(1);
+        QVERIFY(failure);
+        QVERIFY(failure->Message().Shown().find("250.TLX") != std::string::npos);
         QCOMPARE(session.CounterText(), "1/55");
         QVERIFY(session.IsNewPuzzle());
         QCOMPARE(session.CurrentPuzzleIndex(), 0);

@@ -40,7 +40,7 @@ QImage BoardOf(const std::string& path) {
     DrawBoardFrame(board, {kPictureWidth - 1, kPictureHeight - 1});
     ElementSet elements;
     PuzzleShape puzzle;
-    if (!puzzle.Load(path, elements)) {
+    if (puzzle.Load(path, elements)) {
         return {};
     }
     puzzle.Draw(board, kCellSize, true);

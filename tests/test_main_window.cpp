@@ -294,6 +294,19 @@ class MainWindowTest : public QObject {
         QVERIFY(file.readAll().contains("Language=0"));
     }
 
+    // The settings' own rule is tested with them; here, that the player hears of it once.
+    void unwritableSettingsAreToldOnce() {
+        PlayWindowFixture play;
+        QVERIFY(play.settingsFolder.remove());
+        play.Window().SetLanguage(Language::English);
+        play.Window().SetLanguage(Language::Russian);
+        play.Window().SetLanguage(Language::English);
+        QCOMPARE(play.messages.size(), 1);
+        QCOMPARE(play.messages[0].caption, QString("Settings"));
+        QVERIFY(play.messages[0].text.contains(QString::fromStdString(play.SettingsPath())));
+        QCOMPARE(CurrentLanguage(), Language::English);
+    }
+
     void enlargedBoardDoublesEveryPixelAndTheMouseMapsBack() {
         PlayWindowFixture play;
         const QImage single = play.Shown().copy();

@@ -177,9 +177,13 @@ class PlayCommandsTest : public QObject {
         } else {
             play.Window().RunCommand(command);
         }
-        QCOMPARE(play.messages.size(), 1);
+        // Next has no readable puzzle after it left, as at the end of the library.
+        QCOMPARE(play.messages.size(), command == kCommandNextPuzzle ? 2 : 1);
         QVERIFY2(play.messages[0].text.startsWith("Could not read the puzzle file " + second),
                  qPrintable(play.messages[0].text));
+        QCOMPARE(play.messages.back().text, command == kCommandNextPuzzle
+                                                ? QString("This is the last puzzle.")
+                                                : play.messages[0].text);
         QCOMPARE(play.messages[0].caption, QString("Select puzzle"));
         QCOMPARE(play.messages[0].icon, MessageIcon::Exclamation);
         QCOMPARE(play.Session().CurrentPuzzleIndex(), 0);
@@ -187,6 +191,60 @@ class PlayCommandsTest : public QObject {
         QVERIFY(!play.ElementAt(ElementOf('V')).IsAtHome());
         QCOMPARE(play.ElementAt(ElementOf('L')).excluded, 1);
         QCOMPARE(play.Shown(), before);
+    }
+
+    // Puzzles 1 to 5, those of `unreadable` removed after the scan; played from `from`, then
+    // `steps` run: "next", "previous", or "solve" for the solved sequence.
+    void stepsPassUnreadablePuzzles_data() {
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("told");  // file numbers, or the end's message
+        QTest::newRow("Next passes one")
+            << QStringList{"2"} << 0 << "next" << 2 << QStringList{"2"};
+        QTest::newRow("Next passes two")
+            << QStringList{"2", "3"} << 0 << "next" << 3 << QStringList{"2", "3"};
+        QTest::newRow("Previous passes one")
+            << QStringList{"4"} << 4 << "previous" << 2 << QStringList{"4"};
+        QTest::newRow("none left: the board stays, as at the end")
+            << QStringList{"4", "5"} << 2 << "next" << 2
+            << QStringList{"4", "5", "This is the last puzzle."};
+        QTest::newRow("none left before: the first puzzle's message")
+            << QStringList{"1"} << 1 << "previous" << 1
+            << QStringList{"1", "This is the first puzzle."};
+        QTest::newRow("the step after solving passes it too")
+            << QStringList{"2"} << 0 << "solve" << 2
+            << QStringList{"Congratulations! You have solved the puzzle!", "2"};
+    }
+    void stepsPassUnreadablePuzzles() {
+        QFETCH(QStringList, unreadable);
+        QFETCH(int, from);
+        QFETCH(QString, step);
+        std::map<std::string, std::string> files;
+        for (int number = 1; number <= 5; ++number) {
+            files[std::to_string(number) + ".TLX"] =
+                PuzzleFile(kTurnedV, "V", "Puzzle " + std::to_string(number));
+        }
+        PlayWindowFixture play(files);
+        play.Window().Commands().SwitchToPuzzle(from);
+        for (const QString& number : unreadable) {
+            QVERIFY(QFile::remove(play.dataFolder.filePath(number + ".TLX")));
+        }
+        if (step == "solve") {
+            SolveTurnedV(play);
+        } else {
+            play.Window().RunCommand(step == "next" ? kCommandNextPuzzle : kCommandPreviousPuzzle);
+        }
+        QTEST(play.Session().CurrentPuzzleIndex(), "to");
+        QFETCH(QStringList, told);
+        QCOMPARE(play.messages.size(), told.size());
+        for (int i = 0; i < told.size(); ++i) {
+            const QString file = play.dataFolder.filePath(told[i] + ".TLX");
+            QVERIFY2(told[i].size() > 1 ? play.messages[i].text == told[i]
+                                        : play.messages[i].text.contains(file),
+                     qPrintable(play.messages[i].text));
+        }
     }
 
     // The first puzzle unreadable at the start: the built-in rectangle, and the reason once

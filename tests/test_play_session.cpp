@@ -359,7 +359,7 @@ class PlaySessionTest : public QObject {
         PuzzleLibrary library;
         library.ScanDataFolder(folder.path().toStdString());
         PlaySession session(library);
-        session.SwitchToPuzzle(played);
+        QVERIFY(!session.SwitchToPuzzle(played));
         const PuzzleRecord* before = session.CurrentRecord();
         session.RecordInserted(library.InsertSorted({"200.TLX", {}, {}}));
         QCOMPARE(session.CurrentPuzzleIndex(), position);

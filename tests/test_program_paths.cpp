@@ -191,7 +191,7 @@ class ProgramPathsTest : public QObject {
             ReadPuzzleFile(path).data.elements;
         const Placement before = solution[0].placement;
         solution[0] = {true, true, {(before.rotation + 1) % 4, 1, 0, 0}};
-        QVERIFY(RewriteElementBlock(path, solution));
+        QVERIFY(!RewriteElementBlock(path, solution));
 
         QCOMPARE(ReadPuzzleFile(path).data.elements, solution);
         for (const QString& name : puzzles) {

@@ -1,11 +1,14 @@
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
+#include "tests/as_nobody.h"
 #include "tests/puzzle_bytes.h"
 
 namespace tessellix {
@@ -153,7 +156,7 @@ class PuzzleFileTest : public QObject {
         QFETCH(QString, englishName);
         QFETCH(QString, englishComment);
         const PuzzleFileContents contents = ReadPuzzleFile(path);
-        QVERIFY(contents.opened);
+        QVERIFY(!contents.readFailure);
         const PuzzleTexts& texts = contents.data.texts;
         QCOMPARE(QString::fromStdString(texts.names.In(Language::Russian)), russianName);
         QCOMPARE(QString::fromStdString(texts.comments.In(Language::Russian)), russianComment);
@@ -264,7 +267,7 @@ class PuzzleFileTest : public QObject {
     void writerMatchesTheLayoutByteForByte() {
         QTemporaryDir folder;
         const std::string path = folder.filePath("12.TLX").toStdString();
-        QVERIFY(WritePuzzleFile(path, SamplePuzzle()).ok);
+        QVERIFY(!WritePuzzleFile(path, SamplePuzzle()));
 
         HandFile expected;
         for (int i = 0; i < kElementRecordCount; ++i) {
@@ -332,8 +335,8 @@ class PuzzleFileTest : public QObject {
         }
         QTemporaryDir folder;
         const std::string path = folder.filePath("3.TLX").toStdString();
-        const FileStatus status = WritePuzzleFile(path, data);
-        QVERIFY2(status.ok, status.error.In(Language::English).c_str());
+        const std::optional<Failure> failure = WritePuzzleFile(path, data);
+        QVERIFY2(!failure, failure ? failure->Message().In(Language::English).c_str() : "");
         const PuzzleFileContents contents = ReadPuzzleFile(path);
         QVERIFY(contents.hasSignature);
         QVERIFY(contents.IsComplete());
@@ -347,7 +350,7 @@ class PuzzleFileTest : public QObject {
         data.grid = AsciiGrid({"oo", "o."}, kGridSide, 4, 4);
         QTemporaryDir folder;
         const std::string path = folder.filePath("3.TLX").toStdString();
-        QVERIFY(WritePuzzleFile(path, data).ok);
+        QVERIFY(!WritePuzzleFile(path, data));
         QCOMPARE(ReadPuzzleFile(path).data.grid, AsciiGrid({"##", "#."}, kGridSide, 4, 4));
     }
 
@@ -384,12 +387,12 @@ class PuzzleFileTest : public QObject {
         const std::string path = folder.filePath("4.TLX").toStdString();
         const std::string old = HandFile().Bytes() + "old";
         WriteBytes(path, old);
-        const FileStatus status = WritePuzzleFile(path, data);
-        QVERIFY(!status.ok);
+        const std::optional<Failure> failure = WritePuzzleFile(path, data);
+        QVERIFY(failure);
         QFETCH(QString, reason);
-        QVERIFY2(status.error.In(Language::English).find(reason.toStdString()) != std::string::npos,
-                 status.error.In(Language::English).c_str());
-        QCOMPARE(status.error, CheckPuzzleTexts(data.texts));
+        const std::string& english = failure->Message().In(Language::English);
+        QVERIFY2(english.find(reason.toStdString()) != std::string::npos, english.c_str());
+        QCOMPARE(failure, CheckPuzzleTexts(data.texts));
         QCOMPARE(Q(ReadBytes(path)), Q(old));
         QCOMPARE(Entries(folder.path()), QStringList{"4.TLX"});
     }
@@ -398,9 +401,9 @@ class PuzzleFileTest : public QObject {
         PuzzleTexts texts;
         texts.names.In(Language::Russian) = "Имя";
         texts.comments.In(Language::Russian) = "would be lost on reading";
-        QVERIFY(CheckPuzzleTexts(texts) != BilingualText{});
+        QVERIFY(CheckPuzzleTexts(texts));
         texts.names.In(Language::English) = "Name";
-        QVERIFY(CheckPuzzleTexts(texts) == BilingualText{});
+        QVERIFY(!CheckPuzzleTexts(texts));
     }
 
     void refusalIsWorded_data() {
@@ -415,7 +418,7 @@ class PuzzleFileTest : public QObject {
         PuzzleTexts texts;
         texts.names = {"Имя", "中"};
         QFETCH(QString, expected);
-        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts).In(Language(language)))
+        QVERIFY(QString::fromStdString(CheckPuzzleTexts(texts)->Message().In(Language(language)))
                     .startsWith(expected));
     }
 
@@ -436,13 +439,12 @@ class PuzzleFileTest : public QObject {
         old.text = "Old\1Old";
         WriteBytes(path, old.Bytes());
 
-        const FileStatus status = WritePuzzleFile(path, SamplePuzzle(), write);
-        QVERIFY(!status.ok);
-        QVERIFY2(status.error.In(Language::English).find(path) != std::string::npos,
-                 status.error.In(Language::English).c_str());
+        const std::optional<Failure> written = WritePuzzleFile(path, SamplePuzzle(), write);
+        QVERIFY(written);
+        const std::string& english = written->Message().In(Language::English);
+        QVERIFY2(english.find(path) != std::string::npos, english.c_str());
         if (failure == 2) {
-            QVERIFY(status.error.In(Language::English).find(std::strerror(ENOSPC)) !=
-                    std::string::npos);
+            QVERIFY(english.find(std::strerror(ENOSPC)) != std::string::npos);
         }
         QCOMPARE(Q(ReadBytes(path)), Q(old.Bytes()));
         QCOMPARE(Entries(folder.path()), QStringList{"5.TLX"});
@@ -452,16 +454,14 @@ class PuzzleFileTest : public QObject {
         QTemporaryDir folder;
         const std::string notFolder = folder.filePath("plain").toStdString();
         WriteBytes(notFolder, "not a folder");
-        const FileStatus status = WritePuzzleFile(notFolder + "/6.TLX", SamplePuzzle());
-        QVERIFY(!status.ok);
-        QVERIFY(!status.error.In(Language::English).empty());
+        QVERIFY(WritePuzzleFile(notFolder + "/6.TLX", SamplePuzzle()));
         QCOMPARE(Q(ReadBytes(notFolder)), QByteArray("not a folder"));
     }
 
     void writeOverAFolderFailsAndCleansUp() {
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("8.TLX"));
-        QVERIFY(!WritePuzzleFile(folder.filePath("8.TLX").toStdString(), SamplePuzzle()).ok);
+        QVERIFY(WritePuzzleFile(folder.filePath("8.TLX").toStdString(), SamplePuzzle()));
         QCOMPARE(Entries(folder.path()), QStringList{"8.TLX"});
     }
 
@@ -469,9 +469,63 @@ class PuzzleFileTest : public QObject {
         QTemporaryDir folder;
         const std::string path = folder.filePath("9.TLX").toStdString();
         WriteBytes(path, std::string(4000, 'x'));
-        QVERIFY(WritePuzzleFile(path, SamplePuzzle()).ok);
+        QVERIFY(!WritePuzzleFile(path, SamplePuzzle()));
         QCOMPARE(ReadPuzzleFile(path).data.texts, SamplePuzzle().texts);
         QCOMPARE(Entries(folder.path()), QStringList{"9.TLX"});
+    }
+
+    // Run as the player: root may replace any file, whatever its permission bits say.
+    void writerRespectsTheFileItReplaces_data() {
+        QTest::addColumn<QString>("standing");  // what 9.TLX is: a file or a link to old.TLX
+        QTest::addColumn<int>("mode");          // of the file that 9.TLX names
+        QTest::addColumn<int>("error");         // 0: written
+        QTest::addColumn<QString>("written");   // the file that then holds the new bytes
+        QTest::newRow("read-only file refused") << "file" << 0444 << EACCES << "";
+        QTest::newRow("file keeps its bits") << "file" << 0640 << 0 << "9.TLX";
+        QTest::newRow("link: the file it names replaced") << "link" << 0604 << 0 << "old.TLX";
+        QTest::newRow("link to a read-only file refused") << "link" << 0444 << EACCES << "";
+        QTest::newRow("link to no file makes it") << "dangling" << 0 << 0 << "old.TLX";
+        QTest::newRow("link to itself refused") << "cycle" << 0 << ELOOP << "";
+    }
+    void writerRespectsTheFileItReplaces() {
+        QFETCH(QString, standing);
+        QFETCH(int, mode);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("9.TLX").toStdString();
+        const std::string named =
+            standing == "file" ? path : folder.filePath("old.TLX").toStdString();
+        QVERIFY(GiveToNobody(folder.path().toStdString()));
+        if (mode != 0) {
+            WriteBytes(named, "old");
+            QVERIFY(GiveToNobody(named) && ::chmod(named.c_str(), mode) == 0);
+        }
+        if (standing != "file") {
+            std::filesystem::create_symlink(standing == "cycle" ? "9.TLX" : "old.TLX", path);
+        }
+        const QStringList before = Entries(folder.path());
+
+        const NobodyRun run = RunAsNobody([&path] {
+            const std::optional<Failure> failure = WriteWholeFile(path, "new");
+            return failure ? failure->Message().In(Language::English) : std::string();
+        });
+        if (!run.said) {
+            QSKIP(run.skipReason);
+        }
+        QFETCH(int, error);
+        QCOMPARE(QString::fromStdString(*run.said), error == 0 ? "" : std::strerror(error));
+        QFETCH(QString, written);
+        if (written.isEmpty()) {
+            QCOMPARE(Entries(folder.path()), before);
+            QVERIFY(mode == 0 || ReadBytes(named) == "old");
+            return;
+        }
+        QCOMPARE(Q(ReadBytes(folder.filePath(written).toStdString())), QByteArray("new"));
+        QCOMPARE(std::filesystem::is_symlink(path), standing != "file");
+        struct stat status {};
+        QVERIFY(::stat(named.c_str(), &status) == 0);
+        if (mode != 0) {
+            QCOMPARE(static_cast<int>(status.st_mode & 07777), mode);
+        }
     }
 
     void elementBlockRewriteChangesOnlyBytes9To56() {
@@ -490,8 +544,8 @@ class PuzzleFileTest : public QObject {
         records.fill(Unplaced(false));
         records[0] = Placed(true, 3, 1, -1, 2);
         records[11] = Placed(true, 1, 0, 12, 0);
-        const FileStatus status = RewriteElementBlock(path, records);
-        QVERIFY2(status.ok, status.error.In(Language::English).c_str());
+        const std::optional<Failure> failure = RewriteElementBlock(path, records);
+        QVERIFY2(!failure, failure ? failure->Message().In(Language::English).c_str() : "");
 
         const std::string after = ReadBytes(path);
         QCOMPARE(after.size(), before.size());
@@ -507,9 +561,7 @@ class PuzzleFileTest : public QObject {
     void elementBlockRewriteNeverCreatesAFile() {
         QTemporaryDir folder;
         const std::string path = folder.filePath("11.TLX").toStdString();
-        const FileStatus status = RewriteElementBlock(path, {});
-        QVERIFY(!status.ok);
-        QVERIFY(!status.error.In(Language::English).empty());
+        QVERIFY(RewriteElementBlock(path, {}));
         QVERIFY(!std::filesystem::exists(path));
     }
 
@@ -518,7 +570,7 @@ class PuzzleFileTest : public QObject {
         const std::string path = folder.filePath("12.TLX").toStdString();
         const std::string truncated = HandFile().Bytes().substr(0, 56);
         WriteBytes(path, truncated);
-        QVERIFY(!RewriteElementBlock(path, {}).ok);
+        QVERIFY(RewriteElementBlock(path, {}));
         QCOMPARE(Q(ReadBytes(path)), Q(truncated));
     }
 
@@ -527,12 +579,12 @@ class PuzzleFileTest : public QObject {
         const std::string path = folder.filePath("13.TLX").toStdString();
         const std::string before = HandFile().Bytes();
         WriteBytes(path, before);
-        const FileStatus status = RewriteElementBlock(path, {}, ShortBy(4));
-        QVERIFY(!status.ok);
+        const std::optional<Failure> failure = RewriteElementBlock(path, {}, ShortBy(4));
+        QVERIFY(failure);
         const std::string counts =
             std::to_string(before.size() - 4) + " of " + std::to_string(before.size());
-        QVERIFY2(status.error.In(Language::English).find(counts) != std::string::npos,
-                 status.error.In(Language::English).c_str());
+        const std::string& english = failure->Message().In(Language::English);
+        QVERIFY2(english.find(counts) != std::string::npos, english.c_str());
         QCOMPARE(Q(ReadBytes(path)), Q(before));
         QCOMPARE(Entries(folder.path()), QStringList{"13.TLX"});
     }
@@ -541,9 +593,8 @@ class PuzzleFileTest : public QObject {
         QTemporaryDir folder;
         const PuzzleFileContents contents =
             ReadPuzzleFile(folder.filePath("missing.TLX").toStdString());
-        QVERIFY(!contents.opened);
-        QVERIFY(!contents.error.In(Language::English).empty());
-        QVERIFY(!ReadPuzzleFile(folder.path().toStdString()).opened);
+        QVERIFY(contents.readFailure);
+        QVERIFY(ReadPuzzleFile(folder.path().toStdString()).readFailure);
     }
 };
 

@@ -43,7 +43,7 @@ Outcome ScanAndLoad(const QTemporaryDir& folder, const std::string& bytes) {
     outcome.listed = library.count() == 1;
     ElementSet elements;
     PuzzleShape shape;
-    outcome.loaded = shape.Load(path, elements).ok;
+    outcome.loaded = !shape.Load(path, elements);
     outcome.cells = static_cast<int>(std::count(shape.cells.begin(), shape.cells.end(), 1));
     for (const Element& element : elements) {
         // Whatever the bytes, the values stay inside what a record can carry.

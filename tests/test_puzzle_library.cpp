@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "library/puzzle_library.h"
+#include "library/settings.h"
+#include "library/store_puzzle.h"
 #include "model/play_session.h"
 #include "tests/puzzle_bytes.h"
 
@@ -249,6 +251,99 @@ class PuzzleLibraryTest : public QObject {
         puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         QCOMPARE(FileNames(puzzleLibrary), QStringList{"1.TLX"});
         QCOMPARE(puzzleLibrary.DataFolder(), folder.path().toStdString() + "/");
+    }
+
+    // "N.TLX" is there at the scan, "+N.TLX" appears after it, "-N.TLX" goes after it; "junk"
+    // is a file that is no puzzle but takes the name all the same.
+    void newNumbersCountFilesOnDiskAsWellAsRecords_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("free");  // the first free number from 200
+        QTest::addColumn<int>("next");  // one above the highest; 0: none is left
+        QTest::newRow("empty folder") << QStringList{} << 200 << 1;
+        QTest::newRow("records only") << QStringList{"1.TLX", "250.TLX"} << 200 << 251;
+        QTest::newRow("a file that appeared after the scan")
+            << QStringList{"1.TLX", "+308.TLX"} << 200 << 309;
+        QTest::newRow("files that appeared at 200 and 201")
+            << QStringList{"+200.TLX", "+201.tlx"} << 202 << 202;
+        QTest::newRow("a record whose file has gone")
+            << QStringList{"200.TLX", "-200.TLX"} << 201 << 201;
+        QTest::newRow("a file that is no puzzle") << QStringList{"+junk 300.TLX"} << 200 << 301;
+        QTest::newRow("the largest number taken") << QStringList{"+2147483647.TLX"} << 200 << 0;
+    }
+    void newNumbersCountFilesOnDiskAsWellAsRecords() {
+        QFETCH(QStringList, files);
+        QTemporaryDir folder;
+        const auto write = [&folder](QString name) {
+            if (name.startsWith("junk ")) {
+                WriteBytes(folder.filePath(name.mid(5)).toStdString(), "not a puzzle");
+            } else {
+                Puzzle(folder, name);
+            }
+        };
+        for (const QString& name : files) {
+            if (!name.startsWith('+') && !name.startsWith('-')) {
+                write(name);
+            }
+        }
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        for (const QString& name : files) {
+            if (name.startsWith('+')) {
+                write(name.mid(1));
+            } else if (name.startsWith('-')) {
+                QVERIFY(QFile::remove(folder.filePath(name.mid(1))));
+            }
+        }
+        QTEST(puzzleLibrary.FreeNumber(kFirstDeletableNumber), "free");
+        QTEST(puzzleLibrary.NextNumber().value_or(0), "next");
+    }
+
+    // A puzzle joining the library is new to the player, whatever its name's mark said.
+    void storedPuzzleJoinsTheLibraryWithoutASolvedMark_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("replaces");  // -1: none
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("position");  // -1: the write fails
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("marks");  // of 1, 200 and 300.TLX: '.' none, '1' solved
+        QTest::newRow("new file at a name that kept its mark")
+            << "200.TLX" << -1 << true << 1 << QStringList{"1.TLX", "200.TLX", "300.TLX"} << "1.1";
+        QTest::newRow("replacing a record")
+            << "300.TLX" << 1 << true << 1 << QStringList{"1.TLX", "300.TLX"} << "11.";
+        QTest::newRow("a failed write changes nothing")
+            << "200.TLX" << -1 << false << -1 << QStringList{"1.TLX", "300.TLX"} << "111";
+    }
+    void storedPuzzleJoinsTheLibraryWithoutASolvedMark() {
+        QFETCH(QString, fileName);
+        QFETCH(int, replaces);
+        QFETCH(bool, writable);
+        QTemporaryDir folder;
+        Puzzle(folder, "1.TLX");
+        Puzzle(folder, "300.TLX");
+        if (!writable) {
+            // A file cannot take the place of a folder.
+            QVERIFY(QDir(folder.path()).mkdir(fileName));
+        }
+        puzzleLibrary.ScanDataFolder(folder.path().toStdString());
+        const std::string settingsPath = folder.filePath("tessellix.ini").toStdString();
+        WriteBytes(settingsPath, "[Solved]\n1.TLX=1\n200.TLX=1\n300.TLX=1\n");
+        Settings settings(settingsPath);
+        PuzzleFileData data;
+        data.texts.names = {"Новое", "New"};
+        const Result<int> stored =
+            StorePuzzle(puzzleLibrary, settings, {fileName.toStdString(), data.texts.names, {}},
+                        data, replaces < 0 ? std::nullopt : std::optional<int>(replaces));
+        QFETCH(int, position);
+        QCOMPARE(stored ? *stored : -1, position);
+        QTEST(FileNames(puzzleLibrary), "names");
+        QString marks;
+        for (const SolvedMark mark : settings.ReadSolvedMarks({"1.TLX", "200.TLX", "300.TLX"})) {
+            marks += mark == SolvedMark::None ? '.' : '1';
+        }
+        QTEST(marks, "marks");
+        if (stored) {
+            QCOMPARE(ReadPuzzleFile(folder.filePath(fileName).toStdString()).data.texts.names,
+                     data.texts.names);
+        }
     }
 };
 

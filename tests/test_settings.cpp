@@ -4,13 +4,17 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstring>
 #include <memory>
 
 #include "library/bilingual_text.h"
 #include "library/settings.h"
+#include "tests/as_nobody.h"
 
 namespace tessellix {
 
@@ -211,23 +215,50 @@ class SettingsTest : public QObject {
         QCOMPARE(settings.ReadPreviewSetting(), 0);
     }
 
-    void unwritablePlacesAreIgnored_data() {
+    // Run as the player, to whom a read-only file is one: root may write it anyway.
+    void unwritableFileIsToldOnceThenLeftAlone_data() {
         QTest::addColumn<QString>("relativePath");
-        QTest::newRow("missing folder") << "missing/folder/tessellix.ini";
-        QTest::newRow("parent is a file") << "plain-file/tessellix.ini";
-        QTest::newRow("path is a folder") << "a-folder";
+        QTest::addColumn<int>("error");
+        QTest::newRow("missing folder") << "missing/folder/tessellix.ini" << ENOENT;
+        QTest::newRow("parent is a file") << "plain-file/tessellix.ini" << ENOTDIR;
+        QTest::newRow("path is a folder") << "a-folder" << EISDIR;
+        QTest::newRow("read-only file") << "tessellix.ini" << EACCES;
     }
-    void unwritablePlacesAreIgnored() {
+    void unwritableFileIsToldOnceThenLeftAlone() {
         QFETCH(QString, relativePath);
         WriteFile(folder->filePath("plain-file"), "x");
         QDir(folder->path()).mkpath("a-folder");
-        settings = Settings(folder->filePath(relativePath).toStdString());
-        settings.WriteLanguageSetting(Language::English);
-        settings.WritePreviewSetting(1);
-        QCOMPARE(settings.ReadLanguageSetting(), Language::Russian);
-        QCOMPARE(settings.ReadPreviewSetting(), 0);
-        QVERIFY(QFileInfo(folder->filePath("a-folder")).isDir());
+        const QByteArray before("[Options]\nLanguage=0\n");
+        WriteFile(path, before);
+        const std::string settingsPath = folder->filePath(relativePath).toStdString();
+        QVERIFY(GiveToNobody(folder->path().toStdString()) && GiveToNobody(path.toStdString()));
+        QVERIFY(::chmod(path.toStdString().c_str(),
+                        relativePath == "tessellix.ini" ? 0444 : 0644) == 0);
+
+        const NobodyRun run = RunAsNobody([&] {
+            Settings unwritable(settingsPath);
+            std::string heard;
+            unwritable.SetFailureListener([&heard](const Failure& failure) {
+                heard += failure.Message().In(Language::English);
+            });
+            const std::optional<Failure> first = unwritable.WriteLanguageSetting(Language::English);
+            // Writable again, but this run tries no more.
+            ::chmod(settingsPath.c_str(), 0644);
+            const bool second = unwritable.WritePreviewSetting(1).has_value() ||
+                                unwritable.MarkSolved("3.TLX", false).has_value();
+            return (first ? first->Message().In(Language::English) : "written") + "|" + heard +
+                   (second ? "|second" : "");
+        });
+        if (!run.said) {
+            QSKIP(run.skipReason);
+        }
+        QFETCH(int, error);
+        const std::string told =
+            "Could not write the settings file " + settingsPath + ": " + std::strerror(error);
+        QCOMPARE(QString::fromStdString(*run.said), QString::fromStdString(told + "|" + told));
+        QCOMPARE(ReadFile(path), before);
         QCOMPARE(ReadFile(folder->filePath("plain-file")), QByteArray("x"));
+        QVERIFY(QFileInfo(folder->filePath("a-folder")).isDir());
     }
 
     void failedWriteLeavesTheOldFileWhole() {

@@ -65,10 +65,8 @@ class SolveRecordsTest : public QObject {
         const QStringList each = solves.split(' ');
         for (const QString& solve : each) {
             const bool hint = solve.endsWith('h');
-            QVERIFY(records
-                        .AddSolve({"12.TLX", solve.chopped(hint ? 1 : 0).toInt(), hint, kMonday,
-                                   std::nullopt})
-                        .IsEmpty());
+            QVERIFY(!records.AddSolve(
+                {"12.TLX", solve.chopped(hint ? 1 : 0).toInt(), hint, kMonday, std::nullopt}));
         }
         const PuzzleStats* stats = records.Read().Find("12.tlx");
         QVERIFY(stats != nullptr);
@@ -97,13 +95,13 @@ class SolveRecordsTest : public QObject {
         records.AddSolve({"12.TLX", 40, false, kMonday, std::nullopt});
         records.AddSolve({"13.TLX", 50, true, kMonday, kMonday});
         records.StoreLevels({{"12.TLX", {stamp, 2}}, {"13.TLX", {stamp, 1}}});
-        QVERIFY(records.Clear("12.tlx").IsEmpty());
+        QVERIFY(!records.Clear("12.tlx"));
         RecordsContent content = records.Read();
         QVERIFY(content.Find("12.TLX") == nullptr);
         QCOMPARE(content.LevelOf("12.TLX", stamp), std::nullopt);
         QVERIFY(content.Find("13.TLX") != nullptr);
 
-        QVERIFY(records.ClearAll().IsEmpty());
+        QVERIFY(!records.ClearAll());
         content = records.Read();
         QVERIFY(content.puzzles.empty() && content.solvesPerDay.empty() &&
                 content.dailySolved.empty());
@@ -136,13 +134,12 @@ class SolveRecordsTest : public QObject {
         QFETCH(QByteArray, content);
         QFETCH(bool, damaged);
         WriteFile(path, content);
-        const BilingualText notice = records.SetAsideIfDamaged();
-        QCOMPARE(!notice.IsEmpty(), damaged);
+        QCOMPARE(records.SetAsideIfDamaged().has_value(), damaged);
         QCOMPARE(QFile::exists(path + ".bak"), damaged);
         QCOMPARE(ReadFile(damaged ? path + ".bak" : path), content);
-        QVERIFY(records.SetAsideIfDamaged().IsEmpty());
+        QVERIFY(!records.SetAsideIfDamaged());
         // New records start beside the copy.
-        QVERIFY(records.AddSolve({"7.TLX", 70, false, kMonday, std::nullopt}).IsEmpty());
+        QVERIFY(!records.AddSolve({"7.TLX", 70, false, kMonday, std::nullopt}));
         QCOMPARE(records.Read().Find("7.TLX")->bestSeconds, 70);
         QCOMPARE(records.Read().Find("12.TLX") != nullptr, !damaged && !content.isEmpty());
     }
@@ -150,8 +147,10 @@ class SolveRecordsTest : public QObject {
     void aSolveOnADamagedFileSetsItAsideBesideOlderCopies() {
         WriteFile(path + ".bak", "older");
         WriteFile(path, "[12.TLX]\nSolves=many\n");
-        const BilingualText notice = records.AddSolve({"7.TLX", 70, false, kMonday, std::nullopt});
-        QVERIFY(QString::fromStdString(notice.In(Language::English)).contains(".1.bak"));
+        const std::optional<Failure> notice =
+            records.AddSolve({"7.TLX", 70, false, kMonday, std::nullopt});
+        QVERIFY(notice);
+        QVERIFY(QString::fromStdString(notice->Message().In(Language::English)).contains(".1.bak"));
         QCOMPARE(ReadFile(path + ".bak"), QByteArray("older"));
         QCOMPARE(ReadFile(path + ".1.bak"), QByteArray("[12.TLX]\nSolves=many\n"));
         QCOMPARE(records.Read().puzzles.size(), std::size_t{1});

@@ -9,6 +9,7 @@
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_file.h"
+#include "library/puzzle_library.h"
 #include "solver/tiling_solver.h"
 #include "tools/puzzle_source.h"
 #include "tools/solve_command.h"
@@ -67,14 +68,13 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
             Joined(source.notes.In(language), countTexts.In(language));
     }
     // The texts are the source's fault; what fails after them is the output file's.
-    if (const BilingualText problem = CheckPuzzleTexts(data.texts);
-        !problem.In(Language::English).empty()) {
-        return fail(ReasonText(problem.In(Language::English)));
+    if (const std::optional<Failure> problem = CheckPuzzleTexts(data.texts)) {
+        return fail(ReasonText(problem->Message().In(Language::English)));
     }
-    const std::string path = folder + "/" + std::to_string(source.number) + ".TLX";
-    if (const FileStatus status = WritePuzzleFile(path, data); !status) {
-        error = PlaceMessage(
-            path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
+    const std::string path = folder + "/" + PuzzleFileName(source.number);
+    if (const std::optional<Failure> failure = WritePuzzleFile(path, data)) {
+        error = PlaceMessage(path, "cannot be written: " +
+                                       ReasonText(failure->Message().In(Language::English), path));
         return false;
     }
     return true;
@@ -90,33 +90,34 @@ int RunBuild(const std::vector<std::string>& arguments) {
     const std::string& sourceName = parsed.operands[0];
     std::error_code typeError;
     if (std::filesystem::is_directory(sourceName, typeError)) {
-        return Failure(sourceName, "cannot be read: " + ReasonText(std::strerror(EISDIR)));
+        return ReportFailure(sourceName, "cannot be read: " + ReasonText(std::strerror(EISDIR)));
     }
     errno = 0;
     std::ifstream source(sourceName);
     if (!source) {
-        return Failure(sourceName, errno == 0
-                                       ? std::string("cannot be read")
-                                       : "cannot be read: " + ReasonText(std::strerror(errno)));
+        return ReportFailure(sourceName,
+                             errno == 0 ? std::string("cannot be read")
+                                        : "cannot be read: " + ReasonText(std::strerror(errno)));
     }
     std::vector<SourcePuzzle> puzzles;
     std::string error;
     if (!ParsePuzzleSource(source, sourceName, puzzles, error)) {
-        return Failure(error);
+        return ReportFailure(error);
     }
     // As check does with an empty folder: nothing to build is a mistake, not a success.
     if (puzzles.empty()) {
-        return Failure(sourceName, "no puzzle in this source (a puzzle starts with \"puzzle N\")");
+        return ReportFailure(sourceName,
+                             "no puzzle in this source (a puzzle starts with \"puzzle N\")");
     }
     const std::string& folder = parsed.operands[1];
     std::error_code created;
     std::filesystem::create_directories(folder, created);
     if (created) {
-        return Failure(folder, "cannot be created: " + ReasonText(created.message()));
+        return ReportFailure(folder, "cannot be created: " + ReasonText(created.message()));
     }
     for (const SourcePuzzle& puzzle : puzzles) {
         if (!BuildPuzzle(puzzle, sourceName, folder, parsed.Has("--recount"), error)) {
-            return Failure(error);
+            return ReportFailure(error);
         }
     }
     std::cout << PlaceMessage(folder, std::to_string(puzzles.size()) +

@@ -23,9 +23,9 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
                                       bool requireSolution, bool& unsolved) {
     unsolved = false;
     const PuzzleFileContents contents = ReadPuzzleFile(file.string());
-    if (!contents.opened || !contents.hasSignature) {
+    if (contents.readFailure || !contents.hasSignature) {
         const std::string problem = ContentsProblem(contents, file.string());
-        return {contents.opened ? problem + "; the game leaves it out" : problem};
+        return {contents.readFailure ? problem : problem + "; the game leaves it out"};
     }
     if (number <= 0) {
         return {"the name does not start with a positive number; the game leaves it out"};
@@ -77,7 +77,7 @@ int RunCheck(const std::vector<std::string>& arguments) {
     }
     const std::string& folder = parsed.operands[0];
     if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     std::error_code error;
     std::vector<std::filesystem::path> files;
@@ -90,11 +90,11 @@ int RunCheck(const std::vector<std::string>& arguments) {
         }
     }
     if (error) {
-        return Failure(folder, "cannot be read: " + ReasonText(error.message()));
+        return ReportFailure(folder, "cannot be read: " + ReasonText(error.message()));
     }
     // Nothing to check is no pass: the folder named is most likely not the one meant.
     if (files.empty()) {
-        return Failure(folder, "no puzzle files (N.TLX) in this folder");
+        return ReportFailure(folder, "no puzzle files (N.TLX) in this folder");
     }
     std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
         const int na = NumberOf(a.filename().string());

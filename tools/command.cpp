@@ -74,13 +74,13 @@ int UsageError(const ToolCommand& command, const std::string& message) {
     return kExitUsage;
 }
 
-int Failure(const std::string& message) {
+int ReportFailure(const std::string& message) {
     std::cerr << kProgramName << ": " << message << '\n';
     return kExitFailure;
 }
 
-int Failure(std::string_view where, std::string_view what) {
-    return Failure(PlaceMessage(where, what));
+int ReportFailure(std::string_view where, std::string_view what) {
+    return ReportFailure(PlaceMessage(where, what));
 }
 
 }  // namespace tessellix

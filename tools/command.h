@@ -69,8 +69,8 @@ void PrintCommandHelp(const ToolCommand& command);
 int UsageError(const ToolCommand& command, const std::string& message);
 // Prints "tessellix-puzzle: message" to standard error, message being "WHERE: what" already;
 // returns kExitFailure.
-int Failure(const std::string& message);
+int ReportFailure(const std::string& message);
 // Prints "tessellix-puzzle: WHERE: what" to standard error; returns kExitFailure.
-int Failure(std::string_view where, std::string_view what);
+int ReportFailure(std::string_view where, std::string_view what);
 
 }  // namespace tessellix

@@ -31,7 +31,7 @@ int RunDaily(const std::vector<std::string>& arguments) {
     }
     const std::string& folder = parsed.operands[0];
     if (const std::string problem = FolderToWriteProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);
@@ -53,15 +53,14 @@ int RunDaily(const std::vector<std::string>& arguments) {
     });
     progressLine.Clear();
     if (puzzle.status != GeneratorStatus::Generated) {
-        return Failure(folder, "no puzzle of the day " + date.Text() + " found in " +
-                                   std::to_string(puzzle.tries) + " shapes");
+        return ReportFailure(folder, "no puzzle of the day " + date.Text() + " found in " +
+                                         std::to_string(puzzle.tries) + " shapes");
     }
-    const int number = library.FreeNumber(kFirstDeletableNumber);
     const std::string path =
-        (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
-    if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
-        return Failure(
-            path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
+        library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
+    if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
+        return ReportFailure(path, "cannot be written: " +
+                                       ReasonText(failure->Message().In(Language::English), path));
     }
     std::cout << PlaceMessage(path, "puzzle of the day " + date.Text() + ", " +
                                         std::string(LevelName(puzzle.rating.level)) + ", " +

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <iostream>
 #include <random>
-#include <set>
 
 #include "library/bilingual_text.h"
 #include "library/puzzle_library.h"
@@ -174,7 +173,7 @@ int RunGenerate(const std::vector<std::string>& arguments) {
     }
     const std::string& folder = parsed.operands[0];
     if (problem = FolderToWriteProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     if (!options->seed) {
         options->seed = std::random_device()();
@@ -184,8 +183,9 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 
     GeneratorRequest& request = options->request;
     const int count = options->count;
-    std::set<int> taken = PuzzleNumbersIn(folder);
-    int number = kFirstDeletableNumber;
+    // Scanned for its numbering only; each file written joins the folder and so the count.
+    PuzzleLibrary library;
+    library.ScanDataFolder(folder);
     ProgressLine progressLine;
     for (int k = 0; k < count; ++k) {
         request.seed = *options->seed + k;
@@ -201,19 +201,17 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
-            return Failure(folder, "no " + std::string(LevelName(request.level)) + " puzzle " +
-                                       which + " found in " + Shapes(puzzle.tries) + " (seed " +
-                                       std::to_string(request.seed) + ")");
+            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) +
+                                             " puzzle " + which + " found in " +
+                                             Shapes(puzzle.tries) + " (seed " +
+                                             std::to_string(request.seed) + ")");
         }
-        while (taken.count(number) > 0) {
-            ++number;
-        }
-        taken.insert(number);
         const std::string path =
-            (std::filesystem::path(folder) / (std::to_string(number) + ".TLX")).string();
-        if (const FileStatus status = WritePuzzleFile(path, puzzle.data); !status) {
-            return Failure(
-                path, "cannot be written: " + ReasonText(status.error.In(Language::English), path));
+            library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
+        if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
+            return ReportFailure(
+                path,
+                "cannot be written: " + ReasonText(failure->Message().In(Language::English), path));
         }
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +

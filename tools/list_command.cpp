@@ -54,7 +54,7 @@ int RunList(const std::vector<std::string>& arguments) {
     }
     const std::string& folder = parsed.operands[0];
     if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);

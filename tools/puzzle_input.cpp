@@ -8,8 +8,9 @@
 namespace tessellix {
 
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
-    if (!contents.opened) {
-        return "cannot be read: " + ReasonText(contents.error.In(Language::English), path);
+    if (contents.readFailure) {
+        return "cannot be read: " +
+               ReasonText(contents.readFailure->Message().In(Language::English), path);
     }
     if (!contents.hasSignature) {
         return "not a puzzle file: it does not start with \"Tessellix\"";
@@ -38,7 +39,7 @@ bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& er
     }
     puzzle.fileName = std::filesystem::path(path).filename().string();
     puzzle.number = NumberOf(puzzle.fileName);
-    if (!puzzle.session.LoadPuzzle(puzzle.contents, path)) {
+    if (puzzle.session.LoadPuzzle(puzzle.contents, path)) {
         error = PlaceMessage(path, "cannot be loaded");
         return false;
     }

@@ -79,7 +79,7 @@ int RateFile(const std::string& path, bool asJson) {
     RatedPuzzle rated;
     std::string error;
     if (!Rate(path, rated, error)) {
-        return Failure(error);
+        return ReportFailure(error);
     }
     rated.name = path;
     if (asJson) {
@@ -96,12 +96,12 @@ int RateFile(const std::string& path, bool asJson) {
 // reported and the others still are.
 int RateFolder(const std::string& folder, bool asJson) {
     if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return Failure(folder, problem);
+        return ReportFailure(folder, problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);
     if (library.count() == 0) {
-        return Failure(folder, "no puzzle files (N.TLX) in this folder");
+        return ReportFailure(folder, "no puzzle files (N.TLX) in this folder");
     }
     int status = kExitOk;
     std::array<int, kLevels.size()> perLevel{};
@@ -117,7 +117,7 @@ int RateFolder(const std::string& folder, bool asJson) {
         const bool ratedWell = Rate(library.PathOf(record), rated, error);
         progress.Clear();
         if (!ratedWell) {
-            status = Failure(error);
+            status = ReportFailure(error);
             continue;
         }
         rated.name = record.fileName;

@@ -47,7 +47,7 @@ int RunShow(const std::vector<std::string>& arguments) {
     ToolPuzzle puzzle;
     std::string error;
     if (!LoadToolPuzzle(parsed.operands[0], puzzle, error)) {
-        return Failure(error);
+        return ReportFailure(error);
     }
     if (parsed.Has("--json")) {
         std::cout << ShowJson(puzzle) << '\n';

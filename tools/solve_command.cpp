@@ -70,12 +70,12 @@ int RunSolve(const std::vector<std::string>& arguments) {
     ToolPuzzle puzzle;
     std::string error;
     if (!LoadToolPuzzle(path, puzzle, error)) {
-        return Failure(error);
+        return ReportFailure(error);
     }
     const unsigned used = UsedElementMask(puzzle.contents.data.elements);
     const TilingSolver solver(puzzle.contents.data.grid, kGridSide, used);
     if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        return Failure(path, problem);
+        return ReportFailure(path, problem);
     }
 
     if (parsed.Has("--count")) {
@@ -104,13 +104,14 @@ int RunSolve(const std::vector<std::string>& arguments) {
 
     const std::optional<Solution> solution = solver.FindFirst();
     if (!solution) {
-        return Failure(path, "the puzzle has no solution");
+        return ReportFailure(path, "the puzzle has no solution");
     }
     const Solution& records = *solution;
     if (parsed.Has("--store")) {
-        if (const FileStatus status = RewriteElementBlock(path, records); !status) {
-            return Failure(path, "the solution cannot be stored: " +
-                                     ReasonText(status.error.In(Language::English), path));
+        if (const std::optional<Failure> failure = RewriteElementBlock(path, records)) {
+            return ReportFailure(path,
+                                 "the solution cannot be stored: " +
+                                     ReasonText(failure->Message().In(Language::English), path));
         }
     }
     if (parsed.Has("--json")) {
