@@ -26,9 +26,11 @@ const char kSolvedSection[] = "Solved";
 const char kGeneratorSection[] = "Generator";
 const char kElementsKey[] = "Elements";
 const char kLevelKey[] = "Level";
+const char kShapeKey[] = "Shape";
 // A medium puzzle of every element, unless the player chose otherwise.
 constexpr int kDefaultGeneratorElements = kElementRecordCount;
 constexpr int kDefaultGeneratorLevel = 1;
+constexpr int kDefaultGeneratorShape = 0;
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -385,6 +387,14 @@ int Settings::ReadGeneratorLevelSetting() const {
 
 void Settings::WriteGeneratorLevelSetting(int level) {
     WriteIniString(path, kGeneratorSection, kLevelKey, std::to_string(level));
+}
+
+int Settings::ReadGeneratorShapeSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kShapeKey, kDefaultGeneratorShape);
+}
+
+void Settings::WriteGeneratorShapeSetting(int shape) {
+    WriteIniString(path, kGeneratorSection, kShapeKey, std::to_string(shape));
 }
 
 }  // namespace tessellix

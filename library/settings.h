@@ -42,13 +42,16 @@ class Settings {
     // The file's mark goes, its puzzle replaced or deleted; nothing is written without one.
     void ClearSolvedMark(const std::string& fileName);
 
-    // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
-    // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
+    // Generator/Elements, Generator/Level and Generator/Shape, the last choice of the
+    // Generate-puzzle dialog: the number of elements, default 12, the level as 0 easy, 1 medium
+    // or 2 hard, default 1, and the shape style as 0 compact, 1 symmetric or 2 free, default 0.
     // Taken unchanged; the dialog keeps them in range.
     int ReadGeneratorElementsSetting() const;
     void WriteGeneratorElementsSetting(int elements);
     int ReadGeneratorLevelSetting() const;
     void WriteGeneratorLevelSetting(int level);
+    int ReadGeneratorShapeSetting() const;
+    void WriteGeneratorShapeSetting(int shape);
 
   private:
     std::string path;

@@ -24,8 +24,9 @@ class PlayCommands {
     void PreviousPuzzle();
     void ResetBoard();
     void ShowHint();
-    // Asks for the number of elements and the level, generates such a puzzle off the GUI thread,
-    // writes it into the data folder under the first free number from 200 on, and plays it.
+    // Asks for the number of elements, the level and the shape style, generates such a puzzle off
+    // the GUI thread, writes it into the data folder under the first free number from 200 on,
+    // and plays it.
     void GeneratePuzzle();
     // A drop has covered the last free cell: congratulate, store the solution of a library
     // puzzle and go on to the next one, or reset the built-in puzzle.

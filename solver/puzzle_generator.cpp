@@ -2,19 +2,17 @@
 
 #include <array>
 #include <bit>
+#include <memory>
 #include <vector>
 
-#include "solver/shape_grower.h"
+#include "solver/compact_shapes.h"
+#include "solver/free_shapes.h"
+#include "solver/symmetric_shapes.h"
 #include "solver/tiling_solver.h"
 
 namespace tessellix {
 
 namespace {
-
-// The compactness of the shapes tried for each level, taken in turn. Straggling shapes are
-// nearly all easy; medium and hard ones come from blobs, and the tighter blobs serve the
-// smaller element counts, whose loose shapes leave too little to guess.
-const std::array<std::vector<int>, 3> kCompactness{{{0}, {2, 3, 8}, {3, 4, 12}}};
 
 // Four letters and digits told from the seed, as a puzzle's short name.
 std::string CodeOf(std::uint64_t seed) {
@@ -53,6 +51,69 @@ bool PuzzleGenerator::IsValid() const {
            count <= kMostElements;
 }
 
+int PuzzleGenerator::MaxTries(ShapeStyle style) {
+    switch (style) {
+        case ShapeStyle::Compact:
+            return 3000;
+        case ShapeStyle::Symmetric:
+            return 6000;
+        case ShapeStyle::Free:
+            break;
+    }
+    return 20000;
+}
+
+namespace {
+
+std::unique_ptr<ShapeSource> SourceOf(const GeneratorRequest& request, SeededRandom& random) {
+    switch (request.shape) {
+        case ShapeStyle::Compact:
+            return std::make_unique<CompactShapes>(request, random);
+        case ShapeStyle::Symmetric:
+            return std::make_unique<SymmetricShapes>(request, random);
+        case ShapeStyle::Free:
+            break;
+    }
+    return std::make_unique<FreeShapes>(request, random);
+}
+
+// Whether the solver's region has exactly one cover, up to its symmetry for a symmetric source
+// (which must have one); the first two covers for the source when it asks. Nothing when
+// stopped.
+std::optional<CandidateVerdict> Judge(const TilingSolver& solver, const ShapeSource& source,
+                                      const std::function<bool()>& stopped) {
+    CandidateVerdict verdict;
+    const std::size_t symmetries = solver.Region().Symmetries().size();
+    if ((symmetries > 1) != source.Symmetric()) {
+        return verdict;
+    }
+    CountOptions options;
+    options.progress = [&](const CountProgress&) { return !stopped(); };
+    if (source.Symmetric()) {
+        // One distinct cover gives at most one cover per symmetry.
+        options.maxTilings = symmetries + 1;
+        const CountResult count = solver.Count(options);
+        verdict.unique = count.complete && count.distinct == 1;
+    } else {
+        options.maxTilings = 2;
+        const CountResult count = solver.Count(options);
+        verdict.unique = count.complete && count.tilings == 1;
+        // The count is the quicker test; covers are listed only to show the source a second.
+        if (!verdict.unique && count.tilings > 1 && source.WantsOtherCover()) {
+            solver.ForEachSolution([&](const Solution& solution) {
+                verdict.covers.push_back(solution);
+                return verdict.covers.size() < 2 && !stopped();
+            });
+        }
+    }
+    if (stopped()) {
+        return std::nullopt;
+    }
+    return verdict;
+}
+
+}  // namespace
+
 GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
                                           const std::function<void(int tries)>& progress) const {
     GeneratedPuzzle result;
@@ -60,42 +121,42 @@ GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
         return result;
     }
     const auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
-    const std::vector<int>& compactness = kCompactness[static_cast<int>(request.level)];
-    ShapeGrower grower(request.seed);
-    while (result.tries < kMaxTries) {
+    SeededRandom random(request.seed);
+    const std::unique_ptr<ShapeSource> source = SourceOf(request, random);
+    const int maxTries = MaxTries(request.shape);
+    while (result.tries < maxTries) {
         if (cancelled()) {
             result.status = GeneratorStatus::Cancelled;
             return result;
         }
-        const unsigned elements =
-            request.elements != 0 ? request.elements : grower.ChooseElements(request.elementCount);
-        const auto grid = grower.Grow(elements, compactness[result.tries % compactness.size()]);
+        const std::optional<ShapeCandidate> candidate = source->Next();
         ++result.tries;
         if (progress) {
             progress(result.tries);
         }
-        if (!grid) {
+        if (!candidate) {
             continue;
         }
-        const TilingSolver solver(*grid, kGridSide, elements);
-        if (solver.Region().Symmetries().size() != 1) {
+        const TilingSolver solver(candidate->grid, kGridSide, candidate->elements);
+        std::optional<CandidateVerdict> verdict = Judge(solver, *source, cancelled);
+        if (!verdict) {
             continue;
         }
-        // Stops at the second cover.
-        CountOptions options;
-        options.maxTilings = 2;
-        options.progress = [&](const CountProgress&) { return !cancelled(); };
-        const CountResult count = solver.Count(options);
-        if (cancelled() || !count.complete || count.tilings != 1) {
-            continue;
+        std::optional<Rating> rating;
+        if (verdict->unique) {
+            rating = RatePuzzle(solver, [&] { return !cancelled(); });
+            if (!rating) {
+                continue;
+            }
+            verdict->rating = rating;
         }
-        const std::optional<Rating> rating = RatePuzzle(solver, [&] { return !cancelled(); });
+        source->Hear(*verdict);
         if (!rating || rating->level != request.level) {
             continue;
         }
         result.status = GeneratorStatus::Generated;
         result.rating = *rating;
-        result.data.grid = *grid;
+        result.data.grid = candidate->grid;
         result.data.elements = *solver.FindFirst();
         result.data.texts.names = GeneratedNames(request.level, CodeOf(request.seed));
         result.data.texts.comments = GeneratedComments(request.level);

@@ -4,7 +4,8 @@
 
 namespace tessellix {
 
-// generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER:
+// generate [--elements N | --letters LETTERS] [--level LEVEL] [--shape STYLE] [--count K]
+// [--seed S] FOLDER:
 // new puzzles with exactly one solution at a chosen level.
 ToolCommand GenerateCommand();
 
