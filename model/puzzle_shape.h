@@ -17,10 +17,6 @@ inline constexpr Rgb kPuzzlePen{128, 128, 128};
 // The board area of the play canvas, right of and below the bands of base boxes; puzzles are
 // centred in it.
 inline constexpr PixelRect kBoardArea{105, 75, kPictureWidth, kPictureHeight};
-// The editor's drawing canvas in cells: the largest puzzle that can be drawn, and so the
-// largest that the tools make.
-inline constexpr int kCanvasColumns = 31;
-inline constexpr int kCanvasRows = 19;
 
 // The puzzle being played, previewed or edited. During play its matrix is the board state:
 // 1 a free cell, 2 a cell covered by an element.
