@@ -33,6 +33,28 @@ std::uint32_t Crc32(std::string_view bytes) {
     return ~crc;
 }
 
+// Seven bits a byte, the lowest first; the top bit says that another byte follows.
+std::string Varint(std::size_t value) {
+    std::string bytes;
+    for (; value >= 0x80; value >>= 7) {
+        bytes += static_cast<char>((value & 0x7F) | 0x80);
+    }
+    bytes += static_cast<char>(value);
+    return bytes;
+}
+
+// The value of the varint at the start of bytes and its length; nothing when bytes end first.
+std::optional<std::pair<std::size_t, std::size_t>> ReadVarint(std::string_view bytes) {
+    std::size_t value = 0;
+    for (std::size_t at = 0; at < bytes.size() && at < 5; ++at) {
+        value |= static_cast<std::size_t>(static_cast<unsigned char>(bytes[at]) & 0x7F) << (7 * at);
+        if ((static_cast<unsigned char>(bytes[at]) & 0x80) == 0) {
+            return std::pair{value, at + 1};
+        }
+    }
+    return std::nullopt;
+}
+
 std::string Base64Url(std::string_view bytes) {
     std::string digits;
     std::uint32_t buffer = 0;
@@ -68,12 +90,7 @@ class BitWriter {
     // Ends the bit fields: the rest of their last byte stays zero.
     void Text(std::string_view text) {
         used = 0;
-        for (std::size_t length = text.size(); true; length >>= 7) {
-            bytes += static_cast<char>((length & 0x7F) | (length >= 0x80 ? 0x80 : 0));
-            if (length < 0x80) {
-                break;
-            }
-        }
+        bytes += Varint(text.size());
         bytes += text;
     }
     const std::string& Bytes() const { return bytes; }
@@ -300,9 +317,8 @@ ReadBody ReadBodyOf(std::string_view body) {
     return read;
 }
 
-// The bytes of base64url digits; nothing, with the 0-based place of the first wrong digit in
-// wrong, when a digit is none, or when the digits cannot be whole bytes (wrong is then the
-// length).
+// The bytes of base64url digits, as many as the digits make whole; nothing, with the 0-based
+// place of the first wrong digit in wrong, when a digit is none.
 std::optional<std::string> FromBase64Url(std::string_view digits, std::size_t& wrong) {
     std::string bytes;
     std::uint32_t buffer = 0;
@@ -320,10 +336,6 @@ std::optional<std::string> FromBase64Url(std::string_view digits, std::size_t& w
             bytes += static_cast<char>((buffer >> bits) & 0xFF);
         }
     }
-    if (bits >= 6) {
-        wrong = digits.size();
-        return std::nullopt;
-    }
     return bytes;
 }
 
@@ -337,7 +349,8 @@ const BilingualText kCutShort = Problem("Код задания оборван: �
 }  // namespace
 
 std::string PuzzleCodeOfBody(std::string_view body) {
-    std::string payload(body);
+    std::string payload = Varint(body.size());
+    payload += body;
     const std::uint32_t crc = Crc32(body);
     for (int shift = 0; shift < 32; shift += 8) {
         payload += static_cast<char>((crc >> shift) & 0xFF);
@@ -378,29 +391,29 @@ bool DecodePuzzleCode(std::string_view text, PuzzleFileData& data, BilingualText
     std::size_t wrong = 0;
     const std::optional<std::string> payload =
         FromBase64Url(std::string_view(code).substr(kPuzzleCodePrefix.size()), wrong);
-    if (!payload && wrong + kPuzzleCodePrefix.size() < code.size()) {
+    if (!payload) {
         error = BilingualText()
                     .Say("В коде задания на месте ", "The puzzle code has a character at place ")
                     .Add(std::to_string(wrong + kPuzzleCodePrefix.size() + 1))
                     .Say(" стоит знак, которого в кодах не бывает.", " that no puzzle code holds.");
         return false;
     }
-    if (!payload || payload->size() <= kChecksumSize) {
+    // The code gives the length of its body, so that a code cut short is told from one changed.
+    const auto length = ReadVarint(*payload);
+    if (!length || payload->size() < length->second + length->first + kChecksumSize) {
         error = kCutShort;
         return false;
     }
-    const std::string_view body =
-        std::string_view(*payload).substr(0, payload->size() - kChecksumSize);
-    const ReadBody read = ReadBodyOf(body);
+    const std::string_view body = std::string_view(*payload).substr(length->second, length->first);
     if (PuzzleCodeOfBody(body) != code) {
-        error = read.cutShort ? kCutShort
-                              : Problem(
-                                    "Код задания повреждён: его контрольная сумма не сходится. "
-                                    "Скопируйте его заново, без изменений.",
-                                    "The puzzle code is damaged: its checksum does not "
-                                    "match. Copy it again, unchanged.");
+        error = Problem(
+            "Код задания повреждён: его контрольная сумма не сходится. "
+            "Скопируйте его заново, без изменений.",
+            "The puzzle code is damaged: its checksum does not match. Copy it "
+            "again, unchanged.");
         return false;
     }
+    const ReadBody read = ReadBodyOf(body);
     if (read.cutShort) {
         error = kCutShort;
         return false;

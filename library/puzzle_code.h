@@ -31,8 +31,8 @@ bool EncodePuzzleCode(const PuzzleFileData& data, std::string& code, BilingualTe
 // writes.
 bool DecodePuzzleCode(std::string_view text, PuzzleFileData& data, BilingualText& error);
 
-// The code that carries body as its binary form, with the checksum that makes it pass; for
-// tests and fuzzing, which must reach the reader behind the checksum.
+// The code that carries body as its binary form, with the length and checksum that make it
+// pass; for tests and fuzzing, which must reach the reader behind the checksum.
 std::string PuzzleCodeOfBody(std::string_view body);
 
 }  // namespace tessellix

@@ -1,11 +1,6 @@
 #include "tools/generate_command.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -75,20 +70,6 @@ std::string LettersOf(unsigned elements) {
         }
     }
     return letters;
-}
-
-// Makes and removes a file in folder; the system's reason when that fails.
-std::string WriteProblem(const std::string& folder) {
-    const std::string probe =
-        (std::filesystem::path(folder) / (".tessellix-probe-" + std::to_string(::getpid())))
-            .string();
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return ReasonText(std::strerror(errno));
-    }
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return {};
 }
 
 // What the options ask for.
@@ -165,25 +146,6 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
         }
     }
     return options;
-}
-
-// Makes the folder when it is missing; what keeps puzzles from being written there, without
-// the folder's name.
-std::string FolderToWriteProblem(const std::string& folder) {
-    std::error_code error;
-    if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            return "cannot be created: " + ReasonText(error.message());
-        }
-    }
-    if (std::string problem = FolderProblem(folder); !problem.empty()) {
-        return problem;
-    }
-    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return "cannot be written: " + problem;
-    }
-    return {};
 }
 
 int RunGenerate(const std::vector<std::string>& arguments) {
