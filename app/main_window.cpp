@@ -49,6 +49,9 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandUndo, "&Отменить ход\tCtrl+Z"},
     {MenuEntry::Item, kCommandRedo, "Ве&рнуть ход\tCtrl+Y"},
     {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandCopyCode, "&Копировать код задания\tCtrl+Shift+C"},
+    {MenuEntry::Item, kCommandOpenCode, "Открыть ко&д задания…\tCtrl+Shift+V"},
+    {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
@@ -95,6 +98,8 @@ const KeyEntry kPlayKeys[] = {
     {Qt::CTRL | Qt::Key_Y, kCommandRedo},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
     {Qt::CTRL | Qt::Key_G, kCommandGenerate},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_C, kCommandCopyCode},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_V, kCommandOpenCode},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -256,9 +261,11 @@ bool MainWindow::IsCommandEnabled(int command) const {
             return !EditorOpen() && !board->Moving().Dragging() && board->Session().CanRedo();
         case kCommandReset:
         case kCommandHint:
+        case kCommandOpenCode:
             // A move starts and ends with the hand empty.
             return !EditorOpen() && !board->Moving().Dragging();
         case kCommandGenerate:
+        case kCommandCopyCode:
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
@@ -324,6 +331,12 @@ void MainWindow::RunCommand(int command) {
             break;
         case kCommandGenerate:
             commands.GeneratePuzzle();
+            break;
+        case kCommandCopyCode:
+            commands.CopyPuzzleCode();
+            break;
+        case kCommandOpenCode:
+            commands.OpenPuzzleCode();
             break;
         case kCommandHelp:
             ShowHelp();

@@ -38,6 +38,8 @@ enum MenuCommand {
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
     kCommandGenerate = 40032,
+    kCommandCopyCode = 40040,
+    kCommandOpenCode = 40041,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

@@ -58,5 +58,7 @@ std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libra
 // The built-in 10 x 6 rectangle with its texts, every element used and carrying its stored
 // solution.
 std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements);
+// The same puzzle as a file would hold it: the rectangle at the grid's top-left corner.
+PuzzleFileData BuiltInPuzzleData();
 
 }  // namespace tessellix

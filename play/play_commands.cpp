@@ -1,17 +1,23 @@
 #include "play/play_commands.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QString>
 #include <random>
 
 #include "dialogs/select_puzzle_dialog.h"
+#include "library/puzzle_code.h"
 #include "library/puzzle_library.h"
+#include "library/same_puzzle.h"
 #include "library/settings.h"
+#include "model/puzzle_shape.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/background_generation.h"
 #include "play/board_view.h"
 #include "play/generate_dialog.h"
 #include "play/hints_dialog.h"
+#include "play/open_code_dialog.h"
 
 namespace tessellix {
 
@@ -189,12 +195,12 @@ void PlayCommands::GeneratePuzzle() {
                         MessageButtons::Ok);
             return;
         case GeneratorStatus::Generated:
-            AddPuzzle(puzzle.data);
+            AddPuzzle(puzzle.data, kGenerateCaption);
             return;
     }
 }
 
-void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
+void PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& caption) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
@@ -205,8 +211,7 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
         status = WritePuzzleFile(library.DataFolder() + fileName, data);
     }
     if (!status) {
-        ShowMessage(owner, status.error, kGenerateCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
+        ShowMessage(owner, status.error, caption, MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     PuzzleTexts texts = data.texts;
@@ -214,6 +219,59 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
     const int position = library.InsertSorted({fileName, texts.names, texts.comments});
     session.RecordInserted(position);
     SwitchToPuzzle(position);
+}
+
+namespace {
+
+const BilingualText kCodeCaption{"Код задания", "Puzzle code"};
+
+}  // namespace
+
+void PlayCommands::CopyPuzzleCode() {
+    const PlaySession& session = board.Session();
+    PuzzleFileData data = BuiltInPuzzleData();
+    if (const PuzzleRecord* record = session.CurrentRecord()) {
+        // The file as it lies, with the place of the cells on the grid and the texts unfilled.
+        const std::string path = session.Library().PathOf(*record);
+        PuzzleFileContents contents;
+        {
+            const WaitCursor wait;
+            contents = ReadPuzzleFile(path);
+        }
+        if (const BilingualText problem = CellsProblem(contents, path); !problem.IsEmpty()) {
+            ShowMessage(owner, problem, kCodeCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+            return;
+        }
+        data = contents.data;
+    }
+    std::string code;
+    BilingualText error;
+    if (!EncodePuzzleCode(data, code, error)) {
+        ShowMessage(owner, error, kCodeCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(code));
+}
+
+void PlayCommands::OpenPuzzleCode() {
+    const std::optional<PuzzleFileData> data = OpenCodeDialog::Choose(owner);
+    if (!data) {
+        return;
+    }
+    int same = -1;
+    {
+        const WaitCursor wait;
+        same = PositionOfSamePuzzle(board.Session().Library(), *data);
+    }
+    // The puzzle already on the board stays as it is, its placed elements with it.
+    if (same == board.Session().CurrentPuzzleIndex()) {
+        return;
+    }
+    if (same >= 0) {
+        SwitchToPuzzle(same);
+    } else {
+        AddPuzzle(*data, kCodeCaption);
+    }
 }
 
 }  // namespace tessellix

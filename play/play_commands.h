@@ -8,6 +8,7 @@ class QWidget;
 
 namespace tessellix {
 
+class BilingualText;
 class BoardView;
 class Settings;
 struct FileStatus;
@@ -28,6 +29,11 @@ class PlayCommands {
     // the GUI thread, writes it into the data folder under the first free number from 200 on,
     // and plays it.
     void GeneratePuzzle();
+    // Puts the code of the puzzle on the board on the clipboard, or tells why it has none.
+    void CopyPuzzleCode();
+    // Asks for a puzzle code and plays its puzzle: the library's own when one has the same shape
+    // and elements, else a new file under the first free number from 200 on.
+    void OpenPuzzleCode();
     // A drop has covered the last free cell: congratulate, store the solution of a library
     // puzzle and go on to the next one, or reset the built-in puzzle.
     void OnSolved();
@@ -46,8 +52,8 @@ class PlayCommands {
     bool SaveSolution();
     void ShowFileProblem(const FileStatus& status);
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
-    // shows why and changes nothing.
-    void AddPuzzle(const PuzzleFileData& data);
+    // shows why under caption and changes nothing.
+    void AddPuzzle(const PuzzleFileData& data, const BilingualText& caption);
 
     BoardView& board;
     Settings& settings;
