@@ -204,13 +204,12 @@ BilingualText CodeProblem(const PuzzleFileData& data) {
     }
     if (box.cells != kCellsPerElement * used) {
         return BilingualText()
-            .Say("В задании ", "The puzzle has ")
+            .Say("Число клеток задания (", "The puzzle's cells (")
             .Add(std::to_string(box.cells))
-            .Say(" клеток, а его элементы (", " cells, where its ")
-            .Add(std::to_string(used))
-            .Say(") покрывают ", " elements cover ")
+            .Say(") не равно пяти на каждый его элемент (",
+                 ") are not five for each of its elements (")
             .Add(std::to_string(kCellsPerElement * used))
-            .Say(".", ".");
+            .Add(").");
     }
     return CheckPuzzleTexts(data.texts);
 }
