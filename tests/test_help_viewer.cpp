@@ -236,7 +236,13 @@ class HelpViewerTest : public QObject {
                                                       "Создать задание",
                                                       "Ctrl+G",
                                                       "ровно одно решение",
-                                                      "(N−2)²"};
+                                                      "(N−2)²",
+                                                      "Компактная",
+                                                      "Симметричная",
+                                                      "Копировать код задания",
+                                                      "Ctrl+Shift+C",
+                                                      "Открыть код задания",
+                                                      "Ctrl+Shift+V"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
@@ -263,7 +269,13 @@ class HelpViewerTest : public QObject {
                                                       "Generate puzzle",
                                                       "Ctrl+G",
                                                       "exactly one solution",
-                                                      "(N−2)²"};
+                                                      "(N−2)²",
+                                                      "Compact",
+                                                      "Symmetric",
+                                                      "Copy puzzle code",
+                                                      "Ctrl+Shift+C",
+                                                      "Open puzzle code",
+                                                      "Ctrl+Shift+V"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",
