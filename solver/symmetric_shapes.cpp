@@ -8,8 +8,8 @@ namespace tessellix {
 namespace {
 
 // The compactness of the halves for each level, taken in turn: looser halves leave more to
-// forced moves.
-const std::array<std::vector<int>, 3> kCompactness{{{0, 1}, {3, 4}, {5, 6}}};
+// forced moves, tighter ones more often make an image that the other elements cover.
+const std::array<std::vector<int>, 3> kCompactness{{{1, 2, 3}, {3, 4}, {5, 6}}};
 
 enum class Kind { MirrorColumns, MirrorRows, HalfTurn };
 constexpr std::array<Kind, 3> kKinds{Kind::MirrorColumns, Kind::MirrorRows, Kind::HalfTurn};
@@ -109,31 +109,55 @@ std::optional<ShapeCandidate> SymmetricShapes::Next() {
     const int middle = GrownShape::kWorkSide / 2;
     GrownShape half;
     Symmetry symmetry;
-    if (order.size() % 2 == 1) {
-        // The centre piece: the first element of the order that has a self-symmetric orientation.
+    // The elements that can lie across the line or on the centre, each with its orientations
+    // that the symmetry maps onto themselves.
+    std::vector<std::pair<std::size_t, std::vector<const ElementOrientation*>>> centred;
+    for (std::size_t at = 0; at < order.size(); ++at) {
         std::vector<const ElementOrientation*> choices;
-        std::size_t centre = 0;
-        for (; centre < order.size() && choices.empty(); ++centre) {
-            for (const ElementOrientation& o : table.Of(order[centre])) {
-                if (SelfSymmetric(o, kind)) {
-                    choices.push_back(&o);
-                }
+        for (const ElementOrientation& o : table.Of(order[at])) {
+            if (SelfSymmetric(o, kind)) {
+                choices.push_back(&o);
             }
         }
-        if (choices.empty()) {
-            return std::nullopt;
+        if (!choices.empty()) {
+            centred.emplace_back(at, std::move(choices));
         }
-        const ElementOrientation& o = *choices[random.Below(choices.size())];
-        const int element = order[--centre];
-        order.erase(order.begin() + static_cast<std::ptrdiff_t>(centre));
-        half.LayAt({element, &o, middle, middle});
-        symmetry = SymmetryThrough(o, kind, middle);
-    } else {
+    }
+    // An odd number of elements needs one across. An easy shape takes pairs more along a
+    // mirror line, as many as drawn: their forced places start the forced moves.
+    std::size_t across = order.size() % 2;
+    if (request.level == Level::Easy && kind != Kind::HalfTurn && centred.size() > across) {
+        across += 2 * random.Below((centred.size() - across) / 2 + 1);
+    }
+    if (centred.size() < across) {
+        return std::nullopt;
+    }
+    if (across == 0) {
         const std::vector<ElementOrientation>& orientations = table.Of(order.back());
         const ElementOrientation& o = orientations[random.Below(orientations.size())];
         half.LayAt({order.back(), &o, middle, middle});
         symmetry = SymmetryBeside(o, kind, middle);
         order.pop_back();
+    } else {
+        // One after the other along the line, each centred on it.
+        std::vector<std::size_t> laid;
+        for (std::size_t k = 0; k < across; ++k) {
+            const auto& [at, choices] = centred[k];
+            const ElementOrientation& o = *choices[random.Below(choices.size())];
+            if (k == 0) {
+                half.LayAt({order[at], &o, middle, middle});
+                symmetry = SymmetryThrough(o, kind, middle);
+            } else if (kind == Kind::MirrorColumns) {
+                half.LayAt(
+                    {order[at], &o, half.Bottom() + 1, (symmetry.columnSum - (o.columns - 1)) / 2});
+            } else {
+                half.LayAt({order[at], &o, (symmetry.rowSum - (o.rows - 1)) / 2, half.Right() + 1});
+            }
+            laid.push_back(at);
+        }
+        for (auto at = laid.rbegin(); at != laid.rend(); ++at) {
+            order.erase(order.begin() + static_cast<std::ptrdiff_t>(*at));
+        }
     }
     // Half of the rest grows the half; the other half is left to cover its image.
     order.resize(order.size() / 2);

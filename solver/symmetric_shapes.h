@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "solver/grown_shape.h"
 #include "solver/generator_request.h"
+#include "solver/grown_shape.h"
 #include "solver/shape_source.h"
 
 namespace tessellix {
@@ -13,7 +13,9 @@ namespace tessellix {
 // the other half must cover as well. Each try grows one half against a mirror line or the
 // centre of a half turn and hands the whole shape to the judge, which counts its covers up to
 // its symmetry. An odd number of elements puts one element that is symmetric itself across the
-// line or on the centre.
+// line or on the centre. A symmetric shape's first forced moves can only be such elements, as
+// any other forced place would force its image too, with the same element: an easy shape lays
+// a drawn number of pairs more of them along a mirror line.
 class SymmetricShapes : public ShapeSource {
   public:
     SymmetricShapes(const GeneratorRequest& request, SeededRandom& random)

@@ -268,7 +268,7 @@ class PuzzleGeneratorTest : public QObject {
         row(ShapeStyle::Compact, Level::Easy, 12, 1);
         row(ShapeStyle::Compact, Level::Medium, 12, 2);  // *
         row(ShapeStyle::Compact, Level::Hard, 12, 1);    // *
-        row(ShapeStyle::Symmetric, Level::Easy, 5, 4);
+        row(ShapeStyle::Symmetric, Level::Easy, 8, 1);
         row(ShapeStyle::Symmetric, Level::Medium, 8, 5);  // *
         row(ShapeStyle::Symmetric, Level::Hard, 8, 6);
         row(ShapeStyle::Symmetric, Level::Medium, 12, 1);  // *
