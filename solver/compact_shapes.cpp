@@ -54,22 +54,11 @@ unsigned CompactShapes::ChooseElements() {
     return request.elements != 0 ? request.elements : random.ChooseElements(request.elementCount);
 }
 
-std::vector<int> CompactShapes::Shuffled(unsigned elements) {
-    std::vector<int> order;
-    for (int element = 0; element < ElementSet::kCount; ++element) {
-        if ((elements & (1u << element)) != 0) {
-            order.push_back(element);
-        }
-    }
-    random.Shuffle(order);
-    return order;
-}
-
 bool CompactShapes::Start() {
     shape = GrownShape();
     suspects.clear();
     best.reset();
-    for (int element : Shuffled(ChooseElements())) {
+    for (int element : random.Shuffled(ChooseElements())) {
         if (!shape.Lay(element, random, LayOptions(kCompactness))) {
             return false;
         }
@@ -120,7 +109,7 @@ std::optional<ShapeCandidate> CompactShapes::GrowSolvedByForcedMoves() {
         return measure.perimeter + 4 * measure.tips;
     };
     const unsigned elements = ChooseElements();
-    for (int element : Shuffled(elements)) {
+    for (int element : random.Shuffled(elements)) {
         if (!shape.Lay(element, random, options)) {
             return std::nullopt;
         }
@@ -165,7 +154,7 @@ void CompactShapes::Hear(const CandidateVerdict& verdict) {
     }
     // Both covers count rows and columns from the top-left corner of the shape's cells.
     const OrientationTable& table = OrientationTable::Standard();
-    for (const Solution& other : verdict.covers) {
+    for (const Solution& other : verdict.firstCovers) {
         for (const LaidElement& laid : shape.Laid()) {
             const Placement& p = other[laid.element].placement;
             const Cells there =

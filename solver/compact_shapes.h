@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "solver/grown_shape.h"
 #include "solver/generator_request.h"
+#include "solver/grown_shape.h"
 #include "solver/shape_source.h"
 
 namespace tessellix {
@@ -33,7 +33,6 @@ class CompactShapes : public ShapeSource {
 
   private:
     unsigned ChooseElements();
-    std::vector<int> Shuffled(unsigned elements);
     bool Start();
     // False when the element could not be moved.
     bool Move();

@@ -17,15 +17,8 @@ std::optional<ShapeCandidate> FreeShapes::Next() {
         request.elements != 0 ? request.elements : random.ChooseElements(request.elementCount);
     const std::vector<int>& cycle = kCompactness[static_cast<int>(request.level)];
     const int compactness = cycle[tries++ % cycle.size()];
-    std::vector<int> order;
-    for (int element = 0; element < ElementSet::kCount; ++element) {
-        if ((elements & (1u << element)) != 0) {
-            order.push_back(element);
-        }
-    }
-    random.Shuffle(order);
     GrownShape shape;
-    for (int element : order) {
+    for (int element : random.Shuffled(elements)) {
         if (!shape.Lay(element, random, LayOptions(compactness))) {
             return std::nullopt;
         }

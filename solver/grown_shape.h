@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/puzzle_shape.h"
+#include "library/puzzle_file.h"
 #include "solver/orientation_table.h"
 #include "solver/seeded_random.h"
 #include "solver/shape_style.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "solver/compact_shapes.h"
+#include "solver/deduction_solver.h"
 #include "solver/free_shapes.h"
 #include "solver/symmetric_shapes.h"
 #include "solver/tiling_solver.h"
@@ -65,6 +66,9 @@ int PuzzleGenerator::MaxTries(ShapeStyle style) {
 
 namespace {
 
+// How many times the medium limit a quick rating follows dead ends.
+constexpr std::uint64_t kSteeringBound = 2;
+
 std::unique_ptr<ShapeSource> SourceOf(const GeneratorRequest& request, SeededRandom& random) {
     switch (request.shape) {
         case ShapeStyle::Compact:
@@ -94,22 +98,44 @@ std::optional<CandidateVerdict> Judge(const TilingSolver& solver, const ShapeSou
         options.maxTilings = symmetries + 1;
         const CountResult count = solver.Count(options);
         verdict.unique = count.complete && count.distinct == 1;
+        verdict.covers = count.tilings;
+    } else if (source.WantsOtherCover()) {
+        // Listing covers up to the second tells a source which elements to move, in one search.
+        solver.ForEachSolution([&](const Solution& solution) {
+            verdict.firstCovers.push_back(solution);
+            return verdict.firstCovers.size() < 2 && !stopped();
+        });
+        verdict.covers = verdict.firstCovers.size();
+        verdict.unique = verdict.covers == 1;
     } else {
         options.maxTilings = 2;
         const CountResult count = solver.Count(options);
         verdict.unique = count.complete && count.tilings == 1;
-        // The count is the quicker test; covers are listed only to show the source a second.
-        if (!verdict.unique && count.tilings > 1 && source.WantsOtherCover()) {
-            solver.ForEachSolution([&](const Solution& solution) {
-                verdict.covers.push_back(solution);
-                return verdict.covers.size() < 2 && !stopped();
-            });
-        }
+        verdict.covers = count.tilings;
     }
     if (stopped()) {
         return std::nullopt;
     }
     return verdict;
+}
+
+// The level of a shape with one solution, and its dead ends per cover up to a few times the
+// medium limit: enough to tell the level and to steer towards it, without following a hard
+// shape's thousands of dead ends. A shape stopped at the bound is hard, as its full rating is.
+std::optional<Rating> QuickRating(const TilingSolver& solver, std::uint64_t covers,
+                                  const std::function<bool()>& stopped) {
+    const int elements = std::popcount(solver.UsedElements());
+    DeductionOptions options;
+    options.maxGuesses = kRatingGuessLimit;
+    options.maxDeadEnds = kSteeringBound * (MediumLimit(elements) + 1) * covers;
+    options.keepGoing = [&] { return !stopped(); };
+    Rating rating;
+    rating.measure = DeductionSolver(solver).Solve(options);
+    if (stopped()) {
+        return std::nullopt;
+    }
+    rating.level = LevelOf(rating.measure.DeadEndsPerCover(), elements);
+    return rating;
 }
 
 }  // namespace
@@ -142,16 +168,19 @@ GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
         if (!verdict) {
             continue;
         }
-        std::optional<Rating> rating;
         if (verdict->unique) {
-            rating = RatePuzzle(solver, [&] { return !cancelled(); });
-            if (!rating) {
+            verdict->rating = QuickRating(solver, verdict->covers, cancelled);
+            if (!verdict->rating) {
                 continue;
             }
-            verdict->rating = rating;
         }
         source->Hear(*verdict);
-        if (!rating || rating->level != request.level) {
+        if (!verdict->rating || verdict->rating->level != request.level) {
+            continue;
+        }
+        // The same level, with the full measure to report.
+        const std::optional<Rating> rating = RatePuzzle(solver, [&] { return !cancelled(); });
+        if (!rating) {
             continue;
         }
         result.status = GeneratorStatus::Generated;

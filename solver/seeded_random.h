@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <random>
 #include <utility>
+#include <vector>
 
 #include "model/element_set.h"
 
@@ -32,12 +33,18 @@ class SeededRandom {
         return chosen;
     }
 
-    // Puts the values in a random order.
-    template <typename Values>
-    void Shuffle(Values& values) {
-        for (std::size_t i = values.size(); i > 1; --i) {
-            std::swap(values[i - 1], values[Below(i)]);
+    // The elements of the mask (bit i for element i) in a random order.
+    std::vector<int> Shuffled(unsigned elements) {
+        std::vector<int> order;
+        for (int element = 0; element < ElementSet::kCount; ++element) {
+            if ((elements & (1u << element)) != 0) {
+                order.push_back(element);
+            }
         }
+        for (std::size_t i = order.size(); i > 1; --i) {
+            std::swap(order[i - 1], order[Below(i)]);
+        }
+        return order;
     }
 
   private:

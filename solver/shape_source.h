@@ -16,9 +16,12 @@ struct ShapeCandidate {
 
 // What judging a candidate found.
 struct CandidateVerdict {
-    bool unique = false;           // one cover up to the symmetry the source asked for
-    std::vector<Solution> covers;  // the first two covers found, when they were looked for
-    std::optional<Rating> rating;  // of a unique shape
+    bool unique = false;                // one cover up to the symmetry the source asked for
+    std::uint64_t covers = 0;           // as counted, up to a limit
+    std::vector<Solution> firstCovers;  // the first two found, when they were looked for
+    // Of a unique shape: its level, and its dead ends per cover followed no further than a few
+    // times the medium limit.
+    std::optional<Rating> rating;
 };
 
 // Where the generator's shapes come from, one style each. Every call of Next is one try.

@@ -98,13 +98,7 @@ std::optional<ShapeCandidate> SymmetricShapes::Next() {
     const std::vector<int>& cycle = kCompactness[static_cast<int>(request.level)];
     const int compactness = cycle[tries++ % cycle.size()];
     const Kind kind = kKinds[random.Below(kKinds.size())];
-    std::vector<int> order;
-    for (int element = 0; element < ElementSet::kCount; ++element) {
-        if ((elements & (1u << element)) != 0) {
-            order.push_back(element);
-        }
-    }
-    random.Shuffle(order);
+    std::vector<int> order = random.Shuffled(elements);
     const OrientationTable& table = OrientationTable::Standard();
     const int middle = GrownShape::kWorkSide / 2;
     GrownShape half;
