@@ -52,6 +52,9 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandUndo, "&Отменить ход\tCtrl+Z"},
     {MenuEntry::Item, kCommandRedo, "Ве&рнуть ход\tCtrl+Y"},
     {MenuEntry::Separator, 0, ""},
+    {MenuEntry::Item, kCommandCopyCode, "&Копировать код задания\tCtrl+Shift+C"},
+    {MenuEntry::Item, kCommandOpenCode, "О&ткрыть код задания…\tCtrl+Shift+V"},
+    {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
@@ -102,6 +105,8 @@ const KeyEntry kPlayKeys[] = {
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
     {Qt::CTRL | Qt::Key_G, kCommandGenerate},
     {Qt::CTRL | Qt::Key_D, kCommandPuzzleOfTheDay},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_C, kCommandCopyCode},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_V, kCommandOpenCode},
 };
 
 const KeyEntry kEditorKeys[] = {
@@ -145,8 +150,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     connect(clockWatch, &ClockWatch::tick, this, &MainWindow::RefreshClockTitle);
     ShowClock(settings.ReadShowClockSetting());
     settings.SetFailureListener([this](const Failure& failure) {
-        ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept),
-                    kSettingsCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+        ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept), kSettingsCaption,
+                    MessageIcon::Exclamation, MessageButtons::Ok);
     });
     if (board->Session().StartProblem()) {
         QTimer::singleShot(0, this, [this] { commands.ShowStartProblem(); });
@@ -279,6 +284,8 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandReset:
         case kCommandHint:
         case kCommandGenerate:
+        case kCommandCopyCode:
+        case kCommandOpenCode:
         case kCommandPuzzleOfTheDay:
         case kCommandStatistics:
         case kCommandShowClock:
@@ -358,6 +365,12 @@ void MainWindow::RunCommand(int command) {
         case kCommandShowClock:
             ShowClock(!clockShown);
             settings.WriteShowClockSetting(clockShown);
+            break;
+        case kCommandCopyCode:
+            commands.CopyPuzzleCode();
+            break;
+        case kCommandOpenCode:
+            commands.OpenPuzzleCode();
             break;
         case kCommandHelp:
             ShowHelp();

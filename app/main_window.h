@@ -39,6 +39,8 @@ enum MenuCommand {
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
     kCommandGenerate = 40032,
+    kCommandCopyCode = 40040,
+    kCommandOpenCode = 40041,
     kCommandShowClock = 40050,
     kCommandStatistics = 40051,
     kCommandPuzzleOfTheDay = 40052,

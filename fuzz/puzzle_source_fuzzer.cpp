@@ -15,8 +15,6 @@ namespace tessellix {
 
 namespace {
 
-constexpr int kCanvasRows = 19;
-
 bool IsCell(char c) {
     return c == 'X' || c == '#';
 }

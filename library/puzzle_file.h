@@ -21,6 +21,10 @@ namespace tessellix {
 
 // The 31 x 31 cell grid of files and the editor: row-major, row 0 at the top.
 inline constexpr int kGridSide = 31;
+// The editor's drawing canvas in cells, the top rows of the grid: the largest puzzle that can be
+// drawn, and so the largest that the tools make and that a puzzle code holds.
+inline constexpr int kCanvasColumns = 31;
+inline constexpr int kCanvasRows = 19;
 inline constexpr int kElementRecordCount = 12;
 
 inline constexpr std::string_view kPuzzleSignature = "Tessellix";

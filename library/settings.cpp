@@ -27,9 +27,11 @@ const char kSolvedSection[] = "Solved";
 const char kGeneratorSection[] = "Generator";
 const char kElementsKey[] = "Elements";
 const char kLevelKey[] = "Level";
+const char kShapeKey[] = "Shape";
 // A medium puzzle of every element, unless the player chose otherwise.
 constexpr int kDefaultGeneratorElements = kElementRecordCount;
 constexpr int kDefaultGeneratorLevel = 1;
+constexpr int kDefaultGeneratorShape = 0;
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -471,6 +473,14 @@ int Settings::ReadGeneratorLevelSetting() const {
 
 std::optional<Failure> Settings::WriteGeneratorLevelSetting(int level) {
     return Write(kGeneratorSection, kLevelKey, std::to_string(level));
+}
+
+int Settings::ReadGeneratorShapeSetting() const {
+    return ReadIniInteger(path, kGeneratorSection, kShapeKey, kDefaultGeneratorShape);
+}
+
+std::optional<Failure> Settings::WriteGeneratorShapeSetting(int shape) {
+    return Write(kGeneratorSection, kShapeKey, std::to_string(shape));
 }
 
 }  // namespace tessellix

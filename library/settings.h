@@ -58,13 +58,16 @@ class Settings {
     // Every mark goes: the statistics are reset.
     std::optional<Failure> ClearSolvedMarks();
 
-    // Generator/Elements and Generator/Level, the last choice of the Generate-puzzle dialog: the
-    // number of elements, default 12, and the level as 0 easy, 1 medium or 2 hard, default 1.
+    // Generator/Elements, Generator/Level and Generator/Shape, the last choice of the
+    // Generate-puzzle dialog: the number of elements, default 12, the level as 0 easy, 1 medium
+    // or 2 hard, default 1, and the shape style as 0 compact, 1 symmetric or 2 free, default 0.
     // Taken unchanged; the dialog keeps them in range.
     int ReadGeneratorElementsSetting() const;
     std::optional<Failure> WriteGeneratorElementsSetting(int elements);
     int ReadGeneratorLevelSetting() const;
     std::optional<Failure> WriteGeneratorLevelSetting(int level);
+    int ReadGeneratorShapeSetting() const;
+    std::optional<Failure> WriteGeneratorShapeSetting(int shape);
 
   private:
     std::optional<Failure> Write(const std::string& section, const std::string& key,

@@ -165,4 +165,14 @@ std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements) {
     return shape;
 }
 
+PuzzleFileData BuiltInPuzzleData() {
+    PuzzleFileData data;
+    data.grid = BlockGrid(kBuiltInColumns, kBuiltInRows);
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        data.elements[i] = {true, true, kBuiltInSolution[i]};
+    }
+    data.texts = {kBuiltInName, kBuiltInComment};
+    return data;
+}
+
 }  // namespace tessellix

@@ -18,10 +18,6 @@ inline constexpr Rgb kPuzzlePen{128, 128, 128};
 // The board area of the play canvas, right of and below the bands of base boxes; puzzles are
 // centred in it.
 inline constexpr PixelRect kBoardArea{105, 75, kPictureWidth, kPictureHeight};
-// The editor's drawing canvas in cells: the largest puzzle that can be drawn, and so the
-// largest that the tools make.
-inline constexpr int kCanvasColumns = 31;
-inline constexpr int kCanvasRows = 19;
 
 // The puzzle being played, previewed or edited. During play its matrix is the board state:
 // 1 a free cell, 2 a cell covered by an element.
@@ -63,5 +59,7 @@ std::unique_ptr<PuzzleShape> CreateBlankPuzzle(int columns, int rows, bool libra
 // The built-in 10 x 6 rectangle with its texts, every element used and carrying its stored
 // solution.
 std::unique_ptr<PuzzleShape> CreateBuiltInPuzzle(ElementSet& elements);
+// The same puzzle as a file would hold it: the rectangle at the grid's top-left corner.
+PuzzleFileData BuiltInPuzzleData();
 
 }  // namespace tessellix

@@ -1,5 +1,6 @@
 #include "play/generate_dialog.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,11 @@ constexpr std::array<const char*, kLevels.size()> kLevelTexts{"Лёгкий#Easy
                                                               "Сложный#Hard"};
 constexpr std::array<const char*, kLevels.size()> kLevelButtonNames{"easyButton", "mediumButton",
                                                                     "hardButton"};
+
+constexpr std::array<const char*, kShapeStyles.size()> kShapeTexts{
+    "Компактная#Compact", "Симметричная#Symmetric", "Свободная#Free"};
+constexpr std::array<const char*, kShapeStyles.size()> kShapeButtonNames{
+    "compactButton", "symmetricButton", "freeButton"};
 
 template <typename Control>
 Control* Named(Control* control, const char* name) {
@@ -36,6 +42,41 @@ Level LevelNumbered(int number) {
                                                                     : Level::Medium;
 }
 
+// The shape style stored in the settings file; compact for a number that names none.
+ShapeStyle ShapeNumbered(int number) {
+    return number >= 0 && number < static_cast<int>(kShapeStyles.size()) ? kShapeStyles[number]
+                                                                         : ShapeStyle::Compact;
+}
+
+// One radio button per value, checked where it names `initial`; the buttons of a group exclude
+// each other only.
+template <typename Value, std::size_t kCount>
+std::array<QRadioButton*, kCount> RadioGroup(QDialog* owner,
+                                             const std::array<Value, kCount>& values,
+                                             const std::array<const char*, kCount>& texts,
+                                             const std::array<const char*, kCount>& names,
+                                             Value initial) {
+    auto* group = new QButtonGroup(owner);
+    std::array<QRadioButton*, kCount> buttons{};
+    for (std::size_t i = 0; i < kCount; ++i) {
+        buttons[i] = Named(new QRadioButton(QString::fromUtf8(texts[i]), owner), names[i]);
+        buttons[i]->setChecked(values[i] == initial);
+        group->addButton(buttons[i]);
+    }
+    return buttons;
+}
+
+template <typename Value, std::size_t kCount>
+Value CheckedValue(const std::array<QRadioButton*, kCount>& buttons,
+                   const std::array<Value, kCount>& values, Value fallback) {
+    for (std::size_t i = 0; i < kCount; ++i) {
+        if (buttons[i]->isChecked()) {
+            return values[i];
+        }
+    }
+    return fallback;
+}
+
 }  // namespace
 
 GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
@@ -44,18 +85,15 @@ GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
       elementsLabel(Label(this, "elementsLabel", "Число элементов:#Number of elements:")),
       elementsBox(Named(new QSpinBox(this), "elementsBox")),
       levelLabel(Label(this, "levelLabel", "Уровень:#Level:")),
-      levelButtons{},
+      levelButtons(RadioGroup(this, kLevels, kLevelTexts, kLevelButtonNames, initial.level)),
+      shapeLabel(Label(this, "shapeLabel", "Форма:#Shape:")),
+      shapeButtons(RadioGroup(this, kShapeStyles, kShapeTexts, kShapeButtonNames, initial.shape)),
       generateButton(
           Named(new QPushButton(QString::fromUtf8("Создать#Generate"), this), "generateButton")),
       cancelButton(
           Named(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this), "cancelButton")) {
-    for (std::size_t i = 0; i < kLevels.size(); ++i) {
-        levelButtons[i] =
-            Named(new QRadioButton(QString::fromUtf8(kLevelTexts[i]), this), kLevelButtonNames[i]);
-        levelButtons[i]->setChecked(kLevels[i] == initial.level);
-    }
-    // The buttons come after the levels in the tab order, as in the template.
-    setTabOrder(levelButtons.back(), generateButton);
+    // The buttons come after the choices in the tab order, as in the template.
+    setTabOrder(shapeButtons.back(), generateButton);
     setTabOrder(generateButton, cancelButton);
     setWindowTitle(QString::fromUtf8("Создать задание#Generate puzzle"));
     elementsBox->setRange(PuzzleGenerator::kFewestElements, PuzzleGenerator::kMostElements);
@@ -65,31 +103,32 @@ GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     LocalizeDialog(*this, {elementsLabel, levelLabel, levelButtons[0], levelButtons[1],
-                           levelButtons[2], generateButton, cancelButton});
-    LayOutDialog(*this, {170, 91},
+                           levelButtons[2], shapeLabel, shapeButtons[0], shapeButtons[1],
+                           shapeButtons[2], generateButton, cancelButton});
+    LayOutDialog(*this, {170, 133},
                  {{elementsLabel, {7, 9, 80, 8}},
                   {elementsBox, {90, 7, 30, 12}},
                   {levelLabel, {7, 27, 80, 8}},
                   {levelButtons[0], {90, 26, 70, 10}},
                   {levelButtons[1], {90, 38, 70, 10}},
                   {levelButtons[2], {90, 50, 70, 10}},
-                  {generateButton, {28, 70, 50, 14}},
-                  {cancelButton, {92, 70, 50, 14}}});
+                  {shapeLabel, {7, 69, 80, 8}},
+                  {shapeButtons[0], {90, 68, 70, 10}},
+                  {shapeButtons[1], {90, 80, 70, 10}},
+                  {shapeButtons[2], {90, 92, 70, 10}},
+                  {generateButton, {28, 112, 50, 14}},
+                  {cancelButton, {92, 112, 50, 14}}});
 }
 
 GenerateDialog::Choice GenerateDialog::GetChoice() const {
-    Choice choice{elementsBox->value(), Level::Medium};
-    for (std::size_t i = 0; i < kLevels.size(); ++i) {
-        if (levelButtons[i]->isChecked()) {
-            choice.level = kLevels[i];
-        }
-    }
-    return choice;
+    return {elementsBox->value(), CheckedValue(levelButtons, kLevels, Level::Medium),
+            CheckedValue(shapeButtons, kShapeStyles, ShapeStyle::Compact)};
 }
 
 std::optional<GeneratorRequest> GenerateDialog::Choose(Settings& settings, QWidget* owner) {
     const Choice stored{settings.ReadGeneratorElementsSetting(),
-                        LevelNumbered(settings.ReadGeneratorLevelSetting())};
+                        LevelNumbered(settings.ReadGeneratorLevelSetting()),
+                        ShapeNumbered(settings.ReadGeneratorShapeSetting())};
     GenerateDialog dialog(stored, owner);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -97,9 +136,11 @@ std::optional<GeneratorRequest> GenerateDialog::Choose(Settings& settings, QWidg
     const Choice chosen = dialog.GetChoice();
     settings.WriteGeneratorElementsSetting(chosen.elements);
     settings.WriteGeneratorLevelSetting(static_cast<int>(chosen.level));
+    settings.WriteGeneratorShapeSetting(static_cast<int>(chosen.shape));
     GeneratorRequest request;
     request.elementCount = chosen.elements;
     request.level = chosen.level;
+    request.shape = chosen.shape;
     return request;
 }
 

@@ -6,6 +6,7 @@
 
 #include "solver/puzzle_generator.h"
 
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -15,13 +16,15 @@ namespace tessellix {
 
 class Settings;
 
-// The Generate-puzzle command's choice: how many elements, drawn at random, and the level.
+// The Generate-puzzle command's choice: how many elements, drawn at random, the level and the
+// shape style.
 class GenerateDialog : public QDialog {
     Q_OBJECT
   public:
     struct Choice {
         int elements = PuzzleGenerator::kMostElements;
         Level level = Level::Medium;
+        ShapeStyle shape = ShapeStyle::Compact;
     };
 
     // Opens with `initial`, its count brought into 3 to 12.
@@ -37,6 +40,8 @@ class GenerateDialog : public QDialog {
     QSpinBox* elementsBox;
     QLabel* levelLabel;
     std::array<QRadioButton*, kLevels.size()> levelButtons;
+    QLabel* shapeLabel;
+    std::array<QRadioButton*, kShapeStyles.size()> shapeButtons;
     QPushButton* generateButton;
     QPushButton* cancelButton;
 };

@@ -1,18 +1,24 @@
 #include "play/play_commands.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QString>
 #include <random>
 
 #include "dialogs/select_puzzle_dialog.h"
+#include "library/puzzle_code.h"
 #include "library/puzzle_library.h"
+#include "library/same_puzzle.h"
 #include "library/settings.h"
 #include "library/store_puzzle.h"
+#include "model/puzzle_shape.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/background_generation.h"
 #include "play/board_view.h"
 #include "play/generate_dialog.h"
 #include "play/hints_dialog.h"
+#include "play/open_code_dialog.h"
 #include "play/statistics_dialog.h"
 #include "solver/daily_puzzle.h"
 
@@ -225,7 +231,7 @@ void PlayCommands::GeneratePuzzle() {
                         MessageButtons::Ok);
             return;
         case GeneratorStatus::Generated:
-            AddPuzzle(puzzle.data);
+            AddPuzzle(puzzle.data, kGenerateCaption);
             return;
     }
 }
@@ -256,7 +262,7 @@ void PlayCommands::PuzzleOfTheDay() {
                         MessageButtons::Ok);
             return;
         case GeneratorStatus::Generated:
-            AddPuzzle(puzzle.data);
+            AddPuzzle(puzzle.data, kDailyCaption);
             return;
     }
 }
@@ -266,7 +272,7 @@ void PlayCommands::ShowStatistics() {
     dialog.exec();
 }
 
-void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
+void PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& caption) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
@@ -278,12 +284,66 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data) {
         return StorePuzzle(library, settings, record, data);
     }();
     if (!stored) {
-        ShowMessage(owner, stored.Error().Message(), kGenerateCaption, MessageIcon::Exclamation,
+        ShowMessage(owner, stored.Error().Message(), caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }
     session.RecordInserted(*stored);
     SwitchToPuzzle(*stored);
+}
+
+namespace {
+
+const BilingualText kCodeCaption{"Код задания", "Puzzle code"};
+
+}  // namespace
+
+void PlayCommands::CopyPuzzleCode() {
+    const PlaySession& session = board.Session();
+    PuzzleFileData data = BuiltInPuzzleData();
+    if (const PuzzleRecord* record = session.CurrentRecord()) {
+        // The file as it lies, with the place of the cells on the grid and the texts unfilled.
+        const std::string path = session.Library().PathOf(*record);
+        PuzzleFileContents contents;
+        {
+            const WaitCursor wait;
+            contents = ReadPuzzleFile(path);
+        }
+        if (const std::optional<Failure> problem = CellsProblem(contents, path)) {
+            ShowMessage(owner, problem->Message(), kCodeCaption, MessageIcon::Exclamation,
+                        MessageButtons::Ok);
+            return;
+        }
+        data = contents.data;
+    }
+    const Result<std::string> code = EncodePuzzleCode(data);
+    if (!code) {
+        ShowMessage(owner, code.Error().Message(), kCodeCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
+}
+
+void PlayCommands::OpenPuzzleCode() {
+    const std::optional<PuzzleFileData> data = OpenCodeDialog::Choose(owner);
+    if (!data) {
+        return;
+    }
+    int same = -1;
+    {
+        const WaitCursor wait;
+        same = PositionOfSamePuzzle(board.Session().Library(), *data);
+    }
+    // The puzzle already on the board stays as it is, its placed elements with it.
+    if (same == board.Session().CurrentPuzzleIndex()) {
+        return;
+    }
+    if (same >= 0) {
+        SwitchToPuzzle(same);
+    } else {
+        AddPuzzle(*data, kCodeCaption);
+    }
 }
 
 }  // namespace tessellix

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tessellix {
 
+class BilingualText;
 class BoardView;
 class Settings;
 struct PuzzleFileData;
@@ -29,13 +30,19 @@ class PlayCommands {
     void PreviousPuzzle();
     void ResetBoard();
     void ShowHint();
-    // Asks for the number of elements and the level, generates such a puzzle off the GUI thread,
-    // writes it into the data folder under the first free number from 200 on, and plays it.
+    // Asks for the number of elements, the level and the shape style, generates such a puzzle off
+    // the GUI thread, writes it into the data folder under the first free number from 200 on,
+    // and plays it.
     void GeneratePuzzle();
     // The puzzle of the local date: written like a generated puzzle when the library does not
     // hold it yet, and played.
     void PuzzleOfTheDay();
     void ShowStatistics();
+    // Puts the code of the puzzle on the board on the clipboard, or tells why it has none.
+    void CopyPuzzleCode();
+    // Asks for a puzzle code and plays its puzzle: the library's own when one has the same shape
+    // and elements, else a new file under the first free number from 200 on.
+    void OpenPuzzleCode();
     // A drop has covered the last free cell: stop the clock, keep the records, congratulate,
     // store the solution of a library puzzle and go on to the next one, or reset the built-in
     // puzzle.
@@ -67,8 +74,8 @@ class PlayCommands {
     void ShowFileProblem(const std::optional<Failure>& failure);
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
-    // shows why and changes nothing.
-    void AddPuzzle(const PuzzleFileData& data);
+    // shows why under caption and changes nothing.
+    void AddPuzzle(const PuzzleFileData& data, const BilingualText& caption);
 
     BoardView& board;
     Settings& settings;

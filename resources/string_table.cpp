@@ -9,7 +9,7 @@ namespace tessellix {
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 30> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 32> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {102, "&Настройки#&Options"},
@@ -34,6 +34,8 @@ constexpr std::array<std::pair<int, const char*>, 30> kStrings{{
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
     {40032, "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G"},
+    {40040, "&Копировать код задания\tCtrl+Shift+C#&Copy puzzle code\tCtrl+Shift+C"},
+    {40041, "О&ткрыть код задания…\tCtrl+Shift+V#&Open puzzle code…\tCtrl+Shift+V"},
     {40050, "Показывать &часы#Show &clock"},
     {40051, "С&татистика...#&Statistics..."},
     {40052, "Задание &дня\tCtrl+D#Puzzle of the d&ay\tCtrl+D"},

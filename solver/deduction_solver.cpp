@@ -120,7 +120,8 @@ class DeductionSolver::Search {
             return true;
         }
         if ((options.maxGuesses != 0 && measure.guesses >= options.maxGuesses) ||
-            (options.maxCovers != 0 && measure.covers >= options.maxCovers)) {
+            (options.maxCovers != 0 && measure.covers >= options.maxCovers) ||
+            (options.maxDeadEnds != 0 && measure.deadEnds >= options.maxDeadEnds)) {
             stopped = true;
         } else if ((measure.guesses & kCheckInterval) == 0 && options.keepGoing &&
                    !options.keepGoing()) {

@@ -30,6 +30,8 @@ struct DeductionOptions {
     std::uint64_t maxGuesses = 0;
     // The search ends once this many covers are found (incomplete); 0: no limit.
     std::uint64_t maxCovers = 0;
+    // The search ends once this many dead ends are found (incomplete); 0: no limit.
+    std::uint64_t maxDeadEnds = 0;
     // Asked now and then; returning false stops the search.
     std::function<bool()> keepGoing;
 };

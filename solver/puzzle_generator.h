@@ -6,17 +6,10 @@
 
 #include "library/puzzle_file.h"
 #include "model/element_set.h"
+#include "solver/generator_request.h"
 #include "solver/puzzle_level.h"
 
 namespace tessellix {
-
-struct GeneratorRequest {
-    // Bit i: element i is used. 0: elementCount elements, drawn anew for every shape tried.
-    unsigned elements = 0;
-    int elementCount = ElementSet::kCount;
-    Level level = Level::Medium;
-    std::uint64_t seed = 0;  // the same request gives the same puzzle
-};
 
 enum class GeneratorStatus { Generated, Cancelled, NotFound };
 
@@ -29,18 +22,21 @@ struct GeneratedPuzzle {
     int tries = 0;  // shapes grown
 };
 
-// Makes puzzles with exactly one cover at a chosen level: grows random shapes out of the
-// elements (ShapeGrower) and keeps the first that has no symmetry, one cover and the level.
-// A shape without symmetry has as many covers as distinct solutions, so the one cover is the
-// one solution however its turns and mirror images are counted. Runs on any thread; nothing
-// is shared between calls.
+// Makes puzzles with exactly one solution at a chosen level: takes shapes of the requested
+// style (FreeShapes, CompactShapes, SymmetricShapes) and keeps the first with one solution and
+// the level. A compact or free shape must have no symmetry and one cover, so that its one cover
+// is the one solution however turns and mirror images are counted; a symmetric shape must have
+// one distinct cover up to its symmetries, as the tool's solve --count counts them. Runs on any
+// thread; nothing is shared between calls.
 class PuzzleGenerator {
   public:
     static constexpr int kFewestElements = 3;
     static constexpr int kMostElements = ElementSet::kCount;
-    // Shapes tried before giving up; the levels of every size take some hundred at most, so
-    // only given elements that cannot make the level come near it.
-    static constexpr int kMaxTries = 20000;
+
+    // Shapes tried before giving up, per style: the levels of 8 to 12 elements take some hundred
+    // to a few thousand, so only sizes and given elements that cannot make the level reach it,
+    // within seconds.
+    static int MaxTries(ShapeStyle style);
 
     explicit PuzzleGenerator(const GeneratorRequest& request) : request(request) {}
 

@@ -32,6 +32,7 @@ std::string LineFile(const std::string& name) {
 }
 
 const char* const kLevelButtons[] = {"easyButton", "mediumButton", "hardButton"};
+const char* const kShapeButtons[] = {"compactButton", "symmetricButton", "freeButton"};
 
 }  // namespace
 
@@ -45,19 +46,25 @@ class GeneratePuzzleTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("elements");
         QTest::addColumn<int>("level");
-        QTest::newRow("first time: 12, medium") << QByteArray() << 0 << 12 << 1;
-        QTest::newRow("last choice: 5, easy") << QByteArray("Elements=5\nLevel=0\n") << 0 << 5 << 0;
-        QTest::newRow("too many give 12") << QByteArray("Elements=40\n") << 0 << 12 << 1;
-        QTest::newRow("an unknown level gives medium") << QByteArray("Level=7\n") << 0 << 12 << 1;
-        QTest::newRow("Up stops at 12") << QByteArray() << int(Qt::Key_Up) << 12 << 1;
+        QTest::addColumn<int>("shape");
+        QTest::newRow("first time: 12, medium, compact") << QByteArray() << 0 << 12 << 1 << 0;
+        QTest::newRow("last choice: 5, easy, free")
+            << QByteArray("Elements=5\nLevel=0\nShape=2\n") << 0 << 5 << 0 << 2;
+        QTest::newRow("too many give 12") << QByteArray("Elements=40\n") << 0 << 12 << 1 << 0;
+        QTest::newRow("an unknown level gives medium")
+            << QByteArray("Level=7\nShape=1\n") << 0 << 12 << 1 << 1;
+        QTest::newRow("an unknown shape gives compact")
+            << QByteArray("Shape=-1\n") << 0 << 12 << 1 << 0;
+        QTest::newRow("Up stops at 12") << QByteArray() << int(Qt::Key_Up) << 12 << 1 << 0;
         QTest::newRow("Down stops at 3")
-            << QByteArray("Elements=3\n") << int(Qt::Key_Down) << 3 << 1;
+            << QByteArray("Elements=3\n") << int(Qt::Key_Down) << 3 << 1 << 0;
     }
     void dialogOpensWithTheLastChoiceWithin3To12() {
         QFETCH(QByteArray, stored);
         QFETCH(int, key);
         QFETCH(int, elements);
         QFETCH(int, level);
+        QFETCH(int, shape);
         PlayWindowFixture play;
         WriteBytes(play.settingsFolder.filePath("tessellix.ini").toStdString(),
                    "[Generator]\n" + stored.toStdString());
@@ -68,6 +75,8 @@ class GeneratePuzzleTest : public QObject {
             }
             QCOMPARE(box->value(), elements);
             QVERIFY(dialog.findChild<QRadioButton*>(kLevelButtons[level])->isChecked());
+            // The two groups exclude within themselves only.
+            QVERIFY(dialog.findChild<QRadioButton*>(kShapeButtons[shape])->isChecked());
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
     }
@@ -129,6 +138,7 @@ class GeneratePuzzleTest : public QObject {
         play.RunWithDialog(kCommandGenerate, [&answer](QDialog& dialog) {
             dialog.findChild<QSpinBox*>("elementsBox")->setValue(3);
             dialog.findChild<QRadioButton*>("easyButton")->click();
+            dialog.findChild<QRadioButton*>("freeButton")->click();
             QTest::keyClick(&dialog, answer == "Cancel" ? Qt::Key_Escape : Qt::Key_Return);
         });
         if (answer == "lost folder") {
@@ -160,6 +170,7 @@ class GeneratePuzzleTest : public QObject {
         QVERIFY(play.Window().IsCommandEnabled(kCommandSelectPuzzle));
         QCOMPARE(play.settings.ReadGeneratorLevelSetting(), 0);
         QCOMPARE(play.SolvedMarks({written.toStdString()}), ".");
+        QCOMPARE(play.settings.ReadGeneratorShapeSetting(), 2);
     }
 
     void progressAppearsAfterHalfASecondAndItsCancelStopsTheRun() {

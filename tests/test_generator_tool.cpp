@@ -95,11 +95,12 @@ class GeneratorToolTest : public QObject {
         QTest::addColumn<int>("elements");
         QTest::addColumn<QString>("letters");
         QTest::addColumn<QString>("level");
-        QTest::newRow("3 elements, easy")
-            << QStringList{"--elements", "3", "--level", "easy"} << 3 << ""
+        // Three elements make no compact puzzle.
+        QTest::newRow("3 elements, free, easy")
+            << QStringList{"--elements", "3", "--level", "easy", "--shape", "free"} << 3 << ""
             << "easy";
-        QTest::newRow("3 elements, hard")
-            << QStringList{"--elements", "3", "--level", "hard"} << 3 << ""
+        QTest::newRow("3 elements, free, hard")
+            << QStringList{"--elements", "3", "--level", "hard", "--shape=free"} << 3 << ""
             << "hard";
         QTest::newRow("5 elements, medium")
             << QStringList{"--elements", "5", "--level", "medium"} << 5 << ""

@@ -241,7 +241,14 @@ class HelpViewerTest : public QObject {
                                                       "Ctrl+D",
                                                       "Статистика",
                                                       "Показывать часы",
-                                                      "tessellix-records.ini"};
+                                                      "tessellix-records.ini",
+
+                                                      "Компактная",
+                                                      "Симметричная",
+                                                      "Копировать код задания",
+                                                      "Ctrl+Shift+C",
+                                                      "Открыть код задания",
+                                                      "Ctrl+Shift+V"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
                                 "Сохранить как",   "Удалить", "Возврат в Tessellix",
@@ -273,7 +280,14 @@ class HelpViewerTest : public QObject {
                                                       "Ctrl+D",
                                                       "Statistics",
                                                       "Show clock",
-                                                      "tessellix-records.ini"};
+                                                      "tessellix-records.ini",
+
+                                                      "Compact",
+                                                      "Symmetric",
+                                                      "Copy puzzle code",
+                                                      "Ctrl+Shift+C",
+                                                      "Open puzzle code",
+                                                      "Ctrl+Shift+V"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
                                 "Save as",   "Delete", "Return to Tessellix",

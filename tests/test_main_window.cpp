@@ -126,6 +126,8 @@ class MainWindowTest : public QObject {
                                                 "С&брос",
                                                 "&Отменить ход\tCtrl+Z",
                                                 "Ве&рнуть ход\tCtrl+Y",
+                                                "&Копировать код задания\tCtrl+Shift+C",
+                                                "О&ткрыть код задания…\tCtrl+Shift+V",
                                                 "В&ыход"}
                                  << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
                                                 "С&татистика...", "&Редактор", "&Language"}
@@ -144,6 +146,8 @@ class MainWindowTest : public QObject {
                                                 "&Reset",
                                                 "&Undo\tCtrl+Z",
                                                 "Re&do\tCtrl+Y",
+                                                "&Copy puzzle code\tCtrl+Shift+C",
+                                                "&Open puzzle code…\tCtrl+Shift+V",
                                                 "E&xit"}
                                  << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G",
                                                 "&Statistics...", "&Editor", "&Language"}

@@ -3,14 +3,18 @@
 
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 #include <cerrno>
 #include <memory>
 
 #include "dialogs/select_puzzle_dialog.h"
+#include "library/puzzle_code.h"
 #include "tests/play_window_fixture.h"
 
 namespace tessellix {
@@ -489,6 +493,63 @@ class PlayCommandsTest : public QObject {
                      "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"});
         QCOMPARE(play.messages[0].caption, QString("Message"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // The puzzle's own file goes to the clipboard; Open takes the clipboard's code, and plays
+    // the library's puzzle of the same shape, or a new file from 200 on, or nothing.
+    void puzzleCodesTravelThroughTheClipboard_data() {
+        QTest::addColumn<QString>("opened");  // "copied", "new" or a bad code
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("count");
+        QTest::newRow("the same shape switches to its puzzle") << "copied" << 0 << 2;
+        QTest::newRow("a new shape is written as 200") << "new" << 2 << 3;
+        QTest::newRow("a bad code opens nothing") << "TLX1-AAAA" << 1 << 2;
+    }
+    void puzzleCodesTravelThroughTheClipboard() {
+        QFETCH(QString, opened);
+        QFETCH(int, position);
+        QFETCH(int, count);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(kTurnedV, "V", "Corner")},
+                                {"2.TLX", PuzzleFile({"XXXXX"}, "I", "Line")}});
+        play.Window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&play.Window()));
+        QTest::keyClick(&play.Window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const Result<PuzzleFileData> copied =
+            DecodePuzzleCode(QGuiApplication::clipboard()->text().toStdString());
+        QVERIFY(copied && *copied == ReadPuzzleFile(play.DataPath("1.TLX")).data);
+
+        // The corner's mirror image, "XXX / X.. / X..", is another shape.
+        PuzzleFileData added = *copied;
+        added.grid[2 * kGridSide + 1] = added.grid[2 * kGridSide + 2] = 0;
+        added.grid[1] = added.grid[2] = 1;
+        const Result<std::string> code = EncodePuzzleCode(added);
+        QVERIFY(code);
+        if (opened == "new") {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
+        } else if (opened != "copied") {
+            QGuiApplication::clipboard()->setText(opened);
+        }
+        const QString offered = QGuiApplication::clipboard()->text();
+        play.Window().Commands().SwitchToPuzzle(1);
+        play.RunWithDialog(kCommandOpenCode, [&](QDialog& dialog) {
+            QCOMPARE(dialog.findChild<QLineEdit*>("codeEdit")->text(), offered);
+            const bool valid = opened == "copied" || opened == "new";
+            QCOMPARE(dialog.findChild<QPushButton*>("openButton")->isEnabled(), valid);
+            QCOMPARE(dialog.findChild<QLabel*>("namesLabel")->text().contains("Corner"), valid);
+            QTest::keyClick(&dialog, valid ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QCOMPARE(play.Session().CurrentPuzzleIndex(), position);
+        QCOMPARE(play.library.count(), count);
+        QVERIFY(play.messages.isEmpty());
+        QCOMPARE(QFile::exists(QString::fromStdString(play.DataPath("200.TLX"))), opened == "new");
+        if (opened == "new") {
+            const Result<std::string> bytes = EncodePuzzleFile(added);
+            QVERIFY(bytes);
+            QCOMPARE(ReadBytes(play.DataPath("200.TLX")), *bytes);
+        }
+        play.Window().RunCommand(kCommandEditor);
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandCopyCode));
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandOpenCode));
     }
 };
 

@@ -5,8 +5,8 @@
 
 #include "library/puzzle_library.h"
 #include "solver/daily_puzzle.h"
-#include "tools/generate_command.h"
 #include "tools/progress_line.h"
+#include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
 
 namespace tessellix {

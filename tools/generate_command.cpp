@@ -1,11 +1,6 @@
 #include "tools/generate_command.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -76,20 +71,6 @@ std::string LettersOf(unsigned elements) {
     return letters;
 }
 
-// Makes and removes a file in folder; the system's reason when that fails.
-std::string WriteProblem(const std::string& folder) {
-    const std::string probe =
-        (std::filesystem::path(folder) / (".tessellix-probe-" + std::to_string(::getpid())))
-            .string();
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return ReasonText(std::strerror(errno));
-    }
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return {};
-}
-
 // What the options ask for.
 struct Options {
     GeneratorRequest request;  // without its seed
@@ -139,6 +120,14 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
         }
         request.level = *named;
     }
+    if (const auto shape = parsed.Value("--shape")) {
+        const auto named = ShapeStyleNamed(*shape);
+        if (!named) {
+            problem = "--shape is compact, symmetric or free, not " + Quoted(*shape);
+            return std::nullopt;
+        }
+        request.shape = *named;
+    }
     if (const auto count = parsed.Value("--count")) {
         const auto value = Digits<int>(*count);
         if (!value || *value < 1 || *value > kMostPuzzles) {
@@ -161,9 +150,9 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
 int RunGenerate(const std::vector<std::string>& arguments) {
     const ToolCommand command = GenerateCommand();
     ParsedArguments parsed;
-    if (const auto status =
-            ParseCommandLine(command, arguments, {}, 1, "exactly one FOLDER", parsed,
-                             {"--elements", "--letters", "--level", "--count", "--seed"})) {
+    if (const auto status = ParseCommandLine(
+            command, arguments, {}, 1, "exactly one FOLDER", parsed,
+            {"--elements", "--letters", "--level", "--shape", "--count", "--seed"})) {
         return *status;
     }
     std::string problem;
@@ -201,7 +190,8 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
-            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) +
+            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) + " " +
+                                             std::string(ShapeStyleName(request.shape)) +
                                              " puzzle " + which + " found in " +
                                              Shapes(puzzle.tries) + " (seed " +
                                              std::to_string(request.seed) + ")");
@@ -225,36 +215,25 @@ int RunGenerate(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-std::string FolderToWriteProblem(const std::string& folder) {
-    std::error_code error;
-    if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            return "cannot be created: " + ReasonText(error.message());
-        }
-    }
-    if (std::string problem = FolderProblem(folder); !problem.empty()) {
-        return problem;
-    }
-    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return "cannot be written: " + problem;
-    }
-    return {};
-}
-
 ToolCommand GenerateCommand() {
     return {
         "generate",
-        "generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER",
+        "generate [--elements N | --letters LETTERS] [--level LEVEL] [--shape STYLE] [--count K] "
+        "[--seed S] FOLDER",
         "Writes K new puzzle files into FOLDER (made when missing), numbered from the first\n"
         "free number of 200 or more, so that the editor may delete them. Each puzzle is a\n"
-        "connected shape without holes on the editor's 31 x 19 canvas, which its elements\n"
-        "cover in exactly one way, none of the shape's turns or mirror images mapping it onto\n"
-        "itself. The file stores that solution, so hints work, and names the puzzle and its\n"
-        "level in Russian and English.\n"
+        "connected shape without holes on the editor's 31 x 19 canvas with exactly one\n"
+        "solution: its elements cover it in one way, or, for a symmetric shape, in one way up\n"
+        "to its symmetry, as solve --count counts. The file stores that solution, so hints\n"
+        "work, and names the puzzle and its level in Russian and English.\n"
         "  --elements N       N of the twelve elements, drawn at random (3 to 12; default 12)\n"
         "  --letters LETTERS  these elements, by letter (ILYNVTZFWUXP), 3 to 12 of them\n"
         "  --level LEVEL      easy, medium (the default) or hard, as rate defines them\n"
+        "  --shape STYLE      compact (the default): a blob without arms, at most 1.13 free\n"
+        "                     cell edges per cell and at most 2 cells with three free edges;\n"
+        "                     symmetric: a mirror or a half turn maps the shape onto itself;\n"
+        "                     free: elements laid at random, arms and all. Few elements may\n"
+        "                     make no compact or symmetric puzzle of a level\n"
         "  --count K          how many puzzles (1 to 1000; default 1)\n"
         "  --seed S           puzzle k (from 0) comes from seed S + k, so the same options and\n"
         "                     seed write the same files; without it a seed is drawn and\n"

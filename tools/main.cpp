@@ -6,8 +6,10 @@
 
 #include "tools/build_command.h"
 #include "tools/check_command.h"
+#include "tools/code_command.h"
 #include "tools/command.h"
 #include "tools/daily_command.h"
+#include "tools/decode_command.h"
 #include "tools/generate_command.h"
 #include "tools/list_command.h"
 #include "tools/rate_command.h"
@@ -21,8 +23,8 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
-    return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
-            BuildCommand(), GenerateCommand(), RateCommand(),  DailyCommand()};
+    return {ShowCommand(),     ListCommand(), SolveCommand(), CheckCommand(),  BuildCommand(),
+            GenerateCommand(), RateCommand(), CodeCommand(),  DecodeCommand(), DailyCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
@@ -40,10 +42,11 @@ void PrintHelp() {
         std::cout << '\n' << command.synopsis << '\n' << command.description;
     }
     std::cout << "\nExit status: 0 on success; 1 when a file or folder is missing, unreadable,"
-                 "\nnot writable or not a puzzle, a puzzle has no solution, check finds a problem,"
-                 "\nor generate or daily finds no puzzle; 2 on wrong usage. Messages on"
-                 "\nstandard error read \"tessellix-puzzle: WHERE: what is wrong\", WHERE being"
-                 "\nthe file, the folder or SOURCE:LINE.\n";
+                 "\nnot writable or not a puzzle, a puzzle has no solution or no code, check finds"
+                 "\na problem, generate or daily finds no puzzle, or decode is given no puzzle"
+                 "\ncode; 2 on wrong usage. Messages on standard error read"
+                 "\n\"tessellix-puzzle: WHERE: what is wrong\", WHERE being the file, the folder,"
+                 "\nSOURCE:LINE, or the code.\n";
 }
 
 }  // namespace

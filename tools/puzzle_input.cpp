@@ -1,11 +1,34 @@
 #include "tools/puzzle_input.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "library/bilingual_text.h"
 #include "tools/tool_text.h"
 
 namespace tessellix {
+
+namespace {
+
+// Makes and removes a file in folder; the system's reason when that fails.
+std::string WriteProblem(const std::string& folder) {
+    const std::string probe =
+        (std::filesystem::path(folder) / (".tessellix-probe-" + std::to_string(::getpid())))
+            .string();
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return ReasonText(std::strerror(errno));
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return {};
+}
+
+}  // namespace
 
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
     if (contents.readFailure) {
@@ -59,6 +82,23 @@ std::string FolderProblem(const std::string& folder) {
         std::filesystem::directory_iterator(folder, error);
     }
     return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
+}
+
+std::string FolderToWriteProblem(const std::string& folder) {
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error) && !error) {
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            return "cannot be created: " + ReasonText(error.message());
+        }
+    }
+    if (std::string problem = FolderProblem(folder); !problem.empty()) {
+        return problem;
+    }
+    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
+        return "cannot be written: " + problem;
+    }
+    return {};
 }
 
 }  // namespace tessellix

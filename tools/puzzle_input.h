@@ -36,4 +36,8 @@ std::string CutShortText(const PuzzleFileContents& contents);
 // without the folder's name; empty when nothing does.
 std::string FolderProblem(const std::string& folder);
 
+// Makes the folder when it is missing; what keeps puzzles from being written there, without
+// the folder's name; empty when nothing does.
+std::string FolderToWriteProblem(const std::string& folder);
+
 }  // namespace tessellix

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "solver/generator_request.h"
+#include "solver/grown_shape.h"
+#include "solver/shape_source.h"
+
+namespace tessellix {
+
+// The compact style. Blobs rarely have a single cover, so a shape is not thrown away when it
+// has two: a walk moves one element at a time, picked among those that the second cover places
+// differently, to a spot against the rest that keeps the outline within kAimPercent and
+// kCompactTips, until no second cover is left. A shape that also has the level ends the walk;
+// one of another level is climbed from: a move is kept while the shape keeps its one cover
+// and its dead ends per cover come no further from the level's.
+// An easy puzzle must be solved by forced moves alone, which a blob never allows: easy shapes
+// are grown element by element, each laid where the shape so far is solved by forced moves,
+// at the most compact of a few such spots.
+class CompactShapes : public ShapeSource {
+  public:
+    // Perimeter per cell, in hundredths, that the walk keeps to: below the style's limit, so that
+    // a typical puzzle looks like a designed one.
+    static constexpr int kAimPercent = 100;
+
+    CompactShapes(const GeneratorRequest& request, SeededRandom& random)
+        : request(request), random(random) {}
+
+    std::optional<ShapeCandidate> Next() override;
+    bool WantsOtherCover() const override { return true; }
+    void Hear(const CandidateVerdict& verdict) override;
+
+  private:
+    unsigned ChooseElements();
+    bool Start();
+    // False when the element could not be moved.
+    bool Move();
+    // Whether a shape of deadEnds per cover is no further from the level than the best so far.
+    bool NoFurther(std::uint64_t deadEnds) const;
+    std::optional<ShapeCandidate> GrowSolvedByForcedMoves();
+    // How far the outline is beyond the aim: 0 within it.
+    static int Excess(const ShapeMeasure& measure);
+
+    const GeneratorRequest& request;
+    SeededRandom& random;
+    GrownShape shape;
+    int steps = 0;                   // on the present shape; a new one is grown when 0
+    std::vector<int> suspects;       // elements that a second cover placed differently
+    std::optional<GrownShape> best;  // the climb's shape with one cover, nearest the level
+    std::uint64_t bestDeadEnds = 0;
+};
+
+}  // namespace tessellix
