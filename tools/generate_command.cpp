@@ -113,7 +113,8 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
         const auto count = Digits<int>(*elements);
         if (!count || *count < PuzzleGenerator::kFewestElements ||
             *count > PuzzleGenerator::kMostElements) {
-            problem = "--elements takes " + range + ", not " + Quoted(*elements);
+            problem =
+                "--elements needs a whole number from " + range + ", not " + Quoted(*elements);
             return std::nullopt;
         }
         request.elementCount = *count;
@@ -142,8 +143,8 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
     if (const auto count = parsed.Value("--count")) {
         const auto value = Digits<int>(*count);
         if (!value || *value < 1 || *value > kMostPuzzles) {
-            problem =
-                "--count takes 1 to " + std::to_string(kMostPuzzles) + ", not " + Quoted(*count);
+            problem = "--count needs a whole number from 1 to " + std::to_string(kMostPuzzles) +
+                      ", not " + Quoted(*count);
             return std::nullopt;
         }
         options.count = *value;
@@ -158,12 +159,13 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
     return options;
 }
 
-// Makes the folder when it is missing; what keeps puzzles from being written there, without
-// the folder's name.
-std::string FolderToWriteProblem(const std::string& folder) {
+// Makes the folder when it is missing, setting `created`; what keeps puzzles from being
+// written there, without the folder's name.
+std::string FolderToWriteProblem(const std::string& folder, bool& created) {
     std::error_code error;
+    created = false;
     if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
+        created = std::filesystem::create_directory(folder, error);
         if (error) {
             return "cannot be created: " + ReasonText(error.message());
         }
@@ -175,6 +177,17 @@ std::string FolderToWriteProblem(const std::string& folder) {
         return "cannot be written: " + problem;
     }
     return {};
+}
+
+// Whether folder's parent folder exists, so that generate makes one folder at most.
+bool ParentExists(const std::string& folder) {
+    std::filesystem::path parent = std::filesystem::path(folder).lexically_normal();
+    if (!parent.has_filename()) {
+        parent = parent.parent_path();
+    }
+    parent = parent.parent_path();
+    std::error_code error;
+    return parent.empty() || std::filesystem::is_directory(parent, error);
 }
 
 int RunGenerate(const std::vector<std::string>& arguments) {
@@ -191,9 +204,23 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         return UsageError(command, problem);
     }
     const std::string& folder = parsed.operands[0];
-    if (problem = FolderToWriteProblem(folder); !problem.empty()) {
+    if (!ParentExists(folder)) {
+        return UsageError(command, "the folder " + VisibleText(folder) +
+                                       " can be made only in a folder that exists");
+    }
+    bool created = false;
+    if (problem = FolderToWriteProblem(folder, created); !problem.empty()) {
         return ReportFailure(folder, problem);
     }
+    // A run that writes nothing leaves no folder of its own behind.
+    int written = 0;
+    const auto fail = [&](std::string_view where, const std::string& what) {
+        if (created && written == 0) {
+            std::error_code ignored;
+            std::filesystem::remove(folder, ignored);
+        }
+        return ReportFailure(where, what);
+    };
     if (!options->seed) {
         options->seed = std::random_device()();
         std::cout << "seed " << *options->seed << " (--seed " << *options->seed
@@ -220,18 +247,17 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
-            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) +
-                                             " puzzle " + which + " found in " +
-                                             Shapes(puzzle.tries) + " (seed " +
-                                             std::to_string(request.seed) + ")");
+            return fail(folder, "no " + std::string(LevelName(request.level)) + " puzzle " + which +
+                                    " found in " + Shapes(puzzle.tries) + " (seed " +
+                                    std::to_string(request.seed) + ")");
         }
         const std::string path =
             library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
         if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
-            return ReportFailure(
-                path,
-                "cannot be written: " + ReasonText(failure->Message().In(Language::English), path));
+            return fail(path, "cannot be written: " +
+                                  ReasonText(failure->Message().In(Language::English), path));
         }
+        ++written;
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +
                                       LettersOf(UsedElementMask(puzzle.data.elements)) + ", " +
@@ -248,12 +274,13 @@ ToolCommand GenerateCommand() {
     return {
         "generate",
         "generate [--elements N | --letters LETTERS] [--level LEVEL] [--count K] [--seed S] FOLDER",
-        "Writes K new puzzle files into FOLDER (made when missing), numbered from the first\n"
-        "free number of 200 or more, so that the editor may delete them. Each puzzle is a\n"
-        "connected shape without holes on the editor's 31 x 19 canvas, which its elements\n"
-        "cover in exactly one way, none of the shape's turns or mirror images mapping it onto\n"
-        "itself. The file stores that solution, so hints work, and names the puzzle and its\n"
-        "level in Russian and English.\n"
+        "Writes K new puzzle files into FOLDER, numbered from the first free number of 200\n"
+        "or more, so that the editor may delete them. Each puzzle is a connected shape\n"
+        "without holes on the editor's 31 x 19 canvas, which its elements cover in exactly\n"
+        "one way, none of the shape's turns or mirror images mapping it onto itself. The file\n"
+        "stores that solution, so hints work, and names the puzzle and its level in Russian\n"
+        "and English. A missing FOLDER is made inside a folder that exists, and removed again\n"
+        "when no puzzle was written.\n"
         "  --elements N       N of the twelve elements, drawn at random (3 to 12; default 12)\n"
         "  --letters LETTERS  these elements, by letter (ILYNVTZFWUXP), 3 to 12 of them\n"
         "  --level LEVEL      easy, medium (the default) or hard, as rate defines them\n"

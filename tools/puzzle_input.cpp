@@ -8,6 +8,14 @@
 namespace tessellix {
 
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!error && std::filesystem::is_directory(status)) {
+        return "not a puzzle file: it is a folder";
+    }
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return "not a puzzle file: it is not a regular file";
+    }
     if (contents.readFailure) {
         return "cannot be read: " +
                ReasonText(contents.readFailure->Message().In(Language::English), path);

@@ -24,8 +24,9 @@ struct ToolPuzzle {
 // game plays it.
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error);
 
-// What keeps the file read from path from being a puzzle that the game plays (unread, no
-// signature, no cells), without the file's name; empty when nothing does.
+// What keeps the file read from path from being a puzzle that the game plays (a folder, a device
+// or anything else that is no regular file, unread, no signature, no cells), without the file's
+// name; empty when nothing does.
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path);
 
 // "cut short at N bytes, before its text block at byte 213" for a file that ends before its
