@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -24,18 +23,6 @@ namespace tessellix {
 namespace {
 
 constexpr int kMostPuzzles = 1000;
-
-// text as plain decimal digits that fit T.
-template <typename T>
-std::optional<T> Digits(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, problem] = std::from_chars(text.data(), end, value);
-    if (text.empty() || text[0] == '-' || problem != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::string Quoted(const std::string& text) {
     return "\"" + VisibleText(text) + "\"";
