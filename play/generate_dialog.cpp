@@ -13,17 +13,6 @@ namespace tessellix {
 
 namespace {
 
-constexpr std::array<const char*, kLevels.size()> kLevelTexts{"Лёгкий#Easy", "Средний#Medium",
-                                                              "Сложный#Hard"};
-constexpr std::array<const char*, kLevels.size()> kLevelButtonNames{"easyButton", "mediumButton",
-                                                                    "hardButton"};
-
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
 QLabel* Label(QWidget* owner, const char* name, const char* text) {
     auto* label = Named(new QLabel(QString::fromUtf8(text), owner), name);
     label->setTextFormat(Qt::PlainText);
@@ -50,8 +39,13 @@ GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
       cancelButton(
           Named(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this), "cancelButton")) {
     for (std::size_t i = 0; i < kLevels.size(); ++i) {
-        levelButtons[i] =
-            Named(new QRadioButton(QString::fromUtf8(kLevelTexts[i]), this), kLevelButtonNames[i]);
+        const LevelWords& words = WordsOf(kLevels[i]);
+        levelButtons[i] = new QRadioButton(
+            QString::fromUtf8(words.label.data(), static_cast<qsizetype>(words.label.size())),
+            this);
+        levelButtons[i]->setObjectName(
+            QString::fromLatin1(words.name.data(), static_cast<qsizetype>(words.name.size())) +
+            QStringLiteral("Button"));
         levelButtons[i]->setChecked(kLevels[i] == initial.level);
     }
     // The buttons come after the levels in the tab order, as in the template.
