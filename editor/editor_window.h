@@ -38,8 +38,6 @@ class EditorWindow : public PixelView {
 
   private:
     void DrawBackground();
-    // The canvas's cells and the elements' boxes, with a cross over each one left out.
-    void DrawCanvasAndElements();
     void DrawCell(EditorSession::CanvasCell cell);
     void DrawCounter();
     void ApplyStroke(PixelPoint point);
