@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/application.h"
 
@@ -57,27 +59,59 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
-// QApplication ends the program with a fatal message when no window system starts, as without
-// a display. By then it has taken the window system's options out of argv, so the rest can be
-// answered as with a display: a refused argument gets the usage and status 1, not an abort.
+// QApplication ends the program with a fatal message, after warnings and the platform plugins'
+// list, when no window system starts, as without a display. By then it has taken the window
+// system's options out of argv, so the rest can be answered as with a display: a refused argument
+// gets the usage and status 1. Otherwise the player reads one line and the status is 1, not an
+// abort. Messages of a start that succeeds are held back until then, and passed on in order.
 int* startArgc = nullptr;
 char** startArgv = nullptr;
 QtMessageHandler startHandler = nullptr;
 
-void AnswerArgumentsBeforeFatal(QtMsgType type, const QMessageLogContext& context,
-                                const QString& message) {
-    if (type == QtFatalMsg) {
-        QStringList arguments;
-        for (int i = 0; i < *startArgc; ++i) {
-            arguments.append(QString::fromLocal8Bit(startArgv[i]));
-        }
-        if (const std::optional<int> status = AnswerCommandLine(arguments)) {
-            std::fflush(stdout);
-            // Inside QApplication's constructor: no exit handlers on a half-built application.
-            std::_Exit(*status);
-        }
+struct HeldMessage {
+    QtMsgType type;
+    std::string file;
+    int line;
+    std::string function;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void HoldUntilStarted(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.file != nullptr ? context.file : "", context.line,
+                                context.function != nullptr ? context.function : "",
+                                context.category != nullptr ? context.category : "", message});
+        return;
     }
-    startHandler(type, context, message);
+    QStringList arguments;
+    for (int i = 0; i < *startArgc; ++i) {
+        arguments.append(QString::fromLocal8Bit(startArgv[i]));
+    }
+    int status = 1;
+    if (const std::optional<int> answered = AnswerCommandLine(arguments)) {
+        status = *answered;
+    } else {
+        std::fputs(qPrintable(QCoreApplication::applicationName() +
+                              QStringLiteral(": needs a graphical display, and none could be "
+                                             "opened\n")),
+                   stderr);
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // Inside QApplication's constructor: no exit handlers on a half-built application.
+    std::_Exit(status);
+}
+
+// Hands the messages held during a successful start to the handler they were meant for.
+void PassHeldMessagesOn() {
+    for (const HeldMessage& held : heldMessages) {
+        const QMessageLogContext context(held.file.c_str(), held.line, held.function.c_str(),
+                                         held.category.c_str());
+        startHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
 }
 
 }  // namespace
@@ -94,9 +128,10 @@ int main(int argc, char* argv[]) {
     }
     startArgc = &argc;
     startArgv = argv;
-    startHandler = qInstallMessageHandler(AnswerArgumentsBeforeFatal);
+    startHandler = qInstallMessageHandler(HoldUntilStarted);
     QApplication application(argc, argv);
     qInstallMessageHandler(startHandler);
+    PassHeldMessagesOn();
     QGuiApplication::setDesktopFileName(kDesktopEntryId);
     if (const std::optional<int> status = AnswerCommandLine(QCoreApplication::arguments())) {
         return *status;

@@ -60,7 +60,7 @@ bool EditorCommands::Open() {
         ShowMessage(&editor, failure->Message(), kErrorCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
-    return !failure;
+    return true;
 }
 
 bool EditorCommands::DeletePuzzle() {

@@ -16,8 +16,8 @@ class EditorCommands {
   public:
     EditorCommands(EditorWindow& editor, Settings& settings);
 
-    // Chooses a library puzzle and puts it on the canvas; false when the choice was cancelled
-    // or the puzzle's file cannot be read (its message shown), and nothing changed.
+    // Chooses a library puzzle and puts it on the canvas, telling why when its file gives no
+    // puzzle, which opens empty; false when the choice was cancelled, and nothing changed.
     bool Open();
     bool DeletePuzzle();
     bool SavePuzzle(bool saveAs);

@@ -178,9 +178,7 @@ void EditorWindow::ShowCursorFor(PixelPoint point) {
 }
 
 std::optional<Failure> EditorWindow::OpenPuzzle(int position) {
-    if (std::optional<Failure> failure = session.Open(position)) {
-        return failure;
-    }
+    std::optional<Failure> failure = session.Open(position);
     // Every cell as an empty one first, as the blank canvas has them, then the filled ones.
     for (int row = 0; row < kCanvasRows; ++row) {
         for (int column = 0; column < kCanvasColumns; ++column) {
@@ -203,7 +201,7 @@ std::optional<Failure> EditorWindow::OpenPuzzle(int position) {
     }
     DrawCounter();
     RepaintAll();
-    return std::nullopt;
+    return failure;
 }
 
 }  // namespace tessellix

@@ -20,7 +20,8 @@ class EditorWindow : public PixelView {
 
     EditorSession& Session() { return session; }
     const EditorSession& Session() const { return session; }
-    // Opens the library puzzle at position, as the session does, and shows it.
+    // Opens the library puzzle at position, as the session does, and shows it; the failure of a
+    // file that gives no puzzle, which opens all the same.
     [[nodiscard]] std::optional<Failure> OpenPuzzle(int position);
 
     const ImageSurface& BackBuffer() const { return backBuffer; }
@@ -37,8 +38,6 @@ class EditorWindow : public PixelView {
 
   private:
     void DrawBackground();
-    // The canvas's cells and the elements' boxes, with a cross over each one left out.
-    void DrawCanvasAndElements();
     void DrawCell(EditorSession::CanvasCell cell);
     void DrawCounter();
     void ApplyStroke(PixelPoint point);

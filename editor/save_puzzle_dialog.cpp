@@ -23,16 +23,13 @@ const BilingualText kCommentField{"комментарий", "comment"};
 const QString kFileLineBreak = QStringLiteral("\r\n");
 
 QLabel* Text(QWidget* owner, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), owner);
-    label->setObjectName(QLatin1String(name));
+    auto* label = Named(new QLabel(QString::fromUtf8(text), owner), name);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 QPushButton* Button(QWidget* owner, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromUtf8(text), owner);
-    button->setObjectName(QLatin1String(name));
-    return button;
+    return Named(new QPushButton(QString::fromUtf8(text), owner), name);
 }
 
 // The reason why a puzzle file cannot hold `text`; nothing when it can.

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "library/leading_integer.h"
 #include "library/puzzle_file.h"
 
 namespace tessellix {
@@ -25,24 +26,7 @@ bool HasPuzzleExtension(const std::string& name) {
 }
 
 int NumberOf(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long value = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        value = value * 10 + (text[at] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) {
-            return 0;
-        }
-    }
-    value = negative ? -value : value;
-    return value > INT_MAX || value < INT_MIN ? 0 : static_cast<int>(value);
+    return LeadingInteger(text, OutOfRange::GivesZero);
 }
 
 const PuzzleRecord* PuzzleLibrary::RecordAt(int position) const {

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstddef>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "library/leading_integer.h"
 #include "library/puzzle_file.h"
 #include "library/whole_file.h"
 
@@ -173,28 +173,6 @@ SolvedMark MarkOf(const std::string& value) {
     return value == "2" ? SolvedMark::SolvedWithHint : SolvedMark::None;
 }
 
-// Reads as strtol does, saturating at the limits of int instead of overflowing.
-int ParseLeadingInteger(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1) {
-            magnitude = static_cast<long long>(INT_MAX) + 1;
-        }
-    }
-    const long long value = negative ? -magnitude : magnitude;
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
 }  // namespace
 
 bool SameIniName(const std::string& a, const std::string& b) {
@@ -318,7 +296,7 @@ int ReadIniInteger(const std::string& path, const std::string& section, const st
         return fallback;
     }
     const std::optional<std::string> value = IniValue(*content, section, key);
-    return value ? ParseLeadingInteger(*value) : fallback;
+    return value ? LeadingInteger(*value, OutOfRange::Saturates) : fallback;
 }
 
 std::optional<Failure> UpdateIniFile(const std::string& path,

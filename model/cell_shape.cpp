@@ -99,10 +99,6 @@ void CellShape::GetCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const {
     bottomRight = {x + width, y + height};
 }
 
-PixelRect CellShape::GetRect() const {
-    return {x, y, x + width, y + height};
-}
-
 void CellShape::SetPosition(int newX, int newY) {
     x = newX;
     y = newY;

@@ -34,7 +34,6 @@ class CellShape {
     void Draw(DrawSurface& dc, int cellSize, bool withOutline) const;
     void DrawOutline(DrawSurface& dc, Rgb pen) const;
     void GetCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const;
-    PixelRect GetRect() const;
     void SetPosition(int newX, int newY);
     void SetGeometry(int newX, int newY, int newWidth, int newHeight);
     // id when the point lies in [x, x + width) x [y, y + height) (and on a set cell if

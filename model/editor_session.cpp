@@ -92,10 +92,14 @@ std::optional<Failure> EditorSession::Open(int position) {
     if (record == nullptr) {
         return std::nullopt;
     }
-    // A file that gives no puzzle leaves the elements, and so everything, as they were.
+    // A file that gives no puzzle still opens as the shape its load produced, without cells,
+    // under the record's names and with the choice of elements as it was: so that it can be
+    // deleted, or drawn anew and saved over.
     PuzzleShape loaded;
-    if (std::optional<Failure> failure = loaded.Load(library.PathOf(*record), elements)) {
-        return failure;
+    std::optional<Failure> failure = loaded.Load(library.PathOf(*record), elements);
+    if (failure) {
+        loaded.names = record->names;
+        loaded.comments = record->comments;
     }
     const int columns = loaded.width / kCellSize;
     const int rows = loaded.height / kCellSize;
@@ -125,7 +129,7 @@ std::optional<Failure> EditorSession::Open(int position) {
     cellsChanged = false;
     currentPuzzleIndex = position;
     openedNumber = NumberOf(record->fileName);
-    return std::nullopt;
+    return failure;
 }
 
 PuzzleFileData EditorSession::FileData(const PuzzleTexts& texts) const {

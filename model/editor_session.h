@@ -84,7 +84,6 @@ class EditorSession {
     ElementSet& Elements() { return elements; }
     const ElementSet& Elements() const { return elements; }
     int CellCount() const { return cellCount; }
-    int SelectedCount() const { return selectedCount; }
     // "cells/element cells", as the counter shows it.
     std::string CounterText() const;
     bool IsNewPuzzle() const { return isNewPuzzle; }
@@ -95,8 +94,9 @@ class EditorSession {
     bool DeleteEnabled() const { return openedNumber >= kFirstDeletableNumber; }
 
     // Puts the library puzzle at position on the canvas, centred, with its choice of elements
-    // and its stored solution. A failure, and nothing changed, when its file gives no puzzle;
-    // a position that designates no record changes nothing either.
+    // and its stored solution. When its file gives no puzzle, the failure says why, and the
+    // puzzle is opened all the same: an empty canvas under the record's names, the choice of
+    // elements as it was. A position that designates no record changes nothing.
     [[nodiscard]] std::optional<Failure> Open(int position);
     // The file of the canvas: the used elements, with their stored placements only while the
     // puzzle opened is unchanged in its cells, and every filled cell.

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <initializer_list>
 
 class QDialog;
@@ -30,6 +31,13 @@ struct DialogControl {
 // When the dialog closes, its owner's window gets the keyboard back.
 void LayOutDialog(QDialog& dialog, const QSize& size,
                   std::initializer_list<DialogControl> controls);
+
+// The control, given the object name by which tests find it.
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
 
 // Puts the dialog's title and then each control's text into the current language, in the
 // given order; the texts are "Russian#English" when this is called.

@@ -13,8 +13,7 @@ namespace {
 constexpr int kIconSize = 32;
 
 QLabel* Text(QWidget* owner, const char* name, const QString& text) {
-    auto* label = new QLabel(text, owner);
-    label->setObjectName(QLatin1String(name));
+    auto* label = Named(new QLabel(text, owner), name);
     label->setTextFormat(Qt::PlainText);
     return label;
 }

@@ -5,6 +5,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 #include <QWindow>
+#include <exception>
+#include <optional>
 #include <thread>
 
 #include "platform/wait_cursor.h"
@@ -18,6 +20,8 @@ constexpr int kProgressPollMs = 100;
 
 const BilingualText kProgressCaption{"Создание задания", "Generating a puzzle"};
 const BilingualText kCancelText{"Отмена", "Cancel"};
+const BilingualText kRunFailed{"Создание задания прервано ошибкой: ",
+                               "Generating the puzzle stopped with an error: "};
 
 QString TriedText(int tries) {
     return Shown(
@@ -63,7 +67,7 @@ class InputGuard : public QObject {
 
 }  // namespace
 
-GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
+Result<GeneratedPuzzle> RunInBackground(const GeneratorJob& job, QWidget* owner) {
     const WaitCursor wait;
     QProgressDialog progress(owner);
     progress.setObjectName(QStringLiteral("generationProgress"));
@@ -93,8 +97,17 @@ GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
 
     QEventLoop loop;
     GeneratedPuzzle result;
+    std::optional<Failure> failure;
     std::thread worker([&] {
-        result = job(cancel, [&tries](int count) { tries = count; });
+        // Nothing may leave the thread: an exception there would end the program.
+        try {
+            result = job(cancel, [&tries](int count) { tries = count; });
+        } catch (const std::exception& exception) {
+            failure = Failure(BilingualText(kRunFailed).Add(exception.what()));
+        } catch (...) {
+            failure =
+                Failure(BilingualText(kRunFailed).Say("неизвестная ошибка", "an unknown error"));
+        }
         QMetaObject::invokeMethod(
             &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
@@ -105,6 +118,9 @@ GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner) {
     // Without a window manager the keyboard would stay with the progress dialog once it is gone.
     if (owner != nullptr && shown) {
         owner->window()->activateWindow();
+    }
+    if (failure) {
+        return *failure;
     }
     return result;
 }

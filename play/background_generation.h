@@ -3,6 +3,7 @@
 #include <atomic>
 #include <functional>
 
+#include "library/failure.h"
 #include "solver/puzzle_generator.h"
 
 class QWidget;
@@ -17,10 +18,12 @@ using GeneratorJob = std::function<GeneratedPuzzle(const std::atomic<bool>& canc
 // A run that ends sooner shows no progress dialog.
 inline constexpr int kProgressDelayMs = 500;
 
-// Runs job on a thread of its own and returns what it made. Meanwhile the GUI thread goes on
-// handling events under the wait cursor, so that the window repaints, while the player's input
-// reaches only the progress dialog: it appears after kProgressDelayMs, owned by owner, and its
-// Cancel tells the job to stop. Nothing that the job or its progress calls may touch a widget.
-GeneratedPuzzle RunInBackground(const GeneratorJob& job, QWidget* owner);
+// Runs job on a thread of its own and returns what it made, read only once the thread has ended;
+// an exception that the job throws ends it too and comes back as a failure that says what it
+// was. Meanwhile the GUI thread goes on handling events under the wait cursor, so that the window
+// repaints, while the player's input reaches only the progress dialog: it appears after
+// kProgressDelayMs, owned by owner, and its Cancel tells the job to stop. Nothing that the job or
+// its progress calls may touch a widget.
+Result<GeneratedPuzzle> RunInBackground(const GeneratorJob& job, QWidget* owner);
 
 }  // namespace tessellix

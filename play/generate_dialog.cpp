@@ -14,20 +14,27 @@ namespace tessellix {
 
 namespace {
 
-constexpr std::array<const char*, kLevels.size()> kLevelTexts{"Лёгкий#Easy", "Средний#Medium",
-                                                              "Сложный#Hard"};
-constexpr std::array<const char*, kLevels.size()> kLevelButtonNames{"easyButton", "mediumButton",
-                                                                    "hardButton"};
-
 constexpr std::array<const char*, kShapeStyles.size()> kShapeTexts{
     "Компактная#Compact", "Симметричная#Symmetric", "Свободная#Free"};
 constexpr std::array<const char*, kShapeStyles.size()> kShapeButtonNames{
     "compactButton", "symmetricButton", "freeButton"};
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
+// The level buttons' texts and names, from the level table.
+std::array<const char*, kLevels.size()> LevelTexts() {
+    std::array<const char*, kLevels.size()> texts{};
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        texts[i] = WordsOf(kLevels[i]).label.data();
+    }
+    return texts;
+}
+std::array<QString, kLevels.size()> LevelButtonNames() {
+    std::array<QString, kLevels.size()> names{};
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        const std::string_view name = WordsOf(kLevels[i]).name;
+        names[i] = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
+                   QStringLiteral("Button");
+    }
+    return names;
 }
 
 QLabel* Label(QWidget* owner, const char* name, const char* text) {
@@ -50,16 +57,16 @@ ShapeStyle ShapeNumbered(int number) {
 
 // One radio button per value, checked where it names `initial`; the buttons of a group exclude
 // each other only.
-template <typename Value, std::size_t kCount>
+template <typename Value, std::size_t kCount, typename Name>
 std::array<QRadioButton*, kCount> RadioGroup(QDialog* owner,
                                              const std::array<Value, kCount>& values,
                                              const std::array<const char*, kCount>& texts,
-                                             const std::array<const char*, kCount>& names,
-                                             Value initial) {
+                                             const std::array<Name, kCount>& names, Value initial) {
     auto* group = new QButtonGroup(owner);
     std::array<QRadioButton*, kCount> buttons{};
     for (std::size_t i = 0; i < kCount; ++i) {
-        buttons[i] = Named(new QRadioButton(QString::fromUtf8(texts[i]), owner), names[i]);
+        buttons[i] = new QRadioButton(QString::fromUtf8(texts[i]), owner);
+        buttons[i]->setObjectName(names[i]);
         buttons[i]->setChecked(values[i] == initial);
         group->addButton(buttons[i]);
     }
@@ -85,7 +92,7 @@ GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
       elementsLabel(Label(this, "elementsLabel", "Число элементов:#Number of elements:")),
       elementsBox(Named(new QSpinBox(this), "elementsBox")),
       levelLabel(Label(this, "levelLabel", "Уровень:#Level:")),
-      levelButtons(RadioGroup(this, kLevels, kLevelTexts, kLevelButtonNames, initial.level)),
+      levelButtons(RadioGroup(this, kLevels, LevelTexts(), LevelButtonNames(), initial.level)),
       shapeLabel(Label(this, "shapeLabel", "Форма:#Shape:")),
       shapeButtons(RadioGroup(this, kShapeStyles, kShapeTexts, kShapeButtonNames, initial.shape)),
       generateButton(

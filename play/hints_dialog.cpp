@@ -37,12 +37,6 @@ int LeadingValue(const QString& text) {
     return value;
 }
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
 QToolButton* Arrow(QWidget* owner, const char* name, Qt::ArrowType direction) {
     auto* arrow = Named(new QToolButton(owner), name);
     arrow->setArrowType(direction);

@@ -21,12 +21,6 @@ constexpr QColor kPreviewGrey{192, 192, 192};
 // However small the puzzle, a cell of the preview is no larger than on the board.
 constexpr int kLargestCell = kCellSize;
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
 QColor ToQColor(const Rgb& colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }

@@ -218,11 +218,17 @@ void PlayCommands::GeneratePuzzle() {
     }
     std::random_device random;
     request->seed = (std::uint64_t{random()} << 32) | random();
-    const GeneratedPuzzle puzzle = RunInBackground(
+    const Result<GeneratedPuzzle> run = RunInBackground(
         [&request](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
             return PuzzleGenerator(*request).Generate(&cancel, progress);
         },
         owner);
+    if (!run) {
+        ShowMessage(owner, run.Error().Message(), kGenerateCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        return;
+    }
+    const GeneratedPuzzle& puzzle = *run;
     switch (puzzle.status) {
         case GeneratorStatus::Cancelled:
             return;
@@ -249,11 +255,17 @@ void PlayCommands::PuzzleOfTheDay() {
         }
         ++position;
     }
-    const GeneratedPuzzle puzzle = RunInBackground(
+    const Result<GeneratedPuzzle> run = RunInBackground(
         [date](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
             return GenerateDaily(date, &cancel, progress);
         },
         owner);
+    if (!run) {
+        ShowMessage(owner, run.Error().Message(), kDailyCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        return;
+    }
+    const GeneratedPuzzle& puzzle = *run;
     switch (puzzle.status) {
         case GeneratorStatus::Cancelled:
             return;

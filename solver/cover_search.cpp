@@ -8,7 +8,7 @@ namespace tessellix {
 CoverSearch::CoverSearch(const SolverRegion& region, const std::vector<Item>& items, int memoryBits)
     : grid(region.GridLayout()), line(region.LineLength()), memoBits(memoryBits) {
     const int slotCount = region.SlotCount();
-    neighbours.assign(64, 0);
+    neighbours.assign(kMaskSlots, 0);
     for (int slot = 0; slot < slotCount; ++slot) {
         if (!region.IsCell(slot)) {
             continue;
@@ -30,13 +30,13 @@ CoverSearch::CoverSearch(const SolverRegion& region, const std::vector<Item>& it
     std::vector<std::vector<int>> buckets(static_cast<std::size_t>(slotCount) * kElements);
     for (int index = 0; index < static_cast<int>(items.size()); ++index) {
         const Item& item = items[index];
-        const int cell = item.mask == 0 ? 64 : std::countr_zero(item.mask);
+        const int cell = item.mask == 0 ? kMaskSlots : std::countr_zero(item.mask);
         if (cell < slotCount && item.element >= 0 && item.element < kElements) {
             buckets[cell * kElements + item.element].push_back(index);
         }
     }
-    firstCandidate.assign(65, 0);
-    elementCandidates.assign(64 * kElements, 0);
+    firstCandidate.assign(kMaskSlots + 1, 0);
+    elementCandidates.assign(kMaskSlots * kElements, 0);
     for (int cell = 0; cell < slotCount; ++cell) {
         firstCandidate[cell] = static_cast<std::uint32_t>(candidates.size());
         int k = 0;

@@ -27,7 +27,7 @@ std::uint64_t DeductionMeasure::DeadEndsPerCover() const {
 }
 
 DeductionSolver::DeductionSolver(const TilingSolver& solver)
-    : neighbours(64, 0), used(solver.UsedElements()) {
+    : neighbours(kMaskSlots, 0), used(solver.UsedElements()) {
     const SolverRegion& region = solver.Region();
     for (int slot = 0; slot < region.SlotCount(); ++slot) {
         if (!region.IsCell(slot)) {

@@ -30,18 +30,13 @@ std::string CodeOf(std::uint64_t seed) {
 }  // namespace
 
 BilingualText GeneratedNames(Level level, const std::string& code) {
-    static const std::array<BilingualText, 3> kNames{
-        BilingualText{"Лёгкое задание ", "Easy puzzle "},
-        BilingualText{"Среднее задание ", "Medium puzzle "},
-        BilingualText{"Сложное задание ", "Hard puzzle "}};
-    return BilingualText(kNames[static_cast<int>(level)]).Add(code);
+    return BilingualText::Split(WordsOf(level).puzzleName).Add(code);
 }
 
 BilingualText GeneratedComments(Level level) {
-    static constexpr std::array<const char*, 3> kRussian{"лёгкий", "средний", "сложный"};
     return BilingualText()
         .Say("Уровень: ", "Level: ")
-        .Say(kRussian[static_cast<int>(level)], LevelName(level))
+        .Say(WordsOf(level).russianLevel, LevelName(level))
         .Say(". Задание имеет 1 решение.", ". The puzzle has 1 solution.");
 }
 

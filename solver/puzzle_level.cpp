@@ -4,14 +4,12 @@
 
 namespace tessellix {
 
-namespace {
-
-constexpr std::array<std::string_view, 3> kLevelNames{"easy", "medium", "hard"};
-
-}  // namespace
+const LevelWords& WordsOf(Level level) {
+    return kLevelWords[static_cast<int>(level)];
+}
 
 std::string_view LevelName(Level level) {
-    return kLevelNames[static_cast<int>(level)];
+    return WordsOf(level).name;
 }
 
 std::optional<Level> LevelNamed(std::string_view name) {

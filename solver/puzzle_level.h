@@ -24,6 +24,20 @@ enum class Level { Easy, Medium, Hard };
 
 inline constexpr std::array<Level, 3> kLevels{Level::Easy, Level::Medium, Level::Hard};
 
+// The words of a level wherever it is named, in the order of kLevels.
+struct LevelWords {
+    std::string_view name;   // "easy": the tool's option value and output
+    std::string_view label;  // "Лёгкий#Easy": the Generate dialog's choice
+    std::string_view puzzleName;  // "Лёгкое задание #Easy puzzle ": a generated puzzle's name
+    std::string_view russianLevel;  // "лёгкий": the Russian comment of a generated puzzle
+};
+inline constexpr std::array<LevelWords, kLevels.size()> kLevelWords{{
+    {"easy", "Лёгкий#Easy", "Лёгкое задание #Easy puzzle ", "лёгкий"},
+    {"medium", "Средний#Medium", "Среднее задание #Medium puzzle ", "средний"},
+    {"hard", "Сложный#Hard", "Сложное задание #Hard puzzle ", "сложный"},
+}};
+const LevelWords& WordsOf(Level level);
+
 // "easy", "medium", "hard": the tool's option values and its output.
 std::string_view LevelName(Level level);
 std::optional<Level> LevelNamed(std::string_view name);

@@ -66,7 +66,7 @@ SolverRegion::SolverRegion(const std::vector<int>& grid, int n) {
     const bool byColumns = columns >= rows;
     const int lineCount = byColumns ? columns : rows;
     lineLength = byColumns ? rows : columns;
-    gridLayout = rows * columns <= 64;
+    gridLayout = rows * columns <= kMaskSlots;
     for (int line = 0; line < lineCount; ++line) {
         for (int position = 0; position < lineLength; ++position) {
             const int r = byColumns ? position : line;

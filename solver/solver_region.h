@@ -12,10 +12,14 @@ struct RegionCell {
     friend bool operator==(const RegionCell&, const RegionCell&) = default;
 };
 
+// The searches hold a set of slots as the bits of one std::uint64_t, so a region that they
+// search has no more slots than this, and a grid layout no more positions.
+inline constexpr int kMaskSlots = 64;
+
 // The cells to be covered, numbered in the order a search fills them: line by line along the
 // shorter side of the bounding box, so that the first empty cell always sits on a short front.
-// When the bounding box has at most 64 cells, every position of the box gets a number (slot),
-// cell or not, so that neighbours are one slot or one line apart (grid layout); otherwise
+// When the bounding box has at most kMaskSlots cells, every position of the box gets a number
+// (slot), cell or not, so that neighbours are one slot or one line apart (grid layout); otherwise
 // only the cells are numbered. Also knows the region's own symmetries among the eight
 // symmetries of the square.
 class SolverRegion {

@@ -158,8 +158,8 @@ class ApplicationTest : public QObject {
     }
 
     // Help and the version need no display; any other argument is refused before a window opens,
-    // with a display or without one. An empty platform leaves Qt to choose, which without a
-    // display is none.
+    // with a display or without one, and without one the game says in one line that it needs
+    // one. An empty platform leaves Qt to choose, which without a display is none.
     void commandLineIsAnsweredTheQtWay_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("platform");
@@ -183,6 +183,11 @@ class ApplicationTest : public QObject {
         QTest::newRow("an argument without a display")
             << QStringList{"12.TLX"} << "" << 1 << "^$"
             << "^tessellix: Unexpected argument '12\\.TLX'\\.\n\nUsage: ";
+        const QString noDisplay =
+            "^tessellix: needs a graphical display, and none could be opened\n$";
+        QTest::newRow("nothing without a display") << QStringList{} << "" << 1 << "^$" << noDisplay;
+        QTest::newRow("a window system's option without a display")
+            << QStringList{"-platform", "xcb"} << "" << 1 << "^$" << noDisplay;
         QTest::newRow("window system's option taken, another refused")
             << QStringList{"-platform", "offscreen", "--fullscreen"} << "" << 1 << "^$"
             << "^tessellix: Unknown option 'fullscreen'\\.\n\nUsage: ";

@@ -1,6 +1,8 @@
 // The editor's rules without any window: ASCII strokes on the canvas, element choices and file
 // commands in, the counter, the refusals and the bytes of the file a save would write out.
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -243,19 +245,40 @@ class EditorSessionTest : public QObject {
         QCOMPARE(editor.play->CurrentRecord()->fileName, "250.TLX");
     }
 
-    // An unreadable file opens nothing: the canvas, the choice and the position stay.
-    void openOfAnUnreadableFileChangesNothing() {
+    // A file that gives no puzzle opens all the same, empty under its record's names, so that it
+    // can be deleted or drawn anew and saved over; the choice of elements stays as it was.
+    void openOfAnUnreadableFileOpensItEmpty_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("cut short before its cells") << "cut";
+        QTest::newRow("removed") << "removed";
+        QTest::newRow("a folder in its place") << "folder";
+    }
+    void openOfAnUnreadableFileOpensItEmpty() {
+        QFETCH(QString, damage);
         Editor editor;
         EditorSession& session = *editor.session;
         editor.Edit({"fill 2,2", "toggle V"});
-        WriteBytes(editor.folder.filePath("250.TLX").toStdString(), "Tessellix, cut short");
+        const QString path = editor.folder.filePath("250.TLX");
+        QVERIFY(QFile::remove(path));
+        if (damage == "cut") {
+            WriteBytes(path.toStdString(), "Tessellix, cut short");
+        } else if (damage == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
         const std::optional<Failure> failure = session.Open(1);
         QVERIFY(failure);
         QVERIFY(failure->Message().Shown().find("250.TLX") != std::string::npos);
-        QCOMPARE(session.CounterText(), "1/55");
-        QVERIFY(session.IsNewPuzzle());
-        QCOMPARE(session.CurrentPuzzleIndex(), 0);
-        QCOMPARE(session.Canvas().Cell(2, 2), 2);
+        QCOMPARE(session.CounterText(), "0/55");
+        QCOMPARE(session.Canvas().Cell(2, 2), 1);
+        QCOMPARE(session.Canvas().names, editor.library.RecordAt(1)->names);
+        QVERIFY(!session.IsNewPuzzle());
+        QCOMPARE(session.CurrentPuzzleIndex(), 1);
+        QVERIFY(session.DeleteEnabled());
+        editor.Edit({"fill 0,0-10,4"});
+        const SavePlan plan = session.PlanSave(false, "Repaired", "");
+        QVERIFY(!plan.refusal);
+        QCOMPARE(plan.replacedPosition, std::optional<int>(1));
+        QCOMPARE(plan.path, path.toStdString());
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QtTest>
 #include <bit>
+#include <stdexcept>
 #include <thread>
 
 #include "platform/window_text.h"
@@ -173,6 +174,31 @@ class GeneratePuzzleTest : public QObject {
         QCOMPARE(play.settings.ReadGeneratorShapeSetting(), 2);
     }
 
+    void anExceptionOfTheRunComesBackAsAFailure_data() {
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a standard exception")
+            << true << "Generating the puzzle stopped with an error: out of shapes";
+        QTest::newRow("anything else thrown")
+            << false << "Generating the puzzle stopped with an error: an unknown error";
+    }
+    void anExceptionOfTheRunComesBackAsAFailure() {
+        QFETCH(bool, standard);
+        PlayWindowFixture play;
+        const Result<GeneratedPuzzle> result = RunInBackground(
+            [standard](const std::atomic<bool>&, const std::function<void(int)>&) {
+                if (standard) {
+                    throw std::runtime_error("out of shapes");
+                }
+                throw 7;
+                return GeneratedPuzzle();
+            },
+            &play.Window());
+        QVERIFY(!result);
+        QTEST(Shown(result.Error().Message()), "message");
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
     void progressAppearsAfterHalfASecondAndItsCancelStopsTheRun() {
         PlayWindowFixture play({{"1.TLX", LineFile("One")}, {"2.TLX", LineFile("Two")}});
         play.Window().show();
@@ -199,7 +225,7 @@ class GeneratePuzzleTest : public QObject {
             }
         });
         watch.start(10);
-        const GeneratedPuzzle result = RunInBackground(
+        const Result<GeneratedPuzzle> result = RunInBackground(
             [](const std::atomic<bool>& cancel, const std::function<void(int)>& report) {
                 GeneratedPuzzle stopped;
                 while (!cancel) {
@@ -214,7 +240,7 @@ class GeneratePuzzleTest : public QObject {
         QVERIFY2(shownAt >= kProgressDelayMs, qPrintable(QString::number(shownAt)));
         QVERIFY2(label.startsWith("Shapes tried: ") && label.mid(14).toInt() > 0,
                  qPrintable(label));
-        QVERIFY(result.tries >= label.mid(14).toInt());
+        QVERIFY(result && result->tries >= label.mid(14).toInt());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(play.Session().CurrentPuzzleIndex(), 0);
         // The same key works once the run is over.

@@ -221,6 +221,16 @@ class GeneratorToolTest : public QObject {
         QVERIFY(run.out.contains("/203.TLX: medium, "));
     }
 
+    // Three elements make no hard puzzle, so nothing is written.
+    void aFolderMadeForNothingIsRemoved() {
+        QTemporaryDir parent;
+        const QString folder = parent.filePath("made");
+        const ToolRun run = RunPuzzleTool(
+            {"generate", "--letters", "ILY", "--level", "hard", "--seed", "1", folder});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
     void aFolderThatCannotBeWrittenFailsBeforeAnyWork() {
         QTemporaryDir folder;
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));

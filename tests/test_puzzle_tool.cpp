@@ -238,11 +238,14 @@ Elements: 12 of 12 used
         QCOMPARE(QString::fromUtf8(run.out), expected);
     }
 
+    // The game's value of the index stays in the JSON; the text leaves out one that designates
+    // no puzzle.
     void listOfAnEmptyFolderHasIndexOne() {
         QTemporaryDir folder;
         const Run run = Tool({"list", folder.path(), "--json"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("{\"currentPuzzleIndex\": 1, \"records\": []}\n"));
+        QCOMPARE(Tool({"list", folder.path()}).out, (folder.path() + ": 0 puzzles\n").toUtf8());
     }
 
     void badInputFailsWithOneLine_data() {
@@ -264,7 +267,9 @@ Elements: 12 of 12 used
             << "FOLDER/1.TLX: cannot be played: only 180 bytes, where the cells of a puzzle take "
                "the first 181";
         QTest::newRow("a folder") << QStringList{"show", "FOLDER"} << noFile
-                                  << "FOLDER: cannot be read: is a directory";
+                                  << "FOLDER: not a puzzle file: it is a folder";
+        QTest::newRow("a device") << QStringList{"show", "/dev/zero"} << noFile
+                                  << "/dev/zero: not a puzzle file: it is not a regular file";
         QTest::newRow("solve, wrong signature")
             << QStringList{"solve", "FOLDER/1.TLX"} << wrongSignature
             << "FOLDER/1.TLX: not a puzzle file: it does not start with \"Tessellix\"";
@@ -353,10 +358,18 @@ Elements: 12 of 12 used
             << QStringList{"list"} << "list: needs exactly one FOLDER";
         QTest::newRow("--count with --store") << QStringList{"solve", "--count", "--store", "a.TLX"}
                                               << "solve: --count and --store do not go together";
-        QTest::newRow("2 elements") << QStringList{"generate", "--elements", "2", "out"}
-                                    << "generate: --elements takes 3 to 12, not \"2\"";
-        QTest::newRow("13 elements") << QStringList{"generate", "--elements=13", "out"}
-                                     << "generate: --elements takes 3 to 12, not \"13\"";
+        QTest::newRow("2 elements")
+            << QStringList{"generate", "--elements", "2", "out"}
+            << "generate: --elements needs a whole number from 3 to 12, not \"2\"";
+        QTest::newRow("13 elements")
+            << QStringList{"generate", "--elements=13", "out"}
+            << "generate: --elements needs a whole number from 3 to 12, not \"13\"";
+        QTest::newRow("letters for elements")
+            << QStringList{"generate", "--elements", "x", "out"}
+            << "generate: --elements needs a whole number from 3 to 12, not \"x\"";
+        QTest::newRow("a folder whose parent is missing")
+            << QStringList{"generate", "no-such-parent/out"}
+            << "generate: the folder no-such-parent/out can be made only in a folder that exists";
         QTest::newRow("--elements with --letters")
             << QStringList{"generate", "--elements", "5", "--letters", "LNV", "out"}
             << "generate: --elements and --letters do not go together";

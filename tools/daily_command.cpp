@@ -30,7 +30,12 @@ int RunDaily(const std::vector<std::string>& arguments) {
         date = *parsedDate;
     }
     const std::string& folder = parsed.operands[0];
-    if (const std::string problem = FolderToWriteProblem(folder); !problem.empty()) {
+    if (!ParentExists(folder)) {
+        return UsageError(command, "the folder " + VisibleText(folder) +
+                                       " can be made only in a folder that exists");
+    }
+    OutputFolder output(folder);
+    if (const std::string problem = output.Problem(); !problem.empty()) {
         return ReportFailure(folder, problem);
     }
     PuzzleLibrary library;
@@ -53,15 +58,16 @@ int RunDaily(const std::vector<std::string>& arguments) {
     });
     progressLine.Clear();
     if (puzzle.status != GeneratorStatus::Generated) {
-        return ReportFailure(folder, "no puzzle of the day " + date.Text() + " found in " +
-                                         std::to_string(puzzle.tries) + " shapes");
+        return output.Fail(folder, "no puzzle of the day " + date.Text() + " found in " +
+                                       std::to_string(puzzle.tries) + " shapes");
     }
     const std::string path =
         library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
     if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
-        return ReportFailure(path, "cannot be written: " +
-                                       ReasonText(failure->Message().In(Language::English), path));
+        return output.Fail(path, "cannot be written: " +
+                                     ReasonText(failure->Message().In(Language::English), path));
     }
+    output.Written();
     std::cout << PlaceMessage(path, "puzzle of the day " + date.Text() + ", " +
                                         std::string(LevelName(puzzle.rating.level)) + ", " +
                                         std::to_string(puzzle.rating.measure.DeadEndsPerCover()) +

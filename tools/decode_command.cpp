@@ -39,7 +39,12 @@ int RunDecode(const std::vector<std::string>& arguments) {
         return ReportFailure(where, ReasonText(data.Error().Message().In(Language::English)));
     }
     const std::string& folder = parsed.operands[1];
-    if (const std::string problem = FolderToWriteProblem(folder); !problem.empty()) {
+    if (!ParentExists(folder)) {
+        return UsageError(command, "the folder " + VisibleText(folder) +
+                                       " can be made only in a folder that exists");
+    }
+    OutputFolder output(folder);
+    if (const std::string problem = output.Problem(); !problem.empty()) {
         return ReportFailure(folder, problem);
     }
     PuzzleLibrary library;
@@ -47,9 +52,10 @@ int RunDecode(const std::vector<std::string>& arguments) {
     const int number = library.FreeNumber(kFirstDeletableNumber);
     const std::string path = library.DataFolder() + PuzzleFileName(number);
     if (const std::optional<Failure> failure = WritePuzzleFile(path, *data)) {
-        return ReportFailure(path, "cannot be written: " +
-                                       ReasonText(failure->Message().In(Language::English), path));
+        return output.Fail(path, "cannot be written: " +
+                                     ReasonText(failure->Message().In(Language::English), path));
     }
+    output.Written();
     PuzzleTexts texts = data->texts;
     ApplyDefaultNames(texts, number);
     std::cout << PlaceMessage(path, VisibleText(texts.names.In(Language::English))) << '\n';

@@ -20,18 +20,6 @@ namespace {
 
 constexpr int kMostPuzzles = 1000;
 
-// text as plain decimal digits that fit T.
-template <typename T>
-std::optional<T> Digits(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, problem] = std::from_chars(text.data(), end, value);
-    if (text.empty() || text[0] == '-' || problem != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string Quoted(const std::string& text) {
     return "\"" + VisibleText(text) + "\"";
 }
@@ -94,7 +82,8 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
         const auto count = Digits<int>(*elements);
         if (!count || *count < PuzzleGenerator::kFewestElements ||
             *count > PuzzleGenerator::kMostElements) {
-            problem = "--elements takes " + range + ", not " + Quoted(*elements);
+            problem =
+                "--elements needs a whole number from " + range + ", not " + Quoted(*elements);
             return std::nullopt;
         }
         request.elementCount = *count;
@@ -131,8 +120,8 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
     if (const auto count = parsed.Value("--count")) {
         const auto value = Digits<int>(*count);
         if (!value || *value < 1 || *value > kMostPuzzles) {
-            problem =
-                "--count takes 1 to " + std::to_string(kMostPuzzles) + ", not " + Quoted(*count);
+            problem = "--count needs a whole number from 1 to " + std::to_string(kMostPuzzles) +
+                      ", not " + Quoted(*count);
             return std::nullopt;
         }
         options.count = *value;
@@ -161,7 +150,12 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         return UsageError(command, problem);
     }
     const std::string& folder = parsed.operands[0];
-    if (problem = FolderToWriteProblem(folder); !problem.empty()) {
+    if (!ParentExists(folder)) {
+        return UsageError(command, "the folder " + VisibleText(folder) +
+                                       " can be made only in a folder that exists");
+    }
+    OutputFolder output(folder);
+    if (problem = output.Problem(); !problem.empty()) {
         return ReportFailure(folder, problem);
     }
     if (!options->seed) {
@@ -190,19 +184,19 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             const std::string which =
                 request.elements != 0 ? "of the elements " + LettersOf(request.elements)
                                       : "of " + std::to_string(request.elementCount) + " elements";
-            return ReportFailure(folder, "no " + std::string(LevelName(request.level)) + " " +
-                                             std::string(ShapeStyleName(request.shape)) +
-                                             " puzzle " + which + " found in " +
-                                             Shapes(puzzle.tries) + " (seed " +
-                                             std::to_string(request.seed) + ")");
+            return output.Fail(folder, "no " + std::string(LevelName(request.level)) + " " +
+                                           std::string(ShapeStyleName(request.shape)) + " puzzle " +
+                                           which + " found in " + Shapes(puzzle.tries) + " (seed " +
+                                           std::to_string(request.seed) + ")");
         }
         const std::string path =
             library.DataFolder() + PuzzleFileName(library.FreeNumber(kFirstDeletableNumber));
         if (const std::optional<Failure> failure = WritePuzzleFile(path, puzzle.data)) {
-            return ReportFailure(
+            return output.Fail(
                 path,
                 "cannot be written: " + ReasonText(failure->Message().In(Language::English), path));
         }
+        output.Written();
         std::cout << PlaceMessage(path,
                                   std::string(LevelName(puzzle.rating.level)) + ", " +
                                       LettersOf(UsedElementMask(puzzle.data.elements)) + ", " +
@@ -220,12 +214,13 @@ ToolCommand GenerateCommand() {
         "generate",
         "generate [--elements N | --letters LETTERS] [--level LEVEL] [--shape STYLE] [--count K] "
         "[--seed S] FOLDER",
-        "Writes K new puzzle files into FOLDER (made when missing), numbered from the first\n"
-        "free number of 200 or more, so that the editor may delete them. Each puzzle is a\n"
-        "connected shape without holes on the editor's 31 x 19 canvas with exactly one\n"
-        "solution: its elements cover it in one way, or, for a symmetric shape, in one way up\n"
-        "to its symmetry, as solve --count counts. The file stores that solution, so hints\n"
-        "work, and names the puzzle and its level in Russian and English.\n"
+        "Writes K new puzzle files into FOLDER, numbered from the first free number of 200\n"
+        "or more, so that the editor may delete them. Each puzzle is a connected shape\n"
+        "without holes on the editor's 31 x 19 canvas with exactly one solution: its\n"
+        "elements cover it in one way, or, for a symmetric shape, in one way up to its\n"
+        "symmetry, as solve --count counts. The file stores that solution, so hints work,\n"
+        "and names the puzzle and its level in Russian and English. A missing FOLDER is made\n"
+        "inside a folder that exists, and removed again when no puzzle was written.\n"
         "  --elements N       N of the twelve elements, drawn at random (3 to 12; default 12)\n"
         "  --letters LETTERS  these elements, by letter (ILYNVTZFWUXP), 3 to 12 of them\n"
         "  --level LEVEL      easy, medium (the default) or hard, as rate defines them\n"

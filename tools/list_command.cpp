@@ -31,11 +31,13 @@ std::string Json(const PuzzleLibrary& library) {
 }
 
 void PrintText(const std::string& folder, const PuzzleLibrary& library) {
-    std::cout << PlaceMessage(folder, std::to_string(library.count()) +
-                                          (library.count() == 1 ? " puzzle" : " puzzles") +
-                                          ", current index " +
-                                          std::to_string(PlaySession::StartPosition(library)))
-              << '\n';
+    std::string summary =
+        std::to_string(library.count()) + (library.count() == 1 ? " puzzle" : " puzzles");
+    // An empty library's position designates no puzzle, so it is not worth a word here.
+    if (library.count() > 0) {
+        summary += ", current index " + std::to_string(PlaySession::StartPosition(library));
+    }
+    std::cout << PlaceMessage(folder, summary) << '\n';
     int position = 0;
     for (const PuzzleRecord& record : library) {
         std::cout << "  " << position++ << ". " << VisibleText(record.fileName) << " (number "

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "library/bilingual_text.h"
+#include "tools/command.h"
 #include "tools/tool_text.h"
 
 namespace tessellix {
@@ -31,6 +32,14 @@ std::string WriteProblem(const std::string& folder) {
 }  // namespace
 
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!error && std::filesystem::is_directory(status)) {
+        return "not a puzzle file: it is a folder";
+    }
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return "not a puzzle file: it is not a regular file";
+    }
     if (contents.readFailure) {
         return "cannot be read: " +
                ReasonText(contents.readFailure->Message().In(Language::English), path);
@@ -84,10 +93,24 @@ std::string FolderProblem(const std::string& folder) {
     return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
 }
 
-std::string FolderToWriteProblem(const std::string& folder) {
+bool ParentExists(const std::string& folder) {
+    std::filesystem::path parent = std::filesystem::path(folder).lexically_normal();
+    if (!parent.has_filename()) {
+        parent = parent.parent_path();
+    }
+    parent = parent.parent_path();
+    std::error_code error;
+    return parent.empty() || std::filesystem::is_directory(parent, error);
+}
+
+OutputFolder::~OutputFolder() {
+    RemoveIfUnused();
+}
+
+std::string OutputFolder::Problem() {
     std::error_code error;
     if (!std::filesystem::exists(folder, error) && !error) {
-        std::filesystem::create_directories(folder, error);
+        created = std::filesystem::create_directory(folder, error);
         if (error) {
             return "cannot be created: " + ReasonText(error.message());
         }
@@ -99,6 +122,19 @@ std::string FolderToWriteProblem(const std::string& folder) {
         return "cannot be written: " + problem;
     }
     return {};
+}
+
+int OutputFolder::Fail(std::string_view where, const std::string& what) {
+    RemoveIfUnused();
+    return ReportFailure(where, what);
+}
+
+void OutputFolder::RemoveIfUnused() {
+    if (created && !written) {
+        std::error_code ignored;
+        std::filesystem::remove(folder, ignored);
+        created = false;
+    }
 }
 
 }  // namespace tessellix

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
@@ -24,8 +26,9 @@ struct ToolPuzzle {
 // game plays it.
 bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error);
 
-// What keeps the file read from path from being a puzzle that the game plays (unread, no
-// signature, no cells), without the file's name; empty when nothing does.
+// What keeps the file read from path from being a puzzle that the game plays (a folder, a device
+// or anything else that is no regular file, unread, no signature, no cells), without the file's
+// name; empty when nothing does.
 std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path);
 
 // "cut short at N bytes, before its text block at byte 213" for a file that ends before its
@@ -36,8 +39,31 @@ std::string CutShortText(const PuzzleFileContents& contents);
 // without the folder's name; empty when nothing does.
 std::string FolderProblem(const std::string& folder);
 
-// Makes the folder when it is missing; what keeps puzzles from being written there, without
-// the folder's name; empty when nothing does.
-std::string FolderToWriteProblem(const std::string& folder);
+// Whether folder's parent folder exists, so that a command makes one folder at most.
+bool ParentExists(const std::string& folder);
+
+// The folder a command writes puzzles into: made when missing, and removed again when the
+// command ends without having written into it.
+class OutputFolder {
+  public:
+    explicit OutputFolder(std::string folder) : folder(std::move(folder)) {}
+    ~OutputFolder();
+    OutputFolder(const OutputFolder&) = delete;
+    OutputFolder& operator=(const OutputFolder&) = delete;
+
+    // Makes the folder when it is missing; what keeps puzzles from being written there,
+    // without the folder's name; empty when nothing does.
+    std::string Problem();
+    void Written() { written = true; }
+    // ReportFailure, the folder gone first when this command made it for nothing.
+    int Fail(std::string_view where, const std::string& what);
+
+  private:
+    void RemoveIfUnused();
+
+    std::string folder;
+    bool created = false;
+    bool written = false;
+};
 
 }  // namespace tessellix

@@ -1,7 +1,6 @@
 #include "tools/puzzle_source.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <sstream>
 #include <string_view>
@@ -25,21 +24,6 @@ std::string_view Trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
-}
-
-// text as a number of plain decimal digits that fits T: no sign, no blank, nothing after.
-template <typename T>
-std::optional<T> Digits(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, problem] = std::from_chars(text.data(), end, value);
-    if (problem != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // The character of UTF-8 text that starts at `at`, whole, for a message.

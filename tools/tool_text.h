@@ -1,7 +1,10 @@
 #pragma once
 
+#include <charconv>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tessellix {
 
@@ -13,6 +16,22 @@ namespace tessellix {
 // something else. With keepLineBreaks, "\n" and "\r\n" stay
 // one line break each, written "\n"; a lone "\r" is still \x0d.
 std::string VisibleText(std::string_view text, bool keepLineBreaks = false);
+
+// text as a number of plain decimal digits that fits T: no sign, no blank, nothing after. The
+// tool's options and its puzzle sources take numbers only so.
+template <typename T>
+std::optional<T> Digits(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, problem] = std::from_chars(text.data(), end, value);
+    if (problem != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 // "element 1 (L)": the element's number with its letter (ILYNVTZFWUXP for 0 to 11).
 std::string ElementName(int element);
