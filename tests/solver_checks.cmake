@@ -28,3 +28,7 @@ add_dependencies(test_generator_tool tessellix-puzzle)
 # The deduction search and the shape growth work on bit masks and index tables, so their test
 # runs under the sanitizers too.
 tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_generator.cpp)
+
+# The questions about a partly covered board, against the solver's own enumeration.
+tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
+    LIBRARIES tessellix_core Qt6::Core)
