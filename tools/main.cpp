@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/build_command.h"
+#include "tools/check_board_command.h"
 #include "tools/check_command.h"
 #include "tools/command.h"
 #include "tools/generate_command.h"
@@ -21,7 +22,7 @@ namespace {
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
     return {ShowCommand(),  ListCommand(),     SolveCommand(), CheckCommand(),
-            BuildCommand(), GenerateCommand(), RateCommand()};
+            BuildCommand(), GenerateCommand(), RateCommand(),  CheckBoardCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
