@@ -5,8 +5,8 @@
 
 #include "library/bilingual_text.h"
 #include "solver/board_questions.h"
-#include "tools/check_board_command.h"
 #include "tools/json_writer.h"
+#include "tools/placed_records.h"
 #include "tools/progress_line.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
