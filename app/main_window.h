@@ -38,6 +38,7 @@ enum MenuCommand {
     kCommandRussian = 40027,
     kCommandEnglish = 40028,
     kCommandGenerate = 40032,
+    kCommandCountSolutions = 40060,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

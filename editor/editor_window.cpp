@@ -57,7 +57,7 @@ void EditorWindow::DrawBackground() {
     const int counterWidth = backBuffer.MeasureText(kCounterTemplate, counterFont).width;
     const int labelWidth = backBuffer.MeasureText(label, counterFont).width;
     titleRect.right = titleRect.left + kCanvasRect.Width() - counterWidth - labelWidth - kLabelGap;
-    session.Canvas().DrawTitle(backBuffer, titleRect, true);
+    DrawTitleLine(true);
 
     const PixelRect labelRect{titleRect.right + kLabelGap, titleRect.top,
                               titleRect.right + kLabelGap + labelWidth, titleRect.bottom};
@@ -76,6 +76,34 @@ void EditorWindow::DrawCounter() {
     RepaintRect(counterRect);
 }
 
+void EditorWindow::DrawTitleLine(bool withComment) {
+    backBuffer.FillRect(titleRect, kBoardGrey);
+    PixelRect nameRect = titleRect;
+    countRect = {};
+    if (!solutionCount.IsEmpty()) {
+        const FontSpec font{"Arial", titleRect.Height(), kCounterWeight, false};
+        const std::string& text = solutionCount.Shown();
+        const int width = std::min(backBuffer.MeasureText(text, font).width, titleRect.Width());
+        countRect = {titleRect.right - width, titleRect.top, titleRect.right, titleRect.bottom};
+        backBuffer.DrawTextLine(countRect, text, font, kBlack, TextAlign::Right);
+        nameRect.right = countRect.left - kLabelGap;
+    }
+    session.Canvas().DrawTitle(backBuffer, nameRect, withComment);
+    RepaintRect(titleRect);
+}
+
+void EditorWindow::ShowSolutionCount(const BilingualText& text) {
+    solutionCount = text;
+    DrawTitleLine(false);
+}
+
+void EditorWindow::DropSolutionCount() {
+    if (!solutionCount.IsEmpty()) {
+        solutionCount = {};
+        DrawTitleLine(false);
+    }
+}
+
 void EditorWindow::DrawCell(EditorSession::CanvasCell cell) {
     backBuffer.FillRect(Interior(cell),
                         session.Canvas().Cell(cell.row, cell.column) == 2 ? kFilled : kPuzzleFill);
@@ -88,6 +116,7 @@ void EditorWindow::ApplyStroke(PixelPoint point) {
     }
     if (mouseMode == FillStroke ? session.Fill(*cell) : session.Erase(*cell)) {
         DrawCell(*cell);
+        DropSolutionCount();
     }
     DrawCounter();
     RepaintRect(Interior(*cell));
@@ -95,6 +124,7 @@ void EditorWindow::ApplyStroke(PixelPoint point) {
 
 void EditorWindow::ToggleElement(int index) {
     session.ToggleElement(index);
+    DropSolutionCount();
     Element& element = session.Elements()[index];
     if (element.excluded != 0) {
         DrawCross(element);
@@ -194,8 +224,8 @@ FileStatus EditorWindow::OpenPuzzle(int position) {
     }
     session.Canvas().DrawOutline(backBuffer, kBlack);
 
-    backBuffer.FillRect(titleRect, kBoardGrey);
-    session.Canvas().DrawTitle(backBuffer, titleRect, false);
+    solutionCount = {};
+    DrawTitleLine(false);
     for (Element& element : session.Elements()) {
         element.DrawAtHome(backBuffer);
         if (element.excluded != 0) {

@@ -9,7 +9,7 @@ namespace tessellix {
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 26> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 27> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {200, "&Файл#&File"},
@@ -33,6 +33,7 @@ constexpr std::array<std::pair<int, const char*>, 26> kStrings{{
     {40027, "Выбор русского языка"},
     {40028, "Выбор английского языка"},
     {40032, "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G"},
+    {40060, "&Подсчёт решений#&Count solutions"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

@@ -30,7 +30,7 @@ const std::map<std::string, std::set<std::string>> kAllowedEdges{
     {"platform", {"resources", "model", "library"}},
     {"dialogs", {"platform", "resources", "model", "library"}},
     {"play", {"dialogs", "platform", "resources", "solver", "model", "library"}},
-    {"editor", {"dialogs", "platform", "resources", "model", "library"}},
+    {"editor", {"dialogs", "platform", "resources", "solver", "model", "library"}},
     {"app", {"play", "editor", "dialogs", "platform", "resources", "model", "library"}},
 };
 
