@@ -20,6 +20,8 @@ constexpr int kCrossWidth = 3;
 constexpr int kTitleAbove = 22;
 constexpr int kTitleHeight = 15;
 constexpr int kLabelGap = 5;
+// Between a solution count and the counter's label, so that the two read apart.
+constexpr int kCountGap = 15;
 constexpr int kCounterWeight = 600;
 const char kCounterTemplate[] = "000/00";
 const BilingualText kLabel{"Ячеек:", "Cells:"};
@@ -83,8 +85,10 @@ void EditorWindow::DrawTitleLine(bool withComment) {
     if (!solutionCount.IsEmpty()) {
         const FontSpec font{"Arial", titleRect.Height(), kCounterWeight, false};
         const std::string& text = solutionCount.Shown();
-        const int width = std::min(backBuffer.MeasureText(text, font).width, titleRect.Width());
-        countRect = {titleRect.right - width, titleRect.top, titleRect.right, titleRect.bottom};
+        const int right = titleRect.right - kCountGap;
+        const int width =
+            std::min(backBuffer.MeasureText(text, font).width, right - titleRect.left);
+        countRect = {right - width, titleRect.top, right, titleRect.bottom};
         backBuffer.DrawTextLine(countRect, text, font, kBlack, TextAlign::Right);
         nameRect.right = countRect.left - kLabelGap;
     }
