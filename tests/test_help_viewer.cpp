@@ -238,9 +238,10 @@ class HelpViewerTest : public QObject {
                                                       "ровно одно решение",
                                                       "(N−2)²"};
         QTest::newRow("editor, Russian")
-            << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
-                                "Сохранить как",   "Удалить", "Возврат в Tessellix",
-                                "красным крестом", "Ячеек:"};
+            << 1 << QStringList{"Ctrl+N",          "Ctrl+O",       "Ctrl+S",
+                                "Сохранить как",   "Удалить",      "Возврат в Tessellix",
+                                "красным крестом", "Ячеек:",       "Подсчёт решений",
+                                "check-board",     "--keep-placed"};
         QTest::newRow("play, English") << 2
                                        << QStringList{"Select puzzle",
                                                       "F2",
@@ -265,9 +266,10 @@ class HelpViewerTest : public QObject {
                                                       "exactly one solution",
                                                       "(N−2)²"};
         QTest::newRow("editor, English")
-            << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
-                                "Save as",   "Delete", "Return to Tessellix",
-                                "red cross", "Cells:"};
+            << 3 << QStringList{"Ctrl+N",      "Ctrl+O",       "Ctrl+S",
+                                "Save as",     "Delete",       "Return to Tessellix",
+                                "red cross",   "Cells:",       "Count solutions",
+                                "check-board", "--keep-placed"};
     }
     void topicsExplainTheirCommands() {
         QFETCH(int, topic);
