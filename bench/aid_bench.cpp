@@ -94,24 +94,30 @@ std::vector<PlacedElement> FromSolution(const Puzzle& puzzle, int k, std::mt1993
     return all;
 }
 
-// k elements, each put on a random place where it fits among those placed before it.
+// k elements, each put on a random place where it fits among those placed before it; a try
+// where some element finds no place starts again.
 std::vector<PlacedElement> AtRandom(const Puzzle& puzzle, const TilingSolver& solver, int k,
                                     std::mt19937& random) {
     std::vector<int> elements;
+    std::array<std::vector<const TilingSolver::PlacementInfo*>, kElementRecordCount> places;
+    for (const auto& info : solver.Placements()) {
+        places[info.element].push_back(&info);
+    }
     for (int i = 0; i < kElementRecordCount; ++i) {
         if ((puzzle.used & (1u << i)) != 0) {
             elements.push_back(i);
         }
     }
+    std::vector<const TilingSolver::PlacementInfo*> fitting;
     while (true) {
         std::shuffle(elements.begin(), elements.end(), random);
         std::vector<PlacedElement> placed;
         std::uint64_t filled = 0;
         for (int element : elements) {
-            std::vector<const TilingSolver::PlacementInfo*> fitting;
-            for (const auto& info : solver.Placements()) {
-                if (info.element == element && (info.mask & filled) == 0) {
-                    fitting.push_back(&info);
+            fitting.clear();
+            for (const auto* info : places[element]) {
+                if ((info->mask & filled) == 0) {
+                    fitting.push_back(info);
                 }
             }
             if (fitting.empty()) {
