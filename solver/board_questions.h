@@ -14,12 +14,20 @@ namespace tessellix {
 
 // Questions about a board with some elements on it, answered exactly with every placed element
 // held where it lies: how many ways the board can still be finished, which placed elements
-// stand in the way when it cannot, and one more placement from a completion. Play (Check board,
-// Hint from here, Show mistakes) and `tessellix-puzzle` ask the same object.
+// stand in the way when it cannot, and one more placement from a completion. The game and
+// `tessellix-puzzle` ask the same object.
 //
-// Usage: make one per puzzle, BoardQuestions(grid, kGridSide, usedMask), and keep it while the
-// puzzle is played; what it learns from one question speeds up the next. Pass the placed
-// elements in the order they were placed. It is not thread-safe: one object per thread.
+// For the play session:
+//   BoardQuestions questions(grid, kGridSide, usedMask);  // once per puzzle, kept while played
+//   placed: the elements on the puzzle in the order they were placed, each as PlacedElement
+//     {index, {rotation, mirrored, column, row}}, column and row counted in cells from the
+//     puzzle matrix's top-left corner to the element matrix's, as a stored solution has them.
+//   Check board:    questions.Check(placed): finishable, ways (kWaysCap + 1 = "more than
+//                   kWaysCap"; on an empty board the distinct solutions), or takeAway.
+//   Hint from here: questions.HintFromHere(placed, storedSolution): next, the element and the
+//                   placement to put down, or takeAway when the board cannot be finished.
+//   Show mistakes:  questions.IsFinishable(placed) after a drop.
+// What one question learns speeds up the next. Not thread-safe: one object per thread.
 
 // One element on the board.
 struct PlacedElement {
@@ -90,7 +98,9 @@ class BoardQuestions {
     std::uint64_t CountCompletions(const std::vector<PlacedElement>& placed,
                                    std::uint64_t cap = kWaysCap);
     BoardCheck Check(const std::vector<PlacedElement>& placed, std::uint64_t cap = kWaysCap);
-    // stored: the puzzle's stored solution by element index; placements not stored are ignored.
+    // stored: the puzzle's stored solution by element index. It is preferred only when it places
+    // every used element, covers the puzzle and keeps every placed element where it lies. The
+    // placement chosen covers the first empty cell in the solver's fill order.
     BoardHint HintFromHere(const std::vector<PlacedElement>& placed,
                            const std::array<Placement, kElementRecordCount>& stored);
 

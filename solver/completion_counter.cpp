@@ -17,6 +17,9 @@ constexpr int kMemoBits = 14;
 // Once this few elements are left, the plain cover search counts faster than choosing where to
 // branch at every position.
 constexpr int kHandOverAt = 8;
+// Positions remembered across questions; beyond this many the memory starts afresh, so that a
+// long game does not grow it without end.
+constexpr std::size_t kKnownLimit = std::size_t{1} << 20;
 
 std::uint64_t Bit(int slot) {
     return std::uint64_t{1} << slot;
@@ -185,6 +188,9 @@ std::uint64_t CompletionCounter::Count(Position position, std::uint64_t limit) {
         }
     }
     const std::uint64_t count = Search(position, limit);
+    if (known.size() >= kKnownLimit) {
+        known.clear();
+    }
     known[position] = {count, count < limit};
     return std::min(count, limit);
 }
