@@ -116,37 +116,36 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QStringList>("helpItems");
         QTest::addColumn<QStringList>("fileItems");
         QTest::addColumn<QString>("windowTitle");
-        QTest::newRow("Russian") << int(Language::Russian)
-                                 << QStringList{"&Задание", "&Сервис", "&?"}
-                                 << QStringList{"&Выбор задания\tF2",
-                                                "&Следующее задание\tPgDn",
-                                                "&Предыдущее задание\tPgUp",
-                                                "С&брос",
-                                                "&Отменить ход\tCtrl+Z",
-                                                "Ве&рнуть ход\tCtrl+Y",
-                                                "В&ыход"}
-                                 << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
-                                                "&Редактор", "&Language"}
-                                 << QStringList{"&Вызов справки\tF1", "&О программе..."}
-                                 << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
-                                                "&Удалить",          "&Сохранить \tCtrl+S",
-                                                "Сохранить &как...", "&Возврат в Tessellix"}
-                                 << "Tessellix";
-        QTest::newRow("English") << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
-                                 << QStringList{"&Select puzzle\tF2",
-                                                "&Next puzzle\tPgDn",
-                                                "&Previous puzzle\tPgUp",
-                                                "&Reset",
-                                                "&Undo\tCtrl+Z",
-                                                "Re&do\tCtrl+Y",
-                                                "E&xit"}
-                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Editor",
-                                                "&Language"}
-                                 << QStringList{"&Help\tF1", "&About..."}
-                                 << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
-                                                "&Delete",       "&Save \tCtrl+S",
-                                                "Save &as...",   "&Return to Tessellix"}
-                                 << "Tessellix";
+        QTest::newRow("Russian")
+            << int(Language::Russian) << QStringList{"&Задание", "&Сервис", "&?"}
+            << QStringList{"&Выбор задания\tF2",
+                           "&Следующее задание\tPgDn",
+                           "&Предыдущее задание\tPgUp",
+                           "С&брос",
+                           "&Отменить ход\tCtrl+Z",
+                           "Ве&рнуть ход\tCtrl+Y",
+                           "В&ыход"}
+            << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G", "&Редактор", "&Language"}
+            << QStringList{"&Вызов справки\tF1", "&О программе..."}
+            << QStringList{"&Новый \tCtrl+N",     "&Открыть\tCtrl+O",  "&Удалить",
+                           "&Сохранить \tCtrl+S", "Сохранить &как...", "&Подсчёт решений",
+                           "&Возврат в Tessellix"}
+            << "Tessellix";
+        QTest::newRow("English")
+            << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&?"}
+            << QStringList{"&Select puzzle\tF2",
+                           "&Next puzzle\tPgDn",
+                           "&Previous puzzle\tPgUp",
+                           "&Reset",
+                           "&Undo\tCtrl+Z",
+                           "Re&do\tCtrl+Y",
+                           "E&xit"}
+            << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Editor", "&Language"}
+            << QStringList{"&Help\tF1", "&About..."}
+            << QStringList{"&New \tCtrl+N",       "&Open\tCtrl+O", "&Delete",
+                           "&Save \tCtrl+S",      "Save &as...",   "&Count solutions",
+                           "&Return to Tessellix"}
+            << "Tessellix";
     }
     void menusReadInTheCurrentLanguage() {
         QFETCH(int, language);
