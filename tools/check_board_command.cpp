@@ -40,7 +40,7 @@ std::string CheckText(const BoardCheck& check, bool solved) {
     }
     if (check.finishable) {
         return "The board can still be finished in " + std::to_string(check.ways) +
-               (check.ways == 1 ? " way." : " ways.");
+               (check.ways == 1 ? " way" : " ways");
     }
     if (check.takeAway.empty()) {
         return "The board cannot be finished: the puzzle has no solution.";
