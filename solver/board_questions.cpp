@@ -140,7 +140,7 @@ BoardCheck BoardQuestions::Check(const std::vector<PlacedElement>& placed, std::
     if (!IsBoard(placed)) {
         return check;
     }
-    check.ways = IsFinishable(placed) ? Ways(placed, cap) : 0;
+    check.ways = Ways(placed, cap);
     check.finishable = check.ways > 0;
     if (!check.finishable) {
         check.takeAway = TakeAway(placed);
