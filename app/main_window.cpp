@@ -82,6 +82,7 @@ constexpr MenuEntry kEditorMenu[] = {
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandSave, "&Сохранить \tCtrl+S"},
     {MenuEntry::Item, kCommandSaveAs, "Сохранить &как..."},
+    {MenuEntry::Item, kCommandCountSolutions, "&Подсчёт решений"},
     {MenuEntry::Separator, 0, ""},
     {MenuEntry::Item, kCommandReturn, "&Возврат в Tessellix"},
     {MenuEntry::Popup, 0, "&?"},
@@ -301,6 +302,8 @@ bool MainWindow::IsCommandEnabled(int command) const {
             return EditorOpen();
         case kCommandDelete:
             return EditorOpen() && editor->Session().DeleteEnabled();
+        case kCommandCountSolutions:
+            return EditorOpen() && EditorCommands::CanCountSolutions(*editor);
         default:
             return true;
     }
@@ -398,6 +401,9 @@ void MainWindow::RunCommand(int command) {
             if (EditorCommands(*editor, settings).SavePuzzle(command == kCommandSaveAs)) {
                 EnterEditor();
             }
+            break;
+        case kCommandCountSolutions:
+            EditorCommands(*editor, settings).CountSolutions();
             break;
         case kCommandReturn:
             ReturnToPlay();

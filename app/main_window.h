@@ -44,6 +44,7 @@ enum MenuCommand {
     kCommandShowClock = 40050,
     kCommandStatistics = 40051,
     kCommandPuzzleOfTheDay = 40052,
+    kCommandCountSolutions = 40060,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

@@ -1,14 +1,20 @@
 #include "editor/editor_commands.h"
 
 #include <QString>
+#include <array>
+#include <optional>
+#include <string>
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "editor/editor_window.h"
 #include "editor/save_puzzle_dialog.h"
 #include "library/settings.h"
 #include "library/solve_records.h"
+#include "platform/background_task.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
+#include "solver/puzzle_level.h"
+#include "solver/tiling_solver.h"
 
 namespace tessellix {
 
@@ -16,6 +22,25 @@ namespace {
 
 const BilingualText kErrorCaption{"Ошибка", "Error"};
 const BilingualText kRecordsCaption{"Рекорды", "Records"};
+const BilingualText kCountCaption{"Подсчёт решений", "Counting solutions"};
+const BilingualText kRatingText{"Оценка уровня...", "Rating the level..."};
+
+BilingualText FoundText(std::uint64_t tilings) {
+    return BilingualText()
+        .Say("Найдено раскладок: ", "Arrangements found: ")
+        .Add(std::to_string(tilings));
+}
+
+// "Solutions: 2339, medium"; a drawing without solution has no level.
+BilingualText CountText(std::uint64_t distinct, std::optional<Level> level) {
+    BilingualText text =
+        BilingualText().Say("Решений: ", "Solutions: ").Add(std::to_string(distinct));
+    if (level) {
+        const LevelWords& words = WordsOf(*level);
+        text.Add(", ").Add(BilingualText(std::string(words.russianLevel), std::string(words.name)));
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -113,6 +138,56 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
         return false;
     }
     return true;
+}
+
+bool EditorCommands::CanCountSolutions(const EditorWindow& editor) {
+    const EditorSession& session = editor.Session();
+    return session.CellCount() > 0 &&
+           session.CellCount() == kElementCells * session.SelectedCount();
+}
+
+void EditorCommands::CountSolutions() {
+    if (!CanCountSolutions(editor)) {
+        return;
+    }
+    const PuzzleFileData data = editor.Session().FileData({});
+    unsigned used = 0;
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        used |= data.elements[element].used ? 1u << element : 0;
+    }
+    std::optional<BilingualText> answer;
+    const BackgroundLook look{kCountCaption,
+                              FoundText(0),
+                              QStringLiteral("countProgress"),
+                              {"Подсчёт прерван ошибкой: ", "Counting stopped with an error: "}};
+    const Result<bool> cancelled = RunInBackground(
+        [&](const std::atomic<bool>& cancel, TaskProgress& progress) {
+            const TilingSolver solver(data.grid, kGridSide, used);
+            CountOptions options;
+            options.progress = [&](const CountProgress& now) {
+                progress.Set(FoundText(now.tilings));
+                return !cancel;
+            };
+            const CountResult count = solver.Count(options);
+            if (!count.complete) {
+                return;
+            }
+            if (count.distinct == 0) {
+                answer = CountText(0, std::nullopt);
+                return;
+            }
+            progress.Set(kRatingText);
+            if (const std::optional<Rating> rating = RatePuzzle(solver, [&] { return !cancel; })) {
+                answer = CountText(count.distinct, rating->level);
+            }
+        },
+        look, &editor);
+    if (!cancelled) {
+        ShowMessage(&editor, cancelled.Error().Message(), kCountCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+    } else if (!*cancelled && answer) {
+        editor.ShowSolutionCount(*answer);
+    }
 }
 
 }  // namespace tessellix

@@ -8,10 +8,10 @@ class EditorWindow;
 class Settings;
 struct EditorMessage;
 
-// The editor's file commands on the one editor window: Open, Delete, Save and Save as. The
-// editor session decides; these show its messages, questions and dialogs, and write or remove
-// the files. Messages are owned by the editor window. A command that returns true has changed
-// the library and the disk, and the editor is to start afresh.
+// The editor's file commands on the one editor window: Open, Delete, Save, Save as and Count
+// solutions. The editor session decides; these show its messages, questions and dialogs, and
+// write or remove the files. Messages are owned by the editor window. A command that returns
+// true has changed the library and the disk, and the editor is to start afresh.
 class EditorCommands {
   public:
     EditorCommands(EditorWindow& editor, Settings& settings);
@@ -21,6 +21,11 @@ class EditorCommands {
     bool Open();
     bool DeletePuzzle();
     bool SavePuzzle(bool saveAs);
+    // Counts the distinct solutions of the drawing with the chosen elements and rates it as the
+    // tool's rate does, off the GUI thread with progress and Cancel; the editor shows the answer
+    // until the drawing changes. Cancel leaves nothing shown. Runs only while CanCountSolutions.
+    void CountSolutions();
+    static bool CanCountSolutions(const EditorWindow& editor);
 
   private:
     // Shows a refusal, or asks a question; true for a question answered Yes.

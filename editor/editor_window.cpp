@@ -20,6 +20,8 @@ constexpr int kCrossWidth = 3;
 constexpr int kTitleAbove = 22;
 constexpr int kTitleHeight = 15;
 constexpr int kLabelGap = 5;
+// Between a solution count and the counter's label, so that the two read apart.
+constexpr int kCountGap = 15;
 constexpr int kCounterWeight = 600;
 const char kCounterTemplate[] = "000/00";
 const BilingualText kLabel{"Ячеек:", "Cells:"};
@@ -57,7 +59,7 @@ void EditorWindow::DrawBackground() {
     const int counterWidth = backBuffer.MeasureText(kCounterTemplate, counterFont).width;
     const int labelWidth = backBuffer.MeasureText(label, counterFont).width;
     titleRect.right = titleRect.left + kCanvasRect.Width() - counterWidth - labelWidth - kLabelGap;
-    session.Canvas().DrawTitle(backBuffer, titleRect, true);
+    DrawTitleLine(true);
 
     const PixelRect labelRect{titleRect.right + kLabelGap, titleRect.top,
                               titleRect.right + kLabelGap + labelWidth, titleRect.bottom};
@@ -76,6 +78,36 @@ void EditorWindow::DrawCounter() {
     RepaintRect(counterRect);
 }
 
+void EditorWindow::DrawTitleLine(bool withComment) {
+    backBuffer.FillRect(titleRect, kBoardGrey);
+    PixelRect nameRect = titleRect;
+    countRect = {};
+    if (!solutionCount.IsEmpty()) {
+        const FontSpec font{"Arial", titleRect.Height(), kCounterWeight, false};
+        const std::string& text = solutionCount.Shown();
+        const int right = titleRect.right - kCountGap;
+        const int width =
+            std::min(backBuffer.MeasureText(text, font).width, right - titleRect.left);
+        countRect = {right - width, titleRect.top, right, titleRect.bottom};
+        backBuffer.DrawTextLine(countRect, text, font, kBlack, TextAlign::Right);
+        nameRect.right = countRect.left - kLabelGap;
+    }
+    session.Canvas().DrawTitle(backBuffer, nameRect, withComment);
+    RepaintRect(titleRect);
+}
+
+void EditorWindow::ShowSolutionCount(const BilingualText& text) {
+    solutionCount = text;
+    DrawTitleLine(false);
+}
+
+void EditorWindow::DropSolutionCount() {
+    if (!solutionCount.IsEmpty()) {
+        solutionCount = {};
+        DrawTitleLine(false);
+    }
+}
+
 void EditorWindow::DrawCell(EditorSession::CanvasCell cell) {
     backBuffer.FillRect(Interior(cell),
                         session.Canvas().Cell(cell.row, cell.column) == 2 ? kFilled : kPuzzleFill);
@@ -88,6 +120,7 @@ void EditorWindow::ApplyStroke(PixelPoint point) {
     }
     if (mouseMode == FillStroke ? session.Fill(*cell) : session.Erase(*cell)) {
         DrawCell(*cell);
+        DropSolutionCount();
     }
     DrawCounter();
     RepaintRect(Interior(*cell));
@@ -95,6 +128,7 @@ void EditorWindow::ApplyStroke(PixelPoint point) {
 
 void EditorWindow::ToggleElement(int index) {
     session.ToggleElement(index);
+    DropSolutionCount();
     Element& element = session.Elements()[index];
     if (element.excluded != 0) {
         DrawCross(element);
@@ -191,8 +225,8 @@ std::optional<Failure> EditorWindow::OpenPuzzle(int position) {
     }
     session.Canvas().DrawOutline(backBuffer, kBlack);
 
-    backBuffer.FillRect(titleRect, kBoardGrey);
-    session.Canvas().DrawTitle(backBuffer, titleRect, false);
+    solutionCount = {};
+    DrawTitleLine(false);
     for (Element& element : session.Elements()) {
         element.DrawAtHome(backBuffer);
         if (element.excluded != 0) {

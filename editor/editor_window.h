@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/bilingual_text.h"
 #include "model/editor_session.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
@@ -27,6 +28,13 @@ class EditorWindow : public PixelView {
     const ImageSurface& BackBuffer() const { return backBuffer; }
     MouseMode Mode() const { return mouseMode; }
 
+    // A count of the drawing's solutions, shown beside the cell counter until the drawing
+    // changes; empty while none is shown.
+    void ShowSolutionCount(const BilingualText& text);
+    const BilingualText& SolutionCount() const { return solutionCount; }
+    // Where the count stands in the picture; empty while none is shown.
+    PixelRect SolutionCountRect() const { return countRect; }
+
   protected:
     const QImage& Picture() const override { return backBuffer.Image(); }
     void mousePressEvent(QMouseEvent* event) override;
@@ -40,6 +48,9 @@ class EditorWindow : public PixelView {
     void DrawBackground();
     void DrawCell(EditorSession::CanvasCell cell);
     void DrawCounter();
+    // The puzzle's name, and the solution count when there is one, left of the cell counter.
+    void DrawTitleLine(bool withComment);
+    void DropSolutionCount();
     void ApplyStroke(PixelPoint point);
     void ToggleElement(int index);
     void DrawCross(const Element& element);
@@ -48,7 +59,9 @@ class EditorWindow : public PixelView {
 
     EditorSession session;
     PixelRect counterRect;
-    PixelRect titleRect;
+    PixelRect titleRect;  // the title line left of the counter's label
+    PixelRect countRect;
+    BilingualText solutionCount;
     ImageSurface backBuffer{kWidth, kHeight};
     MouseMode mouseMode = NoStroke;
 };

@@ -84,6 +84,7 @@ class EditorSession {
     ElementSet& Elements() { return elements; }
     const ElementSet& Elements() const { return elements; }
     int CellCount() const { return cellCount; }
+    int SelectedCount() const { return selectedCount; }
     // "cells/element cells", as the counter shows it.
     std::string CounterText() const;
     bool IsNewPuzzle() const { return isNewPuzzle; }

@@ -9,7 +9,7 @@ namespace tessellix {
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 32> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 33> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {102, "&Настройки#&Options"},
@@ -39,6 +39,7 @@ constexpr std::array<std::pair<int, const char*>, 32> kStrings{{
     {40050, "Показывать &часы#Show &clock"},
     {40051, "С&татистика...#&Statistics..."},
     {40052, "Задание &дня\tCtrl+D#Puzzle of the d&ay\tCtrl+D"},
+    {40060, "&Подсчёт решений#&Count solutions"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

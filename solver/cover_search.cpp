@@ -154,8 +154,9 @@ bool CoverSearch::CheckIn() {
     return !stopped;
 }
 
-void CoverSearch::Count(std::uint64_t filled, unsigned freeElements) {
+void CoverSearch::Count(std::uint64_t filled, unsigned freeElements, std::uint64_t limit) {
     stopped = false;
+    stopAt = limit == 0 || found > ~limit ? ~std::uint64_t{0} : found + limit;
     const int left = std::popcount(freeElements);
     if (grid) {
         CountFrom<true>(filled | ~regionMask, freeElements, left);
@@ -167,7 +168,7 @@ void CoverSearch::Count(std::uint64_t filled, unsigned freeElements) {
 template <bool kGrid>
 void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements, int left) {
     if (board == ~std::uint64_t{0}) {
-        ++found;
+        stopped = ++found >= stopAt;
         return;
     }
     if ((++nodes & kCheckInterval) == 0 && !CheckIn()) {
@@ -184,6 +185,7 @@ void CoverSearch::CountFrom(std::uint64_t board, unsigned freeElements, int left
         entry = &memo[(key * 0x9E3779B97F4A7C15ULL) >> (64 - memoBits)];
         if (entry->key == key) {
             found += entry->count;
+            stopped = found >= stopAt;
             return;
         }
     }

@@ -30,8 +30,10 @@ class CoverSearch {
     bool Stopped() const { return stopped; }
 
     // Covers of the cells not in `filled` using every element of `freeElements` exactly once,
-    // added to Found(), which keeps counting across calls.
-    void Count(std::uint64_t filled, unsigned freeElements);
+    // added to Found(), which keeps counting across calls. With a limit, the count stops
+    // (Stopped()) once this call has found that many; the remembered counts stay exact, so
+    // later calls may rely on them.
+    void Count(std::uint64_t filled, unsigned freeElements, std::uint64_t limit = 0);
     std::uint64_t Found() const { return found; }
 
     // Calls visit with the indices of the items of each cover, until it returns false; false
@@ -87,6 +89,7 @@ class CoverSearch {
     std::function<bool()> checkIn;
     std::uint64_t nodes = 0;
     std::uint64_t found = 0;
+    std::uint64_t stopAt = ~std::uint64_t{0};  // Found() at which a limited count stops
     bool stopped = false;
     std::vector<int> chosen;
 };

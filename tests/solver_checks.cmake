@@ -1,6 +1,6 @@
 # Wiring of the solver's tool tests and of the checks of the shipped puzzles.
 
-tessellix_add_test(test_solver_tool SOURCES test_solver_tool.cpp LIBRARIES Qt6::Core)
+tessellix_add_test(test_solver_tool SOURCES test_solver_tool.cpp LIBRARIES tessellix_core Qt6::Core)
 target_compile_definitions(test_solver_tool PRIVATE
     TESSELLIX_PUZZLE_PATH="$<TARGET_FILE:tessellix-puzzle>")
 add_dependencies(test_solver_tool tessellix-puzzle)
@@ -28,3 +28,9 @@ add_dependencies(test_generator_tool tessellix-puzzle)
 # The deduction search and the shape growth work on bit masks and index tables, so their test
 # runs under the sanitizers too.
 tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_generator.cpp)
+
+# The questions about a partly covered board, against the solver's own enumeration.
+tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
+    LIBRARIES tessellix_core Qt6::Core)
+# The completion counter maps slots between mirrored frames and splits areas by bit masks.
+tessellix_add_sanitized_test(test_board_questions_asan SOURCES test_board_questions.cpp)

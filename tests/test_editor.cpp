@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "library/solve_records.h"
+#include "solver/puzzle_level.h"
+#include "solver/tiling_solver.h"
 #include "tests/pixels.h"
 #include "tests/play_window_fixture.h"
 
@@ -455,6 +457,37 @@ class EditorTest : public QObject {
             QCOMPARE(editor.Session().Canvas().Cell(24, 15), 2);
             QCOMPARE(editor.Session().CounterText(), "25/0");
         }
+    }
+
+    // A 5 x 3 rectangle with L, N and V: counted, rated, and shown until a cell is erased.
+    void countSolutionsShowsCountAndLevelUntilTheDrawingChanges() {
+        SetCurrentLanguage(Language::English);
+        const Picture box(3, "XXXXX");
+        const std::map<int, std::array<std::uint8_t, 4>> lnv{
+            {1, {0x01, 0, 0, 0}}, {3, {0x01, 0, 0, 0}}, {4, {0x01, 0, 0, 0}}};
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(box, 13, 8, "Box\1Box", lnv)}});
+        play.Window().RunCommand(kCommandEditor);
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandCountSolutions));
+        OpenRow(play, 0);
+        EditorWindow& editor = *play.Window().Editor();
+        QVERIFY(play.Window().IsCommandEnabled(kCommandCountSolutions));
+        const QImage before = editor.BackBuffer().Image().copy();
+
+        play.Window().RunCommand(kCommandCountSolutions);
+        const TilingSolver solver(AsciiGrid(box, 31), 31, 0b11010);
+        const QString expected = QString("Solutions: %1, %2")
+                                     .arg(solver.Count().distinct)
+                                     .arg(QString::fromUtf8(LevelName(RatePuzzle(solver)->level)));
+        QCOMPARE(QString::fromStdString(editor.SolutionCount().In(Language::English)), expected);
+        const PixelRect shown = editor.SolutionCountRect();
+        QVERIFY(!shown.IsEmpty());
+        QVERIFY(editor.BackBuffer().Image() != before);
+
+        play.Click(CellPoint(13, 8), Qt::RightButton);
+        QVERIFY(editor.SolutionCount().IsEmpty());
+        QVERIFY(!play.Window().IsCommandEnabled(kCommandCountSolutions));
+        play.Click(CellPoint(13, 8));
+        QCOMPARE(editor.BackBuffer().Image(), before);
     }
 };
 

@@ -251,9 +251,10 @@ class HelpViewerTest : public QObject {
                                                       "Открыть код задания",
                                                       "Ctrl+Shift+V"};
         QTest::newRow("editor, Russian")
-            << 1 << QStringList{"Ctrl+N",          "Ctrl+O",  "Ctrl+S",
-                                "Сохранить как",   "Удалить", "Возврат в Tessellix",
-                                "красным крестом", "Ячеек:"};
+            << 1 << QStringList{"Ctrl+N",          "Ctrl+O",       "Ctrl+S",
+                                "Сохранить как",   "Удалить",      "Возврат в Tessellix",
+                                "красным крестом", "Ячеек:",       "Подсчёт решений",
+                                "check-board",     "--keep-placed"};
         QTest::newRow("play, English") << 2
                                        << QStringList{"Select puzzle",
                                                       "F2",
@@ -291,9 +292,10 @@ class HelpViewerTest : public QObject {
                                                       "Open puzzle code",
                                                       "Ctrl+Shift+V"};
         QTest::newRow("editor, English")
-            << 3 << QStringList{"Ctrl+N",    "Ctrl+O", "Ctrl+S",
-                                "Save as",   "Delete", "Return to Tessellix",
-                                "red cross", "Cells:"};
+            << 3 << QStringList{"Ctrl+N",      "Ctrl+O",       "Ctrl+S",
+                                "Save as",     "Delete",       "Return to Tessellix",
+                                "red cross",   "Cells:",       "Count solutions",
+                                "check-board", "--keep-placed"};
     }
     void topicsExplainTheirCommands() {
         QFETCH(int, topic);

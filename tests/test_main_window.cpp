@@ -117,46 +117,45 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QStringList>("helpItems");
         QTest::addColumn<QStringList>("fileItems");
         QTest::addColumn<QString>("windowTitle");
-        QTest::newRow("Russian") << int(Language::Russian)
-                                 << QStringList{"&Задание", "&Сервис", "&Настройки", "&?"}
-                                 << QStringList{"&Выбор задания\tF2",
-                                                "&Следующее задание\tPgDn",
-                                                "&Предыдущее задание\tPgUp",
-                                                "Задание &дня\tCtrl+D",
-                                                "С&брос",
-                                                "&Отменить ход\tCtrl+Z",
-                                                "Ве&рнуть ход\tCtrl+Y",
-                                                "&Копировать код задания\tCtrl+Shift+C",
-                                                "О&ткрыть код задания…\tCtrl+Shift+V",
-                                                "В&ыход"}
-                                 << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G",
-                                                "С&татистика...", "&Редактор", "&Language"}
-                                 << QStringList{"Показывать &часы"}
-                                 << QStringList{"&Вызов справки\tF1", "&О программе..."}
-                                 << QStringList{"&Новый \tCtrl+N",   "&Открыть\tCtrl+O",
-                                                "&Удалить",          "&Сохранить \tCtrl+S",
-                                                "Сохранить &как...", "&Возврат в Tessellix"}
-                                 << "Tessellix";
-        QTest::newRow("English") << int(Language::English)
-                                 << QStringList{"&Puzzle", "&Tools", "&Options", "&?"}
-                                 << QStringList{"&Select puzzle\tF2",
-                                                "&Next puzzle\tPgDn",
-                                                "&Previous puzzle\tPgUp",
-                                                "Puzzle of the d&ay\tCtrl+D",
-                                                "&Reset",
-                                                "&Undo\tCtrl+Z",
-                                                "Re&do\tCtrl+Y",
-                                                "&Copy puzzle code\tCtrl+Shift+C",
-                                                "&Open puzzle code…\tCtrl+Shift+V",
-                                                "E&xit"}
-                                 << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G",
-                                                "&Statistics...", "&Editor", "&Language"}
-                                 << QStringList{"Show &clock"}
-                                 << QStringList{"&Help\tF1", "&About..."}
-                                 << QStringList{"&New \tCtrl+N", "&Open\tCtrl+O",
-                                                "&Delete",       "&Save \tCtrl+S",
-                                                "Save &as...",   "&Return to Tessellix"}
-                                 << "Tessellix";
+        QTest::newRow("Russian")
+            << int(Language::Russian) << QStringList{"&Задание", "&Сервис", "&Настройки", "&?"}
+            << QStringList{"&Выбор задания\tF2",
+                           "&Следующее задание\tPgDn",
+                           "&Предыдущее задание\tPgUp",
+                           "Задание &дня\tCtrl+D",
+                           "С&брос",
+                           "&Отменить ход\tCtrl+Z",
+                           "Ве&рнуть ход\tCtrl+Y",
+                           "&Копировать код задания\tCtrl+Shift+C",
+                           "О&ткрыть код задания…\tCtrl+Shift+V",
+                           "В&ыход"}
+            << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G", "С&татистика...",
+                           "&Редактор", "&Language"}
+            << QStringList{"Показывать &часы"}
+            << QStringList{"&Вызов справки\tF1", "&О программе..."}
+            << QStringList{"&Новый \tCtrl+N",     "&Открыть\tCtrl+O",  "&Удалить",
+                           "&Сохранить \tCtrl+S", "Сохранить &как...", "&Подсчёт решений",
+                           "&Возврат в Tessellix"}
+            << "Tessellix";
+        QTest::newRow("English")
+            << int(Language::English) << QStringList{"&Puzzle", "&Tools", "&Options", "&?"}
+            << QStringList{"&Select puzzle\tF2",
+                           "&Next puzzle\tPgDn",
+                           "&Previous puzzle\tPgUp",
+                           "Puzzle of the d&ay\tCtrl+D",
+                           "&Reset",
+                           "&Undo\tCtrl+Z",
+                           "Re&do\tCtrl+Y",
+                           "&Copy puzzle code\tCtrl+Shift+C",
+                           "&Open puzzle code…\tCtrl+Shift+V",
+                           "E&xit"}
+            << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Statistics...", "&Editor",
+                           "&Language"}
+            << QStringList{"Show &clock"} << QStringList{"&Help\tF1", "&About..."}
+            << QStringList{"&New \tCtrl+N",       "&Open\tCtrl+O", "&Delete",
+                           "&Save \tCtrl+S",      "Save &as...",   "&Count solutions",
+                           "&Return to Tessellix"}
+            << "Tessellix";
     }
     void menusReadInTheCurrentLanguage() {
         QFETCH(int, language);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "solver/tiling_solver.h"
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
 
@@ -41,6 +42,45 @@ std::string Puzzle(const std::vector<std::string>& picture, const std::string& l
 
 const std::vector<std::string> kTenBySix(6, std::string(10, '#'));
 const std::vector<std::string> kThreeByFive(3, std::string(5, '#'));
+
+// Elements placed by a file's records: element index and placement.
+using Records = std::vector<std::pair<int, Placement>>;
+
+// The 10 x 6 rectangle with every element used and the given records placed.
+std::string TenBySixPlacing(const Records& placed) {
+    HandFile file;
+    for (const auto& [element, p] : placed) {
+        file.records[element] = {0x81, static_cast<std::uint8_t>(p.mirrored * 8 + p.rotation * 2),
+                                 static_cast<std::uint8_t>(p.column),
+                                 static_cast<std::uint8_t>(p.row)};
+    }
+    file.Cells(kTenBySix);
+    return file.Bytes();
+}
+
+// The solver's solutions of the 10 x 6 rectangle whose picture shows each placed element on the
+// cells the records give it.
+std::uint64_t EnumeratedCompletions(const Records& placed) {
+    const TilingSolver solver(AsciiGrid(kTenBySix, kGridSide), kGridSide, 0xFFF);
+    Solution only;
+    for (const auto& [element, p] : placed) {
+        only[element] = {true, true, p};
+    }
+    const std::vector<std::string> wanted = solver.Picture(only);
+    std::uint64_t count = 0;
+    solver.ForEachSolution([&](const Solution& solution) {
+        const std::vector<std::string> picture = solver.Picture(solution);
+        bool keeps = true;
+        for (std::size_t r = 0; r < picture.size(); ++r) {
+            for (std::size_t c = 0; c < picture[r].size(); ++c) {
+                keeps = keeps && (wanted[r][c] == '?') == (wanted[r][c] != picture[r][c]);
+            }
+        }
+        count += keeps ? 1 : 0;
+        return true;
+    });
+    return count;
+}
 
 }  // namespace
 
@@ -98,6 +138,72 @@ class SolverToolTest : public QObject {
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, expected);
         QVERIFY(run.err.isEmpty());
+    }
+
+    // Placements of the game's built-in solution: X at (3, 2), I turned once at (2, 5).
+    void keepPlacedCountsTheEnumeratedCoversThatHoldThePlacements_data() {
+        QTest::addColumn<Records>("placed");
+        QTest::newRow("X") << Records{{10, {0, 0, 3, 2}}};
+        QTest::newRow("X turned twice, the same cells") << Records{{10, {2, 0, 3, 2}}};
+        QTest::newRow("X and I") << Records{{10, {0, 0, 3, 2}}, {0, {1, 0, 2, 5}}};
+        QTest::newRow("L and P, each mirrored") << Records{{1, {0, 1, 0, 0}}, {11, {1, 1, 5, 4}}};
+    }
+    void keepPlacedCountsTheEnumeratedCoversThatHoldThePlacements() {
+        QFETCH(Records, placed);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("6.TLX");
+        WriteBytes(path.toStdString(), TenBySixPlacing(placed));
+        const QString expected = QString::number(EnumeratedCompletions(placed));
+        const Run run = Tool({"solve", "--count", "--keep-placed", "--json", path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, "{\"completions\": " + expected + "}\n");
+        const Run check = Tool({"check-board", "--json", path});
+        QCOMPARE(check.exitCode, 0);
+        QCOMPARE(check.out, expected == "0" ? check.out
+                                            : "{\"finishable\": true, \"ways\": " + expected +
+                                                  ", \"takeAway\": []}\n");
+    }
+
+    void checkBoardNamesWhatToTakeAway_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("text") << QStringList{} << "The board cannot be finished. Take away: X.\n";
+        QTest::newRow("json") << QStringList{"--json"}
+                              << "{\"finishable\": false, \"ways\": 0, \"takeAway\": [\"X\"]}\n";
+    }
+    // The built-in solution's I, and an X that walls in the top-left corner.
+    void checkBoardNamesWhatToTakeAway() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("6.TLX");
+        WriteBytes(path.toStdString(), TenBySixPlacing({{0, {1, 0, 2, 5}}, {10, {0, 0, 0, 0}}}));
+        const Run run = Tool(QStringList{"check-board"} + options + QStringList{path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, expected);
+    }
+
+    void placedRecordsThatAreNoBoardFail_data() {
+        QTest::addColumn<Records>("placed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("off the puzzle")
+            << Records{{0, {0, 0, 8, 2}}} << "element 0 (I) is placed outside the puzzle's cells";
+        QTest::newRow("overlapping") << Records{{10, {0, 0, 0, 0}}, {11, {0, 0, 0, 0}}}
+                                     << "element 11 (P) is placed over another element";
+    }
+    void placedRecordsThatAreNoBoardFail() {
+        QFETCH(Records, placed);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("6.TLX");
+        WriteBytes(path.toStdString(), TenBySixPlacing(placed));
+        for (const QStringList& command :
+             {QStringList{"check-board"}, QStringList{"solve", "--count", "--keep-placed"}}) {
+            const Run run = Tool(command + QStringList{path});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(run.err, "tessellix-puzzle: " + path + ": " + message + "\n");
+        }
     }
 
     void aPuzzleThatCannotBeSolvedFailsAndStaysAsItWas_data() {

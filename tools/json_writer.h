@@ -37,6 +37,11 @@ class JsonWriter {
         return *this;
     }
     JsonWriter& Value(int value) { return Value(static_cast<long long>(value)); }
+    JsonWriter& Value(bool value) {
+        Separate();
+        text += value ? "true" : "false";
+        return *this;
+    }
     template <typename T>
     JsonWriter& Field(std::string_view key, const T& value) {
         return Key(key).Value(value);

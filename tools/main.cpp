@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/build_command.h"
+#include "tools/check_board_command.h"
 #include "tools/check_command.h"
 #include "tools/code_command.h"
 #include "tools/command.h"
@@ -23,8 +24,9 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
-    return {ShowCommand(),     ListCommand(), SolveCommand(), CheckCommand(),  BuildCommand(),
-            GenerateCommand(), RateCommand(), CodeCommand(),  DecodeCommand(), DailyCommand()};
+    return {ShowCommand(),   ListCommand(),     SolveCommand(),     CheckCommand(),
+            BuildCommand(),  GenerateCommand(), RateCommand(),      CodeCommand(),
+            DecodeCommand(), DailyCommand(),    CheckBoardCommand()};
 }
 
 void PrintUsage(std::ostream& out) {

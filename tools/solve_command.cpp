@@ -4,7 +4,9 @@
 #include <iostream>
 
 #include "library/bilingual_text.h"
+#include "solver/board_questions.h"
 #include "tools/json_writer.h"
+#include "tools/placed_records.h"
 #include "tools/progress_line.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
@@ -56,15 +58,44 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
     }
 }
 
+// The covers that keep every element the records place where it lies; with none placed, the
+// distinct solutions, as the game's Check board counts them.
+int CountKeepingPlaced(const std::string& path, const PuzzleFileData& data, bool json) {
+    BoardQuestions questions(data.grid, kGridSide, UsedElementMask(data.elements));
+    const std::vector<PlacedElement> placed = PlacedByRecords(data.elements);
+    if (const std::string problem = PlacedProblemText(questions.Validate(placed));
+        !problem.empty()) {
+        return ReportFailure(path, problem);
+    }
+    const std::uint64_t completions = questions.CountCompletions(placed, 0);
+    if (json) {
+        JsonWriter writer;
+        writer.BeginObject().Field("completions", static_cast<long long>(completions)).EndObject();
+        std::cout << writer.Text() << '\n';
+    } else if (placed.empty()) {
+        std::cout << "Completions: " << completions
+                  << " (no element placed: the distinct solutions)\n";
+    } else {
+        std::cout << "Completions: " << completions << " (keeping the " << placed.size()
+                  << (placed.size() == 1 ? " placed element where it lies)\n"
+                                         : " placed elements where they lie)\n");
+    }
+    return kExitOk;
+}
+
 int RunSolve(const std::vector<std::string>& arguments) {
     const ToolCommand command = SolveCommand();
     ParsedArguments parsed;
-    if (const auto status = ParseCommandLine(command, arguments, {"--count", "--store", "--json"},
-                                             1, "exactly one FILE", parsed)) {
+    if (const auto status =
+            ParseCommandLine(command, arguments, {"--count", "--store", "--json", "--keep-placed"},
+                             1, "exactly one FILE", parsed)) {
         return *status;
     }
     if (parsed.Has("--count") && parsed.Has("--store")) {
         return UsageError(command, "--count and --store do not go together");
+    }
+    if (parsed.Has("--keep-placed") && !parsed.Has("--count")) {
+        return UsageError(command, "--keep-placed goes with --count");
     }
     const std::string& path = parsed.operands[0];
     ToolPuzzle puzzle;
@@ -78,6 +109,9 @@ int RunSolve(const std::vector<std::string>& arguments) {
         return ReportFailure(path, problem);
     }
 
+    if (parsed.Has("--keep-placed")) {
+        return CountKeepingPlaced(path, puzzle.contents.data, parsed.Has("--json"));
+    }
     if (parsed.Has("--count")) {
         // Long counts show how far they are.
         ProgressLine progress;
@@ -151,15 +185,19 @@ std::string SolverProblemText(const TilingSolver& solver) {
 }
 
 ToolCommand SolveCommand() {
-    return {"solve", "solve [--count | --store] [--json] FILE",
+    return {"solve", "solve [--count [--keep-placed] | --store] [--json] FILE",
             "Solves the puzzle file FILE with the elements it uses and prints one solution:\n"
             "the shape with each cell's element letter (ILYNVTZFWUXP for elements 0 to 11)\n"
             "and each element's placement as the file stores it.\n"
             "  --count  counts every solution instead: all tilings, and the distinct ones\n"
             "           up to the symmetries of the shape; shows progress on a terminal\n"
+            "  --keep-placed  with --count: counts the completions that keep every element\n"
+            "           the records place (their placed bit and position) where it lies;\n"
+            "           with none placed, the distinct solutions; as check-board counts\n"
             "  --store  writes the solution into the file's element block in place, as the\n"
             "           game does when a player solves the puzzle; nothing else changes\n"
-            "  --json   {\"tilings\": n, \"distinct\": n} with --count, otherwise\n"
+            "  --json   {\"tilings\": n, \"distinct\": n} with --count, {\"completions\": n}\n"
+            "           with --keep-placed, otherwise\n"
             "           {\"elements\": [...]} with the 12 placements as `show --json` gives\n"
             "A puzzle whose cells are not five times its used elements, or that has no\n"
             "solution, is reported on standard error with exit status 1; the file is not\n"
