@@ -58,6 +58,8 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::Item, kCommandExit, "В&ыход"},
     {MenuEntry::Popup, 0, "&Сервис"},
     {MenuEntry::Item, kCommandHint, "&Подсказка"},
+    {MenuEntry::Item, kCommandCheckBoard, "Пр&оверка доски\tCtrl+K"},
+    {MenuEntry::Item, kCommandHintFromHere, "Подсказка с &этого места\tCtrl+H"},
     {MenuEntry::Item, kCommandGenerate, "&Создать задание...\tCtrl+G"},
     {MenuEntry::Item, kCommandStatistics, "С&татистика..."},
     {MenuEntry::Separator, 0, ""},
@@ -68,6 +70,8 @@ constexpr MenuEntry kPlayMenu[] = {
     {MenuEntry::SubItem, kCommandEnglish, "English"},
     {MenuEntry::Popup, 0, "&Настройки"},
     {MenuEntry::Item, kCommandShowClock, "Показывать &часы"},
+    {MenuEntry::Item, kCommandShowMistakes, "Показывать &ошибки"},
+    {MenuEntry::Item, kCommandKeepBoards, "&Хранить незаконченные доски"},
     {MenuEntry::Popup, 0, "&?"},
     {MenuEntry::Item, kCommandHelp, "&Вызов справки\tF1"},
     {MenuEntry::Separator, 0, ""},
@@ -106,6 +110,8 @@ const KeyEntry kPlayKeys[] = {
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCommandRedo},
     {Qt::CTRL | Qt::Key_G, kCommandGenerate},
     {Qt::CTRL | Qt::Key_D, kCommandPuzzleOfTheDay},
+    {Qt::CTRL | Qt::Key_K, kCommandCheckBoard},
+    {Qt::CTRL | Qt::Key_H, kCommandHintFromHere},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_C, kCommandCopyCode},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_V, kCommandOpenCode},
 };
@@ -150,6 +156,8 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     connect(board, &BoardView::solved, this, &MainWindow::OnSolved);
     connect(clockWatch, &ClockWatch::tick, this, &MainWindow::RefreshClockTitle);
     ShowClock(settings.ReadShowClockSetting());
+    board->SetShowMistakes(settings.ReadShowMistakesSetting());
+    keepBoards = settings.ReadKeepBoardsSetting();
     settings.SetFailureListener([this](const Failure& failure) {
         ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept), kSettingsCaption,
                     MessageIcon::Exclamation, MessageButtons::Ok);
@@ -197,9 +205,10 @@ void MainWindow::BuildMenus() {
             }
             if (action != nullptr) {
                 action->setData(entry.command);
-                action->setCheckable(entry.command == kCommandRussian ||
-                                     entry.command == kCommandEnglish ||
-                                     entry.command == kCommandShowClock);
+                action->setCheckable(
+                    entry.command == kCommandRussian || entry.command == kCommandEnglish ||
+                    entry.command == kCommandShowClock || entry.command == kCommandShowMistakes ||
+                    entry.command == kCommandKeepBoards);
                 connect(action, &QAction::triggered, this,
                         [this, command = entry.command] { RunCommand(command); });
                 menu.actions[entry.command] = action;
@@ -290,10 +299,16 @@ bool MainWindow::IsCommandEnabled(int command) const {
         case kCommandPuzzleOfTheDay:
         case kCommandStatistics:
         case kCommandShowClock:
+        case kCommandShowMistakes:
+        case kCommandKeepBoards:
         case kCommandRussian:
         case kCommandEnglish:
         case kCommandExit:
             return !EditorOpen();
+        case kCommandCheckBoard:
+        case kCommandHintFromHere:
+            // A solved board has nothing left to ask.
+            return !EditorOpen() && !board->Session().IsSolved();
         case kCommandNew:
         case kCommandOpen:
         case kCommandSave:
@@ -312,7 +327,9 @@ bool MainWindow::IsCommandEnabled(int command) const {
 bool MainWindow::IsCommandChecked(int command) const {
     return (command == kCommandRussian && CurrentLanguage() == Language::Russian) ||
            (command == kCommandEnglish && CurrentLanguage() == Language::English) ||
-           (command == kCommandShowClock && clockShown);
+           (command == kCommandShowClock && clockShown) ||
+           (command == kCommandShowMistakes && board->ShowsMistakes()) ||
+           (command == kCommandKeepBoards && keepBoards);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -368,6 +385,20 @@ void MainWindow::RunCommand(int command) {
         case kCommandShowClock:
             ShowClock(!clockShown);
             settings.WriteShowClockSetting(clockShown);
+            break;
+        case kCommandShowMistakes:
+            board->SetShowMistakes(!board->ShowsMistakes());
+            settings.WriteShowMistakesSetting(board->ShowsMistakes());
+            break;
+        case kCommandKeepBoards:
+            keepBoards = !keepBoards;
+            settings.WriteKeepBoardsSetting(keepBoards);
+            break;
+        case kCommandCheckBoard:
+            commands.CheckBoard();
+            break;
+        case kCommandHintFromHere:
+            commands.HintFromHere();
             break;
         case kCommandCopyCode:
             commands.CopyPuzzleCode();
@@ -460,7 +491,13 @@ void MainWindow::ChangeZoom(int step) {
     settings.WriteZoomSetting(Zoom());
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    commands.KeepBoard();
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::EnterEditor() {
+    commands.KeepBoard();
     board->PutHeldHome();
     editor.reset();
     editor = std::make_unique<EditorWindow>(board->Session().Library(), board->Session(), canvas);

@@ -7,6 +7,7 @@
 #include "library/bilingual_text.h"
 #include "play/play_commands.h"
 
+class QCloseEvent;
 class QMenu;
 class QAction;
 class QShortcut;
@@ -45,6 +46,10 @@ enum MenuCommand {
     kCommandStatistics = 40051,
     kCommandPuzzleOfTheDay = 40052,
     kCommandCountSolutions = 40060,
+    kCommandCheckBoard = 40070,
+    kCommandHintFromHere = 40071,
+    kCommandShowMistakes = 40072,
+    kCommandKeepBoards = 40073,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,
@@ -92,6 +97,10 @@ class MainWindow : public QMainWindow {
   signals:
     void puzzleSolved();
 
+  protected:
+    // Leaving the game keeps the board, as leaving its puzzle does.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     // One mode's menu with its accelerator keys; the menus live as long as the window and
     // the menu bar shows the popups of the current mode.
@@ -123,6 +132,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<EditorWindow> editor;
     ClockWatch* clockWatch;
     bool clockShown = false;
+    bool keepBoards = false;
 };
 
 }  // namespace tessellix

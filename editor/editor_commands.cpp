@@ -62,6 +62,7 @@ bool EditorCommands::Tell(const EditorMessage& message) {
 
 void EditorCommands::ForgetSolves(const std::string& fileName) {
     settings.ClearSolvedMark(fileName);
+    settings.ClearKeptBoard(fileName);
     if (const std::optional<Failure> problem =
             SolveRecords(SolveRecords::PathBeside(settings.Path())).Clear(fileName)) {
         ShowMessage(&editor, problem->Message(), kRecordsCaption, MessageIcon::Exclamation,

@@ -24,6 +24,9 @@ const char kPreviewKey[] = "Preview";
 const char kZoomKey[] = "Zoom";
 const char kShowClockKey[] = "ShowClock";
 const char kSolvedSection[] = "Solved";
+const char kBoardsSection[] = "Boards";
+const char kShowMistakesKey[] = "ShowMistakes";
+const char kKeepBoardsKey[] = "KeepBoards";
 const char kGeneratorSection[] = "Generator";
 const char kElementsKey[] = "Elements";
 const char kLevelKey[] = "Level";
@@ -379,6 +382,47 @@ int Settings::ReadZoomSetting() const {
 
 std::optional<Failure> Settings::WriteZoomSetting(int zoom) {
     return Write(kOptionsSection, kZoomKey, std::to_string(zoom));
+}
+
+bool Settings::ReadShowMistakesSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kShowMistakesKey, 0) == 1;
+}
+
+std::optional<Failure> Settings::WriteShowMistakesSetting(bool shown) {
+    return Write(kOptionsSection, kShowMistakesKey, shown ? "1" : "0");
+}
+
+bool Settings::ReadKeepBoardsSetting() const {
+    return ReadIniInteger(path, kOptionsSection, kKeepBoardsKey, 0) == 1;
+}
+
+std::optional<Failure> Settings::WriteKeepBoardsSetting(bool kept) {
+    return Write(kOptionsSection, kKeepBoardsKey, kept ? "1" : "0");
+}
+
+std::optional<std::string> Settings::ReadKeptBoard(const std::string& fileName) const {
+    if (path.empty() || !IsStorableKey(fileName)) {
+        return std::nullopt;
+    }
+    const Result<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return std::nullopt;
+    }
+    return IniValue(*content, kBoardsSection, fileName);
+}
+
+std::optional<Failure> Settings::KeepBoard(const std::string& fileName, const std::string& board) {
+    if (!IsStorableKey(fileName)) {
+        return std::nullopt;
+    }
+    return Write(kBoardsSection, fileName, board);
+}
+
+std::optional<Failure> Settings::ClearKeptBoard(const std::string& fileName) {
+    if (!IsStorableKey(fileName)) {
+        return std::nullopt;
+    }
+    return Write(kBoardsSection, fileName, std::nullopt);
 }
 
 bool Settings::ReadShowClockSetting() const {

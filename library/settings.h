@@ -47,6 +47,18 @@ class Settings {
     // Options/ShowClock, whether the title shows the play clock: 1 on, anything else off.
     bool ReadShowClockSetting() const;
     std::optional<Failure> WriteShowClockSetting(bool shown);
+    // Options/ShowMistakes and Options/KeepBoards, the same way; both off by default.
+    bool ReadShowMistakesSetting() const;
+    std::optional<Failure> WriteShowMistakesSetting(bool shown);
+    bool ReadKeepBoardsSetting() const;
+    std::optional<Failure> WriteKeepBoardsSetting(bool kept);
+
+    // Boards/<file name>, an unfinished board of the file's puzzle kept until the player comes
+    // back to it, as the play session writes it; the name compared without regard to ASCII case.
+    std::optional<std::string> ReadKeptBoard(const std::string& fileName) const;
+    std::optional<Failure> KeepBoard(const std::string& fileName, const std::string& board);
+    // The file's kept board goes: its puzzle was finished, reset, replaced or deleted.
+    std::optional<Failure> ClearKeptBoard(const std::string& fileName);
 
     // Solved/<file name>, the name compared without regard to ASCII case: 1 solved, 2 solved
     // after a hint; any other value, or none, is not solved. One mark per name, in its order.

@@ -12,6 +12,7 @@ Result<int> StorePuzzle(PuzzleLibrary& library, Settings& settings, const Puzzle
     // A failure to write the mark is the settings' to tell, and one to clear the records shows
     // at the next solve; the puzzle is in the library either way.
     settings.ClearSolvedMark(record.fileName);
+    settings.ClearKeptBoard(record.fileName);
     SolveRecords(SolveRecords::PathBeside(settings.Path())).Clear(record.fileName);
     if (replaces && library.Replace(*replaces, record)) {
         return *replaces;

@@ -74,6 +74,31 @@ void Element::DrawAtHome(DrawSurface& dc) {
     Draw(dc, kCellSize, true);
 }
 
+void Element::DrawMark(DrawSurface& dc) const {
+    constexpr Rgb kMarkRed{255, 0, 0};
+    constexpr Rgb kMarkWhite{255, 255, 255};
+    // Three pixels of red, two of white, along each 15-pixel side.
+    constexpr int kDash = 3;
+    constexpr int kPeriod = 5;
+    const auto isSet = [this](int row, int column) {
+        return row >= 0 && column >= 0 && row < side && column < side && Cell(row, column) != 0;
+    };
+    for (const OutlineSegment& segment : outline) {
+        const bool across = segment.y0 == segment.y1;
+        // A segment starts at a set cell's corner when it is the cell's top or left side, and
+        // then the cell lies down or right of it; a bottom or right side has it the other way.
+        const int inward = isSet(segment.y0 / kCellSize, segment.x0 / kCellSize) ? 1 : -1;
+        for (int k = 0; k < kCellSize; ++k) {
+            const Rgb colour = k % kPeriod < kDash ? kMarkRed : kMarkWhite;
+            for (const int depth : {0, inward}) {
+                const int px = x + segment.x0 + (across ? k : depth);
+                const int py = y + segment.y0 + (across ? depth : k);
+                dc.FillRect({px, py, px + 1, py + 1}, colour);
+            }
+        }
+    }
+}
+
 int Element::Transform(int kind) {
     if (!IsAtHome() || excluded != 0) {
         return 0;

@@ -30,6 +30,10 @@ class Element : public CellShape {
 
     // Clears the base box and draws the element there; nothing for an excluded element.
     void DrawAtHome(DrawSurface& dc);
+    // A dashed frame of red and white along the element's outline, two pixels wide inside its
+    // box, where it is: the mark of an element that stands in the way, told by its pattern as
+    // well as by its colour.
+    void DrawMark(DrawSurface& dc) const;
 
     int Rotation() const { return RotationOf(orientation); }
     int Mirrored() const { return MirroredOf(orientation); }

@@ -1,6 +1,8 @@
 #include "model/play_session.h"
 
 #include <algorithm>
+#include <sstream>
+#include <string_view>
 
 #include "model/orientation_table.h"
 
@@ -54,6 +56,9 @@ std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& content
     puzzle = std::move(loaded);
     hand = {};
     placedAt = {};
+    placedOrder.clear();
+    marked.clear();
+    lastPlaced = -1;
     stepStart.reset();
     ClearHistory();
     hintUsed = false;
@@ -101,12 +106,14 @@ void PlaySession::Place(int index, GridCell cell) {
     element.SetPosition(corner.x, corner.y);
     element.Occupy(*puzzle);
     placedAt[index] = cell;
+    placedOrder.push_back(index);
 }
 
 void PlaySession::Unplace(int index) {
     if (placedAt[index]) {
         elements[index].Vacate(*puzzle);
         placedAt[index].reset();
+        placedOrder.erase(std::find(placedOrder.begin(), placedOrder.end(), index));
     }
 }
 
@@ -173,6 +180,7 @@ PlaySession::DropResult PlaySession::Drop() {
     const bool fits = element.FindSnap(*puzzle, snapped);
     hand.held = -1;
     hand.byMouse = false;
+    lastPlaced = fits ? index : -1;
     if (fits) {
         Place(index, {(snapped.x - puzzle->x) / kCellSize, (snapped.y - puzzle->y) / kCellSize});
     } else {
@@ -252,6 +260,89 @@ void PlaySession::ShowHint(int option, int count) {
         }
     }
     CloseStep();
+}
+
+bool PlaySession::PlaceHint(int index, int orientation, GridCell cell) {
+    Element& element = elements[index];
+    if (element.excluded != 0) {
+        return false;
+    }
+    OpenStep();
+    EmptyHand();
+    Unplace(index);
+    element.GoHome();
+    const int before = element.orientation;
+    element.TurnTo(orientation);
+    if (!element.FitsAt(*puzzle, cell.column, cell.row)) {
+        element.TurnTo(before);
+        CloseStep();
+        return false;
+    }
+    hintUsed = true;
+    Place(index, cell);
+    CloseStep();
+    return true;
+}
+
+std::string PlaySession::KeptBoardLine() const {
+    std::string line = std::to_string(clock.ElapsedSeconds());
+    if (hintUsed) {
+        line += " hint";
+    }
+    for (const int index : placedOrder) {
+        line += ' ';
+        line += kElementLetters[index];
+        line += std::to_string(elements[index].orientation) + '@' +
+                std::to_string(placedAt[index]->column) + ',' +
+                std::to_string(placedAt[index]->row);
+    }
+    return line;
+}
+
+bool PlaySession::RestoreKeptBoard(const std::string& line) {
+    std::istringstream words(line);
+    long long seconds = 0;
+    // A century of seconds is beyond any board; the cap keeps the clock's arithmetic sound.
+    constexpr long long kMostSeconds = 100LL * 366 * 24 * 3600;
+    if (!(words >> seconds) || seconds < 0 || seconds > kMostSeconds) {
+        return false;
+    }
+    const std::string_view letters(kElementLetters);
+    const auto refuse = [this] {
+        hintUsed = false;
+        SendAllHome();
+        for (Element& element : elements) {
+            element.ResetOrientation();
+        }
+        return false;
+    };
+    std::string word;
+    while (words >> word) {
+        if (word == "hint") {
+            hintUsed = true;
+            continue;
+        }
+        int orientation = 0;
+        GridCell cell;
+        char at = 0;
+        char comma = 0;
+        std::istringstream parts(word.substr(std::min<std::size_t>(word.size(), 1)));
+        const std::size_t index = word.empty() ? std::string_view::npos : letters.find(word[0]);
+        if (index == std::string_view::npos ||
+            !(parts >> orientation >> at >> cell.column >> comma >> cell.row) || at != '@' ||
+            comma != ',' || !parts.eof() || orientation < 0 || orientation >= kOrientationCount ||
+            placedAt[index] || elements[index].excluded != 0) {
+            return refuse();
+        }
+        Element& element = elements[index];
+        element.TurnTo(orientation);
+        if (!element.FitsAt(*puzzle, cell.column, cell.row)) {
+            return refuse();
+        }
+        Place(static_cast<int>(index), cell);
+    }
+    clock.Restart(seconds * 1000);
+    return true;
 }
 
 void PlaySession::Choose(int step) {
@@ -390,6 +481,7 @@ bool PlaySession::SameCells(const BoardState& a, const BoardState& b) const {
 
 void PlaySession::OpenStep() {
     clock.Moved();
+    marked.clear();
     if (!stepStart) {
         stepStart = State();
     }
@@ -412,6 +504,7 @@ bool PlaySession::Undo() {
         return false;
     }
     clock.Moved();
+    marked.clear();
     redoable.push_back(undoable.back());
     undoable.pop_back();
     Restore(redoable.back().before);
@@ -423,6 +516,7 @@ bool PlaySession::Redo() {
         return false;
     }
     clock.Moved();
+    marked.clear();
     undoable.push_back(redoable.back());
     redoable.pop_back();
     Restore(undoable.back().after);
@@ -435,17 +529,25 @@ void PlaySession::ClearHistory() {
 }
 
 void PlaySession::Restore(const BoardState& state) {
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        Unplace(i);
+    // Elements that stay placed keep their order; the others follow by index.
+    std::vector<int> order;
+    for (const int index : placedOrder) {
+        if (state[index].placed) {
+            order.push_back(index);
+        }
     }
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        Element& element = elements[i];
-        element.SetOrientation(state[i].orientation);
-        if (state[i].placed) {
-            Place(i, *state[i].placed);
-        } else {
-            element.GoHome();
+        if (state[i].placed && std::find(order.begin(), order.end(), i) == order.end()) {
+            order.push_back(i);
         }
+    }
+    for (int i = 0; i < ElementSet::kCount; ++i) {
+        Unplace(i);
+        elements[i].SetOrientation(state[i].orientation);
+        elements[i].GoHome();
+    }
+    for (const int index : order) {
+        Place(index, *state[index].placed);
     }
 }
 

@@ -111,6 +111,10 @@ class PlaySession {
     void SendHome(int index);
     // The held element and every placed one go home, keeping their orientation: one move.
     void ResetBoard();
+    // One more element set on the puzzle by a hint from the board as it is: at cell in
+    // orientation, after the held element has gone home. One move; the solve then counts as
+    // one after a hint. False, nothing changed, when it does not fit there.
+    bool PlaceHint(int index, int orientation, GridCell cell);
     // Replays the stored solution on a reset board: option 0 turns every used element into its
     // solution orientation at home; option 1 sets the first `count` used elements onto the
     // puzzle at their solution places. One move, without the solved test; the solve then counts
@@ -132,6 +136,24 @@ class PlaySession {
     void SendChosenHome();
 
     bool IsSolved() const { return puzzle->IsSolved(); }
+    // The placed elements in the order they were placed (after an undo, those placed before in
+    // their order, then the others by index).
+    const std::vector<int>& PlacedInOrder() const { return placedOrder; }
+    // The element that the last drop placed; -1 when it went home.
+    int LastPlaced() const { return lastPlaced; }
+
+    // Elements shown with a mark, which an aid found to stand in the way; the next move, undo
+    // or redo clears them.
+    const std::vector<int>& Marked() const { return marked; }
+    void Mark(std::vector<int> elements) { marked = std::move(elements); }
+
+    // The board as one line to keep while the player is elsewhere: the seconds on the clock and
+    // "hint" when a hint helped, and each placed element, in the order placed, as letter,
+    // orientation and cell ("95 hint V6@0,0").
+    std::string KeptBoardLine() const;
+    // Puts a kept board back on a fresh board, its clock going on from the time kept; not a
+    // move. False, and the board left fresh, for a line that is no board of this puzzle.
+    bool RestoreKeptBoard(const std::string& line);
 
     // Whether some element carries a stored placement.
     bool HasStoredPlacement() const;
@@ -182,6 +204,9 @@ class PlaySession {
     ElementSet elements;
     std::unique_ptr<PuzzleShape> puzzle;
     std::array<std::optional<GridCell>, ElementSet::kCount> placedAt;
+    std::vector<int> placedOrder;
+    int lastPlaced = -1;
+    std::vector<int> marked;
     Hand hand;
     bool libraryNonEmpty = false;
     int currentPuzzleIndex;

@@ -35,7 +35,9 @@ BoardDrawing::Look BoardDrawing::LookOf(int index) const {
     if (element.excluded != 0) {
         return {};
     }
-    return {true, CopyRect(element), element.orientation, session.PlayerHand().held == index};
+    const std::vector<int>& marked = session.Marked();
+    return {true, CopyRect(element), element.orientation, session.PlayerHand().held == index,
+            std::find(marked.begin(), marked.end(), index) != marked.end()};
 }
 
 void BoardDrawing::Compose(ImageSurface& target, const PixelRect& rect) const {
@@ -47,6 +49,11 @@ void BoardDrawing::Compose(ImageSurface& target, const PixelRect& rect) const {
         const Look look = LookOf(i);
         if (i != held && look.shown && Overlap(look.rect, rect)) {
             elements[i].Draw(target, kCellSize, true);
+        }
+    }
+    for (const int index : session.Marked()) {
+        if (index != held && Overlap(LookOf(index).rect, rect)) {
+            elements[index].DrawMark(target);
         }
     }
     if (held >= 0 && Overlap(LookOf(held).rect, rect)) {

@@ -39,6 +39,7 @@ class BoardDrawing {
         PixelRect rect;
         int orientation = 0;
         bool held = false;
+        bool marked = false;
         friend bool operator==(const Look&, const Look&) = default;
     };
     Look LookOf(int index) const;

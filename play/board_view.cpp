@@ -11,7 +11,13 @@ BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
       canvas(view),
       drawing(session, backgroundImage, view),
       moving(
-          session, view, [this] { Changed(); }, [this] { emit solved(); }) {
+          session, view, [this] { Changed(); },
+          [this] {
+              if (showMistakes) {
+                  aids.MarkIfMistake();
+              }
+          },
+          [this] { emit solved(); }) {
     backgroundImage.SetBackgroundColour(kBoardGrey);
     ComposeBackground();
     Paint();
@@ -70,6 +76,24 @@ void BoardView::LetGoOfMouse() {
     if (!session.PlayerHand().byMouse && QWidget::mouseGrabber() == &canvas) {
         canvas.releaseMouse();
     }
+}
+
+BoardCheck BoardView::CheckBoard() {
+    const BoardCheck check = aids.Check();
+    Changed();
+    return check;
+}
+
+BoardHint BoardView::HintFromHere() {
+    const BoardHint hint = aids.HintFromHere();
+    Changed();
+    return hint;
+}
+
+bool BoardView::RestoreKeptBoard(const std::string& line) {
+    const bool restored = session.RestoreKeptBoard(line);
+    Changed();
+    return restored;
 }
 
 void BoardView::PutHeldHome() {

@@ -8,6 +8,7 @@
 #include "platform/pixel_view.h"
 #include "play/board_drawing.h"
 #include "play/moving_elements.h"
+#include "solver/board_aids.h"
 
 namespace tessellix {
 
@@ -46,6 +47,14 @@ class BoardView : public QObject {
     void ShowHint(int option, int count);
     // The element in the hand goes home, as before leaving the board for the editor.
     void PutHeldHome();
+    // The board aids, drawn: the marks they set stay until the next move.
+    BoardCheck CheckBoard();
+    BoardHint HintFromHere();
+    // Whether each drop that leaves the board unfinishable marks the element dropped.
+    void SetShowMistakes(bool shown) { showMistakes = shown; }
+    bool ShowsMistakes() const { return showMistakes; }
+    // A kept board put back on the fresh board of its puzzle; false for one that does not fit.
+    bool RestoreKeptBoard(const std::string& line);
     // False, and nothing changed, when there is nothing to undo or redo.
     bool Undo();
     bool Redo();
@@ -63,6 +72,8 @@ class BoardView : public QObject {
     PlayCanvas& canvas;
     ImageSurface backgroundImage{PixelView::kWidth, PixelView::kHeight};
     BoardDrawing drawing;
+    BoardAids aids{session};
+    bool showMistakes = false;
     MovingElements moving;
 };
 

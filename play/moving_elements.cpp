@@ -8,10 +8,16 @@
 namespace tessellix {
 
 MovingElements::MovingElements(PlaySession& board, PlayCanvas& view,
-                               std::function<void()> onChanged, std::function<void()> onSolved)
-    : session(board), canvas(view), changed(std::move(onChanged)), solved(std::move(onSolved)) {}
+                               std::function<void()> onChanged, std::function<void()> onDropped,
+                               std::function<void()> onSolved)
+    : session(board),
+      canvas(view),
+      changed(std::move(onChanged)),
+      dropped(std::move(onDropped)),
+      solved(std::move(onSolved)) {}
 
 void MovingElements::Dropped(PlaySession::DropResult result) {
+    dropped();
     changed();
     if (result == PlaySession::DropResult::Solved && solved) {
         solved();

@@ -11,12 +11,13 @@ class PlayCanvas;
 // The player's mouse and keys on the play canvas, turned into the session's moves: press,
 // drag and release pick, carry and drop an element; a click turns one at home, a right-click
 // mirrors it, a double-click sends a placed one home; the wheel turns the element in the hand;
-// the keys choose, move, turn and drop. After each move `changed` draws what it changed, and a
-// drop that covers the last free cell calls `solved` once the mouse has been released.
+// the keys choose, move, turn and drop. After each drop `dropped` is told, after each move
+// `changed` draws what it changed, and a drop that covers the last free cell calls `solved` once
+// the mouse has been released.
 class MovingElements {
   public:
     MovingElements(PlaySession& session, PlayCanvas& canvas, std::function<void()> changed,
-                   std::function<void()> solved);
+                   std::function<void()> dropped, std::function<void()> solved);
 
     void LeftPressed(PixelPoint point);
     void PointerMoved(PixelPoint point);
@@ -37,6 +38,7 @@ class MovingElements {
     PlaySession& session;
     PlayCanvas& canvas;
     std::function<void()> changed;
+    std::function<void()> dropped;
     std::function<void()> solved;
     PixelPoint pressPoint{0, 0};
     PixelPoint lastDragPoint{kPictureWidth, kPictureHeight};

@@ -51,6 +51,7 @@ const BilingualText kNoSolution{
     "Увы! Это задание пока не решено.\nТак что, дерзайте, и да сохранятся ваши труды!",
     "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"};
 const BilingualText kMessageCaption{"Сообщение", "Message"};
+const BilingualText kCheckCaption{"Проверка доски", "Check board"};
 const BilingualText kRecordsCaption{"Рекорды", "Records"};
 
 }  // namespace
@@ -90,7 +91,32 @@ void PlayCommands::ShowStartProblem() {
 }
 
 void PlayCommands::SwitchToPuzzle(int index) {
-    ShowFileProblem(board.SwitchToPuzzle(index));
+    ShowFileProblem(Switch(index));
+}
+
+std::optional<Failure> PlayCommands::Switch(int index) {
+    KeepBoard();
+    std::optional<Failure> failure = board.SwitchToPuzzle(index);
+    const PuzzleRecord* record = board.Session().CurrentRecord();
+    if (!failure && record != nullptr && settings.ReadKeepBoardsSetting()) {
+        if (const std::optional<std::string> kept = settings.ReadKeptBoard(record->fileName)) {
+            board.RestoreKeptBoard(*kept);
+        }
+    }
+    return failure;
+}
+
+void PlayCommands::KeepBoard() {
+    const PlaySession& session = board.Session();
+    const PuzzleRecord* record = session.CurrentRecord();
+    if (record == nullptr || !settings.ReadKeepBoardsSetting()) {
+        return;
+    }
+    if (session.PlacedInOrder().empty() || session.IsSolved()) {
+        settings.ClearKeptBoard(record->fileName);
+    } else {
+        settings.KeepBoard(record->fileName, session.KeptBoardLine());
+    }
 }
 
 void PlayCommands::SelectPuzzle() {
@@ -114,7 +140,7 @@ void PlayCommands::StepThroughLibrary(int step) {
     const PlaySession& session = board.Session();
     for (int index = session.CurrentPuzzleIndex() + step;
          index >= 0 && index < session.Library().count(); index += step) {
-        const std::optional<Failure> failure = board.SwitchToPuzzle(index);
+        const std::optional<Failure> failure = Switch(index);
         if (!failure) {
             return;
         }
@@ -127,6 +153,31 @@ void PlayCommands::StepThroughLibrary(int step) {
 
 void PlayCommands::ResetBoard() {
     board.ResetBoard();
+    if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
+        settings.ClearKeptBoard(record->fileName);
+    }
+}
+
+void PlayCommands::ShowCheck(const BoardCheck& check) {
+    ShowMessage(owner, BoardCheckText(check), kCheckCaption,
+                check.finishable ? MessageIcon::None : MessageIcon::Exclamation,
+                MessageButtons::Ok);
+}
+
+void PlayCommands::CheckBoard() {
+    if (!board.Session().IsSolved()) {
+        ShowCheck(board.CheckBoard());
+    }
+}
+
+void PlayCommands::HintFromHere() {
+    if (board.Session().IsSolved()) {
+        return;
+    }
+    const BoardHint hint = board.HintFromHere();
+    if (!hint.finishable) {
+        ShowCheck({false, 0, hint.takeAway});
+    }
 }
 
 void PlayCommands::ShowHint() {
@@ -196,6 +247,8 @@ bool PlayCommands::SaveSolution() {
         return false;
     }
     session.KeepSolution(records);
+    // The file has changed: a board kept of it before is no longer its own.
+    settings.ClearKeptBoard(record->fileName);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "library/solve_records.h"
 #include "library/whole_file.h"
 #include "model/play_clock.h"
+#include "solver/board_questions.h"
 
 class QWidget;
 
@@ -30,6 +31,15 @@ class PlayCommands {
     void PreviousPuzzle();
     void ResetBoard();
     void ShowHint();
+    // Tells whether the board can still be finished, and in how many ways; when it cannot, which
+    // placed elements to take away, marked on the board.
+    void CheckBoard();
+    // Places one more element where a completion of the board puts it, or says, as CheckBoard
+    // does, that the board cannot be finished.
+    void HintFromHere();
+    // With Keep unfinished boards on, the board on screen is kept for its puzzle when it has
+    // placed elements and is not solved, and any board kept before dropped when it has none.
+    void KeepBoard();
     // Asks for the number of elements, the level and the shape style, generates such a puzzle off
     // the GUI thread, writes it into the data folder under the first free number from 200 on,
     // and plays it.
@@ -72,6 +82,10 @@ class PlayCommands {
     // False when the file could not be written: the solved board then stays.
     bool SaveSolution();
     void ShowFileProblem(const std::optional<Failure>& failure);
+    // Leaves the board, keeping it, for the library puzzle at index, whose kept board comes back
+    // with it.
+    std::optional<Failure> Switch(int index);
+    void ShowCheck(const BoardCheck& check);
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why under caption and changes nothing.

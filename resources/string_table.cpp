@@ -9,7 +9,7 @@ namespace tessellix {
 namespace {
 
 // Each "Russian#English", as stored.
-constexpr std::array<std::pair<int, const char*>, 33> kStrings{{
+constexpr std::array<std::pair<int, const char*>, 37> kStrings{{
     {100, "&Задание#&Puzzle"},
     {101, "&Сервис#&Tools"},
     {102, "&Настройки#&Options"},
@@ -40,6 +40,10 @@ constexpr std::array<std::pair<int, const char*>, 33> kStrings{{
     {40051, "С&татистика...#&Statistics..."},
     {40052, "Задание &дня\tCtrl+D#Puzzle of the d&ay\tCtrl+D"},
     {40060, "&Подсчёт решений#&Count solutions"},
+    {40070, "Пр&оверка доски\tCtrl+K#&Check board\tCtrl+K"},
+    {40071, "Подсказка с &этого места\tCtrl+H#Hint &from here\tCtrl+H"},
+    {40072, "Показывать &ошибки#Show &mistakes"},
+    {40073, "&Хранить незаконченные доски#&Keep unfinished boards"},
     {57664, "&О программе...#&About..."},
     {57665, "В&ыход#E&xit"},
     {57671, "&Вызов справки\tF1#&Help\tF1"},

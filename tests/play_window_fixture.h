@@ -123,7 +123,7 @@ class PlayWindowFixture {
         QCoreApplication::sendEvent(&Canvas(), &wheel);
     }
     // What a full composition of the board draws now: the background, every used element in
-    // index order and the held one over them.
+    // index order, the marks, and the held one over them.
     QImage FullComposition() {
         ImageSurface fresh(kPictureWidth, kPictureHeight);
         fresh.CopyFrom(Board().BackgroundImage(), {0, 0, kPictureWidth, kPictureHeight}, {0, 0});
@@ -132,6 +132,9 @@ class PlayWindowFixture {
             if (element.excluded == 0 && element.id != held) {
                 element.Draw(fresh, kCellSize, true);
             }
+        }
+        for (const int marked : Session().Marked()) {
+            ElementAt(marked).DrawMark(fresh);
         }
         if (held >= 0) {
             ElementAt(held).Draw(fresh, kCellSize, true);

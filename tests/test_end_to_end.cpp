@@ -153,6 +153,60 @@ class EndToEndTest : public QObject {
         Keep(shot, "keyboard.png");
     }
 
+    void boardChecksAndHintsFromHere() {
+        // Back to the empty board: the keyboard's drop, the turn and the first drag undone. The
+        // line stays chosen, framed in its box.
+        for (int step = 0; step < 3; ++step) {
+            Xdo({"key", "ctrl+z"});
+        }
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, 277 + 7, 192 + 7) == qRgb(255, 255, 255) &&
+                                      At(shot, 277 + 30 + 7, 192 + 15 + 7) == qRgb(255, 255, 255) &&
+                                      At(shot, 15 + 7, 15 + 7) == qRgb(255, 0, 255)),
+            5000);
+        const QImage startCanvas = Canvas(shot);
+        // Ctrl+K answers in a message; the board stays as it is.
+        Xdo({"key", "ctrl+k"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
+                                 10000);
+        Xdo({"key", "Return"});
+        QTRY_VERIFY_WITH_TIMEOUT(!Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
+                                 10000);
+        QCOMPARE(Canvas(Screenshot()), startCanvas);
+        // Ctrl+H sets one element of the stored solution on the shape, as one move.
+        Xdo({"key", "ctrl+h"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), DifferentPixels(Canvas(shot), startCanvas) > 0), 5000);
+        Keep(shot, "hint-from-here.png");
+        Xdo({"key", "ctrl+z"});
+        QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), startCanvas, 5000);
+        // The plus with its box on the shape's corner leaves the corner cell alone: the check
+        // names it and frames it red and white along its outline.
+        Drag(QPoint(465 + 15 + 7, 15 + 7), QPoint(277 + 15 + 7, 192 + 7));
+        Xdo({"key", "ctrl+k"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
+                                 10000);
+        Xdo({"key", "Return"});
+        QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(), At(shot, 277 + 15, 192) == qRgb(255, 0, 0)),
+                                 5000);
+        QCOMPARE(At(shot, 277 + 15 + 1, 192 + 1), qRgb(255, 0, 0));
+        QCOMPARE(At(shot, 277 + 15 + 3, 192), qRgb(255, 255, 255));
+        QCOMPARE(At(shot, 277 + 22, 192 + 7), qRgb(192, 192, 0));
+        Keep(shot, "check-board.png");
+        // A hint from there places nothing; the undo of the plus clears the mark with it.
+        const QImage marked = Canvas(shot);
+        Xdo({"key", "ctrl+h"});
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
+                                 10000);
+        Xdo({"key", "Return"});
+        QTRY_VERIFY_WITH_TIMEOUT(!Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
+                                 10000);
+        QCOMPARE(Canvas(Screenshot()), marked);
+        Xdo({"key", "ctrl+z"});
+        QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), startCanvas, 5000);
+    }
+
     void solvedLibraryPuzzleIsStoredAndTheNextFollows() {
         StopGame();
         QVERIFY(library.isValid());

@@ -249,7 +249,14 @@ class HelpViewerTest : public QObject {
                                                       "Копировать код задания",
                                                       "Ctrl+Shift+C",
                                                       "Открыть код задания",
-                                                      "Ctrl+Shift+V"};
+                                                      "Ctrl+Shift+V",
+                                                      "Если не получается",
+                                                      "Проверка доски",
+                                                      "Ctrl+K",
+                                                      "Подсказка с этого места",
+                                                      "Ctrl+H",
+                                                      "Показывать ошибки",
+                                                      "Хранить незаконченные доски"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",       "Ctrl+S",
                                 "Сохранить как",   "Удалить",      "Возврат в Tessellix",
@@ -290,7 +297,14 @@ class HelpViewerTest : public QObject {
                                                       "Copy puzzle code",
                                                       "Ctrl+Shift+C",
                                                       "Open puzzle code",
-                                                      "Ctrl+Shift+V"};
+                                                      "Ctrl+Shift+V",
+                                                      "When you are stuck",
+                                                      "Check board",
+                                                      "Ctrl+K",
+                                                      "Hint from here",
+                                                      "Ctrl+H",
+                                                      "Show mistakes",
+                                                      "Keep unfinished boards"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",      "Ctrl+O",       "Ctrl+S",
                                 "Save as",     "Delete",       "Return to Tessellix",

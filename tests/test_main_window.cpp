@@ -129,9 +129,14 @@ class MainWindowTest : public QObject {
                            "&Копировать код задания\tCtrl+Shift+C",
                            "О&ткрыть код задания…\tCtrl+Shift+V",
                            "В&ыход"}
-            << QStringList{"&Подсказка", "&Создать задание...\tCtrl+G", "С&татистика...",
-                           "&Редактор", "&Language"}
-            << QStringList{"Показывать &часы"}
+            << QStringList{"&Подсказка",
+                           "Пр&оверка доски\tCtrl+K",
+                           "Подсказка с &этого места\tCtrl+H",
+                           "&Создать задание...\tCtrl+G",
+                           "С&татистика...",
+                           "&Редактор",
+                           "&Language"}
+            << QStringList{"Показывать &часы", "Показывать &ошибки", "&Хранить незаконченные доски"}
             << QStringList{"&Вызов справки\tF1", "&О программе..."}
             << QStringList{"&Новый \tCtrl+N",     "&Открыть\tCtrl+O",  "&Удалить",
                            "&Сохранить \tCtrl+S", "Сохранить &как...", "&Подсчёт решений",
@@ -149,9 +154,15 @@ class MainWindowTest : public QObject {
                            "&Copy puzzle code\tCtrl+Shift+C",
                            "&Open puzzle code…\tCtrl+Shift+V",
                            "E&xit"}
-            << QStringList{"&Hint", "&Generate puzzle...\tCtrl+G", "&Statistics...", "&Editor",
+            << QStringList{"&Hint",
+                           "&Check board\tCtrl+K",
+                           "Hint &from here\tCtrl+H",
+                           "&Generate puzzle...\tCtrl+G",
+                           "&Statistics...",
+                           "&Editor",
                            "&Language"}
-            << QStringList{"Show &clock"} << QStringList{"&Help\tF1", "&About..."}
+            << QStringList{"Show &clock", "Show &mistakes", "&Keep unfinished boards"}
+            << QStringList{"&Help\tF1", "&About..."}
             << QStringList{"&New \tCtrl+N",       "&Open\tCtrl+O", "&Delete",
                            "&Save \tCtrl+S",      "Save &as...",   "&Count solutions",
                            "&Return to Tessellix"}

@@ -206,6 +206,58 @@ class PlayRecordsTest : public QObject {
         QTest::keyClick(window.windowHandle(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(vee.play.library.count(), 2);
     }
+
+    // A half-done board left for another puzzle, the editor or the end of the game comes back
+    // with its time, once Keep unfinished boards is on; Reset forgets it.
+    void unfinishedBoardsAreKeptWhenAsked() {
+        HandFile rectangle;
+        rectangle.Cells({"XXXXX", "XXXXX", "XXXXX"});
+        for (auto& record : rectangle.records) {
+            record = {0, 0, 0, 0};
+        }
+        constexpr int kF = 7;
+        constexpr int kU = 9;
+        constexpr int kP = 11;
+        for (const int used : {kF, kU, kP}) {
+            rectangle.records[used] = {0x01, 0, 0, 0};
+        }
+        PlayWindowFixture play({{"1.TLX", rectangle.Bytes()}, {"2.TLX", VeePuzzle()}});
+        std::int64_t now = 1000000;
+        play.Session().Clock().SetTimeSource([&now] { return now; });
+        MainWindow& window = play.Window();
+        QCOMPARE(play.Session().CurrentRecord()->fileName, "1.TLX");
+        const QPoint corner(play.Puzzle().x, play.Puzzle().y);
+        const auto leaveAndComeBack = [&] {
+            play.DragElementTo(kU, corner);
+            QCOMPARE(play.Session().PlacedInOrder(), std::vector<int>{kU});
+            now += 7000;
+            window.RunCommand(kCommandNextPuzzle);
+            window.RunCommand(kCommandPreviousPuzzle);
+        };
+        // Off at first: the board starts afresh.
+        leaveAndComeBack();
+        QVERIFY(play.Session().PlacedInOrder().empty());
+        QVERIFY(!play.settings.ReadKeptBoard("1.TLX"));
+
+        window.RunCommand(kCommandKeepBoards);
+        QVERIFY(play.settings.ReadKeepBoardsSetting());
+        leaveAndComeBack();
+        QCOMPARE(play.Session().PlacedInOrder(), std::vector<int>{kU});
+        QVERIFY(!play.Session().CanUndo());
+        QCOMPARE(play.Session().Clock().ElapsedSeconds(), 7);
+        QCOMPARE(play.Shown(), play.FullComposition());
+
+        // The editor and quitting keep it as well.
+        window.RunCommand(kCommandEditor);
+        window.RunCommand(kCommandReturn);
+        QVERIFY(play.settings.ReadKeptBoard("1.TLX"));
+        window.RunCommand(kCommandReset);
+        QVERIFY(!play.settings.ReadKeptBoard("1.TLX"));
+        play.DragElementTo(kU, corner);
+        window.close();
+        QCOMPARE(QString::fromStdString(play.settings.ReadKeptBoard("1.TLX").value_or("")),
+                 QString("7 U0@0,0"));
+    }
 };
 
 }  // namespace tessellix

@@ -2,10 +2,13 @@
 // on small ASCII puzzles, with the cells, the orientations and the undo history they leave.
 
 #include <QtTest>
+#include <map>
+#include <set>
 
 #include "library/puzzle_file.h"
 #include "model/orientation_table.h"
 #include "model/play_session.h"
+#include "solver/board_aids.h"
 #include "tests/ascii_grid.h"
 #include "tests/puzzle_bytes.h"
 
@@ -25,6 +28,8 @@ int ElementOf(QChar letter) {
 struct Board {
     PuzzleLibrary noLibrary;
     PlaySession session{noLibrary};
+    BoardAids aids{session};
+    bool showMistakes = false;
 
     // used: the letters of the elements the puzzle uses; none: all twelve.
     Board(const Picture& puzzle, const QString& used) {
@@ -46,7 +51,8 @@ struct Board {
     // "drop" lets it go; "turn V" and "mirror V" click and right-click V at home; "home V"
     // double-clicks a placed V. The keys: "tab", "backtab", "left", "right", "up", "down",
     // "space", "shift space", "return", "escape". The commands: "reset", "hint" (orientations),
-    // "hint 3" (three on the puzzle), "undo", "redo". Returns how the last drop ended.
+    // "hint 3" (three on the puzzle), "undo", "redo"; the aids: "check", "hint here", and
+    // "mistakes" to have each later drop checked. Returns how the last drop or the last aid ended.
     QString Play(const QStringList& moves) {
         QString outcome;
         for (const QString& move : moves) {
@@ -54,6 +60,15 @@ struct Board {
             const QString& verb = words[0];
             if (verb == "reset") {
                 session.ResetBoard();
+            } else if (verb == "check") {
+                outcome = Answer(aids.Check());
+            } else if (move == "hint here") {
+                const BoardHint hint = aids.HintFromHere();
+                outcome = !hint.finishable ? Answer({false, 0, hint.takeAway})
+                          : hint.next ? QString("placed ") + kElementLetters[hint.next->element]
+                                      : "nothing to place";
+            } else if (verb == "mistakes") {
+                showMistakes = true;
             } else if (verb == "hint") {
                 session.ShowHint(words.size() > 1 ? 1 : 0, words.size() > 1 ? words[1].toInt() : 0);
             } else if (verb == "undo" || verb == "redo") {
@@ -74,13 +89,98 @@ struct Board {
                 session.WheelTurned(words.size() > 1 ? -120 : 120);
             } else if (verb == "drop") {
                 outcome = Outcome(session.Drop());
+                CheckDrop();
             } else if (verb.size() == 1 && verb[0].isUpper()) {
                 outcome = Drag(ElementOf(verb[0]), words[1], words.size() > 2 ? words[2] : "+0,0");
+                CheckDrop();
             } else {
                 outcome = Key(move, outcome);
+                if (move == "return") {
+                    CheckDrop();
+                }
             }
         }
         return outcome;
+    }
+
+    void CheckDrop() {
+        if (showMistakes) {
+            aids.MarkIfMistake();
+        }
+    }
+
+    // "2 ways", or "take away U, P".
+    static QString Answer(const BoardCheck& check) {
+        if (check.finishable) {
+            return QString("%1 way%2").arg(check.ways).arg(check.ways == 1 ? "" : "s");
+        }
+        return "take away " + Letters(check.takeAway).join(", ");
+    }
+    static QStringList Letters(const std::vector<int>& elements) {
+        QStringList letters;
+        for (const int element : elements) {
+            letters << QString(kElementLetters[element]);
+        }
+        return letters;
+    }
+
+    // Lays the elements of the picture ('X' a free cell, a letter an element's cell) with the
+    // calls of the mouse: turned at home until their cells match, then dragged into place, in
+    // the order in which their letters first appear row by row.
+    void Lay(const Picture& picture) {
+        std::map<char, std::set<std::pair<int, int>>> cellsOf;
+        QString order;
+        for (int row = 0; row < int(picture.size()); ++row) {
+            for (int column = 0; column < int(picture[row].size()); ++column) {
+                const char letter = picture[row][column];
+                if (letter != 'X' && letter != '.') {
+                    order += order.contains(letter) ? "" : QString(letter);
+                    cellsOf[letter].insert({row, column});
+                }
+            }
+        }
+        for (const QChar letter : order) {
+            const int index = ElementOf(letter);
+            const auto& cells = cellsOf[letter.toLatin1()];
+            const auto [top, left] =
+                std::pair(std::min_element(cells.begin(), cells.end())->first,
+                          std::min_element(cells.begin(), cells.end(), [](auto a, auto b) {
+                              return a.second < b.second;
+                          })->second);
+            const auto matches = [&] {
+                const ElementOrientation& o = OrientationTable::Standard().State(
+                    index, session.Elements()[index].orientation);
+                std::set<std::pair<int, int>> laid;
+                for (int k = 0; k < kElementCells; ++k) {
+                    laid.insert({top + o.cellRows[k], left + o.cellColumns[k]});
+                }
+                return laid == cells;
+            };
+            for (int tried = 0; tried < kOrientationCount && !matches(); ++tried) {
+                session.TransformAtHome(index, tried == 3 ? Mirror : TurnClockwise);
+            }
+            QVERIFY2(matches(), qPrintable(QString("no orientation of ") + letter));
+            QVERIFY(Drag(index, QString("%1,%2").arg(left).arg(top), "+0,0") != "home");
+        }
+    }
+
+    // Stores the solution of the picture as the elements' stored placements.
+    void Store(const Picture& solution) {
+        Picture cells = solution;
+        for (std::string& row : cells) {
+            std::replace_if(
+                row.begin(), row.end(), [](char c) { return c != '.'; }, 'X');
+        }
+        Board solved(cells, "");
+        solved.Lay(solution);
+        const BoardState state = solved.session.State();
+        for (int i = 0; i < ElementSet::kCount; ++i) {
+            if (state[i].placed) {
+                session.Elements()[i].SetStoredSolution(
+                    {RotationOf(state[i].orientation), MirroredOf(state[i].orientation),
+                     state[i].placed->column, state[i].placed->row});
+            }
+        }
     }
 
     void Hold(int index, int cellNumber) {
@@ -315,6 +415,99 @@ class PlaySessionTest : public QObject {
         QCOMPARE(game.Play({"redo"}), QString("nothing to redo"));
         game.Play({"undo", "turn I"});
         QVERIFY(!game.session.CanRedo());
+    }
+
+    // The aids on the 3 x 5 rectangle of F, P and U, which has one solution up to its symmetries,
+    // four covers in all.
+    void aidsAnswerFromTheBoardAsItIs_data() {
+        QTest::addColumn<Picture>("laid");
+        QTest::addColumn<Picture>("stored");  // the stored solution
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<Picture>("board");
+        QTest::addColumn<QString>("marked");
+        const Picture empty{"XXXXX", "XXXXX", "XXXXX"};
+        const Picture one{"PPFUU", "PPFFU", "PFFUU"};
+        const Picture turned{"UUFFP", "UFFPP", "UUFPP"};  // `one` turned half round
+        // U lies across, which no cover has; with P beside it neither is of any cover.
+        const Picture wrongU{"UXUXX", "UUUXX", "XXXXX"};
+        const Picture wrongUP{"UXUPP", "UUUPP", "XXXPX"};
+        QTest::newRow("an empty board has the puzzle's distinct solutions")
+            << empty << one << QStringList{"check"} << "1 way" << empty << "";
+        QTest::newRow("an element of a cover keeps that cover")
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << one << QStringList{"check"} << "1 way"
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << "";
+        QTest::newRow("one element in the way is named and marked")
+            << wrongU << one << QStringList{"check"} << "take away U" << wrongU << "U";
+        QTest::newRow("two in the way are named in the order placed")
+            << wrongUP << one << QStringList{"check"} << "take away U, P" << wrongUP << "U P";
+        QTest::newRow("the next move clears the marks")
+            << wrongUP << one << QStringList{"check", "turn F"} << "take away U, P" << wrongUP
+            << "";
+        QTest::newRow("a hint from here follows the stored solution")
+            << empty << one << QStringList{"hint here"} << "placed P"
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << "";
+        QTest::newRow("and the other stored solution when that is stored")
+            << empty << turned << QStringList{"hint here"} << "placed U"
+            << Picture{"UUXXX", "UXXXX", "UUXXX"} << "";
+        QTest::newRow("a hint from here keeps the board when the stored solution does not")
+            << Picture{"XXXXP", "XXXPP", "XXXPP"} << one << QStringList{"hint here"} << "placed U"
+            << Picture{"UUXXP", "UXXPP", "UUXPP"} << "";
+        QTest::newRow("a hint from here on a board that cannot be finished places nothing")
+            << wrongU << one << QStringList{"hint here"} << "take away U" << wrongU << "U";
+        QTest::newRow("undo takes a hint from here back alone")
+            << empty << one << QStringList{"hint here", "hint here", "undo"} << "placed F"
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << "";
+        QTest::newRow("shown mistakes: a drop that spoils the board is marked")
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << one << QStringList{"mistakes", "U 2,0"}
+            << "placed" << Picture{"PPUUX", "PPUXX", "PXUUX"} << "U";
+        QTest::newRow("shown mistakes: a good drop is not")
+            << Picture{"PPXXX", "PPXXX", "PXXXX"} << one
+            << QStringList{"mistakes", "mirror U", "U 3,0"} << "placed"
+            << Picture{"PPXUU", "PPXXU", "PXXUU"} << "";
+    }
+    void aidsAnswerFromTheBoardAsItIs() {
+        QFETCH(Picture, laid);
+        QFETCH(Picture, stored);
+        QFETCH(QStringList, moves);
+        QFETCH(QString, marked);
+        const Picture empty{"XXXXX", "XXXXX", "XXXXX"};
+        Board game(empty, "FPU");
+        game.Store(stored);
+        game.Lay(laid);
+        QTEST(game.Play(moves), "answer");
+        QFETCH(Picture, board);
+        board.resize(5, ".....");  // the matrix is square
+        QCOMPARE(game.Cells(), board);
+        QCOMPARE(game.Letters(game.session.Marked()).join(' '), marked);
+    }
+
+    // A kept board comes back whole with its clock and hint, or not at all.
+    void keptBoardComesBackWholeOrNotAtAll_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Picture>("board");
+        const Picture empty{"XXXXX", "XXXXX", "XXXXX"};
+        const Picture kept{"XUUFF", "XUFFX", "XUUFX"};
+        QTest::newRow("a board as kept") << "95 U0@1,0 F4@2,0" << kept;
+        QTest::newRow("with a hint") << "95 hint U0@1,0 F4@2,0" << kept;
+        for (const char* refused : {"", "-1 U0@1,0", "95 Q6@1,0", "95 U8@1,0", "95 U0@1;0",
+                                    "95 U0@1,0x", "95 U0@4,4", "95 I0@0,0", "95 U0@1,0 U0@1,0",
+                                    "95 U0@1,0 F4@1,0", "99999999999999 U0@1,0", "95 U0@-1,0"}) {
+            QTest::newRow(refused) << refused << empty;
+        }
+    }
+    void keptBoardComesBackWholeOrNotAtAll() {
+        QFETCH(QString, line);
+        QFETCH(Picture, board);
+        Board game({"XXXXX", "XXXXX", "XXXXX"}, "FPU");
+        board.resize(5, ".....");
+        const bool restored = game.session.RestoreKeptBoard(line.toStdString());
+        QCOMPARE(restored, board[0] != "XXXXX");
+        QCOMPARE(game.Cells(), board);
+        QVERIFY(!game.session.CanUndo());
+        if (restored) {
+            QCOMPARE(QString::fromStdString(game.session.KeptBoardLine()), line);
+        }
     }
 
     void solvedBoardGivesRecordsThatReplayOntoTheSameCells() {

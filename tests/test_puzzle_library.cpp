@@ -325,7 +325,9 @@ class PuzzleLibraryTest : public QObject {
         }
         puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         const std::string settingsPath = folder.filePath("tessellix.ini").toStdString();
-        WriteBytes(settingsPath, "[Solved]\n1.TLX=1\n200.TLX=1\n300.TLX=1\n");
+        WriteBytes(settingsPath,
+                   "[Solved]\n1.TLX=1\n200.TLX=1\n300.TLX=1\n[Boards]\n1.TLX=5 "
+                   "I0@0,0\n200.TLX=5 I0@0,0\n300.TLX=5 I0@0,0\n");
         Settings settings(settingsPath);
         PuzzleFileData data;
         data.texts.names = {"Новое", "New"};
@@ -340,6 +342,12 @@ class PuzzleLibraryTest : public QObject {
             marks += mark == SolvedMark::None ? '.' : '1';
         }
         QTEST(marks, "marks");
+        // A kept board goes with the mark.
+        QString kept;
+        for (const char* name : {"1.TLX", "200.TLX", "300.TLX"}) {
+            kept += settings.ReadKeptBoard(name) ? '1' : '.';
+        }
+        QCOMPARE(kept, marks);
         if (stored) {
             QCOMPARE(ReadPuzzleFile(folder.filePath(fileName).toStdString()).data.texts.names,
                      data.texts.names);

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "model/element_set.h"
-#include "solver/board_questions.h"
+#include "solver/board_aids.h"
 #include "tools/json_writer.h"
 #include "tools/placed_records.h"
 #include "tools/puzzle_input.h"
@@ -38,18 +38,7 @@ std::string CheckText(const BoardCheck& check, bool solved) {
     if (solved) {
         return "The board is solved.";
     }
-    if (check.finishable) {
-        return "The board can still be finished in " + std::to_string(check.ways) +
-               (check.ways == 1 ? " way" : " ways");
-    }
-    if (check.takeAway.empty()) {
-        return "The board cannot be finished: the puzzle has no solution.";
-    }
-    std::string names;
-    for (int element : check.takeAway) {
-        names += (names.empty() ? "" : ", ") + Letter(element);
-    }
-    return "The board cannot be finished. Take away: " + names + ".";
+    return BoardCheckText(check).In(Language::English);
 }
 
 int RunCheckBoard(const std::vector<std::string>& arguments) {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "model/play_session.h"
+#include "solver/board_questions.h"
+
+namespace tessellix {
+
+// What a check of the board tells the player: "The board can still be finished in 2339 ways"
+// ("in more than 10000 ways" above the cap), or "The board cannot be finished. Take away: F, L."
+// with the elements' letters.
+BilingualText BoardCheckText(const BoardCheck& check);
+
+// The aids that look at the live board, Check board, Hint from here and Show mistakes: they ask
+// the board questions with every placed element held where it lies, and make their answers the
+// session's marks and moves. The questions of one puzzle are kept while it is played, so that
+// what one answer learnt speeds up the next.
+class BoardAids {
+  public:
+    explicit BoardAids(PlaySession& session) : session(session) {}
+
+    // The board's prospects; when it cannot be finished, the elements to take away are marked.
+    BoardCheck Check();
+    // One more element set where a completion of the board puts it, the stored solution's
+    // place when that solution keeps every placed element: a move, and a hint. When the board
+    // cannot be finished, nothing is placed and the elements to take away are marked.
+    BoardHint HintFromHere();
+    // After a drop: the element the drop placed is marked when the board can no longer be
+    // finished.
+    void MarkIfMistake();
+
+  private:
+    BoardQuestions& Questions();
+    std::vector<PlacedElement> Placed() const;
+
+    PlaySession& session;
+    std::unique_ptr<BoardQuestions> questions;
+    // The puzzle the questions are about: its cells and used elements.
+    std::vector<int> askedCells;
+    unsigned askedElements = 0;
+};
+
+}  // namespace tessellix
