@@ -450,7 +450,7 @@ Drag() {
 playKeys=(Tab shift+Tab Left Right Up Down Left Right Up Down space shift+space Return Escape
     Delete)
 commandKeys=(F1 F2 Prior Next ctrl+n ctrl+o ctrl+s ctrl+g ctrl+z ctrl+y ctrl+shift+z ctrl+plus
-    ctrl+minus Prior Next F2 ctrl+z ctrl+y ctrl+shift+c ctrl+shift+v)
+    ctrl+minus Prior Next F2 ctrl+z ctrl+y ctrl+shift+c ctrl+shift+v ctrl+k ctrl+h ctrl+d)
 typingKeys=(a b e f h n o p r s t x z 1 2 3 4 9 0 Cyrillic_a Cyrillic_o Cyrillic_ve Cyrillic_es
     BackSpace End Home)
 # The menus' commands as their mnemonics reach them, in English and in Russian (only those of
@@ -458,15 +458,16 @@ typingKeys=(a b e f h n o p r s t x z 1 2 3 4 9 0 Cyrillic_a Cyrillic_o Cyrillic
 # other commands, so that it gets its share of the run.
 menuPaths=("t e" "t e" "Cyrillic_es Cyrillic_er" "Cyrillic_es Cyrillic_er"
     "p s" "p n" "p p" "p r" "p x" "p c" "p o" "t h" "t e" "t l Return" "t l Down Return"
-    "question h" "question a" "f n" "f o" "f d" "f s" "f a" "f r"
+    "t c" "t f" "o m" "o k" "question h" "question a" "f n" "f o" "f d" "f s" "f a" "f r"
     "Cyrillic_ze Cyrillic_ve" "Cyrillic_ze Cyrillic_es" "Cyrillic_ze Cyrillic_pe"
     "Cyrillic_ze Cyrillic_be" "Cyrillic_ze Cyrillic_yeru" "Cyrillic_ze Cyrillic_ka"
     "Cyrillic_ze Cyrillic_de" "Cyrillic_es Cyrillic_pe"
-    "Cyrillic_es Cyrillic_er" "Cyrillic_es l Return" "Cyrillic_es l Down Return"
+    "Cyrillic_es Cyrillic_er" "Cyrillic_es Cyrillic_o" "Cyrillic_es Cyrillic_e"
+    "Cyrillic_en Cyrillic_o" "Cyrillic_en Cyrillic_ha" "Cyrillic_es l Return" "Cyrillic_es l Down Return"
     "question Cyrillic_ve" "question Cyrillic_o" "Cyrillic_ef Cyrillic_en" "Cyrillic_ef Cyrillic_o"
     "Cyrillic_ef Cyrillic_u" "Cyrillic_ef Cyrillic_es" "Cyrillic_ef Cyrillic_ka"
     "Cyrillic_ef Cyrillic_ve")
-menuKeys=(p t f question Cyrillic_ze Cyrillic_es Cyrillic_ef)
+menuKeys=(p t o f question Cyrillic_ze Cyrillic_es Cyrillic_en Cyrillic_ef)
 itemKeys=(s n p r x h e l a o d c Cyrillic_ve Cyrillic_es Cyrillic_pe Cyrillic_be Cyrillic_yeru
     Cyrillic_er Cyrillic_en Cyrillic_o Cyrillic_u Cyrillic_ka Down Up Right Return Escape)
 
