@@ -208,8 +208,9 @@ class PlayRecordsTest : public QObject {
     }
 
     // A half-done board left for another puzzle, the editor or the end of the game comes back
-    // with its time, once Keep unfinished boards is on; Reset forgets it.
-    void unfinishedBoardsAreKeptWhenAsked() {
+    // with its time, once Keep unfinished boards is on; Reset forgets it. Show mistakes marks a
+    // drop that spoils the board.
+    void unfinishedBoardsAreKeptAndMistakesShownWhenAsked() {
         HandFile rectangle;
         rectangle.Cells({"XXXXX", "XXXXX", "XXXXX"});
         for (auto& record : rectangle.records) {
@@ -253,10 +254,15 @@ class PlayRecordsTest : public QObject {
         QVERIFY(play.settings.ReadKeptBoard("1.TLX"));
         window.RunCommand(kCommandReset);
         QVERIFY(!play.settings.ReadKeptBoard("1.TLX"));
-        play.DragElementTo(kU, corner);
+        // Shown mistakes: U a column in leaves three cells that nothing can fill.
+        window.RunCommand(kCommandShowMistakes);
+        QVERIFY(play.settings.ReadShowMistakesSetting());
+        play.DragElementTo(kU, corner + QPoint(kCellSize, 0));
+        QCOMPARE(play.Session().Marked(), std::vector<int>{kU});
+        QCOMPARE(play.Shown(), play.FullComposition());
         window.close();
         QCOMPARE(QString::fromStdString(play.settings.ReadKeptBoard("1.TLX").value_or("")),
-                 QString("7 U0@0,0"));
+                 QString("7 U0@1,0"));
     }
 };
 
