@@ -16,6 +16,8 @@ constexpr int kWalkLength = 300;
 // Spots tried for a moved element, and for an element of an easy shape, of which the most
 // compact of kEasyChoices is kept.
 constexpr int kMoveSpots = 40;
+// Spots tried for a moved element of a shape being tightened: few shorten the perimeter.
+constexpr int kPolishSpots = 300;
 constexpr int kEasySpots = 300;
 constexpr int kEasyChoices = 8;
 
@@ -29,18 +31,6 @@ Cells CellsOf(const ElementOrientation& o, int row, int column) {
     }
     std::sort(cells.begin(), cells.end());
     return cells;
-}
-
-bool SolvedByForcedMoves(const GrownShape& shape) {
-    const TilingSolver solver(shape.Grid(), kGridSide, shape.Elements());
-    if (solver.Problem() != SolverProblem::None) {
-        return false;
-    }
-    // A second guess is never made: the first one already says the shape needs guessing.
-    DeductionOptions options;
-    options.maxGuesses = 1;
-    const DeductionMeasure measure = DeductionSolver(solver).Solve(options);
-    return measure.guesses == 0 && measure.covers == 1;
 }
 
 }  // namespace
@@ -66,7 +56,7 @@ bool CompactShapes::Start() {
     return true;
 }
 
-bool CompactShapes::Move() {
+bool CompactShapes::Move(bool tighter) {
     const std::vector<LaidElement>& laid = shape.Laid();
     const int element = !suspects.empty() ? suspects[random.Below(suspects.size())]
                                           : laid[random.Below(laid.size())].element;
@@ -80,10 +70,13 @@ bool CompactShapes::Move() {
     shape.TakeOff(index);
     // The rest must stay one piece without a hole, or the element would have to go back.
     LayOptions options(kCompactness);
-    options.accept = [excess](const GrownShape& grown) {
-        return Excess(grown.Measure()) <= excess;
+    const int perimeter = before.Measure().perimeter;
+    options.accept = [excess, perimeter, tighter](const GrownShape& grown) {
+        const ShapeMeasure measure = grown.Measure();
+        return tighter ? measure.perimeter < perimeter && measure.tips <= kCompactTips
+                       : Excess(measure) <= excess;
     };
-    options.maxAsked = kMoveSpots;
+    options.maxAsked = tighter ? kPolishSpots : kMoveSpots;
     if (!shape.IsConnected() || shape.HasHole() || !shape.Lay(element, random, options)) {
         shape = before;
         return false;
@@ -101,7 +94,7 @@ bool CompactShapes::NoFurther(std::uint64_t deadEnds) const {
 std::optional<ShapeCandidate> CompactShapes::GrowSolvedByForcedMoves() {
     shape = GrownShape();
     LayOptions options(kCompactness);
-    options.accept = SolvedByForcedMoves;
+    options.accept = [](const GrownShape& grown) { return grown.IsSolvedByForcedMoves(); };
     options.maxAsked = kEasySpots;
     options.choices = kEasyChoices;
     options.score = [](const GrownShape& grown) {
@@ -124,6 +117,19 @@ std::optional<ShapeCandidate> CompactShapes::Next() {
     if (request.level == Level::Easy) {
         return GrowSolvedByForcedMoves();
     }
+    if (kept) {
+        // Polishing: each try moves one element of the kept shape; when the tries run out, the
+        // kept shape is offered again.
+        shape = *kept;
+        offering = polishing == 0;
+        if (!offering) {
+            --polishing;
+            if (!Move(true)) {
+                return std::nullopt;
+            }
+        }
+        return ShapeCandidate{shape.Grid(), shape.Elements()};
+    }
     const bool fresh = steps == 0;
     steps = (steps + 1) % kWalkLength;
     if (fresh ? !Start() : !Move()) {
@@ -135,9 +141,26 @@ std::optional<ShapeCandidate> CompactShapes::Next() {
     return ShapeCandidate{shape.Grid(), shape.Elements()};
 }
 
+bool CompactShapes::Takes(int triesLeft) {
+    const ShapeMeasure measure = shape.Measure();
+    if (offering || request.level == Level::Easy ||
+        measure.perimeter * 100 <= kTightPercent * measure.cells) {
+        return true;
+    }
+    if (!kept) {
+        // One try is left over to offer the kept shape again.
+        polishing = std::min(kPolishTries, triesLeft - 1);
+        if (polishing <= 0) {
+            return true;
+        }
+    }
+    kept = shape;
+    return false;
+}
+
 void CompactShapes::Hear(const CandidateVerdict& verdict) {
     suspects.clear();
-    if (request.level == Level::Easy) {
+    if (request.level == Level::Easy || kept) {
         return;
     }
     if (verdict.rating) {

@@ -14,7 +14,9 @@ namespace tessellix {
 // differently, to a spot against the rest that keeps the outline within kAimPercent and
 // kCompactTips, until no second cover is left. A shape that also has the level ends the walk;
 // one of another level is climbed from: a move is kept while the shape keeps its one cover
-// and its dead ends per cover come no further from the level's.
+// and its dead ends per cover come no further from the level's. A shape of the level with more
+// than kTightPercent is kept in reserve while moves that shorten its perimeter look for a
+// tighter one of the level, so that most puzzles look like designed ones.
 // An easy puzzle must be solved by forced moves alone, which a blob never allows: easy shapes
 // are grown element by element, each laid where the shape so far is solved by forced moves,
 // at the most compact of a few such spots.
@@ -27,15 +29,22 @@ class CompactShapes : public ShapeSource {
     CompactShapes(const GeneratorRequest& request, SeededRandom& random)
         : request(request), random(random) {}
 
+    // A shape of the level beyond this perimeter per cell, in hundredths, is kept in reserve
+    // while kPolishTries moves try to tighten it.
+    static constexpr int kTightPercent = 93;
+    static constexpr int kPolishTries = 200;
+
     std::optional<ShapeCandidate> Next() override;
     bool WantsOtherCover() const override { return true; }
     void Hear(const CandidateVerdict& verdict) override;
+    bool Takes(int triesLeft) override;
 
   private:
     unsigned ChooseElements();
     bool Start();
-    // False when the element could not be moved.
-    bool Move();
+    // False when the element could not be moved. tighter: only to a spot that shortens the
+    // perimeter.
+    bool Move(bool tighter = false);
     // Whether a shape of deadEnds per cover is no further from the level than the best so far.
     bool NoFurther(std::uint64_t deadEnds) const;
     std::optional<ShapeCandidate> GrowSolvedByForcedMoves();
@@ -49,6 +58,9 @@ class CompactShapes : public ShapeSource {
     std::vector<int> suspects;       // elements that a second cover placed differently
     std::optional<GrownShape> best;  // the climb's shape with one cover, nearest the level
     std::uint64_t bestDeadEnds = 0;
+    std::optional<GrownShape> kept;  // the tightest shape of the level found
+    int polishing = 0;               // tries left to tighten it
+    bool offering = false;           // the last candidate was the kept shape itself
 };
 
 }  // namespace tessellix

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "library/puzzle_file.h"
+#include "solver/deduction_solver.h"
 
 namespace tessellix {
 
@@ -262,6 +263,18 @@ ShapeMeasure GrownShape::Measure() const {
         }
     }
     return measure;
+}
+
+bool GrownShape::IsSolvedByForcedMoves() const {
+    const TilingSolver solver(Grid(), kGridSide, Elements());
+    if (solver.Problem() != SolverProblem::None) {
+        return false;
+    }
+    // A second guess is never made: the first one already says the shape needs guessing.
+    DeductionOptions options;
+    options.maxGuesses = 1;
+    const DeductionMeasure measure = DeductionSolver(solver).Solve(options);
+    return measure.guesses == 0 && measure.covers == 1;
 }
 
 std::vector<int> GrownShape::Grid() const {

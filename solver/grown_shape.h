@@ -73,6 +73,8 @@ class GrownShape {
     bool IsConnected() const;
     bool HasHole() const;
     ShapeMeasure Measure() const;
+    // Whether the deduction solver covers the shape with its elements by forced moves alone.
+    bool IsSolvedByForcedMoves() const;
     // The cells centred on the editor's canvas of the kGridSide x kGridSide grid, row-major, 1
     // for a cell.
     std::vector<int> Grid() const;

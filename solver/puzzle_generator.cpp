@@ -170,7 +170,8 @@ GeneratedPuzzle PuzzleGenerator::Generate(const std::atomic<bool>* cancel,
             }
         }
         source->Hear(*verdict);
-        if (!verdict->rating || verdict->rating->level != request.level) {
+        if (!verdict->rating || verdict->rating->level != request.level ||
+            !source->Takes(maxTries - result.tries)) {
             continue;
         }
         // The same level, with the full measure to report.

@@ -38,6 +38,13 @@ class ShapeSource {
     virtual bool WantsOtherCover() const { return false; }
     // What the last candidate came to, so that the next one can be steered.
     virtual void Hear(const CandidateVerdict& verdict) { (void)verdict; }
+    // Whether the last candidate, unique and of the requested level, ends the search; false
+    // keeps it in reserve while the source looks for a better one, to offer again within
+    // triesLeft more tries.
+    virtual bool Takes(int triesLeft) {
+        (void)triesLeft;
+        return true;
+    }
 };
 
 }  // namespace tessellix
