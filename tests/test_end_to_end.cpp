@@ -168,11 +168,7 @@ class EndToEndTest : public QObject {
         const QImage startCanvas = Canvas(shot);
         // Ctrl+K answers in a message; the board stays as it is.
         Xdo({"key", "ctrl+k"});
-        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
-                                 10000);
-        Xdo({"key", "Return"});
-        QTRY_VERIFY_WITH_TIMEOUT(!Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
-                                 10000);
+        AnswerTheCheck();
         QCOMPARE(Canvas(Screenshot()), startCanvas);
         // Ctrl+H sets one element of the stored solution on the shape, as one move.
         Xdo({"key", "ctrl+h"});
@@ -185,9 +181,7 @@ class EndToEndTest : public QObject {
         // names it and frames it red and white along its outline.
         Drag(QPoint(465 + 15 + 7, 15 + 7), QPoint(277 + 15 + 7, 192 + 7));
         Xdo({"key", "ctrl+k"});
-        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
-                                 10000);
-        Xdo({"key", "Return"});
+        AnswerTheCheck();
         QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(), At(shot, 277 + 15, 192) == qRgb(255, 0, 0)),
                                  5000);
         QCOMPARE(At(shot, 277 + 15 + 1, 192 + 1), qRgb(255, 0, 0));
@@ -197,11 +191,7 @@ class EndToEndTest : public QObject {
         // A hint from there places nothing; the undo of the plus clears the mark with it.
         const QImage marked = Canvas(shot);
         Xdo({"key", "ctrl+h"});
-        QTRY_VERIFY_WITH_TIMEOUT(Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
-                                 10000);
-        Xdo({"key", "Return"});
-        QTRY_VERIFY_WITH_TIMEOUT(!Xdo({"search", "--onlyvisible", "--name", "^Проверка доски$"}),
-                                 10000);
+        AnswerTheCheck();
         QCOMPARE(Canvas(Screenshot()), marked);
         Xdo({"key", "ctrl+z"});
         QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), startCanvas, 5000);
@@ -323,6 +313,14 @@ class EndToEndTest : public QObject {
     }
 
   private:
+    // Waits for the board check's message and closes it with Return.
+    void AnswerTheCheck() {
+        const QStringList search{"search", "--onlyvisible", "--name", "^Проверка доски$"};
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo(search), 10000);
+        Xdo({"key", "Return"});
+        QTRY_VERIFY_WITH_TIMEOUT(!Xdo(search), 10000);
+    }
+
     // Presses the left button at `from` on the canvas, moves in eight steps and releases at `to`.
     void Drag(QPoint from, QPoint to) {
         from += origin;
