@@ -39,13 +39,9 @@ int RunDecode(const std::vector<std::string>& arguments) {
         return ReportFailure(where, ReasonText(data.Error().Message().In(Language::English)));
     }
     const std::string& folder = parsed.operands[1];
-    if (!ParentExists(folder)) {
-        return UsageError(command, "the folder " + VisibleText(folder) +
-                                       " can be made only in a folder that exists");
-    }
     OutputFolder output(folder);
-    if (const std::string problem = output.Problem(); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<int> status = output.Open(command)) {
+        return *status;
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);

@@ -150,13 +150,9 @@ int RunGenerate(const std::vector<std::string>& arguments) {
         return UsageError(command, problem);
     }
     const std::string& folder = parsed.operands[0];
-    if (!ParentExists(folder)) {
-        return UsageError(command, "the folder " + VisibleText(folder) +
-                                       " can be made only in a folder that exists");
-    }
     OutputFolder output(folder);
-    if (problem = output.Problem(); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<int> status = output.Open(command)) {
+        return *status;
     }
     if (!options->seed) {
         options->seed = std::random_device()();

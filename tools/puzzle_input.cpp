@@ -93,6 +93,8 @@ std::string FolderProblem(const std::string& folder) {
     return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
 }
 
+namespace {
+
 bool ParentExists(const std::string& folder) {
     std::filesystem::path parent = std::filesystem::path(folder).lexically_normal();
     if (!parent.has_filename()) {
@@ -103,25 +105,31 @@ bool ParentExists(const std::string& folder) {
     return parent.empty() || std::filesystem::is_directory(parent, error);
 }
 
+}  // namespace
+
 OutputFolder::~OutputFolder() {
     RemoveIfUnused();
 }
 
-std::string OutputFolder::Problem() {
+std::optional<int> OutputFolder::Open(const ToolCommand& command) {
+    if (!ParentExists(folder)) {
+        return UsageError(command, "the folder " + VisibleText(folder) +
+                                       " can be made only in a folder that exists");
+    }
     std::error_code error;
     if (!std::filesystem::exists(folder, error) && !error) {
         created = std::filesystem::create_directory(folder, error);
         if (error) {
-            return "cannot be created: " + ReasonText(error.message());
+            return ReportFailure(folder, "cannot be created: " + ReasonText(error.message()));
         }
     }
-    if (std::string problem = FolderProblem(folder); !problem.empty()) {
-        return problem;
+    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
+        return ReportFailure(folder, problem);
     }
     if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return "cannot be written: " + problem;
+        return ReportFailure(folder, "cannot be written: " + problem);
     }
-    return {};
+    return std::nullopt;
 }
 
 int OutputFolder::Fail(std::string_view where, const std::string& what) {

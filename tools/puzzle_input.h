@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,8 @@
 #include "model/play_session.h"
 
 namespace tessellix {
+
+struct ToolCommand;
 
 // A puzzle file given on the command line, loaded onto a board as the game loads it.
 struct ToolPuzzle {
@@ -39,9 +42,6 @@ std::string CutShortText(const PuzzleFileContents& contents);
 // without the folder's name; empty when nothing does.
 std::string FolderProblem(const std::string& folder);
 
-// Whether folder's parent folder exists, so that a command makes one folder at most.
-bool ParentExists(const std::string& folder);
-
 // The folder a command writes puzzles into: made when missing, and removed again when the
 // command ends without having written into it.
 class OutputFolder {
@@ -51,9 +51,10 @@ class OutputFolder {
     OutputFolder(const OutputFolder&) = delete;
     OutputFolder& operator=(const OutputFolder&) = delete;
 
-    // Makes the folder when it is missing; what keeps puzzles from being written there,
-    // without the folder's name; empty when nothing does.
-    std::string Problem();
+    // Makes the folder when it is missing, and only inside one that exists, so that a command
+    // makes one folder at most. The exit status when the folder cannot take puzzles, after the
+    // message: a usage error for a missing parent, else a failure naming the folder.
+    std::optional<int> Open(const ToolCommand& command);
     void Written() { written = true; }
     // ReportFailure, the folder gone first when this command made it for nothing.
     int Fail(std::string_view where, const std::string& what);
