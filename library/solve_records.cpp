@@ -276,26 +276,24 @@ std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
         return std::nullopt;
     }
     std::error_code error;
-    std::string aside = path + ".bak";
-    for (int n = 1; std::filesystem::exists(aside, error) || error; ++n) {
-        if (error) {
-            return Failure(BilingualText()
-                               .Say("Файл рекордов ", "The records file ")
-                               .Add(path)
-                               .Say(" повреждён и не может быть отложен: ",
-                                    " is damaged and cannot be set aside: ")
-                               .Add(BilingualText::Both(error.message())));
-        }
-        aside = path + "." + std::to_string(n) + ".bak";
-    }
-    std::filesystem::rename(path, aside, error);
-    if (error) {
+    const auto cannotSetAside = [&] {
         return Failure(BilingualText()
                            .Say("Файл рекордов ", "The records file ")
                            .Add(path)
                            .Say(" повреждён и не может быть отложен: ",
                                 " is damaged and cannot be set aside: ")
-                           .Add(BilingualText::Both(error.message())));
+                           .Add(ErrorText(error.value())));
+    };
+    std::string aside = path + ".bak";
+    for (int n = 1; std::filesystem::exists(aside, error) || error; ++n) {
+        if (error) {
+            return cannotSetAside();
+        }
+        aside = path + "." + std::to_string(n) + ".bak";
+    }
+    std::filesystem::rename(path, aside, error);
+    if (error) {
+        return cannotSetAside();
     }
     return Failure(BilingualText()
                        .Say("Файл рекордов ", "The records file ")
