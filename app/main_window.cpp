@@ -157,7 +157,6 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     connect(clockWatch, &ClockWatch::tick, this, &MainWindow::RefreshClockTitle);
     ShowClock(settings.ReadShowClockSetting());
     board->SetShowMistakes(settings.ReadShowMistakesSetting());
-    keepBoards = settings.ReadKeepBoardsSetting();
     settings.SetFailureListener([this](const Failure& failure) {
         ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept), kSettingsCaption,
                     MessageIcon::Exclamation, MessageButtons::Ok);
@@ -329,7 +328,7 @@ bool MainWindow::IsCommandChecked(int command) const {
            (command == kCommandEnglish && CurrentLanguage() == Language::English) ||
            (command == kCommandShowClock && clockShown) ||
            (command == kCommandShowMistakes && board->ShowsMistakes()) ||
-           (command == kCommandKeepBoards && keepBoards);
+           (command == kCommandKeepBoards && commands.KeepsBoards());
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -391,8 +390,7 @@ void MainWindow::RunCommand(int command) {
             settings.WriteShowMistakesSetting(board->ShowsMistakes());
             break;
         case kCommandKeepBoards:
-            keepBoards = !keepBoards;
-            settings.WriteKeepBoardsSetting(keepBoards);
+            commands.SetKeepBoards(!commands.KeepsBoards());
             break;
         case kCommandCheckBoard:
             commands.CheckBoard();

@@ -132,7 +132,6 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<EditorWindow> editor;
     ClockWatch* clockWatch;
     bool clockShown = false;
-    bool keepBoards = false;
 };
 
 }  // namespace tessellix

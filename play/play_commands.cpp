@@ -60,7 +60,13 @@ PlayCommands::PlayCommands(BoardView& view, Settings& store, QWidget* window)
     : board(view),
       settings(store),
       owner(window),
-      records(SolveRecords::PathBeside(store.Path())) {}
+      records(SolveRecords::PathBeside(store.Path())),
+      keepBoards(store.ReadKeepBoardsSetting()) {}
+
+void PlayCommands::SetKeepBoards(bool kept) {
+    keepBoards = kept;
+    settings.WriteKeepBoardsSetting(kept);
+}
 
 CalendarDate PlayCommands::Today() const {
     return dateSource ? dateSource() : CalendarDate::Today();
@@ -98,7 +104,7 @@ std::optional<Failure> PlayCommands::Switch(int index) {
     KeepBoard();
     std::optional<Failure> failure = board.SwitchToPuzzle(index);
     const PuzzleRecord* record = board.Session().CurrentRecord();
-    if (!failure && record != nullptr && settings.ReadKeepBoardsSetting()) {
+    if (!failure && record != nullptr && keepBoards) {
         if (const std::optional<std::string> kept = settings.ReadKeptBoard(record->fileName)) {
             board.RestoreKeptBoard(*kept);
         }
@@ -109,7 +115,7 @@ std::optional<Failure> PlayCommands::Switch(int index) {
 void PlayCommands::KeepBoard() {
     const PlaySession& session = board.Session();
     const PuzzleRecord* record = session.CurrentRecord();
-    if (record == nullptr || !settings.ReadKeepBoardsSetting()) {
+    if (record == nullptr || !keepBoards) {
         return;
     }
     if (session.PlacedInOrder().empty() || session.IsSolved()) {

@@ -37,6 +37,9 @@ class PlayCommands {
     // Places one more element where a completion of the board puts it, or says, as CheckBoard
     // does, that the board cannot be finished.
     void HintFromHere();
+    // Keep unfinished boards, as the settings remember it.
+    bool KeepsBoards() const { return keepBoards; }
+    void SetKeepBoards(bool kept);
     // With Keep unfinished boards on, the board on screen is kept for its puzzle when it has
     // placed elements and is not solved, and any board kept before dropped when it has none.
     void KeepBoard();
@@ -98,6 +101,7 @@ class PlayCommands {
     QWidget* owner;
     int congratulationIndex = 0;
     SolveRecords records;
+    bool keepBoards;
 };
 
 }  // namespace tessellix
