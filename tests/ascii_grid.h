@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessellix {
@@ -34,6 +37,28 @@ std::vector<std::string> AsciiRows(const Shape& shape) {
         rows.push_back(line);
     }
     return rows;
+}
+
+// The mask of the elements named by their letters, ILYNVTZFWUXP for bits 0 to 11, either case.
+inline unsigned ElementsOf(const QString& letters) {
+    unsigned mask = 0;
+    for (const QChar letter : letters.toUpper()) {
+        mask |= 1u << QString("ILYNVTZFWUXP").indexOf(letter);
+    }
+    return mask;
+}
+
+using Cell = std::pair<int, int>;  // row, column
+
+// The set cells of an n x n row-major matrix.
+inline std::set<Cell> CellsOf(const std::vector<int>& grid, int n) {
+    std::set<Cell> cells;
+    for (int i = 0; i < n * n; ++i) {
+        if (grid[i] != 0) {
+            cells.insert({i / n, i % n});
+        }
+    }
+    return cells;
 }
 
 }  // namespace tessellix

@@ -15,6 +15,7 @@
 #include "library/puzzle_file.h"
 #include "model/puzzle_shape.h"
 #include "solver/tiling_solver.h"
+#include "tests/ascii_grid.h"
 #include "tests/puzzle_bytes.h"
 #include "tests/puzzle_tool_process.h"
 
@@ -24,18 +25,6 @@ namespace tessellix {
 // the tool's check and plain geometry here, never by the generator's own tests.
 
 namespace {
-
-using Cell = std::pair<int, int>;  // row, column
-
-std::set<Cell> CellsOf(const std::vector<int>& grid) {
-    std::set<Cell> cells;
-    for (int i = 0; i < kGridSide * kGridSide; ++i) {
-        if (grid[i] != 0) {
-            cells.insert({i / kGridSide, i % kGridSide});
-        }
-    }
-    return cells;
-}
 
 // The cells reached from `start` through edge neighbours inside `area`.
 std::set<Cell> Reached(const std::set<Cell>& area, Cell start) {
@@ -72,14 +61,6 @@ QJsonObject RateJson(const QString& path) {
 }
 
 // Bit i: element i, by the letters ILYNVTZFWUXP.
-unsigned ElementsOf(const QString& letters) {
-    unsigned mask = 0;
-    for (const QChar letter : letters.toUpper()) {
-        mask |= 1u << QString("ILYNVTZFWUXP").indexOf(letter);
-    }
-    return mask;
-}
-
 QStringList PuzzleFiles(const QString& folder) {
     return QDir(folder).entryList({"*.TLX"}, QDir::Files, QDir::Name);
 }
@@ -144,7 +125,7 @@ class GeneratorToolTest : public QObject {
             QVERIFY(count.complete);
             QCOMPARE(count.distinct, std::uint64_t{1});
 
-            const std::set<Cell> cells = CellsOf(file.data.grid);
+            const std::set<Cell> cells = CellsOf(file.data.grid, kGridSide);
             QCOMPARE(Reached(cells, *cells.begin()).size(), cells.size());
             QVERIFY(!HasHole(cells));
             QVERIFY(std::all_of(cells.begin(), cells.end(), [](Cell cell) {

@@ -13,28 +13,8 @@ namespace tessellix {
 
 namespace {
 
-unsigned ElementsOf(const QString& letters) {
-    unsigned mask = 0;
-    for (const QChar letter : letters) {
-        mask |= 1u << QString("ILYNVTZFWUXP").indexOf(letter);
-    }
-    return mask;
-}
-
 TilingSolver Solver(const std::vector<std::string>& picture, const QString& letters) {
     return TilingSolver(AsciiGrid(picture, kGridSide), kGridSide, ElementsOf(letters));
-}
-
-using Cell = std::pair<int, int>;  // row, column
-
-std::set<Cell> CellsOf(const std::vector<int>& grid) {
-    std::set<Cell> cells;
-    for (int i = 0; i < kGridSide * kGridSide; ++i) {
-        if (grid[i] != 0) {
-            cells.insert({i / kGridSide, i % kGridSide});
-        }
-    }
-    return cells;
 }
 
 // Free cell edges and cells with three of them, counted here rather than by the generator.
@@ -289,7 +269,7 @@ class PuzzleGeneratorTest : public QObject {
             PuzzleGenerator({0, elements, level, std::uint64_t(seed), style}).Generate();
         QCOMPARE(puzzle.status, GeneratorStatus::Generated);
         QCOMPARE(puzzle.rating.level, level);
-        const std::set<Cell> cells = CellsOf(puzzle.data.grid);
+        const std::set<Cell> cells = CellsOf(puzzle.data.grid, kGridSide);
         QCOMPARE(int(cells.size()), 5 * elements);
         QVERIFY(IsOnePieceWithoutHole(cells));
         QVERIFY(cells.rbegin()->first < kCanvasRows);

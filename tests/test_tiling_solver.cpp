@@ -6,8 +6,8 @@
 
 #include "model/cell_shape.h"
 #include "model/element_set.h"
-#include "model/play_session.h"
 #include "model/orientation_table.h"
+#include "model/play_session.h"
 #include "solver/tiling_solver.h"
 #include "tests/ascii_grid.h"
 
@@ -18,20 +18,11 @@ namespace {
 constexpr int kGrid = 31;
 constexpr unsigned kAll = 0xFFF;
 
-using Cell = std::pair<int, int>;  // row, column
 using Shape = std::vector<Cell>;
 
 std::vector<int> Rectangle(int columns, int rows) {
     std::vector<std::string> picture(rows, std::string(columns, 'X'));
     return AsciiGrid(picture, kGrid);
-}
-
-unsigned ElementsOf(const QString& letters) {
-    unsigned mask = 0;
-    for (QChar letter : letters) {
-        mask |= 1u << QString("ILYNVTZFWUXP").indexOf(letter);
-    }
-    return mask;
 }
 
 // An independent count: every orientation from plain coordinate turns of the table's shapes,
