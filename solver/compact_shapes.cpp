@@ -16,10 +16,10 @@ constexpr int kWalkLength = 300;
 // Spots tried for a moved element, and for an element of an easy shape, of which the most
 // compact of kEasyChoices is kept.
 constexpr int kMoveSpots = 40;
-// Spots tried for a moved element of a shape being tightened: few shorten the perimeter.
-constexpr int kPolishSpots = 300;
 constexpr int kEasySpots = 300;
 constexpr int kEasyChoices = 8;
+// Spots tried for a moved element of a shape being tightened: few shorten the perimeter.
+constexpr int kPolishSpots = 300;
 
 // The five cells of an element as rows and columns from a corner, sorted.
 using Cells = std::array<std::pair<int, int>, kElementCells>;
