@@ -289,16 +289,29 @@ std::string RemoveIniSection(const std::string& text, const std::string& section
     return result;
 }
 
-int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
-                   int fallback) {
+namespace {
+
+// The key's value in the file at path; nothing without a path, a readable file or the key.
+std::optional<std::string> ReadIniValue(const std::string& path, const std::string& section,
+                                        const std::string& key) {
     if (path.empty()) {
-        return fallback;
+        return std::nullopt;
     }
     const Result<std::string> content = ReadWholeFile(path);
-    if (!content) {
-        return fallback;
-    }
-    const std::optional<std::string> value = IniValue(*content, section, key);
+    return content ? IniValue(*content, section, key) : std::nullopt;
+}
+
+// The text with the key set to value, or removed without one.
+std::string WithIniValue(const std::string& text, const std::string& section,
+                         const std::string& key, const std::optional<std::string>& value) {
+    return value ? SetIniValue(text, section, key, *value) : RemoveIniKey(text, section, key);
+}
+
+}  // namespace
+
+int ReadIniInteger(const std::string& path, const std::string& section, const std::string& key,
+                   int fallback) {
+    const std::optional<std::string> value = ReadIniValue(path, section, key);
     return value ? LeadingInteger(*value, OutOfRange::Saturates) : fallback;
 }
 
@@ -332,16 +345,13 @@ std::optional<Failure> UpdateIniFile(const std::string& path,
 std::optional<Failure> WriteIniString(const std::string& path, const std::string& section,
                                       const std::string& key,
                                       const std::optional<std::string>& value) {
-    return UpdateIniFile(path, [&](const std::string& text) {
-        return value ? SetIniValue(text, section, key, *value) : RemoveIniKey(text, section, key);
-    });
+    return UpdateIniFile(
+        path, [&](const std::string& text) { return WithIniValue(text, section, key, value); });
 }
 
 std::optional<Failure> Settings::Write(const std::string& section, const std::string& key,
                                        const std::optional<std::string>& value) {
-    return Update([&](const std::string& text) {
-        return value ? SetIniValue(text, section, key, *value) : RemoveIniKey(text, section, key);
-    });
+    return Update([&](const std::string& text) { return WithIniValue(text, section, key, value); });
 }
 
 std::optional<Failure> Settings::Update(
@@ -401,14 +411,7 @@ std::optional<Failure> Settings::WriteKeepBoardsSetting(bool kept) {
 }
 
 std::optional<std::string> Settings::ReadKeptBoard(const std::string& fileName) const {
-    if (path.empty() || !IsStorableKey(fileName)) {
-        return std::nullopt;
-    }
-    const Result<std::string> content = ReadWholeFile(path);
-    if (!content) {
-        return std::nullopt;
-    }
-    return IniValue(*content, kBoardsSection, fileName);
+    return IsStorableKey(fileName) ? ReadIniValue(path, kBoardsSection, fileName) : std::nullopt;
 }
 
 std::optional<Failure> Settings::KeepBoard(const std::string& fileName, const std::string& board) {
