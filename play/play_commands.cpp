@@ -277,26 +277,29 @@ void PlayCommands::GeneratePuzzle() {
     }
     std::random_device random;
     request->seed = (std::uint64_t{random()} << 32) | random();
-    const Result<GeneratedPuzzle> run = RunInBackground(
+    GenerateAndAdd(
         [&request](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
             return PuzzleGenerator(*request).Generate(&cancel, progress);
         },
-        owner);
+        kGenerateCaption, kNothingGenerated);
+}
+
+void PlayCommands::GenerateAndAdd(const GeneratorJob& job, const BilingualText& caption,
+                                  const BilingualText& notFound) {
+    const Result<GeneratedPuzzle> run = RunInBackground(job, owner);
     if (!run) {
-        ShowMessage(owner, run.Error().Message(), kGenerateCaption, MessageIcon::Exclamation,
+        ShowMessage(owner, run.Error().Message(), caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return;
     }
-    const GeneratedPuzzle& puzzle = *run;
-    switch (puzzle.status) {
+    switch (run->status) {
         case GeneratorStatus::Cancelled:
             return;
         case GeneratorStatus::NotFound:
-            ShowMessage(owner, kNothingGenerated, kGenerateCaption, MessageIcon::Exclamation,
-                        MessageButtons::Ok);
+            ShowMessage(owner, notFound, caption, MessageIcon::Exclamation, MessageButtons::Ok);
             return;
         case GeneratorStatus::Generated:
-            AddPuzzle(puzzle.data, kGenerateCaption);
+            AddPuzzle(run->data, caption);
             return;
     }
 }
@@ -314,28 +317,11 @@ void PlayCommands::PuzzleOfTheDay() {
         }
         ++position;
     }
-    const Result<GeneratedPuzzle> run = RunInBackground(
+    GenerateAndAdd(
         [date](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
             return GenerateDaily(date, &cancel, progress);
         },
-        owner);
-    if (!run) {
-        ShowMessage(owner, run.Error().Message(), kDailyCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
-        return;
-    }
-    const GeneratedPuzzle& puzzle = *run;
-    switch (puzzle.status) {
-        case GeneratorStatus::Cancelled:
-            return;
-        case GeneratorStatus::NotFound:
-            ShowMessage(owner, kNoDailyPuzzle, kDailyCaption, MessageIcon::Exclamation,
-                        MessageButtons::Ok);
-            return;
-        case GeneratorStatus::Generated:
-            AddPuzzle(puzzle.data, kDailyCaption);
-            return;
-    }
+        kDailyCaption, kNoDailyPuzzle);
 }
 
 void PlayCommands::ShowStatistics() {

@@ -9,6 +9,7 @@
 #include "library/solve_records.h"
 #include "library/whole_file.h"
 #include "model/play_clock.h"
+#include "play/background_generation.h"
 #include "solver/board_questions.h"
 
 class QWidget;
@@ -93,6 +94,10 @@ class PlayCommands {
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why under caption and changes nothing.
     void AddPuzzle(const PuzzleFileData& data, const BilingualText& caption);
+    // Runs job off the GUI thread and adds what it made; tells under caption when it failed or
+    // made nothing (notFound), and says nothing when cancelled.
+    void GenerateAndAdd(const GeneratorJob& job, const BilingualText& caption,
+                        const BilingualText& notFound);
 
     BoardView& board;
     Settings& settings;
