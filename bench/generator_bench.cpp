@@ -3,7 +3,7 @@
 // puzzles made: perimeter per cell (free cell edges over cells; median and worst) and tips
 // (cells with three free edges; median and most). Tries and outlines do not depend on the
 // machine or its load; the times do, the processor time (cpu) less so on a shared machine.
-// Usage: generator_bench [seeds] [first seed] [elements]
+// Usage: generator_bench [seeds] [first seed] [elements] [style]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,12 +26,21 @@ int RunBench(int argc, char** argv) {
     if (argc > 3) {
         sizes = {std::atoi(argv[3])};
     }
+    std::vector<ShapeStyle> styles(kShapeStyles.begin(), kShapeStyles.end());
+    if (argc > 4) {
+        const std::optional<ShapeStyle> style = ShapeStyleNamed(argv[4]);
+        if (!style) {
+            std::fprintf(stderr, "style: compact, symmetric or free\n");
+            return 2;
+        }
+        styles = {*style};
+    }
     std::printf("%8s %-9s %-7s %9s %9s %8s %8s %7s %7s %7s %6s %6s %5s %5s  (%d seeds from %llu)\n",
                 "elements", "style", "level", "median ms", "worst ms", "cpu med", "cpu worst",
                 "med try", "mean try", "worst", "p/cell", "worst", "tips", "most", seeds,
                 static_cast<unsigned long long>(firstSeed));
     for (int elements : sizes) {
-        for (ShapeStyle style : kShapeStyles) {
+        for (ShapeStyle style : styles) {
             for (Level level : kLevels) {
                 std::vector<double> times;
                 std::vector<double> cpuTimes;
