@@ -3,7 +3,7 @@
 // puzzles made: perimeter per cell (free cell edges over cells; median and worst) and tips
 // (cells with three free edges; median and most). Tries and outlines do not depend on the
 // machine or its load; the times do, the processor time (cpu) less so on a shared machine.
-// Usage: generator_bench [seeds] [first seed] [elements] [style]
+// Usage: generator_bench [seeds] [first seed] [elements] [style] [level]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,13 +35,22 @@ int RunBench(int argc, char** argv) {
         }
         styles = {*style};
     }
+    std::vector<Level> levels(kLevels.begin(), kLevels.end());
+    if (argc > 5) {
+        const std::optional<Level> level = LevelNamed(argv[5]);
+        if (!level) {
+            std::fprintf(stderr, "level: easy, medium or hard\n");
+            return 2;
+        }
+        levels = {*level};
+    }
     std::printf("%8s %-9s %-7s %9s %9s %8s %8s %7s %7s %7s %6s %6s %5s %5s  (%d seeds from %llu)\n",
                 "elements", "style", "level", "median ms", "worst ms", "cpu med", "cpu worst",
                 "med try", "mean try", "worst", "p/cell", "worst", "tips", "most", seeds,
                 static_cast<unsigned long long>(firstSeed));
     for (int elements : sizes) {
         for (ShapeStyle style : styles) {
-            for (Level level : kLevels) {
+            for (Level level : levels) {
                 std::vector<double> times;
                 std::vector<double> cpuTimes;
                 std::vector<double> tries;

@@ -15,7 +15,8 @@ namespace tessellix {
 // its symmetry. An odd number of elements puts one element that is symmetric itself across the
 // line or on the centre. A symmetric shape's first forced moves can only be such elements, as
 // any other forced place would force its image too, with the same element: an easy shape lays
-// a drawn number of pairs more of them along a mirror line.
+// every pair more of them along a mirror line, and beside them a TwinRegion, which half of the
+// rest cover and the other half cover too, so that its image is always covered.
 class SymmetricShapes : public ShapeSource {
   public:
     SymmetricShapes(const GeneratorRequest& request, SeededRandom& random)

@@ -7,6 +7,7 @@
 
 #include "solver/deduction_solver.h"
 #include "solver/puzzle_generator.h"
+#include "solver/twin_region.h"
 #include "tests/ascii_grid.h"
 
 namespace tessellix {
@@ -251,6 +252,7 @@ class PuzzleGeneratorTest : public QObject {
         row(ShapeStyle::Symmetric, Level::Easy, 8, 1);
         row(ShapeStyle::Symmetric, Level::Medium, 8, 5);  // *
         row(ShapeStyle::Symmetric, Level::Hard, 8, 6);
+        row(ShapeStyle::Symmetric, Level::Easy, 12, 3);
         row(ShapeStyle::Symmetric, Level::Medium, 12, 1);  // *
         row(ShapeStyle::Symmetric, Level::Hard, 12, 1);    // *
         row(ShapeStyle::Free, Level::Easy, 8, 8);          // *
@@ -293,6 +295,42 @@ class PuzzleGeneratorTest : public QObject {
             QVERIFY2(perimeter * 100 <= 113 * int(cells.size()),
                      qPrintable(QString::number(perimeter)));
             QVERIFY(tips <= 2);
+        }
+    }
+
+    // The region that the symmetric style lays beside its image: each set covers it alone.
+    void twinRegionIsCoveredByEachSet_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("two and two") << "LN"
+                                     << "PY";
+        QTest::newRow("three and three") << "FLN"
+                                         << "PYZ";
+        QTest::newRow("four and four") << "FLNP"
+                                       << "VWYZ";
+        QTest::newRow("six and six") << "FLNPTU"
+                                     << "IVWXYZ";
+    }
+    void twinRegionIsCoveredByEachSet() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        std::optional<std::vector<std::pair<int, int>>> region;
+        for (std::uint64_t seed = 1; seed <= 50 && !region; ++seed) {
+            SeededRandom random(seed);
+            region =
+                TwinRegion(ElementsOf(first), ElementsOf(second), kCanvasRows, 15, random).Grow();
+        }
+        QVERIFY(region);
+        std::vector<int> grid(kGridSide * kGridSide, 0);
+        for (const auto& [r, c] : *region) {
+            QVERIFY(r < kCanvasRows && c < 15);
+            grid[r * kGridSide + c] = 1;
+        }
+        QCOMPARE(int(region->size()), 5 * int(first.size()));
+        QCOMPARE(std::count(grid.begin(), grid.end(), 1), std::ptrdiff_t(region->size()));
+        for (const QString& letters : {first, second}) {
+            QVERIFY2(TilingSolver(grid, kGridSide, ElementsOf(letters)).FindFirst(),
+                     qPrintable(letters));
         }
     }
 
