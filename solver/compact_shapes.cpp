@@ -18,8 +18,6 @@ constexpr int kWalkLength = 300;
 constexpr int kMoveSpots = 40;
 constexpr int kEasySpots = 300;
 constexpr int kEasyChoices = 8;
-// Spots tried for a moved element of a shape being tightened: few shorten the perimeter.
-constexpr int kPolishSpots = 300;
 
 // The five cells of an element as rows and columns from a corner, sorted.
 using Cells = std::array<std::pair<int, int>, kElementCells>;
@@ -35,8 +33,9 @@ Cells CellsOf(const ElementOrientation& o, int row, int column) {
 
 }  // namespace
 
-int CompactShapes::Excess(const ShapeMeasure& measure) {
-    const int perimeter = measure.perimeter * 100 - kAimPercent * measure.cells;
+int CompactShapes::Excess(const ShapeMeasure& measure) const {
+    const int limit = perimeterLimit > 0 ? 100 * perimeterLimit : kAimPercent * measure.cells;
+    const int perimeter = measure.perimeter * 100 - limit;
     return std::max(0, perimeter) + 100 * std::max(0, measure.tips - kCompactTips);
 }
 
@@ -56,7 +55,7 @@ bool CompactShapes::Start() {
     return true;
 }
 
-bool CompactShapes::Move(bool tighter) {
+bool CompactShapes::Move() {
     const std::vector<LaidElement>& laid = shape.Laid();
     const int element = !suspects.empty() ? suspects[random.Below(suspects.size())]
                                           : laid[random.Below(laid.size())].element;
@@ -70,13 +69,10 @@ bool CompactShapes::Move(bool tighter) {
     shape.TakeOff(index);
     // The rest must stay one piece without a hole, or the element would have to go back.
     LayOptions options(kCompactness);
-    const int perimeter = before.Measure().perimeter;
-    options.accept = [excess, perimeter, tighter](const GrownShape& grown) {
-        const ShapeMeasure measure = grown.Measure();
-        return tighter ? measure.perimeter < perimeter && measure.tips <= kCompactTips
-                       : Excess(measure) <= excess;
+    options.accept = [this, excess](const GrownShape& grown) {
+        return Excess(grown.Measure()) <= excess;
     };
-    options.maxAsked = tighter ? kPolishSpots : kMoveSpots;
+    options.maxAsked = kMoveSpots;
     if (!shape.IsConnected() || shape.HasHole() || !shape.Lay(element, random, options)) {
         shape = before;
         return false;
@@ -118,21 +114,22 @@ std::optional<ShapeCandidate> CompactShapes::Next() {
         return GrowSolvedByForcedMoves();
     }
     if (kept) {
-        // Polishing: each try moves one element of the kept shape; when the tries run out, the
-        // kept shape is offered again.
-        shape = *kept;
+        // Polishing walks on from the kept shape within a shorter outline; when its tries run
+        // out, the kept shape is offered again.
         offering = polishing == 0;
-        if (!offering) {
-            --polishing;
-            if (!Move(true)) {
-                return std::nullopt;
-            }
+        if (offering) {
+            shape = *kept;
+            return ShapeCandidate{shape.Grid(), shape.Elements()};
         }
-        return ShapeCandidate{shape.Grid(), shape.Elements()};
+        --polishing;
     }
     const bool fresh = steps == 0;
     steps = (steps + 1) % kWalkLength;
-    if (fresh ? !Start() : !Move()) {
+    if (fresh && kept) {
+        shape = *kept;
+        best.reset();
+    }
+    if (fresh && !kept ? !Start() : !Move()) {
         return std::nullopt;
     }
     if (Excess(shape.Measure()) > 0) {
@@ -154,13 +151,16 @@ bool CompactShapes::Takes(int triesLeft) {
             return true;
         }
     }
+    // The walk goes on from here, judging only shapes with a shorter outline.
     kept = shape;
+    perimeterLimit = measure.perimeter - 1;
+    best.reset();
     return false;
 }
 
 void CompactShapes::Hear(const CandidateVerdict& verdict) {
     suspects.clear();
-    if (request.level == Level::Easy || kept) {
+    if (request.level == Level::Easy) {
         return;
     }
     if (verdict.rating) {

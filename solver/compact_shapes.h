@@ -15,8 +15,9 @@ namespace tessellix {
 // kCompactTips, until no second cover is left. A shape that also has the level ends the walk;
 // one of another level is climbed from: a move is kept while the shape keeps its one cover
 // and its dead ends per cover come no further from the level's. A shape of the level with more
-// than kTightPercent is kept in reserve while moves that shorten its perimeter look for a
-// tighter one of the level, so that most puzzles look like designed ones.
+// than kTightPercent is kept in reserve while the walk goes on from it for kPolishTries more
+// tries, judging only shapes with a shorter outline, each one of the level kept in turn, so that
+// most puzzles look like designed ones.
 // An easy puzzle must be solved by forced moves alone, which a blob never allows: easy shapes
 // are grown element by element, each laid where the shape so far is solved by forced moves,
 // at the most compact of a few such spots.
@@ -30,9 +31,9 @@ class CompactShapes : public ShapeSource {
         : request(request), random(random) {}
 
     // A shape of the level beyond this perimeter per cell, in hundredths, is kept in reserve
-    // while kPolishTries moves try to tighten it.
+    // while kPolishTries tries look for a tighter one.
     static constexpr int kTightPercent = 93;
-    static constexpr int kPolishTries = 200;
+    static constexpr int kPolishTries = 150;
 
     std::optional<ShapeCandidate> Next() override;
     bool WantsOtherCover() const override { return true; }
@@ -42,14 +43,15 @@ class CompactShapes : public ShapeSource {
   private:
     unsigned ChooseElements();
     bool Start();
-    // False when the element could not be moved. tighter: only to a spot that shortens the
-    // perimeter.
-    bool Move(bool tighter = false);
+    // False when the element could not be moved to a spot that keeps the outline within the
+    // aim, or no further beyond it.
+    bool Move();
     // Whether a shape of deadEnds per cover is no further from the level than the best so far.
     bool NoFurther(std::uint64_t deadEnds) const;
     std::optional<ShapeCandidate> GrowSolvedByForcedMoves();
-    // How far the outline is beyond the aim: 0 within it.
-    static int Excess(const ShapeMeasure& measure);
+    // How far the outline is beyond the aim, or beyond perimeterLimit while polishing: 0 within
+    // it.
+    int Excess(const ShapeMeasure& measure) const;
 
     const GeneratorRequest& request;
     SeededRandom& random;
@@ -60,6 +62,7 @@ class CompactShapes : public ShapeSource {
     std::uint64_t bestDeadEnds = 0;
     std::optional<GrownShape> kept;  // the tightest shape of the level found
     int polishing = 0;               // tries left to tighten it
+    int perimeterLimit = 0;          // while polishing: the longest outline judged
     bool offering = false;           // the last candidate was the kept shape itself
 };
 
