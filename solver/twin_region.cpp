@@ -154,12 +154,8 @@ bool TwinRegion::Search() {
                 }
             }
         }
-        for (std::size_t i = best->size(); i > 1; --i) {
-            std::swap((*best)[i - 1], (*best)[random.Below(i)]);
-        }
-    } else {
-        Order(*best);
     }
+    Order(*best);
     for (int b = 0; b < kBranches && b < static_cast<int>(best->size()); ++b) {
         Put((*best)[b].second, true);
         if (Search()) {
