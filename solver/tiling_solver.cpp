@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "model/element_set.h"
-#include "solver/cover_search.h"
 #include "model/orientation_table.h"
+#include "solver/cover_search.h"
 
 namespace tessellix {
 
