@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -152,6 +153,24 @@ std::optional<SectionRange> FindSection(const std::vector<IniLine>& lines,
     return std::nullopt;
 }
 
+// The text without the lines of the section's first occurrence that drop picks (header: the
+// section's own line); unchanged when there is no such section.
+std::string WithoutSectionLines(const std::string& text, const std::string& section,
+                                const std::function<bool(const IniLine&, bool header)>& drop) {
+    const std::vector<IniLine> lines = SplitLines(text);
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) {
+        return text;
+    }
+    std::string result;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < range->first || i >= range->end || !drop(lines[i], i == range->first)) {
+            result += lines[i].text;
+        }
+    }
+    return result;
+}
+
 std::string LowerAsciiText(std::string text) {
     for (char& c : text) {
         c = LowerAscii(c);
@@ -258,35 +277,13 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
 
 std::string RemoveIniKey(const std::string& text, const std::string& section,
                          const std::string& key) {
-    const std::vector<IniLine> lines = SplitLines(text);
-    const std::optional<SectionRange> range = FindSection(lines, section);
-    if (!range) {
-        return text;
-    }
-    std::string result;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool removed = i > range->first && i < range->end &&
-                             lines[i].kind == IniLine::Entry && SameIniName(lines[i].name, key);
-        if (!removed) {
-            result += lines[i].text;
-        }
-    }
-    return result;
+    return WithoutSectionLines(text, section, [&key](const IniLine& line, bool header) {
+        return !header && line.kind == IniLine::Entry && SameIniName(line.name, key);
+    });
 }
 
 std::string RemoveIniSection(const std::string& text, const std::string& section) {
-    const std::vector<IniLine> lines = SplitLines(text);
-    const std::optional<SectionRange> range = FindSection(lines, section);
-    if (!range) {
-        return text;
-    }
-    std::string result;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i < range->first || i >= range->end) {
-            result += lines[i].text;
-        }
-    }
-    return result;
+    return WithoutSectionLines(text, section, [](const IniLine&, bool) { return true; });
 }
 
 namespace {
