@@ -314,16 +314,19 @@ class PuzzleGeneratorTest : public QObject {
     void twinRegionIsCoveredByEachSet() {
         QFETCH(QString, first);
         QFETCH(QString, second);
+        // Half the canvas's width, as beside a mirror line down the middle.
+        constexpr int kColumns = kCanvasColumns / 2;
         std::optional<std::vector<std::pair<int, int>>> region;
         for (std::uint64_t seed = 1; seed <= 50 && !region; ++seed) {
             SeededRandom random(seed);
             region =
-                TwinRegion(ElementsOf(first), ElementsOf(second), kCanvasRows, 15, random).Grow();
+                TwinRegion(ElementsOf(first), ElementsOf(second), kCanvasRows, kColumns, random)
+                    .Grow();
         }
         QVERIFY(region);
         std::vector<int> grid(kGridSide * kGridSide, 0);
         for (const auto& [r, c] : *region) {
-            QVERIFY(r < kCanvasRows && c < 15);
+            QVERIFY(r < kCanvasRows && c < kColumns);
             grid[r * kGridSide + c] = 1;
         }
         QCOMPARE(int(region->size()), 5 * int(first.size()));
