@@ -6,9 +6,9 @@
 #include "model/play_session.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
+#include "play/board_aids.h"
 #include "play/board_drawing.h"
 #include "play/moving_elements.h"
-#include "solver/board_aids.h"
 
 namespace tessellix {
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <random>
 
+#include "answers/board_answer_text.h"
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_code.h"
 #include "library/puzzle_library.h"
@@ -164,15 +165,15 @@ void PlayCommands::ResetBoard() {
     }
 }
 
-void PlayCommands::ShowCheck(const BoardCheck& check) {
-    ShowMessage(owner, BoardCheckText(check), kCheckCaption,
-                check.finishable ? MessageIcon::None : MessageIcon::Exclamation,
-                MessageButtons::Ok);
+void PlayCommands::ShowAnswer(const BilingualText& answer, bool finishable) {
+    ShowMessage(owner, answer, kCheckCaption,
+                finishable ? MessageIcon::None : MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void PlayCommands::CheckBoard() {
     if (!board.Session().IsSolved()) {
-        ShowCheck(board.CheckBoard());
+        const BoardCheck check = board.CheckBoard();
+        ShowAnswer(CheckText(check), check.finishable);
     }
 }
 
@@ -182,7 +183,7 @@ void PlayCommands::HintFromHere() {
     }
     const BoardHint hint = board.HintFromHere();
     if (!hint.finishable) {
-        ShowCheck({false, 0, hint.takeAway});
+        ShowAnswer(HintRefusalText(hint), false);
     }
 }
 

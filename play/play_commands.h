@@ -10,7 +10,6 @@
 #include "library/whole_file.h"
 #include "model/play_clock.h"
 #include "play/background_generation.h"
-#include "solver/board_questions.h"
 
 class QWidget;
 
@@ -89,7 +88,8 @@ class PlayCommands {
     // Leaves the board, keeping it, for the library puzzle at index, whose kept board comes back
     // with it.
     std::optional<Failure> Switch(int index);
-    void ShowCheck(const BoardCheck& check);
+    // An answer of the board aids, under Check board's caption.
+    void ShowAnswer(const BilingualText& answer, bool finishable);
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why under caption and changes nothing.

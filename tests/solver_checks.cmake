@@ -29,6 +29,10 @@ add_dependencies(test_generator_tool tessellix-puzzle)
 # runs under the sanitizers too.
 tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_generator.cpp)
 
+# The board's answers in words.
+tessellix_add_test(test_board_answer_text SOURCES test_board_answer_text.cpp
+    LIBRARIES tessellix_core Qt6::Core)
+
 # The questions about a partly covered board, against the solver's own enumeration.
 tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
     LIBRARIES tessellix_core Qt6::Core)

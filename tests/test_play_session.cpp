@@ -8,7 +8,7 @@
 #include "library/puzzle_file.h"
 #include "model/orientation_table.h"
 #include "model/play_session.h"
-#include "solver/board_aids.h"
+#include "play/board_aids.h"
 #include "tests/ascii_grid.h"
 #include "tests/puzzle_bytes.h"
 

@@ -3,8 +3,9 @@
 #include <bit>
 #include <iostream>
 
+#include "answers/board_answer_text.h"
 #include "model/element_set.h"
-#include "solver/board_aids.h"
+#include "solver/board_questions.h"
 #include "tools/json_writer.h"
 #include "tools/placed_records.h"
 #include "tools/puzzle_input.h"
@@ -34,11 +35,8 @@ std::string CheckJson(const BoardCheck& check) {
 }
 
 // The game's own words for the answer, the count given exactly.
-std::string CheckText(const BoardCheck& check, bool solved) {
-    if (solved) {
-        return "The board is solved.";
-    }
-    return BoardCheckText(check).In(Language::English);
+std::string AnswerText(const BoardCheck& check, bool solved) {
+    return (solved ? SolvedBoardText() : CheckText(check)).In(Language::English);
 }
 
 int RunCheckBoard(const std::vector<std::string>& arguments) {
@@ -66,7 +64,7 @@ int RunCheckBoard(const std::vector<std::string>& arguments) {
     }
     const BoardCheck check = questions.Check(placed, 0);
     const bool solved = static_cast<int>(placed.size()) == std::popcount(UsedElementMask(records));
-    std::cout << (parsed.Has("--json") ? CheckJson(check) : CheckText(check, solved)) << '\n';
+    std::cout << (parsed.Has("--json") ? CheckJson(check) : AnswerText(check, solved)) << '\n';
     return kExitOk;
 }
 

@@ -1,32 +1,6 @@
-#include "solver/board_aids.h"
+#include "play/board_aids.h"
 
 namespace tessellix {
-
-BilingualText BoardCheckText(const BoardCheck& check) {
-    if (check.finishable) {
-        const std::uint64_t ways = check.ways;
-        const bool beyond = ways > kWaysCap;
-        const std::string count = (beyond ? "" : std::to_string(ways));
-        // The Russian instrumental: 1, 21, 31 ... take the singular.
-        const bool one = !beyond && ways % 10 == 1 && ways % 100 != 11;
-        return BilingualText()
-            .Say("Доску ещё можно заполнить ", "The board can still be finished in ")
-            .Say(beyond ? "более чем " + std::to_string(kWaysCap) : count,
-                 beyond ? "more than " + std::to_string(kWaysCap) : count)
-            .Say(one ? " способом" : " способами", ways == 1 ? " way" : " ways");
-    }
-    if (check.takeAway.empty()) {
-        return {"Доску не заполнить: у задания нет решения.",
-                "The board cannot be finished: the puzzle has no solution."};
-    }
-    std::string letters;
-    for (const int element : check.takeAway) {
-        letters += (letters.empty() ? "" : ", ") + std::string(1, kElementLetters[element]);
-    }
-    return BilingualText()
-        .Say("Доску уже не заполнить. Уберите: ", "The board cannot be finished. Take away: ")
-        .Add(letters + ".");
-}
 
 BoardQuestions& BoardAids::Questions() {
     const PuzzleShape& puzzle = session.Puzzle();
@@ -48,13 +22,11 @@ BoardQuestions& BoardAids::Questions() {
 }
 
 std::vector<PlacedElement> BoardAids::Placed() const {
-    const BoardState state = session.State();
+    // A placed element's record holds its orientation and its cell, as the solver reads them.
+    const auto records = session.SolutionRecords();
     std::vector<PlacedElement> placed;
     for (const int index : session.PlacedInOrder()) {
-        const int orientation = state[index].orientation;
-        placed.push_back({index,
-                          {RotationOf(orientation), MirroredOf(orientation),
-                           state[index].placed->column, state[index].placed->row}});
+        placed.push_back({index, records[index].placement});
     }
     return placed;
 }

@@ -8,15 +8,10 @@
 
 namespace tessellix {
 
-// What a check of the board tells the player: "The board can still be finished in 2339 ways"
-// ("in more than 10000 ways" above the cap), or "The board cannot be finished. Take away: F, L."
-// with the elements' letters.
-BilingualText BoardCheckText(const BoardCheck& check);
-
 // The aids that look at the live board, Check board, Hint from here and Show mistakes: they ask
-// the board questions with every placed element held where it lies, and make their answers the
-// session's marks and moves. The questions of one puzzle are kept while it is played, so that
-// what one answer learnt speeds up the next.
+// the solver's board questions with every placed element held where it lies, and make its
+// answers the session's marks and moves through the session's own calls. The questions of one
+// puzzle are kept while it is played, so that what one answer learnt speeds up the next.
 class BoardAids {
   public:
     explicit BoardAids(PlaySession& session) : session(session) {}
