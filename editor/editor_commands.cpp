@@ -36,8 +36,7 @@ BilingualText CountText(std::uint64_t distinct, std::optional<Level> level) {
     BilingualText text =
         BilingualText().Say("Решений: ", "Solutions: ").Add(std::to_string(distinct));
     if (level) {
-        const LevelWords& words = WordsOf(*level);
-        text.Add(", ").Add(BilingualText(std::string(words.russianLevel), std::string(words.name)));
+        text.Add(", ").Add(LevelWord(*level));
     }
     return text;
 }

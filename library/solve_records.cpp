@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "library/level_words.h"
 #include "library/settings.h"
 #include "library/whole_file.h"
 
@@ -27,7 +28,6 @@ const char kFirstSolvedKey[] = "FirstSolved";
 const char kLastSolvedKey[] = "LastSolved";
 // Longer solves are kept as this long: a clock left running for years is still a number.
 constexpr int kLongestSeconds = 999999999;
-constexpr int kLevelCount = 3;
 
 std::string LowerAscii(std::string text) {
     for (char& c : text) {
@@ -68,7 +68,7 @@ std::optional<CachedLevel> ParseLevel(const std::string& text) {
     const auto sizeValue = Number<std::uintmax_t>(size);
     const auto timeValue = Number<std::int64_t>(time);
     const auto levelValue = Number<int>(level);
-    if (!sizeValue || !timeValue || !levelValue || *levelValue < 0 || *levelValue >= kLevelCount) {
+    if (!sizeValue || !timeValue || !levelValue || !LevelAt(*levelValue)) {
         return std::nullopt;
     }
     return CachedLevel{{*sizeValue, *timeValue}, *levelValue};

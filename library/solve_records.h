@@ -34,7 +34,7 @@ std::optional<FileStamp> StampOf(const std::string& path);
 
 struct CachedLevel {
     FileStamp stamp;
-    int level = 0;  // 0 easy, 1 medium, 2 hard
+    int level = 0;  // its index in kLevels
 };
 
 // Everything the records file holds. File names are keys in ASCII lower case, as the file

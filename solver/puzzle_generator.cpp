@@ -36,7 +36,7 @@ BilingualText GeneratedNames(Level level, const std::string& code) {
 BilingualText GeneratedComments(Level level) {
     return BilingualText()
         .Say("Уровень: ", "Level: ")
-        .Say(WordsOf(level).russianLevel, LevelName(level))
+        .Add(LevelWord(level))
         .Say(". Задание имеет 1 решение.", ". The puzzle has 1 solution.");
 }
 

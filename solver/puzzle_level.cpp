@@ -4,23 +4,6 @@
 
 namespace tessellix {
 
-const LevelWords& WordsOf(Level level) {
-    return kLevelWords[static_cast<int>(level)];
-}
-
-std::string_view LevelName(Level level) {
-    return WordsOf(level).name;
-}
-
-std::optional<Level> LevelNamed(std::string_view name) {
-    for (Level level : kLevels) {
-        if (LevelName(level) == name) {
-            return level;
-        }
-    }
-    return std::nullopt;
-}
-
 std::uint64_t MediumLimit(int elementCount) {
     // At least 1, so that a hand-made puzzle of one or two elements can be medium too.
     const std::uint64_t base = elementCount > 3 ? elementCount - 2 : 1;

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
 
+#include "library/level_words.h"
 #include "solver/deduction_solver.h"
 
 namespace tessellix {
 
-// How hard a puzzle is to deduce, from the dead ends per cover of the DeductionSolver (D) and
+// A puzzle's level, from the dead ends per cover of the DeductionSolver (D) and
 // the number of elements (N):
 //   easy    D = 0: forced moves alone solve it, or every guess leads to a cover;
 //   medium  1 <= D <= (N - 2)^2;
@@ -20,27 +19,6 @@ namespace tessellix {
 // 60 medium and 46 hard, its 12-element boards with hundreds or thousands of solutions (D 46 to
 // 101) mostly medium and those where few covers hide behind long dead ends hard, and shapes
 // grown at random reach every level at every size within a few hundred tries.
-enum class Level { Easy, Medium, Hard };
-
-inline constexpr std::array<Level, 3> kLevels{Level::Easy, Level::Medium, Level::Hard};
-
-// The words of a level wherever it is named, in the order of kLevels.
-struct LevelWords {
-    std::string_view name;   // "easy": the tool's option value and output
-    std::string_view label;  // "Лёгкий#Easy": the Generate dialog's choice
-    std::string_view puzzleName;  // "Лёгкое задание #Easy puzzle ": a generated puzzle's name
-    std::string_view russianLevel;  // "лёгкий": the Russian comment of a generated puzzle
-};
-inline constexpr std::array<LevelWords, kLevels.size()> kLevelWords{{
-    {"easy", "Лёгкий#Easy", "Лёгкое задание #Easy puzzle ", "лёгкий"},
-    {"medium", "Средний#Medium", "Среднее задание #Medium puzzle ", "средний"},
-    {"hard", "Сложный#Hard", "Сложное задание #Hard puzzle ", "сложный"},
-}};
-const LevelWords& WordsOf(Level level);
-
-// "easy", "medium", "hard": the tool's option values and its output.
-std::string_view LevelName(Level level);
-std::optional<Level> LevelNamed(std::string_view name);
 
 // The most dead ends per cover that a medium puzzle of elementCount elements has.
 std::uint64_t MediumLimit(int elementCount);
