@@ -2,11 +2,11 @@
 // control character to the terminal but a line break; the JSON form parses back to the texts
 // and the grid that the file holds.
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "fuzz/json_reader.h"
 #include "library/whole_file.h"
 #include "tools/show_command.h"
 
@@ -30,12 +30,11 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
-bool PairIs(const JsonValue* pair, const BilingualText& texts) {
-    return pair != nullptr && pair->kind == JsonValue::Array && pair->items.size() == 2 &&
-           pair->items[0].kind == JsonValue::String &&
-           pair->items[0].text == texts.In(Language::Russian) &&
-           pair->items[1].kind == JsonValue::String &&
-           pair->items[1].text == texts.In(Language::English);
+bool PairIs(const nlohmann::json& object, const char* field, const BilingualText& texts) {
+    const auto pair = object.find(field);
+    return pair != object.end() && pair->is_array() && pair->size() == 2 &&
+           (*pair)[0].is_string() && (*pair)[0] == texts.In(Language::Russian) &&
+           (*pair)[1].is_string() && (*pair)[1] == texts.In(Language::English);
 }
 
 }  // namespace
@@ -51,24 +50,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(!HasControlCharacter(ShowText(puzzle)));
 
-    JsonValue json;
-    FUZZ_CHECK(ReadJson(ShowJson(puzzle), json));
-    FUZZ_CHECK(json.kind == JsonValue::Object);
-    FUZZ_CHECK((json.Field("cutShortAt") != nullptr) == !puzzle.contents.IsComplete());
+    // Strict: exactly one value, strings in valid UTF-8, no comments; nothing thrown.
+    const nlohmann::json json = nlohmann::json::parse(ShowJson(puzzle), nullptr, false);
+    FUZZ_CHECK(json.is_object());
+    FUZZ_CHECK(json.contains("cutShortAt") == !puzzle.contents.IsComplete());
     const PuzzleShape& shape = puzzle.session.Puzzle();
-    FUZZ_CHECK(PairIs(json.Field("names"), shape.names));
-    FUZZ_CHECK(PairIs(json.Field("comments"), shape.comments));
-    const JsonValue* grid = json.Field("grid");
-    FUZZ_CHECK(grid != nullptr && grid->items.size() == kGridSide);
+    FUZZ_CHECK(PairIs(json, "names", shape.names));
+    FUZZ_CHECK(PairIs(json, "comments", shape.comments));
+    const auto grid = json.find("grid");
+    FUZZ_CHECK(grid != json.end() && grid->is_array() && grid->size() == kGridSide);
     for (int r = 0; r < kGridSide; ++r) {
-        const std::string& row = grid->items[r].text;
+        FUZZ_CHECK((*grid)[r].is_string());
+        const std::string& row = (*grid)[r].get_ref<const std::string&>();
         FUZZ_CHECK(row.size() == kGridSide);
         for (int c = 0; c < kGridSide; ++c) {
             FUZZ_CHECK((row[c] == '#') == (puzzle.contents.data.grid[r * kGridSide + c] != 0));
         }
     }
-    const JsonValue* elements = json.Field("elements");
-    FUZZ_CHECK(elements != nullptr && elements->items.size() == kElementRecordCount);
+    const auto elements = json.find("elements");
+    FUZZ_CHECK(elements != json.end() && elements->is_array() &&
+               elements->size() == kElementRecordCount);
     return 0;
 }
 

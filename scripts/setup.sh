@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
+    nlohmann-json3-dev
     fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils
     desktop-file-utils appstream groff-base dpkg-dev
