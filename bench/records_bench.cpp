@@ -1,6 +1,7 @@
 // Times what the records and the statistics cost: recording a solve and reading every record
 // with 300 and 3000 puzzles recorded, rating the levels of the shipped puzzles as the statistics
-// do on first use, and generating the puzzle of the day for a week.
+// did on first use and finding them in the table shipped beside them as they do now, and
+// generating the puzzle of the day for a week.
 // Not a test: it prints figures for a person to read.
 
 #include <unistd.h>
@@ -8,10 +9,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "bench/median.h"
 #include "library/puzzle_library.h"
+#include "library/shipped_levels.h"
 #include "library/solve_records.h"
 #include "solver/daily_puzzle.h"
 #include "solver/file_rating.h"
@@ -87,6 +91,18 @@ int main(int argc, char* argv[]) {
         std::printf("%d puzzles of %s rated: %.1f s in all, median %.0f ms, slowest %.0f ms\n",
                     library.count(), argv[1], MillisecondsSince(start) / 1000, Median(times),
                     *std::max_element(times.begin(), times.end()));
+
+        start = Clock::now();
+        std::ifstream file(std::filesystem::path(argv[1]) / ShippedLevels::kFileName);
+        std::stringstream text;
+        text << file.rdbuf();
+        const ShippedLevels shipped = ShippedLevels::Parse(text.str());
+        int known = 0;
+        for (const PuzzleRecord& record : library) {
+            known += shipped.Find(ReadPuzzleFile(library.PathOf(record)).data) ? 1 : 0;
+        }
+        std::printf("%d of %d puzzles found in the shipped %s: %.1f ms\n", known, library.count(),
+                    ShippedLevels::kFileName, MillisecondsSince(start));
     } else {
         std::printf("(give a data folder to time rating its puzzles)\n");
     }

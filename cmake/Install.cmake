@@ -9,10 +9,11 @@ set(packaging_dir ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS tessellix tessellix-puzzle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# A directory rule, so a puzzle added to data/ is installed without configuring again.
+# A directory rule, so a puzzle added to data/ is installed without configuring again; the
+# shipped puzzles' levels go with them.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/
     DESTINATION ${TESSELLIX_DATA_DESTINATION}/DATA
-    FILES_MATCHING PATTERN "*.TLX")
+    FILES_MATCHING PATTERN "*.TLX" PATTERN "levels.txt")
 install(FILES ${CMAKE_SOURCE_DIR}/resources/help/tessellix.html
     DESTINATION ${TESSELLIX_DATA_DESTINATION})
 

@@ -52,6 +52,7 @@ endif()
 foreach(puzzle IN LISTS puzzles)
     list(APPEND expected usr/share/tessellix/DATA/${puzzle})
 endforeach()
+list(APPEND expected usr/share/tessellix/DATA/levels.txt)
 
 # `stage` names the moment in the messages.
 macro(check_tree stage)
@@ -90,6 +91,7 @@ endmacro()
 foreach(puzzle IN LISTS puzzles)
     check_same("${usr}/share/tessellix/DATA/${puzzle}" "${SOURCE_DIR}/data/${puzzle}")
 endforeach()
+check_same("${usr}/share/tessellix/DATA/levels.txt" "${SOURCE_DIR}/data/levels.txt")
 check_same("${usr}/share/tessellix/tessellix.html" "${SOURCE_DIR}/resources/help/tessellix.html")
 
 # A PNG's width and height are the first two fields of its header chunk.

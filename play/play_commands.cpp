@@ -326,7 +326,8 @@ void PlayCommands::PuzzleOfTheDay() {
 }
 
 void PlayCommands::ShowStatistics() {
-    StatisticsDialog dialog(board.Session().Library(), settings, Today(), owner);
+    StatisticsDialog dialog(board.Session().Library(), settings,
+                            StatisticsDialog::ShippedWithThisRun(), Today(), owner);
     dialog.exec();
 }
 

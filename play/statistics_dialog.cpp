@@ -1,5 +1,7 @@
 #include "play/statistics_dialog.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,10 +12,12 @@
 #include <limits>
 #include <set>
 
+#include "library/level_words.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "model/play_clock.h"
 #include "platform/message_box.h"
+#include "platform/program_paths.h"
 #include "platform/window_text.h"
 #include "play/best_times_chart.h"
 #include "play/level_survey.h"
@@ -23,7 +27,9 @@ namespace tessellix {
 
 namespace {
 
-constexpr int kLevelCount = 3;
+constexpr int kLevelCount = static_cast<int>(kLevels.size());
+// A table of a few hundred puzzles is a few kilobytes; a larger file is none of ours.
+constexpr qint64 kShippedLevelsLimit = 1 << 20;
 // What a table item sorts by, where its text would sort wrongly.
 constexpr int kSortRole = Qt::UserRole;
 // The index into the dialog's rows, kept on the first item of a table row.
@@ -36,12 +42,6 @@ const std::array<BilingualText, 6> kColumnTitles{
     BilingualText{"№", "No."},          BilingualText{"Задание", "Puzzle"},
     BilingualText{"Уровень", "Level"},  BilingualText{"Лучшее время", "Best time"},
     BilingualText{"Решений", "Solves"}, BilingualText{"Подсказка", "Hint"}};
-const std::array<BilingualText, kLevelCount> kLevelNames{BilingualText{"лёгкий", "easy"},
-                                                         BilingualText{"средний", "medium"},
-                                                         BilingualText{"сложный", "hard"}};
-const std::array<BilingualText, kLevelCount> kLevelGroups{BilingualText{"Лёгкие", "Easy"},
-                                                          BilingualText{"Средние", "Medium"},
-                                                          BilingualText{"Сложные", "Hard"}};
 const BilingualText kYes{"да", "yes"};
 const BilingualText kReset{"Сбросить статистику", "Reset statistics"};
 const BilingualText kClose{"Закрыть", "Close"};
@@ -68,6 +68,12 @@ class KeyedItem : public QTableWidgetItem {
     }
 };
 
+// A level's word in the table; a dash for a file that is no puzzle to rate.
+QString LevelText(int level) {
+    const std::optional<Level> known = LevelAt(level);
+    return known ? Shown(LevelWord(*known)) : QStringLiteral("—");
+}
+
 QString OfText(int part, int whole) {
     return Shown(
         BilingualText().Add(std::to_string(part)).Say(" из ", " of ").Add(std::to_string(whole)));
@@ -76,10 +82,11 @@ QString OfText(int part, int whole) {
 }  // namespace
 
 StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings& options,
-                                   CalendarDate date, QWidget* owner)
+                                   ShippedLevels shippedLevels, CalendarDate date, QWidget* owner)
     : QDialog(owner),
       library(puzzleLibrary),
       settings(options),
+      shipped(std::move(shippedLevels)),
       records(SolveRecords::PathBeside(options.Path())),
       today(date),
       solvedLabel(new QLabel(this)),
@@ -115,7 +122,8 @@ StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings&
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setSectionResizeMode(NumberColumn, QHeaderView::ResizeToContents);
+    // Every title whole in both languages: the name takes what the others leave.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     table->horizontalHeader()->setSortIndicatorShown(true);
     table->horizontalHeader()->setSortIndicator(NumberColumn, Qt::AscendingOrder);
@@ -153,6 +161,18 @@ StatisticsDialog::~StatisticsDialog() {
     StoreNewLevels();
 }
 
+ShippedLevels StatisticsDialog::ShippedWithThisRun() {
+    const ProgramLocations& locations = CurrentLocations();
+    const QString path = (locations.installed ? locations.shippedFolder : locations.dataFolder) +
+                         QString::fromLatin1(ShippedLevels::kFileName);
+    // Regular files only: a FIFO of that name would hold the window until someone wrote to it.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return ShippedLevels::Parse(file.read(kShippedLevelsLimit).toStdString());
+}
+
 bool StatisticsDialog::Rating() const {
     return survey != nullptr && survey->Running();
 }
@@ -175,8 +195,7 @@ void StatisticsDialog::Fill() {
             row.fileName = record.fileName;
             row.path = library.PathOf(record);
             row.stamp = StampOf(row.path);
-            if (const auto level =
-                    row.stamp ? content.LevelOf(row.fileName, *row.stamp) : std::nullopt) {
+            if (const std::optional<int> level = KnownLevel(row)) {
                 row.rated = true;
                 row.level = *level;
             } else {
@@ -202,6 +221,18 @@ void StatisticsDialog::Fill() {
     ShowCharts();
 }
 
+std::optional<int> StatisticsDialog::KnownLevel(const Row& row) const {
+    if (!shipped.IsEmpty()) {
+        const PuzzleFileContents contents = ReadPuzzleFile(row.path);
+        const std::optional<Level> level =
+            contents.HasCells() ? shipped.Find(contents.data) : std::nullopt;
+        if (level) {
+            return static_cast<int>(*level);
+        }
+    }
+    return row.stamp ? content.LevelOf(row.fileName, *row.stamp) : std::nullopt;
+}
+
 void StatisticsDialog::ShowSummary() {
     int solved = 0;
     std::array<int, kLevelCount> total{};
@@ -220,7 +251,7 @@ void StatisticsDialog::ShowSummary() {
                          OfText(solved, static_cast<int>(rows.size())));
     QStringList levels;
     for (int level = 0; level < kLevelCount; ++level) {
-        levels.append(Shown(kLevelGroups[level]) + QStringLiteral(": ") +
+        levels.append(Shown(LevelGroup(kLevels[level])) + QStringLiteral(": ") +
                       OfText(solvedAt[level], total[level]));
     }
     levelsLabel->setText(levels.join(QStringLiteral(" · ")));
@@ -264,9 +295,7 @@ void StatisticsDialog::ShowTable() {
         number->setData(kRowRole, i);
         table->setItem(i, NumberColumn, number);
         table->setItem(i, NameColumn, new KeyedItem(row.name, std::nullopt));
-        const QString level = !row.rated      ? QStringLiteral("…")
-                              : row.level < 0 ? QStringLiteral("—")
-                                              : Shown(kLevelNames[row.level]);
+        const QString level = !row.rated ? QStringLiteral("…") : LevelText(row.level);
         table->setItem(i, LevelColumn,
                        new KeyedItem(level, row.rated && row.level >= 0 ? row.level : kLevelCount));
         table->setItem(i, BestColumn,
@@ -285,9 +314,11 @@ void StatisticsDialog::ShowTable() {
 
 void StatisticsDialog::ShowCharts() {
     solvesChart->Show(content.solvesPerDay, today);
-    std::array<std::vector<int>, kLevelCount> bestByLevel;
+    BestTimesChart::TimesByLevel bestByLevel;
     for (const Row& row : rows) {
-        if (row.stats && row.rated && row.level >= 0) {
+        // A best time with a hint means no solve without one: a hint that lays the pieces is no
+        // record.
+        if (row.stats && !row.stats->bestWithHint && row.rated && row.level >= 0) {
             bestByLevel[row.level].push_back(row.stats->bestSeconds);
         }
     }
@@ -305,7 +336,7 @@ void StatisticsDialog::OnRated(int index, int level) {
         QTableWidgetItem* first = table->item(r, NumberColumn);
         if (first != nullptr && first->data(kRowRole).toInt() == surveyed[index]) {
             QTableWidgetItem* cell = table->item(r, LevelColumn);
-            cell->setText(level < 0 ? QStringLiteral("—") : Shown(kLevelNames[level]));
+            cell->setText(LevelText(level));
             cell->setData(kSortRole, level < 0 ? kLevelCount : level);
             break;
         }

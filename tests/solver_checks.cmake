@@ -13,6 +13,11 @@ add_test(NAME test_shipped_puzzles_rebuild
     COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:tessellix-puzzle>
             -DDATA_DIR=${CMAKE_SOURCE_DIR}/data -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/rebuilt_data
             -P ${CMAKE_SOURCE_DIR}/data/compare_rebuild.cmake)
+# The levels shipped beside the puzzles, as the tool rates them now.
+add_test(NAME test_shipped_levels_rerated
+    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:tessellix-puzzle>
+            -DDATA_DIR=${CMAKE_SOURCE_DIR}/data -DWORK_FILE=${CMAKE_CURRENT_BINARY_DIR}/levels.txt
+            -P ${CMAKE_SOURCE_DIR}/data/compare_levels.cmake)
 
 tessellix_add_test(test_puzzle_generator SOURCES test_puzzle_generator.cpp LIBRARIES tessellix_core)
 

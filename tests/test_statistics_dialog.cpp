@@ -1,7 +1,11 @@
 // The statistics dialog over a small library with records of the test's own: the counts, the
-// streaks, levels from the records and rated while it is open, the table's order after a click
-// on a column, solves per day, and Reset statistics.
+// streaks, levels from the shipped table, from the records and rated while it is open, the
+// table's order after a click on a column, solves per day, best times without a hint as m:ss,
+// every label whole in both languages, and Reset statistics.
 
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -13,9 +17,13 @@
 #include "library/settings.h"
 #include "library/solve_records.h"
 #include "platform/message_box.h"
+#include "platform/window_text.h"
+#include "play/best_times_chart.h"
 #include "play/solves_chart.h"
 #include "play/statistics_dialog.h"
 #include "tests/puzzle_bytes.h"
+
+Q_DECLARE_METATYPE(tessellix::Language)
 
 namespace tessellix {
 
@@ -43,13 +51,24 @@ QString Text(const QDialog& dialog, const char* label) {
     return dialog.findChild<QLabel*>(label)->text();
 }
 
-// The numbers column from the top.
-QStringList Numbers(const QTableWidget& table) {
-    QStringList numbers;
+// A column's texts from the top; the first column holds the numbers.
+QStringList Column(const QTableWidget& table, int column = 0) {
+    QStringList texts;
     for (int row = 0; row < table.rowCount(); ++row) {
-        numbers << table.item(row, 0)->text();
+        texts << table.item(row, column)->text();
     }
-    return numbers;
+    return texts;
+}
+
+// Every text that a chart draws: title, axis titles and labels, legend.
+QStringList ChartTexts(const QChartView& chart) {
+    QStringList texts;
+    for (const QGraphicsItem* item : chart.scene()->items()) {
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item)) {
+            texts << text->toPlainText();
+        }
+    }
+    return texts;
 }
 
 }  // namespace
@@ -98,7 +117,7 @@ class StatisticsDialogTest : public QObject {
     void cleanup() { SetMessageResponder({}); }
 
     void countsAndStreaks() {
-        StatisticsDialog dialog(library, settings, kToday, nullptr);
+        StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
         QCOMPARE(Text(dialog, "solvedLabel"), "Solved: 3 of 5");
         QCOMPARE(Text(dialog, "streakLabel"), "Days in a row with a solve: now 3, longest 4");
         QCOMPARE(Text(dialog, "dailyLabel"),
@@ -113,7 +132,7 @@ class StatisticsDialogTest : public QObject {
 
     void levelsRatedWhileOpenAreKept() {
         {
-            StatisticsDialog dialog(library, settings, kToday, nullptr);
+            StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
             QTRY_VERIFY(!dialog.Rating());
         }
         const FileStamp stamp = *StampOf(library.PathOf(*library.RecordAt(4)));
@@ -132,7 +151,7 @@ class StatisticsDialogTest : public QObject {
     void aClickOnAColumnSortsByIt() {
         QFETCH(int, column);
         QFETCH(int, clicks);
-        StatisticsDialog dialog(library, settings, kToday, nullptr);
+        StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
         dialog.show();
         QTRY_VERIFY(!dialog.Rating());
         auto* table = dialog.findChild<QTableWidget*>("puzzleTable");
@@ -143,7 +162,82 @@ class StatisticsDialogTest : public QObject {
         }
         QFETCH(QStringList, numbers);
         // Unsolved puzzles tie, so only the first rows' order is the rule's.
-        QCOMPARE(Numbers(*table).mid(0, numbers.size()), numbers);
+        QCOMPARE(Column(*table).mid(0, numbers.size()), numbers);
+    }
+
+    // 1's best, 1:41, was its own; 2's, 0:40, had a hint and is no record of its level.
+    void bestTimesByLevelLeaveOutSolvesWithAHint() {
+        StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
+        QTRY_VERIFY(!dialog.Rating());
+        QCOMPARE(Column(*dialog.findChild<QTableWidget*>("puzzleTable"), 3),
+                 (QStringList{"1:41", "0:40", "", "", ""}));
+        QCOMPARE(dialog.findChild<BestTimesChart*>("bestTimesChart")->BarTexts().mid(0, 4),
+                 (QStringList{"Fastest, Easy: 1:41", "Average, Easy: 1:41", "Fastest, Medium: 0:00",
+                              "Average, Medium: 0:00"}));
+    }
+
+    void theTimeAxisReadsMinutesAndSeconds_data() {
+        QTest::addColumn<std::vector<int>>("easyTimes");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("seconds") << std::vector{7, 9} << QStringList{"0:00", "0:05", "0:10"};
+        QTest::newRow("minutes") << std::vector{101}
+                                 << QStringList{"0:00", "0:30", "1:00", "1:30", "2:00"};
+        QTest::newRow("past an hour")
+            << std::vector{3600, 4000}
+            << QStringList{"0:00", "15:00", "30:00", "45:00", "1:00:00", "1:15:00"};
+    }
+    void theTimeAxisReadsMinutesAndSeconds() {
+        QFETCH(std::vector<int>, easyTimes);
+        BestTimesChart chart;
+        chart.Show({easyTimes, {}, {}});
+        QTEST(chart.TimeLabels(), "labels");
+    }
+
+    void everyLabelIsWholeAtTheWindowsSize_data() {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("Russian") << Language::Russian;
+        QTest::newRow("English") << Language::English;
+    }
+    void everyLabelIsWholeAtTheWindowsSize() {
+        QFETCH(Language, language);
+        SetCurrentLanguage(language);
+        StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY(!dialog.Rating());
+        QStringList drawn;
+        for (const QChartView* chart : dialog.findChildren<QChartView*>()) {
+            drawn << ChartTexts(*chart);
+        }
+        for (const Level level : kLevels) {
+            QVERIFY2(drawn.contains(Shown(LevelGroup(level))), qPrintable(drawn.join(" | ")));
+        }
+        const QRegularExpression cut(QStringLiteral("\\.\\.\\.|\u2026"));
+        QVERIFY2(drawn.filter(cut).isEmpty(), qPrintable(drawn.join(" | ")));
+        const QHeaderView* header =
+            dialog.findChild<QTableWidget*>("puzzleTable")->horizontalHeader();
+        for (int section = 0; section < header->count(); ++section) {
+            QVERIFY(header->sectionSizeHint(section) <= header->sectionSize(section));
+        }
+    }
+
+    // Every line puzzle has the same cells and elements, so the shipped table knows them all.
+    void theShippedPuzzlesLevelsAreKnownAtOnce_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("a shipped puzzle as shipped") << false;
+        QTest::newRow("a shipped puzzle changed since") << true;
+    }
+    void theShippedPuzzlesLevelsAreKnownAtOnce() {
+        QFETCH(bool, changed);
+        PuzzleFileData shipped = DecodePuzzleFile(LinePuzzle("Line")).data;
+        shipped.elements[1].used = changed;
+        ShippedLevels levels;
+        levels.Add("5.TLX", shipped, Level::Hard);
+        StatisticsDialog dialog(library, settings, levels, kToday, nullptr);
+        QCOMPARE(dialog.Rating(), changed);
+        QTRY_VERIFY(!dialog.Rating());
+        QCOMPARE(Column(*dialog.findChild<QTableWidget*>("puzzleTable"), 2).last(),
+                 changed ? "easy" : "hard");
     }
 
     void resetAsksAndClearsRecordsAndMarks_data() {
@@ -158,7 +252,7 @@ class StatisticsDialogTest : public QObject {
             asked << request.text;
             return yes ? MessageResult::Yes : MessageResult::No;
         });
-        StatisticsDialog dialog(library, settings, kToday, nullptr);
+        StatisticsDialog dialog(library, settings, {}, kToday, nullptr);
         dialog.findChild<QPushButton*>("resetButton")->click();
         QCOMPARE(asked.size(), 1);
         QVERIFY(asked[0].startsWith("Reset the statistics?"));

@@ -12,6 +12,7 @@
 #include "tools/daily_command.h"
 #include "tools/decode_command.h"
 #include "tools/generate_command.h"
+#include "tools/levels_command.h"
 #include "tools/list_command.h"
 #include "tools/rate_command.h"
 #include "tools/show_command.h"
@@ -24,9 +25,9 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
-    return {ShowCommand(),   ListCommand(),     SolveCommand(),     CheckCommand(),
-            BuildCommand(),  GenerateCommand(), RateCommand(),      CodeCommand(),
-            DecodeCommand(), DailyCommand(),    CheckBoardCommand()};
+    return {ShowCommand(),   ListCommand(),     SolveCommand(),      CheckCommand(),
+            BuildCommand(),  GenerateCommand(), RateCommand(),       CodeCommand(),
+            DecodeCommand(), DailyCommand(),    CheckBoardCommand(), LevelsCommand()};
 }
 
 void PrintUsage(std::ostream& out) {
