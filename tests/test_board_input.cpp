@@ -11,8 +11,8 @@ namespace tessellix {
 
 namespace {
 
-// A session on the puzzle of the picture ('X' a cell; none: the built-in 10 x 6), the elements
-// of `used` (none: all twelve), and a player's pointer and keys on it.
+// A session on the puzzle of the picture ('X' a cell), the elements of `used` (none: all
+// twelve), and a player's pointer and keys on it.
 struct Player {
     PuzzleLibrary noLibrary;
     PlaySession session{noLibrary};
@@ -21,9 +21,7 @@ struct Player {
     int solves = 0;
 
     Player(const Picture& puzzle, const QString& used) {
-        if (!puzzle.empty()) {
-            session.Puzzle().SetCells(AsciiGrid(puzzle, kGridSide));
-        }
+        session.Puzzle().SetCells(AsciiGrid(puzzle, kGridSide));
         for (Element& element : session.Elements()) {
             element.excluded = used.isEmpty() || used.contains(kElementLetters[element.id]) ? 0 : 1;
         }
@@ -116,14 +114,11 @@ struct Player {
     }
 
     static std::optional<BoardKey> KeyOf(const QString& name) {
-        static const QMap<QString, BoardKey> kKeys{
-            {"tab", BoardKey::Tab},       {"backtab", BoardKey::Backtab},
-            {"left", BoardKey::Left},     {"right", BoardKey::Right},
-            {"up", BoardKey::Up},         {"down", BoardKey::Down},
-            {"space", BoardKey::Space},   {"shift space", BoardKey::ShiftSpace},
-            {"return", BoardKey::Return}, {"escape", BoardKey::Escape},
-            {"delete", BoardKey::Delete}};
-        return kKeys.contains(name) ? std::optional(kKeys[name]) : std::nullopt;
+        // In the order of BoardKey.
+        static const QStringList kKeys{"tab",   "backtab",     "left",   "right",  "up",    "down",
+                                       "space", "shift space", "return", "escape", "delete"};
+        const int index = kKeys.indexOf(name);
+        return index < 0 ? std::nullopt : std::optional(static_cast<BoardKey>(index));
     }
 
     // "V lifted, grab", "V placed, solved, let go", "refused".
