@@ -91,7 +91,9 @@ void CommandMenus::UpdateStates() {
     for (const Command& command : CommandTable()) {
         QAction* action = actions.at(command.number);
         action->setEnabled(IsEnabled(command));
-        action->setChecked(IsChecked(command.number));
+        if (command.checked != nullptr) {
+            action->setChecked(command.checked(host));
+        }
     }
 }
 
