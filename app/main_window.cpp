@@ -508,7 +508,7 @@ void MainWindow::EnterEditor() {
 
 void MainWindow::ReturnToPlay() {
     editor.reset();
-    board->Session().ClearHistory();
+    board->Session().StartAfresh();
     clockWatch->SetEditorOpen(false);
     canvas->setFocus();
     RefreshMenuTexts();

@@ -43,8 +43,10 @@ Language OtherLanguage(Language language) {
 
 }  // namespace
 
-EditorSession::EditorSession(PuzzleLibrary& owner, PlaySession& played)
-    : library(owner), play(played), canvas(CreateBlankPuzzle(kCanvasColumns, kCanvasRows)) {
+EditorSession::EditorSession(LibraryPosition& playPosition)
+    : played(playPosition),
+      library(playPosition.Library()),
+      canvas(CreateBlankPuzzle(kCanvasColumns, kCanvasRows)) {
     canvas->SetPosition(kCanvasRect.left, kCanvasRect.top);
 }
 
@@ -152,7 +154,7 @@ PuzzleFileData EditorSession::FileData(const PuzzleTexts& texts) const {
 }
 
 bool EditorSession::IsBeingSolved() const {
-    return play.CurrentRecord() != nullptr && currentPuzzleIndex == play.CurrentPuzzleIndex();
+    return played.IsPlayed(currentPuzzleIndex);
 }
 
 SaveStart EditorSession::BeginSave(bool saveAs) const {
@@ -232,7 +234,7 @@ DeletePlan EditorSession::PlanDelete() const {
 
 void EditorSession::Commit(const DeletePlan& plan) {
     if (library.Remove(plan.position)) {
-        play.RecordRemoved(plan.position);
+        played.RecordRemoved(plan.position);
     }
 }
 
