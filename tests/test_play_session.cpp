@@ -531,64 +531,52 @@ class PlaySessionTest : public QObject {
         QCOMPARE(game.session.Clock().ElapsedMs(), solved ? 0 : 5000);
     }
 
-    // What the solved sequence does, on a library of V's corner (and a second puzzle when not
-    // the last) whose stored solution is given; "wait" lets 7 seconds pass.
+    // What the solved sequence does, on a library of the puzzle (and a second one when it is not
+    // the last) whose element's stored orientation at the corner is given, -1 for none; "wait"
+    // lets 7 seconds pass.
     void solvedOutcomeDecidesTheSequence_data() {
         QTest::addColumn<Picture>("puzzle");
         QTest::addColumn<int>("files");  // 0: the built-in puzzle of the picture
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("outcome");
         const Picture corner{"XXX", "X..", "X.."};
         const QStringList drop{"hold V 0", "wait", "to 0,0", "drop"};
         QTest::newRow("the built-in puzzle: nothing counted or written, a reset")
-            << corner << 0 << ""
-            << "" << drop << "none, reset";
+            << corner << 0 << -1 << "" << drop << "no solve, none, reset";
         QTest::newRow("no stored solution: written, then the next puzzle")
-            << corner << 2 << ""
-            << "" << drop << "1.TLX 7s 2026-12-08, write, next";
+            << corner << 2 << -1 << "" << drop << "1.TLX 7s 2026-12-08, write, next";
         QTest::newRow("the stored placements: nothing asked or replaced")
-            << corner << 2 << "V0@0,0"
-            << "" << drop << "1.TLX 7s 2026-12-08, same, next";
+            << corner << 2 << 0 << "" << drop << "1.TLX 7s 2026-12-08, same, next";
         QTest::newRow("another stored solution: asked")
-            << corner << 2 << "V1@0,0"
-            << "" << drop << "1.TLX 7s 2026-12-08, ask, next";
+            << corner << 2 << 1 << "" << drop << "1.TLX 7s 2026-12-08, ask, next";
         QTest::newRow("X turned into the same cells is the stored placement")
-            << Picture{".X.", "XXX", ".X."} << 2 << "X1@0,0"
-            << "" << QStringList{"hold X 0", "wait", "to 1,0", "drop"}
+            << Picture{".X.", "XXX", ".X."} << 2 << 1 << ""
+            << QStringList{"hold X 0", "wait", "to 1,0", "drop"}
             << "1.TLX 7s 2026-12-08, same, next";
         QTest::newRow("the last puzzle: its solved board stays")
-            << corner << 1 << ""
-            << "" << drop << "1.TLX 7s 2026-12-08, write, stay";
+            << corner << 1 << -1 << "" << drop << "1.TLX 7s 2026-12-08, write, stay";
         QTest::newRow("a hint from here: a solve with a hint")
-            << corner << 2 << "V0@0,0"
-            << "" << QStringList{"hold V 0", "wait", "hint here"}
+            << corner << 2 << 0 << "" << QStringList{"hold V 0", "wait", "hint here"}
             << "1.TLX 7s hint 2026-12-08, same, next";
         QTest::newRow("a puzzle of the day: its date")
-            << corner << 1 << ""
-            << "Puzzle of the day 2026-12-07" << drop
+            << corner << 1 << -1 << "Puzzle of the day 2026-12-07" << drop
             << "1.TLX 7s 2026-12-08 daily 2026-12-07, write, stay";
     }
     void solvedOutcomeDecidesTheSequence() {
         QFETCH(Picture, puzzle);
         QFETCH(int, files);
-        QFETCH(QString, stored);
+        QFETCH(int, stored);
         QFETCH(QString, name);
-        QFETCH(QStringList, moves);
-        const char letter = puzzle[0] == ".X." ? 'X' : 'V';
+        const int used = ElementOf(puzzle[0] == ".X." ? 'X' : 'V');
         QTemporaryDir folder;
         for (int file = 1; file <= files; ++file) {
             HandFile bytes;
             bytes.Cells(puzzle);
             bytes.records.fill({0, 0, 0, 0});
-            const Placement p = stored.isEmpty()
-                                    ? Placement{}
-                                    : Placement{RotationOf(stored.mid(1, 1).toInt()),
-                                                MirroredOf(stored.mid(1, 1).toInt()), 0, 0};
-            bytes.records[ElementOf(letter)] = {std::uint8_t(p.IsStored() ? 0x81 : 0x01),
-                                                std::uint8_t(p.mirrored * 8 + p.rotation * 2), 0,
-                                                0};
+            bytes.records[used] = {std::uint8_t(stored < 0 ? 0x01 : 0x81),
+                                   std::uint8_t(stored < 0 ? 0 : stored * 2), 0, 0};
             bytes.text = "\1" + name.toStdString();
             WriteBytes(folder.filePath(QString("%1.TLX").arg(file)).toStdString(), bytes.Bytes());
         }
@@ -598,11 +586,12 @@ class PlaySessionTest : public QObject {
         if (files == 0) {
             game.session.Puzzle().SetCells(AsciiGrid(puzzle, kGridSide));
             for (Element& element : game.session.Elements()) {
-                element.excluded = element.id == ElementOf(letter) ? 0 : 1;
+                element.excluded = element.id == used ? 0 : 1;
             }
         }
         std::int64_t now = 0;
         game.session.Clock().SetTimeSource([&now] { return now; });
+        QFETCH(QStringList, moves);
         for (const QString& move : moves) {
             if (move == "wait") {
                 now += 7000;
@@ -612,27 +601,25 @@ class PlaySessionTest : public QObject {
         }
         QVERIFY(game.session.IsSolved());
         const SolveOutcome outcome = SolveOutcome::Decide(game.session, {2026, 12, 8});
-        QStringList shown;
-        if (const std::optional<Solve>& solve = outcome.solve) {
-            shown << QString("%1 %2s%3 %4%5")
-                         .arg(QString::fromStdString(solve->fileName))
-                         .arg(solve->seconds)
-                         .arg(solve->hintUsed ? " hint" : "")
-                         .arg(QString::fromStdString(solve->date.Text()))
-                         .arg(solve->dailyDate
+        const std::optional<Solve>& solve = outcome.solve;
+        const QString daily = solve && solve->dailyDate
                                   ? " daily " + QString::fromStdString(solve->dailyDate->Text())
-                                  : "");
-            QCOMPARE(outcome.records, game.session.SolutionRecords());
-        } else {
-            shown << "none";
-        }
-        const char* storing[] = {"", "same", "ask", "write"};
-        if (outcome.storing != SolveOutcome::Storing::None) {
-            shown << storing[int(outcome.storing)];
-        }
+                                  : "";
+        const char* storing[] = {"none", "same", "ask", "write"};
         const char* next[] = {"next", "stay", "reset"};
-        shown << next[int(outcome.next)];
-        QTEST(shown.join(", "), "outcome");
+        QTEST(QStringList({solve ? QString("%1 %2s%3 %4%5")
+                                       .arg(QString::fromStdString(solve->fileName))
+                                       .arg(solve->seconds)
+                                       .arg(solve->hintUsed ? " hint" : "")
+                                       .arg(QString::fromStdString(solve->date.Text()))
+                                       .arg(daily)
+                                 : "no solve",
+                           storing[int(outcome.storing)], next[int(outcome.next)]})
+                  .join(", "),
+              "outcome");
+        if (solve) {
+            QCOMPARE(outcome.records, game.session.SolutionRecords());
+        }
     }
 
     void solvedBoardGivesRecordsThatReplayOntoTheSameCells() {
