@@ -57,8 +57,9 @@ std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& content
 
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (i != hand.held && board.Elements()[i].excluded == 0 &&
-            board.Elements()[i].HitTest(point, onCell) == board.Elements()[i].id) {
+        const Element& element = board.Elements()[i];
+        const bool carried = i == hand.held && !element.IsAtHome();
+        if (!carried && element.excluded == 0 && element.HitTest(point, onCell) == element.id) {
             return i;
         }
     }
@@ -164,11 +165,20 @@ void PlaySession::PutHeldHome() {
 
 bool PlaySession::TransformAtHome(int index, TransformKind kind) {
     Element& element = board.Elements()[index];
-    if (index == hand.held || !element.IsAtHome() || element.excluded != 0) {
+    if (!element.IsAtHome() || element.excluded != 0) {
         return false;
     }
     OpenStep();
     element.Transform(kind);
+    if (index == hand.held) {
+        // It rests at its new home, and the pointer keeps its place on the canvas: the next
+        // move carries the element on from where it is drawn, by the pointer's offset.
+        const PixelPoint pointer{hand.corner.x + hand.grab.x, hand.corner.y + hand.grab.y};
+        hand.corner = {element.x, element.y};
+        if (hand.byMouse) {
+            hand.grab = {pointer.x - element.x, pointer.y - element.y};
+        }
+    }
     CloseStep();
     return true;
 }
