@@ -370,7 +370,7 @@ const BilingualText kCodeCaption{"Код задания", "Puzzle code"};
 
 }  // namespace
 
-void PlayCommands::CopyPuzzleCode() {
+bool PlayCommands::CopyPuzzleCode() {
     const PlaySession& session = board.Session();
     PuzzleFileData data = BuiltInPuzzleData();
     if (const PuzzleRecord* record = session.CurrentRecord()) {
@@ -384,7 +384,7 @@ void PlayCommands::CopyPuzzleCode() {
         if (const std::optional<Failure> problem = CellsProblem(contents, path)) {
             ShowMessage(owner, problem->Message(), kCodeCaption, MessageIcon::Exclamation,
                         MessageButtons::Ok);
-            return;
+            return false;
         }
         data = contents.data;
     }
@@ -392,9 +392,10 @@ void PlayCommands::CopyPuzzleCode() {
     if (!code) {
         ShowMessage(owner, code.Error().Message(), kCodeCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
-        return;
+        return false;
     }
     QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
+    return true;
 }
 
 void PlayCommands::OpenPuzzleCode() {
