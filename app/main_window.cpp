@@ -136,7 +136,7 @@ void MainWindow::LeaveEditor() {
 
 void MainWindow::ReturnToPlay() {
     editor.reset();
-    board->Session().ClearHistory();
+    board->Session().StartAfresh();
     clockWatch->SetEditorOpen(false);
     canvas->setFocus();
     RefreshMenuTexts();
