@@ -135,10 +135,10 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
         if (number <= 0) {
             continue;
         }
-        // Only the signature decides: a file cut short after it is listed with its default
-        // names, and loading it gives a board without cells.
+        // A file cut short after the signature is listed with its default names, and loading
+        // it gives a board without cells.
         const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
-        if (contents.readFailure || !contents.hasSignature) {
+        if (StandingOf(contents) < PuzzleStanding::NoCells) {
             continue;
         }
         PuzzleTexts texts = contents.data.texts;

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <system_error>
 #include <vector>
 
-#include "library/settings.h"
+#include "library/ini_text.h"
 #include "library/whole_file.h"
 
 namespace tessellix {
@@ -196,24 +195,13 @@ std::optional<RecordsContent> Parse(const std::string& text) {
     return content;
 }
 
-enum class FileState { Missing, Unreadable, Read };
-
-FileState ReadText(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (path.empty() || (!std::filesystem::exists(path, error) && !error)) {
-        return FileState::Missing;
+// The file's text: empty for a missing file or one without a path, the reason for one that
+// cannot be read.
+Result<std::string> ReadText(const std::string& path) {
+    if (path.empty()) {
+        return std::string();
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return FileState::Unreadable;
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return FileState::Unreadable;
-    }
-    text = content.str();
-    return FileState::Read;
+    return ReadWholeFile(path, MissingFile::ReadsEmpty);
 }
 
 Failure FileProblem(const std::string& path, const BilingualText& reason) {
@@ -271,8 +259,8 @@ std::string SolveRecords::PathBeside(const std::string& settingsPath) {
 }
 
 std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
-    std::string text;
-    if (ReadText(path, text) != FileState::Read || Parse(text)) {
+    const Result<std::string> text = ReadText(path);
+    if (!text || Parse(*text)) {
         return std::nullopt;
     }
     std::error_code error;
@@ -304,30 +292,21 @@ std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
 }
 
 RecordsContent SolveRecords::Read() const {
-    std::string text;
-    if (ReadText(path, text) != FileState::Read) {
-        return {};
-    }
-    return Parse(text).value_or(RecordsContent{});
+    const Result<std::string> text = ReadText(path);
+    return text ? Parse(*text).value_or(RecordsContent{}) : RecordsContent{};
 }
 
 std::optional<std::string> SolveRecords::TextToChange(std::optional<Failure>& notice) {
     if (path.empty()) {
         return std::nullopt;
     }
-    std::string text;
-    switch (ReadText(path, text)) {
-        case FileState::Missing:
-            return std::string();
-        case FileState::Unreadable:
-            notice =
-                FileProblem(path, BilingualText("файл не читается", "the file cannot be read"));
-            return std::nullopt;
-        case FileState::Read:
-            break;
+    const Result<std::string> text = ReadText(path);
+    if (!text) {
+        notice = FileProblem(path, text.Error().Message());
+        return std::nullopt;
     }
-    if (Parse(text)) {
-        return text;
+    if (Parse(*text)) {
+        return *text;
     }
     notice = SetAsideIfDamaged();
     std::error_code error;

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 
 namespace tessellix {
@@ -51,7 +53,67 @@ int FollowLinks(std::string& path) {
     return ELOOP;
 }
 
+const BilingualText kNotRegular{"это не обычный файл", "not a regular file"};
+
+BilingualText TooLong(std::size_t limit) {
+    return BilingualText()
+        .Say("файл длиннее ", "the file is longer than ")
+        .Add(std::to_string(limit))
+        .Say(" байт", " bytes");
+}
+
 }  // namespace
+
+Result<std::string> ReadWholeFile(const std::string& path, MissingFile missing, std::size_t limit,
+                                  LongFile longFile) {
+    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT && missing == MissingFile::ReadsEmpty) {
+            return std::string();
+        }
+        return Failure(ErrorText(errno));
+    }
+    const auto failed = [fd](const BilingualText& reason) {
+        ::close(fd);
+        return Result<std::string>(Failure(reason));
+    };
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return failed(ErrorText(errno));
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return failed(ErrorText(EISDIR));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return failed(kNotRegular);
+    }
+    if (longFile == LongFile::Fails && static_cast<std::uintmax_t>(status.st_size) > limit) {
+        return failed(TooLong(limit));
+    }
+    std::string bytes;
+    // One byte past the limit tells a file that grew beyond it while it was read.
+    const std::size_t wanted = longFile == LongFile::Fails && limit < SIZE_MAX ? limit + 1 : limit;
+    while (bytes.size() < wanted) {
+        char chunk[4096];
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, wanted - bytes.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return failed(ErrorText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (bytes.size() > limit) {
+        return Failure(TooLong(limit));
+    }
+    return bytes;
+}
 
 std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
                                      const WriteCall& write) {

@@ -12,6 +12,24 @@
 
 namespace tessellix {
 
+// The most bytes that ReadWholeFile takes by default: far beyond any file of the game, and so a
+// sign that the path names something else.
+inline constexpr std::size_t kWholeFileLimit = std::size_t{16} << 20;
+
+// What ReadWholeFile makes of a path where no file is.
+enum class MissingFile { Fails, ReadsEmpty };
+// What ReadWholeFile makes of a file longer than its limit: refused, as a part of a file written
+// back would lose the rest; or read up to the limit, where only the start of it is looked at.
+enum class LongFile { Fails, ReadsStart };
+
+// The bytes of the regular file at path, at most `limit` of them; an interrupted read is tried
+// again. A folder, a FIFO, a device or anything else that is no regular file is refused without
+// waiting on it. Otherwise the reason, ready to show after the file's name.
+[[nodiscard]] Result<std::string> ReadWholeFile(const std::string& path,
+                                                MissingFile missing = MissingFile::Fails,
+                                                std::size_t limit = kWholeFileLimit,
+                                                LongFile longFile = LongFile::Fails);
+
 // Stands for POSIX write(): returns the number of bytes written, or -1 with errno set.
 // Tests inject failures and short writes here.
 using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
