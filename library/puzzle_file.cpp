@@ -43,18 +43,17 @@ struct TextSlot {
 Result<std::string> EncodeStorableText(const std::string& utf8, const BilingualText& label,
                                        std::string_view stops = kNameOrSeparatorStop) {
     const BilingualText field = BilingualText().Say("Поле «", "The ").Add(label);
-    std::string bytes;
-    std::string bad;
-    if (!Utf8ToWindows1251(utf8, bytes, bad)) {
+    Result<std::string> bytes = Utf8ToWindows1251(utf8);
+    if (!bytes) {
         return Failure(BilingualText()
                            .Add(field)
                            .Say("» содержит символ, который нельзя сохранить в файле задания "
                                 "(кодировка Windows-1251): ",
                                 " holds a character that a puzzle file cannot store "
                                 "(Windows-1251 code page): ")
-                           .Add(bad));
+                           .Add(bytes.Error().Message()));
     }
-    if (bytes.find_first_of(stops) != std::string::npos) {
+    if (bytes->find_first_of(stops) != std::string::npos) {
         return Failure(BilingualText().Add(field).Say(
             "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
             "в файле задания.",
