@@ -8,7 +8,9 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/json_reader.h"
 #include "library/whole_file.h"
+#include "tools/puzzle_input.h"
 #include "tools/show_command.h"
+#include "tools/tool_text.h"
 
 namespace tessellix {
 
@@ -43,28 +45,26 @@ bool PairIs(const JsonValue* pair, const BilingualText& texts) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = ScratchFolder() + "12.TLX";
     FUZZ_CHECK(!WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size)));
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(path, puzzle, error)) {
-        FUZZ_CHECK(!error.empty());
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(path);
+    if (!puzzle) {
+        FUZZ_CHECK(ToolWords(puzzle.Error()).rfind(path + ": ", 0) == 0);
         return 0;
     }
-    FUZZ_CHECK(!HasControlCharacter(ShowText(puzzle)));
+    FUZZ_CHECK(!HasControlCharacter(ShowText(*puzzle)));
 
     JsonValue json;
-    FUZZ_CHECK(ReadJson(ShowJson(puzzle), json));
+    FUZZ_CHECK(ReadJson(ShowJson(*puzzle), json));
     FUZZ_CHECK(json.kind == JsonValue::Object);
-    FUZZ_CHECK((json.Field("cutShortAt") != nullptr) == !puzzle.contents.IsComplete());
-    const PuzzleShape& shape = puzzle.session.Puzzle();
-    FUZZ_CHECK(PairIs(json.Field("names"), shape.names));
-    FUZZ_CHECK(PairIs(json.Field("comments"), shape.comments));
+    FUZZ_CHECK((json.Field("cutShortAt") != nullptr) == !puzzle->IsComplete());
+    FUZZ_CHECK(PairIs(json.Field("names"), puzzle->data.texts.names));
+    FUZZ_CHECK(PairIs(json.Field("comments"), puzzle->data.texts.comments));
     const JsonValue* grid = json.Field("grid");
     FUZZ_CHECK(grid != nullptr && grid->items.size() == kGridSide);
     for (int r = 0; r < kGridSide; ++r) {
         const std::string& row = grid->items[r].text;
         FUZZ_CHECK(row.size() == kGridSide);
         for (int c = 0; c < kGridSide; ++c) {
-            FUZZ_CHECK((row[c] == '#') == (puzzle.contents.data.grid[r * kGridSide + c] != 0));
+            FUZZ_CHECK((row[c] == '#') == (puzzle->data.grid[r * kGridSide + c] != 0));
         }
     }
     const JsonValue* elements = json.Field("elements");
