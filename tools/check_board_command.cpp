@@ -59,9 +59,8 @@ int RunCheckBoard(const std::vector<std::string>& arguments) {
         return ReportFailure(path, *refusal);
     }
     const std::vector<PlacedElement> placed = PlacedByRecords(records);
-    if (const std::string problem = PlacedProblemText(questions.Validate(placed));
-        !problem.empty()) {
-        return ReportFailure(path, problem);
+    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+        return ReportFailure(path, *refusal);
     }
     const BoardCheck check = questions.Check(placed, 0);
     const bool solved = static_cast<int>(placed.size()) == std::popcount(UsedElementMask(records));

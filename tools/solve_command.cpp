@@ -63,9 +63,8 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
 int CountKeepingPlaced(const std::string& path, const PuzzleFileData& data, bool json) {
     BoardQuestions questions(data.grid, kGridSide, UsedElementMask(data.elements));
     const std::vector<PlacedElement> placed = PlacedByRecords(data.elements);
-    if (const std::string problem = PlacedProblemText(questions.Validate(placed));
-        !problem.empty()) {
-        return ReportFailure(path, problem);
+    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+        return ReportFailure(path, *refusal);
     }
     const std::uint64_t completions = questions.CountCompletions(placed, 0);
     if (json) {
