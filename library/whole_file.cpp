@@ -140,7 +140,12 @@ void RemoveStaleTemporaries(const std::string& folder) {
 
 Result<std::string> ReadWholeFile(const std::string& path, MissingFile missing, std::size_t limit,
                                   LongFile longFile) {
-    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
+    // A device or a FIFO is not even opened: opening some has effects of its own.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        return Failure(S_ISDIR(named.st_mode) ? ErrorText(EISDIR) : kNotRegular);
+    }
+    // Non-blocking, so that a FIFO that took the name since cannot hang the reader.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT && missing == MissingFile::ReadsEmpty) {
