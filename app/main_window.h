@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
-#include <map>
 #include <memory>
 
+#include "app/command_host.h"
+#include "app/command_menus.h"
+#include "app/command_table.h"
+#include "app/window_title.h"
 #include "library/bilingual_text.h"
 #include "play/play_commands.h"
 
 class QCloseEvent;
 class QMenu;
 class QAction;
-class QShortcut;
 
 namespace tessellix {
 
@@ -21,43 +23,9 @@ class PlayCanvas;
 class PuzzleLibrary;
 class Settings;
 
-// Command numbers of the menus and keys of both modes.
-enum MenuCommand {
-    kCommandNextPuzzle = 40011,
-    kCommandReturn = 40014,
-    kCommandPreviousPuzzle = 40015,
-    kCommandSelectPuzzle = 40016,
-    kCommandEditor = 40017,
-    kCommandNew = 40018,
-    kCommandOpen = 40019,
-    kCommandSave = 40020,
-    kCommandSaveAs = 40021,
-    kCommandReset = 40022,
-    kCommandHint = 40023,
-    kCommandDelete = 40025,
-    kCommandUndo = 40030,
-    kCommandRedo = 40031,
-    kCommandRussian = 40027,
-    kCommandEnglish = 40028,
-    kCommandGenerate = 40032,
-    kCommandCopyCode = 40040,
-    kCommandOpenCode = 40041,
-    kCommandShowClock = 40050,
-    kCommandStatistics = 40051,
-    kCommandPuzzleOfTheDay = 40052,
-    kCommandCountSolutions = 40060,
-    kCommandCheckBoard = 40070,
-    kCommandHintFromHere = 40071,
-    kCommandShowMistakes = 40072,
-    kCommandKeepBoards = 40073,
-    kCommandAbout = 57664,
-    kCommandExit = 57665,
-    kCommandHelp = 57671,
-};
-
-// The program's one top-level window: it hosts the play canvas, owns the menus of play and
-// editor mode, and routes the commands they carry to the board and the dialogs.
-class MainWindow : public QMainWindow {
+// The program's one top-level window: it hosts the play canvas and, in editor mode, the editor
+// over it, and carries the commands of both modes' menus and keys to them.
+class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
   public:
     // Plays the library's puzzles; the language switch is stored in settings. Should the first
@@ -68,70 +36,58 @@ class MainWindow : public QMainWindow {
 
     // Menu texts and the title in the current language; shows the menu of the current mode.
     void RefreshMenuTexts();
-    void SetLanguage(Language language);
+    void SetLanguage(Language language) override;
     // Enlarges the board and the editor by a whole factor, as large as the screen allows.
     void SetZoom(int factor);
     int Zoom() const;
-    void ShowHelp();
+    void ShowHelp() override;
 
     // Carries out a command of the menus or keys; a disabled command does nothing.
-    void RunCommand(int command);
-    bool IsCommandEnabled(int command) const;
-    bool IsCommandChecked(int command) const;
+    void RunCommand(int command) { menus.Run(command); }
+    bool IsCommandEnabled(int command) const { return menus.IsEnabled(command); }
+    bool IsCommandChecked(int command) const { return menus.IsChecked(command); }
 
     // Called when a drop leaves no free cell on the puzzle: the solved sequence.
     void OnSolved();
 
-    BoardView& Board() { return *board; }
-    PlayCommands& Commands() { return commands; }
+    QMainWindow& Window() override { return *this; }
+    BoardView& Board() override { return *board; }
+    PlayCommands& Commands() override { return commands; }
+    Settings& Store() override { return settings; }
+    WindowTitle& Title() override { return title; }
     PlayCanvas& Canvas() { return *canvas; }
-    bool LibraryNonEmpty() const;
+    bool LibraryNonEmpty() const override;
     bool EditorOpen() const { return editor != nullptr; }
-    // The editor while editor mode is on, else nullptr.
-    EditorWindow* Editor() const { return editor.get(); }
+    EditorWindow* Editor() const override { return editor.get(); }
 
-    QMenu* PlayMenu(int position) const;
-    QMenu* EditorMenu(int position) const;
-    QAction* PlayAction(int command) const;
+    QMenu* PlayMenu(int position) const { return menus.Popup(CommandMode::Play, position); }
+    QMenu* EditorMenu(int position) const { return menus.Popup(CommandMode::Editor, position); }
+    // The action of a command of either mode.
+    QAction* PlayAction(int command) const { return menus.Action(command); }
 
   signals:
     void puzzleSolved();
 
   protected:
-    // Leaving the game keeps the board, as leaving its puzzle does.
+    // Leaving the game keeps the board, as leaving its puzzle does; a changed drawing in the
+    // editor is saved or given up first, or the window stays.
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // One mode's menu with its accelerator keys; the menus live as long as the window and
-    // the menu bar shows the popups of the current mode.
-    struct Menu {
-        QList<QMenu*> popups;
-        std::map<int, QAction*> actions;
-        QList<QShortcut*> keys;
-    };
-    void BuildMenus();
-    void RelabelMenu(Menu& menu, int base);
-    void UpdateCommandStates();
-    void ShowMenuOfMode();
-    // "Tessellix", or with the clock shown the puzzle's name and the time taken.
-    QString PlayTitle() const;
-    void ShowClock(bool shown);
-    void RefreshClockTitle();
-    // Editor mode begins with a fresh editor over the canvas, or ends, dropping what it holds.
-    void EnterEditor();
+    void EnterEditor() override;
+    void LeaveEditor() override;
     void ReturnToPlay();
-    // Ctrl+Plus and Ctrl+Minus, in both modes; the factor is remembered.
-    void ChangeZoom(int step);
+    void ShowClock(bool shown) override;
+    void ChangeZoom(int step) override;
 
     Settings& settings;
     PlayCanvas* canvas;
     BoardView* board;
     PlayCommands commands;
-    Menu playMenu;
-    Menu editorMenu;
     std::unique_ptr<EditorWindow> editor;
     ClockWatch* clockWatch;
-    bool clockShown = false;
+    WindowTitle title;
+    CommandMenus menus;
 };
 
 }  // namespace tessellix

@@ -24,6 +24,9 @@ const BilingualText kErrorCaption{"Ошибка", "Error"};
 const BilingualText kRecordsCaption{"Рекорды", "Records"};
 const BilingualText kCountCaption{"Подсчёт решений", "Counting solutions"};
 const BilingualText kRatingText{"Оценка уровня...", "Rating the level..."};
+const BilingualText kLeaveCaption{"Выход из редактора", "Leaving the editor"};
+const BilingualText kSaveChanges{"Рисунок изменён. Сохранить задание?",
+                                 "The drawing has changed. Save the puzzle?"};
 
 BilingualText FoundText(std::uint64_t tilings) {
     return BilingualText()
@@ -188,6 +191,21 @@ void EditorCommands::CountSolutions() {
                     MessageButtons::Ok);
     } else if (!*cancelled && answer) {
         editor.ShowSolutionCount(*answer);
+    }
+}
+
+bool EditorCommands::MayLeave() {
+    if (!editor.Session().Changed()) {
+        return true;
+    }
+    switch (ShowMessage(&editor, kSaveChanges, kLeaveCaption, MessageIcon::Question,
+                        MessageButtons::YesNoCancel, MessageResult::Yes)) {
+        case MessageResult::Yes:
+            return SavePuzzle(false);
+        case MessageResult::No:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -26,6 +26,9 @@ class EditorCommands {
     // until the drawing changes. Cancel leaves nothing shown. Runs only while CanCountSolutions.
     void CountSolutions();
     static bool CanCountSolutions(const EditorWindow& editor);
+    // Before the editor goes: a drawing changed since it was begun, opened or saved is saved
+    // (as Save does), given up or kept, as the player answers. True when the editor may go.
+    bool MayLeave();
 
   private:
     // Shows a refusal, or asks a question; true for a question answered Yes.

@@ -63,7 +63,7 @@ bool EditorSession::Fill(CanvasCell cell) {
     }
     canvas->SetCell(cell.row, cell.column, 2);
     ++cellCount;
-    cellsChanged = true;
+    cellsChanged = changed = true;
     return true;
 }
 
@@ -73,7 +73,7 @@ bool EditorSession::Erase(CanvasCell cell) {
     }
     canvas->SetCell(cell.row, cell.column, 1);
     --cellCount;
-    cellsChanged = true;
+    cellsChanged = changed = true;
     return true;
 }
 
@@ -81,6 +81,7 @@ void EditorSession::ToggleElement(int index) {
     Element& element = elements[index];
     element.excluded = element.excluded == 0 ? 1 : 0;
     selectedCount += element.excluded == 0 ? 1 : -1;
+    changed = true;
 }
 
 std::string EditorSession::CounterText() const {
@@ -126,7 +127,7 @@ std::optional<Failure> EditorSession::Open(int position) {
     selectedCount = static_cast<int>(std::count_if(
         elements.begin(), elements.end(), [](const Element& e) { return e.excluded == 0; }));
     isNewPuzzle = false;
-    cellsChanged = false;
+    cellsChanged = changed = false;
     currentPuzzleIndex = position;
     openedNumber = NumberOf(record->fileName);
     return failure;
@@ -209,7 +210,11 @@ SavePlan EditorSession::PlanSave(bool saveAs, const std::string& name,
 std::optional<Failure> EditorSession::Save(const SavePlan& plan, Settings& settings) {
     const Result<int> stored =
         StorePuzzle(library, settings, plan.record, plan.data, plan.replacedPosition);
-    return stored ? std::nullopt : std::optional<Failure>(stored.Error());
+    if (!stored) {
+        return stored.Error();
+    }
+    changed = false;
+    return std::nullopt;
 }
 
 DeletePlan EditorSession::PlanDelete() const {

@@ -89,6 +89,8 @@ class EditorSession {
     std::string CounterText() const;
     bool IsNewPuzzle() const { return isNewPuzzle; }
     bool CellsChanged() const { return cellsChanged; }
+    // A cell or the choice of elements changed since the drawing was begun, opened or saved.
+    bool Changed() const { return changed; }
     // The editor's own library position: 0 until Open.
     int CurrentPuzzleIndex() const { return currentPuzzleIndex; }
     // Only the players' own puzzles, once opened, may be deleted.
@@ -106,7 +108,8 @@ class EditorSession {
     SaveStart BeginSave(bool saveAs) const;
     SavePlan PlanSave(bool saveAs, const std::string& name, const std::string& comment) const;
     // Writes the plan's file, and its record joins the library (StorePuzzle), any solved mark
-    // of its name going; the failure to write, and nothing changed.
+    // of its name going, and the drawing counts as unchanged; the failure to write, and nothing
+    // changed.
     [[nodiscard]] std::optional<Failure> Save(const SavePlan& plan, Settings& settings);
     DeletePlan PlanDelete() const;
     // The file of the plan is gone: the record leaves the library, and the play position stays
@@ -125,6 +128,7 @@ class EditorSession {
     int selectedCount = ElementSet::kCount;
     bool isNewPuzzle = true;
     bool cellsChanged = false;
+    bool changed = false;
     int currentPuzzleIndex = 0;
     int openedNumber = 0;
 };

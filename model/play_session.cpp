@@ -88,7 +88,8 @@ void PlaySession::RecordInserted(int position) {
 
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (i != hand.held && elements[i].excluded == 0 &&
+        const bool carried = i == hand.held && !elements[i].IsAtHome();
+        if (!carried && elements[i].excluded == 0 &&
             elements[i].HitTest(point, onCell) == elements[i].id) {
             return i;
         }
@@ -208,11 +209,20 @@ void PlaySession::PutHeldHome() {
 
 bool PlaySession::TransformAtHome(int index, TransformKind kind) {
     Element& element = elements[index];
-    if (index == hand.held || !element.IsAtHome() || element.excluded != 0) {
+    if (!element.IsAtHome() || element.excluded != 0) {
         return false;
     }
     OpenStep();
     element.Transform(kind);
+    if (index == hand.held) {
+        // It rests at its new home, and the pointer keeps its place on the canvas: the next
+        // move carries the element on from where it is drawn, by the pointer's offset.
+        const PixelPoint pointer{hand.corner.x + hand.grab.x, hand.corner.y + hand.grab.y};
+        hand.corner = {element.x, element.y};
+        if (hand.byMouse) {
+            hand.grab = {pointer.x - element.x, pointer.y - element.y};
+        }
+    }
     CloseStep();
     return true;
 }

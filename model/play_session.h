@@ -84,8 +84,8 @@ class PlaySession {
     // and the first record of a library that was empty becomes the played position.
     void RecordInserted(int position);
 
-    // The first used element, in index order, not in the hand, whose set cell (onCell) or
-    // whose rectangle holds the point; -1 when there is none.
+    // The first used element, in index order, whose set cell (onCell) or whose rectangle holds
+    // the point; -1 when there is none. The held element counts only while it rests at home.
     int ElementAt(PixelPoint point, bool onCell) const;
 
     // --- Moves of the hand ---
@@ -105,7 +105,9 @@ class PlaySession {
     DropResult Drop();
     // The held element goes home without a drop.
     void PutHeldHome();
-    // Turns or mirrors a used element resting at home; false, nothing changed, for any other.
+    // Turns or mirrors a used element resting at home, also one held there and not yet moved,
+    // which the pointer then holds where it is over the box; false, nothing changed, for any
+    // other.
     bool TransformAtHome(int index, TransformKind kind);
     // A placed element goes home, in the orientation it has.
     void SendHome(int index);

@@ -15,6 +15,7 @@ MessageResponder responder;
 
 const BilingualText kYes{"&Да", "&Yes"};
 const BilingualText kNo{"&Нет", "&No"};
+const BilingualText kCancel{"Отмена", "Cancel"};
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -28,8 +29,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// Y and N answer a Yes/No box in both languages, as the Latin mnemonics of a Yes and a No
-// button would; the Russian buttons' own mnemonics work besides.
+// Y and N answer a Yes/No box (with or without Cancel) in both languages, as the Latin mnemonics of
+// a Yes and a No button would; the Russian buttons' own mnemonics work besides.
 class AnswerKeys : public QObject {
   public:
     explicit AnswerKeys(QMessageBox& answered) : box(answered) {}
@@ -56,19 +57,24 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
                     owner);
     box.setTextFormat(Qt::PlainText);
     AnswerKeys answerKeys(box);
-    if (request.buttons == MessageButtons::YesNo) {
-        box.installEventFilter(&answerKeys);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
-                                                                         : QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        // The buttons speak the language of the rest of the program, not the system's.
-        box.button(QMessageBox::Yes)->setText(Shown(kYes));
-        box.button(QMessageBox::No)->setText(Shown(kNo));
-    } else {
+    if (request.buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
+    } else {
+        const bool cancel = request.buttons == MessageButtons::YesNoCancel;
+        box.installEventFilter(&answerKeys);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                               (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+        box.setDefaultButton(request.defaultButton == MessageResult::Yes ? QMessageBox::Yes
+                                                                         : QMessageBox::No);
+        box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+        // The buttons speak the language of the rest of the program, not the system's.
+        box.button(QMessageBox::Yes)->setText(Shown(kYes));
+        box.button(QMessageBox::No)->setText(Shown(kNo));
+        if (cancel) {
+            box.button(QMessageBox::Cancel)->setText(Shown(kCancel));
+        }
     }
     const int answer = box.exec();
     if (owner != nullptr) {
@@ -78,7 +84,9 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
     if (request.buttons == MessageButtons::Ok) {
         return MessageResult::Ok;
     }
-    return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+    return answer == QMessageBox::Yes      ? MessageResult::Yes
+           : answer == QMessageBox::Cancel ? MessageResult::Cancel
+                                           : MessageResult::No;
 }
 
 }  // namespace

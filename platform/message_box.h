@@ -13,8 +13,8 @@ namespace tessellix {
 // with a scripted responder and see exactly what the user was shown.
 
 enum class MessageIcon { None, Exclamation, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageResult { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Yes, No, Cancel };
 
 // As shown, in the current language.
 struct MessageRequest {
@@ -26,7 +26,8 @@ struct MessageRequest {
 };
 
 // A modal box owned by `owner` with the platform's own button texts; returns the button chosen.
-// Escape or the close box answer No to a Yes/No box and Ok to an OK box. The text is plain
+// Escape or the close box answer No to a Yes/No box, Cancel to a Yes/No/Cancel box and Ok to an
+// OK box. The text is plain
 // text: "\n" breaks the line, and markup in a puzzle's name is shown as typed.
 MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons,

@@ -6,40 +6,29 @@
 namespace tessellix {
 
 BoardView::BoardView(PuzzleLibrary& library, PlayCanvas& view, QObject* parent)
-    : QObject(parent),
-      session(library),
-      canvas(view),
-      drawing(session, backgroundImage, view),
-      moving(
-          session, view, [this] { Changed(); },
-          [this] {
-              if (showMistakes) {
-                  aids.MarkIfMistake();
-              }
-          },
-          [this] { emit solved(); }) {
+    : QObject(parent), session(library), canvas(view), drawing(session, backgroundImage, view) {
     backgroundImage.SetBackgroundColour(kBoardGrey);
     ComposeBackground();
     Paint();
 
-    connect(&canvas, &PlayCanvas::leftPressed, this, [this](QPoint p) {
-        moving.LeftPressed({p.x(), p.y()});
-    });
-    connect(&canvas, &PlayCanvas::moved, this, [this](QPoint p) {
-        moving.PointerMoved({p.x(), p.y()});
-    });
-    connect(&canvas, &PlayCanvas::leftReleased, this, [this](QPoint p) {
-        moving.LeftReleased({p.x(), p.y()});
-    });
-    connect(&canvas, &PlayCanvas::leftDoubleClicked, this, [this](QPoint p) {
-        moving.LeftDoubleClicked({p.x(), p.y()});
-    });
-    connect(&canvas, &PlayCanvas::rightReleased, this, [this](QPoint p) {
-        moving.RightReleased({p.x(), p.y()});
-    });
+    const auto at = [](QPoint p) { return PixelPoint{p.x(), p.y()}; };
+    connect(&canvas, &PlayCanvas::leftPressed, this,
+            [this, at](QPoint p) { Apply(input.LeftPressed(at(p))); });
+    connect(&canvas, &PlayCanvas::moved, this,
+            [this, at](QPoint p) { Apply(input.PointerMoved(at(p))); });
+    connect(&canvas, &PlayCanvas::leftReleased, this,
+            [this, at](QPoint p) { Apply(input.LeftReleased(at(p))); });
+    connect(&canvas, &PlayCanvas::leftDoubleClicked, this,
+            [this, at](QPoint p) { Apply(input.LeftDoubleClicked(at(p))); });
+    connect(&canvas, &PlayCanvas::rightReleased, this,
+            [this, at](QPoint p) { Apply(input.RightReleased(at(p))); });
     connect(&canvas, &PlayCanvas::wheelTurned, this,
-            [this](QPoint, int eighthsOfDegree) { moving.WheelTurned(eighthsOfDegree); });
-    canvas.SetKeyHandler([this](int key, bool shift) { return moving.KeyPressed(key, shift); });
+            [this](QPoint, int eighthsOfDegree) { Apply(input.WheelTurned(eighthsOfDegree)); });
+    canvas.SetKeyHandler([this](BoardKey key) {
+        const InputOutcome outcome = input.KeyPressed(key);
+        Apply(outcome);
+        return !outcome.refused;
+    });
 }
 
 ImageSurface& BoardView::WindowSurface() {
@@ -65,6 +54,23 @@ void BoardView::RedrawTitle() {
     PixelRect titleRect;
     session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
     Paint();
+}
+
+void BoardView::Apply(const InputOutcome& outcome) {
+    if (outcome.mouse == InputOutcome::Mouse::Grab) {
+        canvas.grabMouse();
+    } else if (outcome.mouse == InputOutcome::Mouse::LetGo) {
+        canvas.releaseMouse();
+    }
+    if (outcome.EndsWithDrop() && showMistakes) {
+        aids.MarkIfMistake();
+    }
+    if (outcome.Changed()) {
+        drawing.Update();
+    }
+    if (outcome.solved) {
+        emit solved();
+    }
 }
 
 void BoardView::Changed() {

@@ -3,11 +3,11 @@
 #include <QObject>
 
 #include "model/board_frame.h"
+#include "model/board_input.h"
 #include "model/play_session.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 #include "play/board_drawing.h"
-#include "play/moving_elements.h"
 #include "solver/board_aids.h"
 
 namespace tessellix {
@@ -26,11 +26,15 @@ class BoardView : public QObject {
     PlaySession& Session() { return session; }
     const PlaySession& Session() const { return session; }
     PlayCanvas& Canvas() { return canvas; }
-    MovingElements& Moving() { return moving; }
+    BoardInput& Input() { return input; }
     const BoardDrawing& Drawing() const { return drawing; }
     ImageSurface& BackgroundImage() { return backgroundImage; }
     ImageSurface& WindowSurface();
 
+    // Carries out on the canvas what an input did: holds or lets go of the mouse as told, marks
+    // a mistaken drop when mistakes are shown, draws what changed, and then says when the drop
+    // solved the puzzle.
+    void Apply(const InputOutcome& outcome);
     // Redraws the static picture: bands, bevel, puzzle and title, never an element.
     void ComposeBackground();
     // Composes the whole window from the background and the used elements and has it shown; while
@@ -74,7 +78,7 @@ class BoardView : public QObject {
     BoardDrawing drawing;
     BoardAids aids{session};
     bool showMistakes = false;
-    MovingElements moving;
+    BoardInput input{session};
 };
 
 }  // namespace tessellix

@@ -47,11 +47,41 @@ void PlayCanvas::wheelEvent(QWheelEvent* event) {
                      event->angleDelta().y());
 }
 
+std::optional<BoardKey> PlayCanvas::BoardKeyOf(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return std::nullopt;
+    }
+    const bool shift = (modifiers & Qt::ShiftModifier) != 0;
+    switch (key) {
+        case Qt::Key_Tab:
+            return shift ? BoardKey::Backtab : BoardKey::Tab;
+        case Qt::Key_Backtab:
+            return BoardKey::Backtab;
+        case Qt::Key_Left:
+            return BoardKey::Left;
+        case Qt::Key_Right:
+            return BoardKey::Right;
+        case Qt::Key_Up:
+            return BoardKey::Up;
+        case Qt::Key_Down:
+            return BoardKey::Down;
+        case Qt::Key_Space:
+            return shift ? BoardKey::ShiftSpace : BoardKey::Space;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return BoardKey::Return;
+        case Qt::Key_Escape:
+            return BoardKey::Escape;
+        case Qt::Key_Delete:
+            return BoardKey::Delete;
+        default:
+            return std::nullopt;
+    }
+}
+
 void PlayCanvas::keyPressEvent(QKeyEvent* event) {
-    const bool plain =
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (!plain || !keyHandler ||
-        !keyHandler(event->key(), (event->modifiers() & Qt::ShiftModifier) != 0)) {
+    const std::optional<BoardKey> key = BoardKeyOf(event->key(), event->modifiers());
+    if (!key || !keyHandler || !keyHandler(*key)) {
         PixelView::keyPressEvent(event);
     }
 }

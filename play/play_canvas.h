@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "model/board_key.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 
@@ -20,11 +21,13 @@ class PlayCanvas : public PixelView {
     // A dotted frame over the picture, not part of it; nothing for none.
     void SetFocusFrame(std::optional<PixelRect> frame);
     const std::optional<PixelRect>& FocusFrame() const { return focusFrame; }
-    // Called with each key without Ctrl, Alt or Meta and whether Shift is down; a key it
-    // returns false for goes on as the widget's own.
-    void SetKeyHandler(std::function<bool(int key, bool shift)> handler) {
+    // Called with each board key; a key it returns false for goes on as the widget's own, as
+    // every key that is no board key does.
+    void SetKeyHandler(std::function<bool(BoardKey key)> handler) {
         keyHandler = std::move(handler);
     }
+    // The board key that a Qt key with these modifiers plays; none with Ctrl, Alt or Meta.
+    static std::optional<BoardKey> BoardKeyOf(int key, Qt::KeyboardModifiers modifiers);
 
   signals:
     void leftPressed(QPoint point);
@@ -55,7 +58,7 @@ class PlayCanvas : public PixelView {
 
     ImageSurface surface{kWidth, kHeight};
     std::optional<PixelRect> focusFrame;
-    std::function<bool(int key, bool shift)> keyHandler;
+    std::function<bool(BoardKey key)> keyHandler;
 };
 
 }  // namespace tessellix

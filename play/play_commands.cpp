@@ -355,7 +355,7 @@ const BilingualText kCodeCaption{"Код задания", "Puzzle code"};
 
 }  // namespace
 
-void PlayCommands::CopyPuzzleCode() {
+bool PlayCommands::CopyPuzzleCode() {
     const PlaySession& session = board.Session();
     PuzzleFileData data = BuiltInPuzzleData();
     if (const PuzzleRecord* record = session.CurrentRecord()) {
@@ -370,7 +370,7 @@ void PlayCommands::CopyPuzzleCode() {
                 PlayProblem(contents, path, SignatureCheck::Skipped)) {
             ShowMessage(owner, problem->Message(), kCodeCaption, MessageIcon::Exclamation,
                         MessageButtons::Ok);
-            return;
+            return false;
         }
         data = contents.data;
     }
@@ -378,9 +378,10 @@ void PlayCommands::CopyPuzzleCode() {
     if (!code) {
         ShowMessage(owner, code.Error().Message(), kCodeCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
-        return;
+        return false;
     }
     QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
+    return true;
 }
 
 void PlayCommands::OpenPuzzleCode() {

@@ -52,8 +52,9 @@ class PlayCommands {
     // hold it yet, and played.
     void PuzzleOfTheDay();
     void ShowStatistics();
-    // Puts the code of the puzzle on the board on the clipboard, or tells why it has none.
-    void CopyPuzzleCode();
+    // Puts the code of the puzzle on the board on the clipboard, or tells why it has none; true
+    // when the code is on the clipboard.
+    bool CopyPuzzleCode();
     // Asks for a puzzle code and plays its puzzle: the library's own when one has the same shape
     // and elements, else a new file under the first free number from 200 on.
     void OpenPuzzleCode();

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 build=build-fuzz
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-puzzle_file show settings puzzle_source puzzle_code}
+targets=${FUZZ_TARGETS:-puzzle_file show settings puzzle_source puzzle_code board_input}
 read -r -a extraSeeds <<<"${FUZZ_SEEDS:-}"
 
 found=0

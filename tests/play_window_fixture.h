@@ -27,7 +27,8 @@ namespace tessellix {
 
 // A real main window over a temporary data folder holding the given puzzle files (none: the
 // built-in puzzle), with the settings file in a temporary folder too, and a player's mouse on
-// its canvas. Message boxes are recorded and answered from `answers`, then with OK or Yes.
+// its canvas. Message boxes are recorded and answered from `answers`, then with OK, Yes, or No
+// where Cancel is offered too.
 class PlayWindowFixture {
   public:
     explicit PlayWindowFixture(const std::map<std::string, std::string>& files = {}) {
@@ -39,8 +40,15 @@ class PlayWindowFixture {
             if (!answers.isEmpty()) {
                 return answers.takeFirst();
             }
-            return request.buttons == MessageButtons::YesNo ? MessageResult::Yes
-                                                            : MessageResult::Ok;
+            switch (request.buttons) {
+                case MessageButtons::YesNo:
+                    return MessageResult::Yes;
+                case MessageButtons::YesNoCancel:
+                    return MessageResult::No;
+                case MessageButtons::Ok:
+                    break;
+            }
+            return MessageResult::Ok;
         });
         library.ScanDataFolder(dataFolder.path().toStdString());
         window = std::make_unique<MainWindow>(library, settings);
@@ -74,6 +82,10 @@ class PlayWindowFixture {
     }
     // Runs a command whose modal dialog `answer` handles as the player would.
     void RunWithDialog(int command, const std::function<void(QDialog&)>& answer) {
+        RunWithDialog([this, command] { window->RunCommand(command); }, answer);
+    }
+    void RunWithDialog(const std::function<void()>& act,
+                       const std::function<void(QDialog&)>& answer) {
         bool answered = false;
         QTimer timer;  // gone with this call, so it never answers a later dialog
         timer.setSingleShot(true);
@@ -84,7 +96,7 @@ class PlayWindowFixture {
             }
         });
         timer.start(0);
-        window->RunCommand(command);
+        act();
         QVERIFY(answered);
     }
 

@@ -414,6 +414,73 @@ class EditorTest : public QObject {
         QCOMPARE(QDir(play.dataFolder.path()).entryList(QDir::Files).size(), 3);
     }
 
+    // Return and closing the window ask about a changed drawing: Yes saves it as Save does, and
+    // a Save that does not happen keeps the editor; No gives it up; Cancel stays.
+    void leavingAsksAboutAChangedDrawing_data() {
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<int>("cells");     // drawn; 60 fit the twelve elements
+        QTest::addColumn<int>("answer");    // to the question; -1: none is asked
+        QTest::addColumn<QString>("name");  // typed into the Save dialog; empty: cancelled
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<int>("puzzles");
+        const int yes = int(MessageResult::Yes);
+        const int cancel = int(MessageResult::Cancel);
+        QTest::newRow("nothing drawn, Return") << "return" << 0 << -1 << "" << true << 3;
+        QTest::newRow("drawn, Return, No")
+            << "return" << 8 << int(MessageResult::No) << "" << true << 3;
+        QTest::newRow("drawn, Return, Cancel") << "return" << 8 << cancel << "" << false << 3;
+        QTest::newRow("drawn, Return, Yes, Save refuses the cells")
+            << "return" << 8 << yes << "" << false << 3;
+        QTest::newRow("drawn, Return, Yes, Save dialog cancelled")
+            << "return" << 60 << yes << "" << false << 3;
+        QTest::newRow("drawn, Return, Yes, saved") << "return" << 60 << yes << "Mine" << true << 4;
+        QTest::newRow("nothing drawn, window closed") << "close" << 0 << -1 << "" << true << 3;
+        QTest::newRow("drawn, window closed, Cancel") << "close" << 8 << cancel << "" << false << 3;
+        QTest::newRow("drawn, window closed, Yes, saved")
+            << "close" << 60 << yes << "Mine" << true << 4;
+    }
+    void leavingAsksAboutAChangedDrawing() {
+        QFETCH(QString, leave);
+        QFETCH(int, cells);
+        QFETCH(int, answer);
+        QFETCH(QString, name);
+        SetCurrentLanguage(Language::English);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        if (cells > 0) {
+            DrawCells(play, cells);
+        }
+        if (answer >= 0) {
+            play.answers << MessageResult(answer);
+        }
+        bool closed = false;
+        const auto act = [&] {
+            leave == "close" ? void(closed = play.Window().close())
+                             : play.Window().RunCommand(kCommandReturn);
+        };
+        if (cells == 60 && answer == int(MessageResult::Yes)) {
+            play.RunWithDialog(act, [&name](QDialog& dialog) {
+                if (name.isEmpty()) {
+                    dialog.reject();
+                    return;
+                }
+                dialog.findChild<QLineEdit*>("nameEdit")->setText(name);
+                dialog.findChild<QPushButton*>("saveButton")->click();
+            });
+        } else {
+            act();
+        }
+        QCOMPARE(play.messages.isEmpty(), answer < 0);
+        if (answer >= 0) {
+            QCOMPARE(play.messages[0].text, QString("The drawing has changed. Save the puzzle?"));
+            QCOMPARE(play.messages[0].buttons, MessageButtons::YesNoCancel);
+            QCOMPARE(play.messages[0].defaultButton, MessageResult::Yes);
+        }
+        QFETCH(bool, left);
+        QCOMPARE(leave == "close" ? closed : play.Window().Editor() == nullptr, left);
+        QTEST(play.library.count(), "puzzles");
+    }
+
     // The session's rule is tested with it; here, the message and that Delete then works.
     void openOfAnUnreadableFileShowsWhyAndLetsItBeDeleted() {
         SetCurrentLanguage(Language::English);

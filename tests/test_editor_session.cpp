@@ -51,11 +51,15 @@ struct Editor {
         session = std::make_unique<EditorSession>(library, *play);
     }
 
-    // "fill C,R", "fill C,R-C,R" (a rectangle), "erase C,R", "toggle L", "open P".
+    // "fill C,R", "fill C,R-C,R" (a rectangle), "erase C,R", "toggle L", "open P", "save" (as a
+    // new puzzle).
     void Edit(const QStringList& steps) {
         for (const QString& step : steps) {
             const QStringList words = step.split(' ');
-            if (words[0] == "toggle") {
+            if (words[0] == "save") {
+                Settings noSettings;
+                QVERIFY(!session->Save(session->PlanSave(true, "Saved", ""), noSettings));
+            } else if (words[0] == "toggle") {
                 session->ToggleElement(ElementOf(words[1].at(0)));
             } else if (words[0] == "open") {
                 QVERIFY(!session->Open(words[1].toInt()));
@@ -196,6 +200,27 @@ class EditorSessionTest : public QObject {
         }
         QCOMPARE(Hex(std::string_view(*bytes).substr(0, kTextBlockOffset)),
                  Hex(expected.Bytes().substr(0, kTextBlockOffset)));
+    }
+
+    // Leaving the editor asks about the drawing after any change since it was begun, opened or
+    // saved, even one taken back by hand.
+    void changedSinceBegunOpenedOrSaved_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("a fresh drawing") << QStringList{} << false;
+        QTest::newRow("a cell filled") << QStringList{"fill 3,3"} << true;
+        QTest::newRow("a cell filled and erased") << QStringList{"fill 3,3", "erase 3,3"} << true;
+        QTest::newRow("an empty cell erased") << QStringList{"erase 3,3"} << false;
+        QTest::newRow("an element left out") << QStringList{"toggle X"} << true;
+        QTest::newRow("drawn, then a puzzle opened") << QStringList{"fill 3,3", "open 1"} << false;
+        QTest::newRow("opened, then a cell filled") << QStringList{"open 1", "fill 0,0"} << true;
+        QTest::newRow("drawn and saved") << QStringList{"fill 0,0-11,4", "save"} << false;
+    }
+    void changedSinceBegunOpenedOrSaved() {
+        QFETCH(QStringList, steps);
+        Editor editor;
+        editor.Edit(steps);
+        QTEST(editor.session->Changed(), "changed");
     }
 
     // The texts of a new puzzle: the name typed in the current language, "Puzzle N" or

@@ -270,6 +270,50 @@ class MainWindowTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
+    // Each mode's keys are off in the other mode; Help's key is on in both.
+    void keysOfTheOtherModeDoNothing_data() {
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("Ctrl+N in play") << false << (Qt::CTRL | Qt::Key_N).toCombined() << 0;
+        QTest::newRow("Ctrl+S in play") << false << (Qt::CTRL | Qt::Key_S).toCombined() << 0;
+        QTest::newRow("Ctrl+K in the editor") << true << (Qt::CTRL | Qt::Key_K).toCombined() << 0;
+        QTest::newRow("Ctrl+H in the editor") << true << (Qt::CTRL | Qt::Key_H).toCombined() << 0;
+        QTest::newRow("F1 in play") << false << int(Qt::Key_F1) << 1;
+        QTest::newRow("F1 in the editor") << true << int(Qt::Key_F1) << 1;
+    }
+    void keysOfTheOtherModeDoNothing() {
+        QFETCH(bool, editor);
+        QFETCH(int, key);
+        HandFile line;
+        line.Cells({"XXXXX"});
+        line.records.fill({0, 0, 0, 0});
+        line.records[0] = {0x01, 0, 0, 0};
+        PlayWindowFixture play({{"1.TLX", line.Bytes()}});
+        MainWindow& window = play.Window();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (editor) {
+            window.RunCommand(kCommandEditor);
+        }
+        const QImage before = play.Shown().copy();
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(&window, combination.key(), combination.keyboardModifiers());
+        QTEST(int(play.messages.size()), "messages");
+        QCOMPARE(window.EditorOpen(), editor);
+        QCOMPARE(play.Shown(), before);
+    }
+
+    void copiedPuzzleCodeIsToldInTheTitleForAMoment() {
+        SetCurrentLanguage(Language::English);
+        PlayWindowFixture play;
+        play.Window().RunCommand(kCommandCopyCode);
+        QVERIFY(play.messages.isEmpty());
+        QCOMPARE(play.Window().windowTitle(), QString("Puzzle code copied to the clipboard"));
+        QTRY_COMPARE_WITH_TIMEOUT(play.Window().windowTitle(), QString("Tessellix"), 3000);
+    }
+
     void languageSwitchRedrawsOnlyTheTitle() {
         PlayWindowFixture play;
         MainWindow& window = play.Window();

@@ -115,6 +115,15 @@ class MessageBoxTest : public QObject {
             << MessageIcon::Question << MessageButtons::YesNo << MessageResult::Yes
             << int(Qt::Key_N) << int(QMessageBox::Question) << yesNo << int(QMessageBox::Yes)
             << MessageResult::No;
+        const int yesNoCancel = yesNo | QMessageBox::Cancel;
+        QTest::newRow("save question: Escape answers Cancel")
+            << MessageIcon::Question << MessageButtons::YesNoCancel << MessageResult::Yes
+            << int(QMessageBox::NoButton) << int(QMessageBox::Question) << yesNoCancel
+            << int(QMessageBox::Yes) << MessageResult::Cancel;
+        QTest::newRow("save question: the N key answers No")
+            << MessageIcon::Question << MessageButtons::YesNoCancel << MessageResult::Yes
+            << int(Qt::Key_N) << int(QMessageBox::Question) << yesNoCancel << int(QMessageBox::Yes)
+            << MessageResult::No;
         QTest::newRow("Escape closes an OK box")
             << MessageIcon::Exclamation << MessageButtons::Ok << MessageResult::Ok
             << int(QMessageBox::NoButton) << int(QMessageBox::Warning) << int(QMessageBox::Ok)

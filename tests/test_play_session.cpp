@@ -10,18 +10,12 @@
 #include "model/play_session.h"
 #include "solver/board_aids.h"
 #include "tests/ascii_grid.h"
+#include "tests/board_picture.h"
 #include "tests/puzzle_bytes.h"
 
 namespace tessellix {
 
-using Picture = std::vector<std::string>;
-
 namespace {
-
-// Element by its letter: ILYNVTZFWUXP for 0..11.
-int ElementOf(QChar letter) {
-    return static_cast<int>(std::string_view(kElementLetters).find(letter.toLatin1()));
-}
 
 // A session on the puzzle of the picture ('X' a cell), every element used, and a player who
 // makes its moves with the calls of the mouse and the keys.
@@ -235,35 +229,9 @@ struct Board {
         return {};
     }
 
-    // The puzzle with each covered cell showing the letter of the element on it, 'X' a free cell.
-    // Fails when the matrix's covered cells are not exactly those of the placed elements.
-    Picture Cells() const {
-        const PuzzleShape& puzzle = session.Puzzle();
-        Picture picture = AsciiRows(puzzle);
-        const BoardState state = session.State();
-        for (int i = 0; i < ElementSet::kCount; ++i) {
-            if (!state[i].placed) {
-                continue;
-            }
-            const ElementOrientation& o =
-                OrientationTable::Standard().State(i, state[i].orientation);
-            for (int k = 0; k < kElementCells; ++k) {
-                char& cell = picture[state[i].placed->row + o.cellRows[k]]
-                                    [state[i].placed->column + o.cellColumns[k]];
-                cell = cell == 'o' ? kElementLetters[i] : '!';
-            }
-        }
-        return picture;
-    }
-
-    // "V5 T0": the orientation of each element named.
+    Picture Cells() const { return BoardPicture(session); }
     QString Orientations(const QString& letters) const {
-        QStringList shown;
-        for (const QChar letter : letters) {
-            shown << QString("%1%2").arg(letter).arg(
-                session.Elements()[ElementOf(letter)].orientation);
-        }
-        return shown.join(' ');
+        return tessellix::Orientations(session, letters);
     }
 
     // Undoes every step, counting them, and redoes them all again.
@@ -299,21 +267,6 @@ class PlaySessionTest : public QObject {
         QTest::newRow("a drop covers the cells under the element")
             << block << "" << QStringList{"V 0,0"} << "placed" << Picture{"VVV", "VXX", "VXX"}
             << "V0" << 1;
-        QTest::newRow("8 pixels past a column snaps to the next")
-            << Picture{"XXXX", "XXXX", "XXXX"} << ""
-            << QStringList{"turn V", "turn V", "V 0,0 +8,0"} << "placed"
-            << Picture{"XXXV", "XXXV", "XVVV", "...."} << "V2" << 3;
-        QTest::newRow("7 pixels past a row snaps back")
-            << block << "" << QStringList{"V 0,0 +0,7"} << "placed" << Picture{"VVV", "VXX", "VXX"}
-            << "V0" << 1;
-        QTest::newRow("a drop onto a covered cell goes home")
-            << block << "" << QStringList{"V 0,0", "T 0,0"} << "home"
-            << Picture{"VVV", "VXX", "VXX"} << "V0 T0" << 1;
-        QTest::newRow("a drop past the puzzle's edge goes home")
-            << block << "" << QStringList{"V 1,0"} << "home" << block << "V0" << 0;
-        QTest::newRow("covering the last free cell solves")
-            << Picture{"XXX", "X..", "X.."} << "" << QStringList{"V 0,0"} << "solved"
-            << Picture{"VVV", "V..", "V.."} << "V0" << 1;
         QTest::newRow("lifted and dropped in place it is no step")
             << Picture{"XXX", "X..", "X.."} << "" << QStringList{"V 0,0", "V 0,0"} << "solved"
             << Picture{"VVV", "V..", "V.."} << "V0" << 1;
@@ -341,6 +294,9 @@ class PlaySessionTest : public QObject {
         QTest::newRow("a right-click mirrors at home while another is held")
             << block << "" << QStringList{"hold V", "mirror P", "to 0,0", "drop"} << "placed"
             << Picture{"VVV", "VXX", "VXX"} << "V0 P4" << 1;
+        QTest::newRow("a turn of the pressed element at home keeps the pointer's place over it")
+            << Picture{"XXXX", "XXXX"} << "" << QStringList{"hold L 3", "turn L", "to 1,0", "drop"}
+            << "placed" << Picture{"XXXL", "LLLL", "....", "...."} << "L1" << 1;
         QTest::newRow("reset while holding sends the held element home in the same step")
             << wide << "" << QStringList{"V 0,0", "hold V", "to 3,0", "reset"} << "placed"
             << wideFree << "V0" << 2;

@@ -264,30 +264,6 @@ class UndoAndKeysTest : public QObject {
                      std::string("\x81\x00\x00\x00", 4));
         }
     }
-
-    // Escape sends the held element home, Delete a placed one; Shift+Space mirrors and Tab
-    // goes round the used elements only.
-    void keysMoveMirrorAndSendHome() {
-        PlayWindowFixture play(OneElementPuzzle(11));
-        Element& p = play.ElementAt(11);
-        Keys(play, {Qt::SHIFT | Qt::Key_Tab});
-        QCOMPARE(play.Session().PlayerHand().chosen, 11);
-        Keys(play, {QKeyCombination(Qt::Key_Tab)});
-        QCOMPARE(play.Session().PlayerHand().chosen, 11);
-        Keys(play, {Qt::SHIFT | Qt::Key_Space});
-        QCOMPARE(p.Mirrored(), 1);
-        Keys(play, {QKeyCombination(Qt::Key_Left)});
-        QCOMPARE(QPoint(p.x, p.y), QPoint(play.Puzzle().x, play.Puzzle().y));
-        QVERIFY(play.Session().Holding());
-        Keys(play, {QKeyCombination(Qt::Key_Escape)});
-        QVERIFY(p.IsAtHome());
-        Keys(play, {Qt::SHIFT | Qt::Key_Space, QKeyCombination(Qt::Key_Up),
-                    QKeyCombination(Qt::Key_Return)});
-        QVERIFY(play.Puzzle().IsSolved());
-        QVERIFY(!p.IsAtHome());
-        Keys(play, {QKeyCombination(Qt::Key_Delete)});
-        QVERIFY(p.IsAtHome());
-    }
 };
 
 }  // namespace tessellix
