@@ -134,7 +134,7 @@ void MainWindow::LeaveEditor() {
 
 void MainWindow::ReturnToPlay() {
     editor.reset();
-    board->Session().ClearHistory();
+    board->Session().StartAfresh();
     clockWatch->SetEditorOpen(false);
     canvas->setFocus();
     RefreshMenuTexts();

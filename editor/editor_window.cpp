@@ -36,9 +36,9 @@ PixelRect Interior(EditorSession::CanvasCell cell) {
 
 }  // namespace
 
-EditorWindow::EditorWindow(PuzzleLibrary& library, PlaySession& play, QWidget* parent)
+EditorWindow::EditorWindow(PuzzleLibrary& /*library*/, PlaySession& play, QWidget* parent)
     : PixelView(parent),
-      session(library, play),
+      session(play.Position()),
       titleRect{kCanvasRect.left, kCanvasRect.top - kTitleAbove, kCanvasRect.right,
                 kCanvasRect.top - kTitleAbove + kTitleHeight} {
     setMouseTracking(true);

@@ -2,6 +2,7 @@
 
 #include "library/bilingual_text.h"
 #include "model/editor_session.h"
+#include "model/play_session.h"
 #include "platform/image_surface.h"
 #include "platform/pixel_view.h"
 
@@ -16,7 +17,8 @@ class EditorWindow : public PixelView {
   public:
     enum MouseMode { NoStroke, FillStroke, EraseStroke };
 
-    // A new drawing; the play session's position is the puzzle being solved.
+    // A new drawing over the play session's library, whose position is the puzzle being solved;
+    // `library` is the session's own.
     EditorWindow(PuzzleLibrary& library, PlaySession& play, QWidget* parent);
 
     EditorSession& Session() { return session; }

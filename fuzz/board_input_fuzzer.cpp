@@ -127,18 +127,6 @@ void CheckOutcome(const InputOutcome& outcome, bool heldByMouse, const PlaySessi
     CheckBoard(session);
 }
 
-// Equal as the history counts boards: the same placements, and orientations of the same cells.
-bool SameCells(const BoardState& a, const BoardState& b) {
-    const OrientationTable& table = OrientationTable::Standard();
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (a[i].placed != b[i].placed ||
-            table.Canonical(i, a[i].orientation) != table.Canonical(i, b[i].orientation)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 constexpr int kBoardKeys = static_cast<int>(BoardKey::Delete) + 1;
 // Two of a wheel byte's units make an eighth of a degree, so that a byte reaches a notch.
 constexpr int kWheelScale = 2;

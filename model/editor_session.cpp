@@ -43,8 +43,10 @@ Language OtherLanguage(Language language) {
 
 }  // namespace
 
-EditorSession::EditorSession(PuzzleLibrary& owner, PlaySession& played)
-    : library(owner), play(played), canvas(CreateBlankPuzzle(kCanvasColumns, kCanvasRows)) {
+EditorSession::EditorSession(LibraryPosition& playPosition)
+    : played(playPosition),
+      library(playPosition.Library()),
+      canvas(CreateBlankPuzzle(kCanvasColumns, kCanvasRows)) {
     canvas->SetPosition(kCanvasRect.left, kCanvasRect.top);
 }
 
@@ -153,7 +155,7 @@ PuzzleFileData EditorSession::FileData(const PuzzleTexts& texts) const {
 }
 
 bool EditorSession::IsBeingSolved() const {
-    return play.CurrentRecord() != nullptr && currentPuzzleIndex == play.CurrentPuzzleIndex();
+    return played.IsPlayed(currentPuzzleIndex);
 }
 
 SaveStart EditorSession::BeginSave(bool saveAs) const {
@@ -237,7 +239,7 @@ DeletePlan EditorSession::PlanDelete() const {
 
 void EditorSession::Commit(const DeletePlan& plan) {
     if (library.Remove(plan.position)) {
-        play.RecordRemoved(plan.position);
+        played.RecordRemoved(plan.position);
     }
 }
 

@@ -9,7 +9,7 @@
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "model/element_set.h"
-#include "model/play_session.h"
+#include "model/library_position.h"
 #include "model/puzzle_shape.h"
 
 namespace tessellix {
@@ -55,7 +55,7 @@ struct DeletePlan {
 // The puzzle editor without any window: a 31 x 19 canvas whose cells are filled and emptied, the
 // choice of elements, the counter of filled cells against the chosen elements' cells, and the
 // decisions of Open, Save, Save as and Delete, which the editor's commands carry out. The editor
-// has its own library position; the play session's position counts as the puzzle being solved.
+// has its own library position; the play board's position counts as the puzzle being solved.
 class EditorSession {
   public:
     // Where the canvas lies in the editor's 600 x 400 picture.
@@ -66,8 +66,9 @@ class EditorSession {
         int row = 0;
     };
 
-    // A new drawing: an empty canvas, every element chosen, position 0.
-    EditorSession(PuzzleLibrary& library, PlaySession& play);
+    // A new drawing over the library of the play board's position: an empty canvas, every
+    // element chosen, position 0.
+    explicit EditorSession(LibraryPosition& played);
 
     // Canvas cells, as (row, column) of the 31 x 31 grid: 1 empty, 2 filled, 0 outside the
     // canvas. An opened puzzle taller than the canvas keeps its last rows below it, filled.
@@ -120,8 +121,8 @@ class EditorSession {
     // Whether the editor's position designates the puzzle on the play board.
     bool IsBeingSolved() const;
 
+    LibraryPosition& played;
     PuzzleLibrary& library;
-    PlaySession& play;
     std::unique_ptr<PuzzleShape> canvas;
     ElementSet elements;
     int cellCount = 0;

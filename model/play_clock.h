@@ -34,6 +34,8 @@ class PlayClock {
     std::int64_t ElapsedSeconds() const { return ElapsedMs() / 1000; }
     // Started by a move and not stopped; it may be paused.
     bool Running() const { return state == State::Running; }
+    // Stopped by a solve, and not restarted since.
+    bool Stopped() const { return state == State::Stopped; }
     bool Paused() const { return paused; }
 
   private:

@@ -1,10 +1,6 @@
 #include "model/play_session.h"
 
 #include <algorithm>
-#include <sstream>
-#include <string_view>
-
-#include "model/orientation_table.h"
 
 namespace tessellix {
 
@@ -13,31 +9,30 @@ namespace {
 // One notch of a common mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
 
-}  // namespace
-
-PlaySession::PlaySession(PuzzleLibrary& owner)
-    : library(owner),
-      puzzle(CreateBuiltInPuzzle(elements)),
-      libraryNonEmpty(owner.count() > 0),
-      currentPuzzleIndex(StartPosition(owner)) {
-    if (library.RecordAt(currentPuzzleIndex) != nullptr) {
-        startProblem = SwitchToPuzzle(currentPuzzleIndex);
-    }
+Failure DoesNotFit(int element) {
+    return Failure(BilingualText()
+                       .Say("Элемент ", "The kept board's ")
+                       .Add(std::string(1, kElementLetters[element]))
+                       .Say(" сохранённой доски не помещается на это задание.",
+                            " does not fit on this puzzle where it was."));
 }
 
-const PuzzleRecord* PlaySession::CurrentRecord() const {
-    return playsBuiltIn ? nullptr : library.RecordAt(currentPuzzleIndex);
+}  // namespace
+
+PlaySession::PlaySession(PuzzleLibrary& library) : position(library) {
+    if (library.RecordAt(position.Index()) != nullptr) {
+        startProblem = SwitchToPuzzle(position.Index());
+    }
 }
 
 std::optional<Failure> PlaySession::SwitchToPuzzle(int index) {
-    const PuzzleRecord* record = library.RecordAt(index);
+    const PuzzleRecord* record = Library().RecordAt(index);
     if (record == nullptr) {
         return std::nullopt;
     }
-    std::optional<Failure> failure = LoadPuzzle(library.PathOf(*record));
+    std::optional<Failure> failure = LoadPuzzle(Library().PathOf(*record));
     if (!failure) {
-        currentPuzzleIndex = index;
-        playsBuiltIn = false;
+        position.Play(index);
     }
     return failure;
 }
@@ -48,83 +43,36 @@ std::optional<Failure> PlaySession::LoadPuzzle(const std::string& path) {
 
 std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& contents,
                                                const std::string& path) {
-    auto loaded = std::make_unique<PuzzleShape>();
-    // A failed load leaves the elements' flags and stored solutions alone.
-    if (std::optional<Failure> failure = loaded->Load(contents, path, elements)) {
+    if (std::optional<Failure> failure = board.Load(contents, path)) {
         return failure;
     }
-    puzzle = std::move(loaded);
     hand = {};
-    placedAt = {};
-    placedOrder.clear();
     marked.clear();
     lastPlaced = -1;
-    stepStart.reset();
-    ClearHistory();
+    history.Clear();
     hintUsed = false;
     clock.Restart();
-    // The new puzzle's cells are all free, so nothing is vacated.
-    for (Element& element : elements) {
-        element.GoHome();
-        element.ResetOrientation();
-    }
     return std::nullopt;
-}
-
-void PlaySession::RecordRemoved(int position) {
-    if (position < currentPuzzleIndex) {
-        --currentPuzzleIndex;
-    }
-}
-
-void PlaySession::RecordInserted(int position) {
-    libraryNonEmpty = true;
-    if (library.count() == 1) {
-        currentPuzzleIndex = 0;
-    } else if (position <= currentPuzzleIndex) {
-        ++currentPuzzleIndex;
-    }
 }
 
 int PlaySession::ElementAt(PixelPoint point, bool onCell) const {
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        const bool carried = i == hand.held && !elements[i].IsAtHome();
-        if (!carried && elements[i].excluded == 0 &&
-            elements[i].HitTest(point, onCell) == elements[i].id) {
+        const Element& element = board.Elements()[i];
+        const bool carried = i == hand.held && !element.IsAtHome();
+        if (!carried && element.excluded == 0 && element.HitTest(point, onCell) == element.id) {
             return i;
         }
     }
     return -1;
 }
 
-PixelPoint PlaySession::CellCorner(GridCell cell) const {
-    return {puzzle->x + cell.column * kCellSize, puzzle->y + cell.row * kCellSize};
-}
-
-void PlaySession::Place(int index, GridCell cell) {
-    Element& element = elements[index];
-    const PixelPoint corner = CellCorner(cell);
-    element.SetPosition(corner.x, corner.y);
-    element.Occupy(*puzzle);
-    placedAt[index] = cell;
-    placedOrder.push_back(index);
-}
-
-void PlaySession::Unplace(int index) {
-    if (placedAt[index]) {
-        elements[index].Vacate(*puzzle);
-        placedAt[index].reset();
-        placedOrder.erase(std::find(placedOrder.begin(), placedOrder.end(), index));
-    }
-}
-
 void PlaySession::Lift(int index, std::optional<PixelPoint> pointer) {
-    Element& element = elements[index];
+    Element& element = board.Elements()[index];
     if (Holding() || element.excluded != 0) {
         return;
     }
     OpenStep();
-    Unplace(index);
+    board.Unplace(index);
     hand.held = index;
     hand.byMouse = pointer.has_value();
     hand.corner = {element.x, element.y};
@@ -137,14 +85,14 @@ void PlaySession::MoveHeldTo(PixelPoint pointer) {
         return;
     }
     hand.corner = {pointer.x - hand.grab.x, pointer.y - hand.grab.y};
-    elements[hand.held].SetPosition(hand.corner.x, hand.corner.y);
+    board.Elements()[hand.held].SetPosition(hand.corner.x, hand.corner.y);
 }
 
 void PlaySession::TurnHeld(TransformKind kind) {
     if (!Holding()) {
         return;
     }
-    Element& element = elements[hand.held];
+    Element& element = board.Elements()[hand.held];
     if (const std::optional<GridCell> pivot = hand.PointerCell()) {
         // The cell under the pointer stays under it, and so does the pointer's place in it.
         const GridCell after = element.CellAfter(kind, *pivot);
@@ -176,14 +124,15 @@ PlaySession::DropResult PlaySession::Drop() {
         return DropResult::WentHome;
     }
     const int index = hand.held;
-    Element& element = elements[index];
+    Element& element = board.Elements()[index];
     PixelPoint snapped;
-    const bool fits = element.FindSnap(*puzzle, snapped);
+    const bool fits = element.FindSnap(board.Puzzle(), snapped);
     hand.held = -1;
     hand.byMouse = false;
     lastPlaced = fits ? index : -1;
     if (fits) {
-        Place(index, {(snapped.x - puzzle->x) / kCellSize, (snapped.y - puzzle->y) / kCellSize});
+        board.Place(index, {(snapped.x - board.Puzzle().x) / kCellSize,
+                            (snapped.y - board.Puzzle().y) / kCellSize});
     } else {
         element.GoHome();
     }
@@ -191,12 +140,19 @@ PlaySession::DropResult PlaySession::Drop() {
     if (!fits) {
         return DropResult::WentHome;
     }
+    StopClockIfSolved();
     return IsSolved() ? DropResult::Solved : DropResult::Placed;
+}
+
+void PlaySession::StopClockIfSolved() {
+    if (IsSolved()) {
+        clock.Stop();
+    }
 }
 
 void PlaySession::EmptyHand() {
     if (Holding()) {
-        elements[hand.held].GoHome();
+        board.Elements()[hand.held].GoHome();
         hand.held = -1;
         hand.byMouse = false;
     }
@@ -208,7 +164,7 @@ void PlaySession::PutHeldHome() {
 }
 
 bool PlaySession::TransformAtHome(int index, TransformKind kind) {
-    Element& element = elements[index];
+    Element& element = board.Elements()[index];
     if (!element.IsAtHome() || element.excluded != 0) {
         return false;
     }
@@ -228,23 +184,18 @@ bool PlaySession::TransformAtHome(int index, TransformKind kind) {
 }
 
 void PlaySession::SendHome(int index) {
-    if (!placedAt[index]) {
+    if (!board.PlacedAt(index)) {
         return;
     }
     OpenStep();
-    Unplace(index);
-    elements[index].GoHome();
+    board.Unplace(index);
+    board.Elements()[index].GoHome();
     CloseStep();
 }
 
 void PlaySession::SendAllHome() {
     EmptyHand();
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (placedAt[i]) {
-            Unplace(i);
-            elements[i].GoHome();
-        }
-    }
+    board.SendPlacedHome();
 }
 
 void PlaySession::ResetBoard() {
@@ -258,7 +209,7 @@ void PlaySession::ShowHint(int option, int count) {
     OpenStep();
     SendAllHome();
     int left = option == 0 ? ElementSet::kCount : count;
-    for (Element& element : elements) {
+    for (Element& element : board.Elements()) {
         if (element.excluded != 0 || left <= 0) {
             continue;
         }
@@ -273,86 +224,61 @@ void PlaySession::ShowHint(int option, int count) {
 }
 
 bool PlaySession::PlaceHint(int index, int orientation, GridCell cell) {
-    Element& element = elements[index];
+    Element& element = board.Elements()[index];
     if (element.excluded != 0) {
         return false;
     }
     OpenStep();
     EmptyHand();
-    Unplace(index);
+    board.Unplace(index);
     element.GoHome();
     const int before = element.orientation;
     element.TurnTo(orientation);
-    if (!element.FitsAt(*puzzle, cell.column, cell.row)) {
+    if (!element.FitsAt(board.Puzzle(), cell.column, cell.row)) {
         element.TurnTo(before);
         CloseStep();
         return false;
     }
     hintUsed = true;
-    Place(index, cell);
+    board.Place(index, cell);
     CloseStep();
+    StopClockIfSolved();
     return true;
 }
 
-std::string PlaySession::KeptBoardLine() const {
-    std::string line = std::to_string(clock.ElapsedSeconds());
-    if (hintUsed) {
-        line += " hint";
+std::optional<PlaySession::BoardKeeping> PlaySession::Keeping() const {
+    const PuzzleRecord* record = CurrentRecord();
+    if (record == nullptr) {
+        return std::nullopt;
     }
-    for (const int index : placedOrder) {
-        line += ' ';
-        line += kElementLetters[index];
-        line += std::to_string(elements[index].orientation) + '@' +
-                std::to_string(placedAt[index]->column) + ',' +
-                std::to_string(placedAt[index]->row);
+    BoardKeeping keeping{record->fileName, std::nullopt};
+    if (!board.PlacedInOrder().empty() && !IsSolved()) {
+        KeptBoard& kept = keeping.board.emplace();
+        kept.seconds = clock.ElapsedSeconds();
+        kept.hintUsed = hintUsed;
+        for (const int index : board.PlacedInOrder()) {
+            kept.placed.push_back(
+                {index, board.Elements()[index].orientation, *board.PlacedAt(index)});
+        }
     }
-    return line;
+    return keeping;
 }
 
-bool PlaySession::RestoreKeptBoard(const std::string& line) {
-    std::istringstream words(line);
-    long long seconds = 0;
-    // A century of seconds is beyond any board; the cap keeps the clock's arithmetic sound.
-    constexpr long long kMostSeconds = 100LL * 366 * 24 * 3600;
-    if (!(words >> seconds) || seconds < 0 || seconds > kMostSeconds) {
-        return false;
+std::optional<Failure> PlaySession::RestoreKeptBoard(const KeptBoard& kept) {
+    for (const KeptBoard::Placed& placed : kept.placed) {
+        Element& element = board.Elements()[placed.element];
+        element.TurnTo(placed.orientation);
+        if (element.excluded != 0 || board.PlacedAt(placed.element) ||
+            !element.FitsAt(board.Puzzle(), placed.cell.column, placed.cell.row)) {
+            // Every element home in its base orientation: the fresh board.
+            board.Restore(BoardState{});
+            return DoesNotFit(placed.element);
+        }
+        board.Place(placed.element, placed.cell);
     }
-    const std::string_view letters(kElementLetters);
-    const auto refuse = [this] {
-        hintUsed = false;
-        SendAllHome();
-        for (Element& element : elements) {
-            element.ResetOrientation();
-        }
-        return false;
-    };
-    std::string word;
-    while (words >> word) {
-        if (word == "hint") {
-            hintUsed = true;
-            continue;
-        }
-        int orientation = 0;
-        GridCell cell;
-        char at = 0;
-        char comma = 0;
-        std::istringstream parts(word.substr(std::min<std::size_t>(word.size(), 1)));
-        const std::size_t index = word.empty() ? std::string_view::npos : letters.find(word[0]);
-        if (index == std::string_view::npos ||
-            !(parts >> orientation >> at >> cell.column >> comma >> cell.row) || at != '@' ||
-            comma != ',' || !parts.eof() || orientation < 0 || orientation >= kOrientationCount ||
-            placedAt[index] || elements[index].excluded != 0) {
-            return refuse();
-        }
-        Element& element = elements[index];
-        element.TurnTo(orientation);
-        if (!element.FitsAt(*puzzle, cell.column, cell.row)) {
-            return refuse();
-        }
-        Place(static_cast<int>(index), cell);
-    }
-    clock.Restart(seconds * 1000);
-    return true;
+    hintUsed = kept.hintUsed;
+    clock.Restart(kept.seconds * 1000);
+    return std::nullopt;
 }
 
 void PlaySession::Choose(int step) {
@@ -363,7 +289,7 @@ void PlaySession::Choose(int step) {
         hand.chosen = hand.chosen < 0 && step < 0
                           ? ElementSet::kCount - 1
                           : (hand.chosen + step + ElementSet::kCount) % ElementSet::kCount;
-        if (elements[hand.chosen].excluded == 0) {
+        if (board.Elements()[hand.chosen].excluded == 0) {
             return;
         }
     }
@@ -374,8 +300,8 @@ void PlaySession::MoveChosen(int columns, int rows) {
     if (hand.chosen < 0 || hand.byMouse) {
         return;
     }
-    Element& element = elements[hand.chosen];
-    PixelPoint corner{puzzle->x, puzzle->y};
+    Element& element = board.Elements()[hand.chosen];
+    PixelPoint corner{board.Puzzle().x, board.Puzzle().y};
     if (hand.held != hand.chosen) {
         const bool fromHome = element.IsAtHome();
         Lift(hand.chosen, std::nullopt);
@@ -398,7 +324,7 @@ void PlaySession::TransformChosen(TransformKind kind) {
     if (hand.chosen < 0 || hand.byMouse) {
         return;
     }
-    if (hand.held != hand.chosen && elements[hand.chosen].IsAtHome()) {
+    if (hand.held != hand.chosen && board.Elements()[hand.chosen].IsAtHome()) {
         TransformAtHome(hand.chosen, kind);
         return;
     }
@@ -424,141 +350,41 @@ void PlaySession::SendChosenHome() {
     }
 }
 
-bool PlaySession::HasStoredPlacement() const {
-    return std::any_of(elements.begin(), elements.end(),
-                       [](const Element& e) { return e.StoredSolution().IsStored(); });
-}
-
-bool PlaySession::HasCompleteSolution() const {
-    return std::all_of(elements.begin(), elements.end(), [](const Element& e) {
-        return e.excluded != 0 || e.StoredSolution().IsStored();
-    });
-}
-
-bool PlaySession::PlaceAtSolution(int index) {
-    Element& element = elements[index];
-    element.TurnToSolution();
-    // A place off the puzzle or on a covered cell comes only from a damaged file; such an
-    // element stays home, so that the cells under every placed element stay its own.
-    if (!element.IsAtHome() ||
-        !element.FitsAt(*puzzle, element.solutionColumn, element.solutionRow)) {
-        return false;
+void PlaySession::StartAfresh() {
+    history.Clear();
+    if (clock.Stopped()) {
+        clock.Restart();
     }
-    Place(index, {element.solutionColumn, element.solutionRow});
-    return true;
-}
-
-std::array<ElementRecord, kElementRecordCount> PlaySession::SolutionRecords() const {
-    std::array<ElementRecord, kElementRecordCount> records;
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        const Element& element = elements[i];
-        if (element.excluded != 0) {
-            records[i] = {false, false, {0, 0, 0, 0}};
-            continue;
-        }
-        const GridCell cell = placedAt[i].value_or(GridCell{});
-        records[i] = {true, true, {element.Rotation(), element.Mirrored(), cell.column, cell.row}};
-    }
-    return records;
-}
-
-void PlaySession::KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records) {
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (elements[i].excluded == 0) {
-            elements[i].SetStoredSolution(records[i].placement);
-        }
-    }
-}
-
-BoardState PlaySession::State() const {
-    BoardState state;
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        state[i] = {elements[i].orientation, placedAt[i]};
-    }
-    return state;
-}
-
-bool PlaySession::SameCells(const BoardState& a, const BoardState& b) const {
-    const OrientationTable& table = OrientationTable::Standard();
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (a[i].placed != b[i].placed ||
-            table.Canonical(i, a[i].orientation) != table.Canonical(i, b[i].orientation)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void PlaySession::OpenStep() {
     clock.Moved();
     marked.clear();
-    if (!stepStart) {
-        stepStart = State();
-    }
+    history.Begin(State());
 }
 
 void PlaySession::CloseStep() {
-    if (Holding() || !stepStart) {
-        return;
+    if (!Holding()) {
+        history.End(State());
     }
-    const BoardState after = State();
-    if (!SameCells(*stepStart, after)) {
-        undoable.push_back({*stepStart, after});
-        redoable.clear();
-    }
-    stepStart.reset();
 }
 
-bool PlaySession::Undo() {
-    if (!CanUndo()) {
+bool PlaySession::CanTravel(MoveHistory::Direction direction) const {
+    return !Holding() && history.CanTravel(direction);
+}
+
+bool PlaySession::Travel(MoveHistory::Direction direction) {
+    if (Holding()) {
+        return false;
+    }
+    const std::optional<BoardState> state = history.Travel(direction);
+    if (!state) {
         return false;
     }
     clock.Moved();
     marked.clear();
-    redoable.push_back(undoable.back());
-    undoable.pop_back();
-    Restore(redoable.back().before);
+    board.Restore(*state);
     return true;
-}
-
-bool PlaySession::Redo() {
-    if (!CanRedo()) {
-        return false;
-    }
-    clock.Moved();
-    marked.clear();
-    undoable.push_back(redoable.back());
-    redoable.pop_back();
-    Restore(undoable.back().after);
-    return true;
-}
-
-void PlaySession::ClearHistory() {
-    undoable.clear();
-    redoable.clear();
-}
-
-void PlaySession::Restore(const BoardState& state) {
-    // Elements that stay placed keep their order; the others follow by index.
-    std::vector<int> order;
-    for (const int index : placedOrder) {
-        if (state[index].placed) {
-            order.push_back(index);
-        }
-    }
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        if (state[i].placed && std::find(order.begin(), order.end(), i) == order.end()) {
-            order.push_back(i);
-        }
-    }
-    for (int i = 0; i < ElementSet::kCount; ++i) {
-        Unplace(i);
-        elements[i].SetOrientation(state[i].orientation);
-        elements[i].GoHome();
-    }
-    for (const int index : order) {
-        Place(index, *state[index].placed);
-    }
 }
 
 }  // namespace tessellix

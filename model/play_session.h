@@ -1,38 +1,31 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
+#include "model/board_state.h"
 #include "model/element_set.h"
 #include "model/hand.h"
+#include "model/kept_board.h"
+#include "model/library_position.h"
+#include "model/move_history.h"
 #include "model/play_clock.h"
+#include "model/puzzle_board.h"
 #include "model/puzzle_shape.h"
 
 namespace tessellix {
 
-// Where an element lies between moves: its orientation and, when it is placed, the cell of the
-// puzzle's matrix under its matrix's top-left corner; at home without one.
-struct ElementState {
-    int orientation = 0;
-    std::optional<GridCell> placed;
-    friend bool operator==(const ElementState&, const ElementState&) = default;
-};
-using BoardState = std::array<ElementState, ElementSet::kCount>;
-
-// The game on the board, without any window: the current puzzle, the twelve elements, the hand,
-// and every move the mouse, the keys, the play commands and the hints make. The puzzle's matrix
-// is the board: 1 a free cell, 2 a cell covered by an element. Between moves every used element
-// is home or placed, its cells covered; an element in the hand is neither.
+// The game on the board, without any window: the puzzle board, the hand, and every move the
+// mouse, the keys, the play commands and the hints make. Between moves every used element is
+// home or placed, its cells covered; an element in the hand is neither.
 //
 // Each move is one call, and the session keeps its undo step itself: a step opens when an element
 // is lifted and closes when the hand is empty again, so that undo has whole boards to go back to.
-// Moves made while the hand holds belong to the step that the drop closes. A step that leaves the
-// same cells everywhere (a turn of X, say) is none.
+// A move that covers the last free cell stops the clock; SolveOutcome decides what follows.
 class PlaySession {
   public:
     enum class DropResult { WentHome, Placed, Solved };
@@ -41,31 +34,26 @@ class PlaySession {
     // empty or that puzzle cannot be read (StartProblem then says why).
     explicit PlaySession(PuzzleLibrary& library);
 
-    // Where a session over the library starts: 0, or 1 for an empty library.
-    static int StartPosition(const PuzzleLibrary& library) { return library.count() > 0 ? 0 : 1; }
-
-    PuzzleLibrary& Library() { return library; }
-    const PuzzleLibrary& Library() const { return library; }
-    ElementSet& Elements() { return elements; }
-    const ElementSet& Elements() const { return elements; }
-    PuzzleShape& Puzzle() { return *puzzle; }
-    const PuzzleShape& Puzzle() const { return *puzzle; }
+    PuzzleLibrary& Library() { return position.Library(); }
+    const PuzzleLibrary& Library() const { return position.Library(); }
+    // The position of the puzzle played, which the editor shares.
+    LibraryPosition& Position() { return position; }
+    const LibraryPosition& Position() const { return position; }
+    bool LibraryNonEmpty() const { return position.LibraryNonEmpty(); }
+    int CurrentPuzzleIndex() const { return position.Index(); }
+    const PuzzleRecord* CurrentRecord() const { return position.PlayedRecord(); }
+    ElementSet& Elements() { return board.Elements(); }
+    const ElementSet& Elements() const { return board.Elements(); }
+    PuzzleShape& Puzzle() { return board.Puzzle(); }
+    const PuzzleShape& Puzzle() const { return board.Puzzle(); }
     const Hand& PlayerHand() const { return hand; }
     bool Holding() const { return hand.Holding(); }
-    // Whether the library held a puzzle when the session began, or has gained one since.
-    bool LibraryNonEmpty() const { return libraryNonEmpty; }
-    // The library position of the puzzle played, through which Next and Previous move and a
-    // solution is stored. It designates no record while the library is empty.
-    int CurrentPuzzleIndex() const { return currentPuzzleIndex; }
-    // The record of the puzzle on the board; nullptr while the built-in rectangle is played,
-    // whose solutions are never written.
-    const PuzzleRecord* CurrentRecord() const;
     // Why the library's first puzzle could not be played at the start; nothing when it could.
     const std::optional<Failure>& StartProblem() const { return startProblem; }
     // Whether a hint was shown since the puzzle came onto the board; a solve then counts less.
     bool HintUsed() const { return hintUsed; }
     // The time the player has spent on this board: every move keeps it going, a new puzzle
-    // restarts it, and the solved sequence stops it.
+    // restarts it, and a move that covers the last free cell stops it.
     PlayClock& Clock() { return clock; }
     const PlayClock& Clock() const { return clock; }
 
@@ -78,11 +66,6 @@ class PlaySession {
     [[nodiscard]] std::optional<Failure> LoadPuzzle(const std::string& path);
     [[nodiscard]] std::optional<Failure> LoadPuzzle(const PuzzleFileContents& contents,
                                                     const std::string& path);
-    // The record at position has left the library: the played position stays on its puzzle.
-    void RecordRemoved(int position);
-    // A record has joined the library at position: the played position stays on its puzzle,
-    // and the first record of a library that was empty becomes the played position.
-    void RecordInserted(int position);
 
     // The first used element, in index order, whose set cell (onCell) or whose rectangle holds
     // the point; -1 when there is none. The held element counts only while it rests at home.
@@ -102,6 +85,7 @@ class PlaySession {
     // element clockwise, towards the player counter-clockwise. Nothing is kept without one.
     void WheelTurned(int eighthsOfDegree);
     // The held element goes to the nearest grid point around it where it fits, or home.
+    // Solved when it covers the last free cell.
     DropResult Drop();
     // The held element goes home without a drop.
     void PutHeldHome();
@@ -114,13 +98,15 @@ class PlaySession {
     // The held element and every placed one go home, keeping their orientation: one move.
     void ResetBoard();
     // One more element set on the puzzle by a hint from the board as it is: at cell in
-    // orientation, after the held element has gone home. One move; the solve then counts as
-    // one after a hint. False, nothing changed, when it does not fit there.
+    // orientation, after the held element has gone home. One move, which solves the puzzle
+    // when it covers the last free cell; the solve then counts as one after a hint. False,
+    // nothing changed, when it does not fit there.
     bool PlaceHint(int index, int orientation, GridCell cell);
     // Replays the stored solution on a reset board: option 0 turns every used element into its
     // solution orientation at home; option 1 sets the first `count` used elements onto the
-    // puzzle at their solution places. One move, without the solved test; the solve then counts
-    // as one after a hint. Needs HasCompleteSolution().
+    // puzzle at their solution places. One move which, as described for the hint, solves
+    // nothing even when it covers the puzzle; the solve then counts as one after a hint. Needs
+    // HasCompleteSolution().
     void ShowHint(int option, int count);
 
     // --- Moves of the keys: on the chosen element ---
@@ -137,10 +123,10 @@ class PlaySession {
     // Escape and Delete: the chosen element goes home from the hand or from the puzzle.
     void SendChosenHome();
 
-    bool IsSolved() const { return puzzle->IsSolved(); }
+    bool IsSolved() const { return board.IsSolved(); }
     // The placed elements in the order they were placed (after an undo, those placed before in
     // their order, then the others by index).
-    const std::vector<int>& PlacedInOrder() const { return placedOrder; }
+    const std::vector<int>& PlacedInOrder() const { return board.PlacedInOrder(); }
     // The element that the last drop placed; -1 when it went home.
     int LastPlaced() const { return lastPlaced; }
 
@@ -149,74 +135,62 @@ class PlaySession {
     const std::vector<int>& Marked() const { return marked; }
     void Mark(std::vector<int> elements) { marked = std::move(elements); }
 
-    // The board as one line to keep while the player is elsewhere: the seconds on the clock and
-    // "hint" when a hint helped, and each placed element, in the order placed, as letter,
-    // orientation and cell ("95 hint V6@0,0").
-    std::string KeptBoardLine() const;
+    // What Keep unfinished boards does as the player leaves the board: nothing for the built-in
+    // puzzle; otherwise, under the puzzle's file name, the board to keep, or none to drop a
+    // board kept before, when no element is placed or the puzzle is solved.
+    struct BoardKeeping {
+        std::string fileName;
+        std::optional<KeptBoard> board;
+    };
+    std::optional<BoardKeeping> Keeping() const;
     // Puts a kept board back on a fresh board, its clock going on from the time kept; not a
-    // move. False, and the board left fresh, for a line that is no board of this puzzle.
-    bool RestoreKeptBoard(const std::string& line);
+    // move. Why not, and the board left fresh, when it is no board of this puzzle.
+    [[nodiscard]] std::optional<Failure> RestoreKeptBoard(const KeptBoard& kept);
 
-    // Whether some element carries a stored placement.
-    bool HasStoredPlacement() const;
-    // Whether every used element carries one, as a hint needs.
-    bool HasCompleteSolution() const;
-    // Turns a used element at home into its stored orientation and sets it on the puzzle at
-    // its stored place. False, the element staying home, when it does not fit there.
-    bool PlaceAtSolution(int index);
-    // The twelve records of a solved board: a used element with its orientation and grid
-    // position on the puzzle, an excluded one without placement.
-    std::array<ElementRecord, kElementRecordCount> SolutionRecords() const;
-    // Takes the placements of the used elements' records as their stored solution.
-    void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records);
+    // The stored solution, as the puzzle board keeps it.
+    bool HasStoredPlacement() const { return board.HasStoredPlacement(); }
+    bool HasCompleteSolution() const { return board.HasCompleteSolution(); }
+    bool PlaceAtSolution(int index) { return board.PlaceAtSolution(index); }
+    std::array<ElementRecord, kElementRecordCount> SolutionRecords() const {
+        return board.SolutionRecords();
+    }
+    void KeepSolution(const std::array<ElementRecord, kElementRecordCount>& records) {
+        board.KeepSolution(records);
+    }
 
     // --- History ---
 
     // The board between moves; the element in the hand, if any, counts as home.
-    BoardState State() const;
-    bool CanUndo() const { return !Holding() && !undoable.empty(); }
-    bool CanRedo() const { return !Holding() && !redoable.empty(); }
+    BoardState State() const { return board.State(); }
+    bool CanUndo() const { return CanTravel(MoveHistory::Direction::Back); }
+    bool CanRedo() const { return CanTravel(MoveHistory::Direction::Forward); }
     // False, nothing changed, when there is nothing to undo or redo or the hand holds.
-    bool Undo();
-    bool Redo();
-    // What the board shows now starts a history of its own.
-    void ClearHistory();
+    bool Undo() { return Travel(MoveHistory::Direction::Back); }
+    bool Redo() { return Travel(MoveHistory::Direction::Forward); }
+    // The board as it stands starts a history of its own, and a clock that a solve stopped
+    // waits, from nothing, for the next move; a clock still going goes on.
+    void StartAfresh();
 
   private:
-    struct Step {
-        BoardState before;
-        BoardState after;
-    };
-    // A step opens before the first change of a move, unless the hand has one open already,
-    // and closes once the hand is empty: recorded when some element's cells differ.
+    bool CanTravel(MoveHistory::Direction direction) const;
+    bool Travel(MoveHistory::Direction direction);
+    // A step opens before the first change of a move and closes once the hand is empty.
     void OpenStep();
     void CloseStep();
-    bool SameCells(const BoardState& a, const BoardState& b) const;
-    void Place(int index, GridCell cell);
-    void Unplace(int index);
+    // After a move that placed an element: the clock stops once no cell is free.
+    void StopClockIfSolved();
     // The held element home, the hand empty; the step stays open.
     void EmptyHand();
     // Every element home, the held one and the placed ones, keeping its orientation.
     void SendAllHome();
-    // Puts every element where the state has it; placed ones cover their cells again.
-    void Restore(const BoardState& state);
-    PixelPoint CellCorner(GridCell cell) const;
 
-    PuzzleLibrary& library;
-    ElementSet elements;
-    std::unique_ptr<PuzzleShape> puzzle;
-    std::array<std::optional<GridCell>, ElementSet::kCount> placedAt;
-    std::vector<int> placedOrder;
+    LibraryPosition position;
+    PuzzleBoard board;
     int lastPlaced = -1;
     std::vector<int> marked;
     Hand hand;
-    bool libraryNonEmpty = false;
-    int currentPuzzleIndex;
-    bool playsBuiltIn = true;
     std::optional<Failure> startProblem;
-    std::optional<BoardState> stepStart;
-    std::vector<Step> undoable;
-    std::vector<Step> redoable;
+    MoveHistory history;
     bool hintUsed = false;
     PlayClock clock;
 };

@@ -93,13 +93,16 @@ BoardCheck BoardView::CheckBoard() {
 BoardHint BoardView::HintFromHere() {
     const BoardHint hint = aids.HintFromHere();
     Changed();
+    if (hint.next && session.IsSolved()) {
+        emit solved();
+    }
     return hint;
 }
 
-bool BoardView::RestoreKeptBoard(const std::string& line) {
-    const bool restored = session.RestoreKeptBoard(line);
+std::optional<Failure> BoardView::RestoreKeptBoard(const KeptBoard& kept) {
+    std::optional<Failure> failure = session.RestoreKeptBoard(kept);
     Changed();
-    return restored;
+    return failure;
 }
 
 void BoardView::PutHeldHome() {

@@ -51,20 +51,21 @@ class BoardView : public QObject {
     void ShowHint(int option, int count);
     // The element in the hand goes home, as before leaving the board for the editor.
     void PutHeldHome();
-    // The board aids, drawn: the marks they set stay until the next move.
+    // The board aids, drawn: the marks they set stay until the next move. A hint from here that
+    // covers the last free cell solves the puzzle at once.
     BoardCheck CheckBoard();
     BoardHint HintFromHere();
     // Whether each drop that leaves the board unfinishable marks the element dropped.
     void SetShowMistakes(bool shown) { showMistakes = shown; }
     bool ShowsMistakes() const { return showMistakes; }
-    // A kept board put back on the fresh board of its puzzle; false for one that does not fit.
-    bool RestoreKeptBoard(const std::string& line);
+    // A kept board put back on the fresh board of its puzzle; why not, for one that does not fit.
+    [[nodiscard]] std::optional<Failure> RestoreKeptBoard(const KeptBoard& kept);
     // False, and nothing changed, when there is nothing to undo or redo.
     bool Undo();
     bool Redo();
 
   signals:
-    // A drop covered the last free cell.
+    // A drop or a hint from here covered the last free cell.
     void solved();
 
   private:

@@ -12,6 +12,7 @@
 #include "library/settings.h"
 #include "library/store_puzzle.h"
 #include "model/puzzle_shape.h"
+#include "model/solve_outcome.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
 #include "play/background_generation.h"
@@ -52,7 +53,9 @@ const BilingualText kNoSolution{
     "Alas! The puzzle hasn't had the solution yet.\nSo go ahead and you do it!"};
 const BilingualText kMessageCaption{"Сообщение", "Message"};
 const BilingualText kCheckCaption{"Проверка доски", "Check board"};
+const BilingualText kHintHereCaption{"Подсказка с этого места", "Hint from here"};
 const BilingualText kRecordsCaption{"Рекорды", "Records"};
+const BilingualText kKeepCaption{"Хранить незаконченные доски", "Keep unfinished boards"};
 
 }  // namespace
 
@@ -105,23 +108,29 @@ std::optional<Failure> PlayCommands::Switch(int index) {
     std::optional<Failure> failure = board.SwitchToPuzzle(index);
     const PuzzleRecord* record = board.Session().CurrentRecord();
     if (!failure && record != nullptr && keepBoards) {
-        if (const std::optional<std::string> kept = settings.ReadKeptBoard(record->fileName)) {
-            board.RestoreKeptBoard(*kept);
+        if (const std::optional<std::string> line = settings.ReadKeptBoard(record->fileName)) {
+            // One that is no board of this puzzle (the file replaced, the line edited) leaves
+            // the fresh board; leaving the puzzle keeps or drops a board in its place.
+            const Result<KeptBoard> kept = KeptBoard::Decode(*line);
+            if (const auto problem = kept ? board.RestoreKeptBoard(*kept) : kept.Error()) {
+                ShowMessage(owner, problem->Message(), kKeepCaption, MessageIcon::Exclamation,
+                            MessageButtons::Ok);
+            }
         }
     }
     return failure;
 }
 
 void PlayCommands::KeepBoard() {
-    const PlaySession& session = board.Session();
-    const PuzzleRecord* record = session.CurrentRecord();
-    if (record == nullptr || !keepBoards) {
+    if (!keepBoards) {
         return;
     }
-    if (session.PlacedInOrder().empty() || session.IsSolved()) {
-        settings.ClearKeptBoard(record->fileName);
-    } else {
-        settings.KeepBoard(record->fileName, session.KeptBoardLine());
+    if (const auto keeping = board.Session().Keeping()) {
+        if (keeping->board) {
+            settings.KeepBoard(keeping->fileName, keeping->board->Encode());
+        } else {
+            settings.ClearKeptBoard(keeping->fileName);
+        }
     }
 }
 
@@ -164,15 +173,15 @@ void PlayCommands::ResetBoard() {
     }
 }
 
-void PlayCommands::ShowCheck(const BoardCheck& check) {
-    ShowMessage(owner, BoardCheckText(check), kCheckCaption,
+void PlayCommands::ShowCheck(const BoardCheck& check, const BilingualText& caption) {
+    ShowMessage(owner, BoardCheckText(check), caption,
                 check.finishable ? MessageIcon::None : MessageIcon::Exclamation,
                 MessageButtons::Ok);
 }
 
 void PlayCommands::CheckBoard() {
     if (!board.Session().IsSolved()) {
-        ShowCheck(board.CheckBoard());
+        ShowCheck(board.CheckBoard(), kCheckCaption);
     }
 }
 
@@ -182,7 +191,7 @@ void PlayCommands::HintFromHere() {
     }
     const BoardHint hint = board.HintFromHere();
     if (!hint.finishable) {
-        ShowCheck({false, 0, hint.takeAway});
+        ShowCheck({false, 0, hint.takeAway}, kHintHereCaption);
     }
 }
 
@@ -201,27 +210,31 @@ void PlayCommands::ShowHint() {
 }
 
 void PlayCommands::OnSolved() {
-    const std::int64_t elapsedMs = board.Session().Clock().Stop();
-    std::optional<Failure> notice;
-    if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
-        const bool hintUsed = board.Session().HintUsed();
-        settings.MarkSolved(record->fileName, hintUsed);
-        notice = records.AddSolve({record->fileName, static_cast<int>(elapsedMs / 1000), hintUsed,
-                                   Today(), DailyDateOf(record->names)});
-    }
+    PlaySession& session = board.Session();
+    const SolveOutcome outcome = SolveOutcome::Decide(session, Today());
+    // The congratulation first: a failure to keep the mark or the records is told after it.
     Congratulate();
-    if (notice) {
-        ShowMessage(owner, notice->Message(), kRecordsCaption, MessageIcon::Exclamation,
+    if (outcome.solve) {
+        settings.MarkSolved(outcome.solve->fileName, outcome.solve->hintUsed);
+        if (const std::optional<Failure> notice = records.AddSolve(*outcome.solve)) {
+            ShowMessage(owner, notice->Message(), kRecordsCaption, MessageIcon::Exclamation,
+                        MessageButtons::Ok);
+        }
+    }
+    const bool stored = StoreSolution(outcome);
+    if (outcome.next == SolveOutcome::Next::ResetBuiltIn) {
+        board.ResetBoard();
+    }
+    session.StartAfresh();
+    if (!stored) {
+        return;
+    }
+    if (outcome.next == SolveOutcome::Next::NextPuzzle) {
+        NextPuzzle();
+    } else if (outcome.next == SolveOutcome::Next::StayOnLast) {
+        ShowMessage(owner, kLastPuzzle, kSelectCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
     }
-    if (board.Session().CurrentRecord() == nullptr) {
-        board.ResetBoard();
-    } else if (SaveSolution()) {
-        NextPuzzle();
-    }
-    // Whatever the board shows now starts a history, and a clock, of its own.
-    board.Session().ClearHistory();
-    board.Session().Clock().Restart();
 }
 
 void PlayCommands::Congratulate() {
@@ -230,31 +243,33 @@ void PlayCommands::Congratulate() {
     congratulationIndex = (congratulationIndex + 1) % kCongratulationCount;
 }
 
-bool PlayCommands::SaveSolution() {
-    PlaySession& session = board.Session();
-    const PuzzleRecord* record = session.CurrentRecord();
-    if (record == nullptr) {
-        return false;
+bool PlayCommands::StoreSolution(const SolveOutcome& outcome) {
+    switch (outcome.storing) {
+        case SolveOutcome::Storing::None:
+        case SolveOutcome::Storing::Same:
+            return true;
+        case SolveOutcome::Storing::Ask:
+            if (ShowMessage(owner, kOverwriteSolution, kSaveCaption, MessageIcon::Question,
+                            MessageButtons::YesNo, MessageResult::Yes) != MessageResult::Yes) {
+                return true;
+            }
+            break;
+        case SolveOutcome::Storing::Write:
+            break;
     }
-    if (session.HasStoredPlacement() &&
-        ShowMessage(owner, kOverwriteSolution, kSaveCaption, MessageIcon::Question,
-                    MessageButtons::YesNo, MessageResult::Yes) != MessageResult::Yes) {
-        return true;
-    }
-    const auto records = session.SolutionRecords();
     std::optional<Failure> failure;
     {
         const WaitCursor wait;
-        failure = RewriteElementBlock(session.Library().PathOf(*record), records, solutionWriter);
+        failure = RewriteElementBlock(outcome.path, outcome.records, solutionWriter);
     }
     if (failure) {
         ShowMessage(owner, failure->Message(), kSaveCaption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
         return false;
     }
-    session.KeepSolution(records);
+    board.Session().KeepSolution(outcome.records);
     // The file has changed: a board kept of it before is no longer its own.
-    settings.ClearKeptBoard(record->fileName);
+    settings.ClearKeptBoard(outcome.solve->fileName);
     return true;
 }
 
@@ -345,7 +360,7 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& ca
                     MessageButtons::Ok);
         return;
     }
-    session.RecordInserted(*stored);
+    session.Position().RecordInserted(*stored);
     SwitchToPuzzle(*stored);
 }
 

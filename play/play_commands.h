@@ -20,6 +20,7 @@ class BilingualText;
 class BoardView;
 class Settings;
 struct PuzzleFileData;
+struct SolveOutcome;
 
 // The play menu's commands and the solved sequence: which puzzle is on the board, and what
 // happens when it is solved. Dialogs and messages are owned by `owner`.
@@ -58,9 +59,9 @@ class PlayCommands {
     // Asks for a puzzle code and plays its puzzle: the library's own when one has the same shape
     // and elements, else a new file under the first free number from 200 on.
     void OpenPuzzleCode();
-    // A drop has covered the last free cell: stop the clock, keep the records, congratulate,
-    // store the solution of a library puzzle and go on to the next one, or reset the built-in
-    // puzzle.
+    // A move has covered the last free cell: congratulate, keep the solved mark and the records,
+    // then carry out what the session decided: store the solution of a library puzzle and go on
+    // to the next one, or reset the built-in puzzle.
     void OnSolved();
 
     // The name of the puzzle on the board, as the congratulation's caption gives it.
@@ -84,13 +85,14 @@ class PlayCommands {
     // each one passed; past the end of the library the board stays, with the end's message.
     void StepThroughLibrary(int step);
     void Congratulate();
-    // False when the file could not be written: the solved board then stays.
-    bool SaveSolution();
+    // Writes the solution as the outcome says, asking first when it replaces another. False
+    // when the file could not be written: the solved board then stays.
+    bool StoreSolution(const SolveOutcome& outcome);
     void ShowFileProblem(const std::optional<Failure>& failure);
     // Leaves the board, keeping it, for the library puzzle at index, whose kept board comes back
     // with it.
     std::optional<Failure> Switch(int index);
-    void ShowCheck(const BoardCheck& check);
+    void ShowCheck(const BoardCheck& check, const BilingualText& caption);
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why under caption and changes nothing.

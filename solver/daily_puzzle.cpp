@@ -1,22 +1,6 @@
 #include "solver/daily_puzzle.h"
 
-#include <string>
-
 namespace tessellix {
-
-namespace {
-
-const char kRussianName[] = "Задание дня ";
-const char kEnglishName[] = "Puzzle of the day ";
-
-std::optional<CalendarDate> DateAfter(const std::string& name, std::string_view prefix) {
-    if (!name.starts_with(prefix)) {
-        return std::nullopt;
-    }
-    return CalendarDate::Parse(std::string_view(name).substr(prefix.size()));
-}
-
-}  // namespace
 
 std::uint64_t DailySeed(const CalendarDate& date) {
     return static_cast<std::uint64_t>(date.year) * 10000 +
@@ -35,15 +19,6 @@ GeneratorRequest DailyRequest(const CalendarDate& date) {
     request.level = DailyLevel(date);
     request.seed = DailySeed(date);
     return request;
-}
-
-BilingualText DailyNames(const CalendarDate& date) {
-    return BilingualText(kRussianName, kEnglishName).Add(date.Text());
-}
-
-std::optional<CalendarDate> DailyDateOf(const BilingualText& names) {
-    const auto english = DateAfter(names.In(Language::English), kEnglishName);
-    return english ? english : DateAfter(names.In(Language::Russian), kRussianName);
 }
 
 GeneratedPuzzle GenerateDaily(const CalendarDate& date, const std::atomic<bool>* cancel,

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "library/calendar_date.h"
+#include "library/daily_names.h"
 #include "solver/puzzle_generator.h"
 
 namespace tessellix {
@@ -19,11 +20,6 @@ std::uint64_t DailySeed(const CalendarDate& date);
 Level DailyLevel(const CalendarDate& date);
 // What the generator is asked for on that date: all twelve elements, its level and its seed.
 GeneratorRequest DailyRequest(const CalendarDate& date);
-
-// "Задание дня 2026-12-08" / "Puzzle of the day 2026-12-08".
-BilingualText DailyNames(const CalendarDate& date);
-// The date of a puzzle of the day named so in either language; nothing for any other name.
-std::optional<CalendarDate> DailyDateOf(const BilingualText& names);
 
 // The date's puzzle, named as such; the generator's comments tell its level.
 GeneratedPuzzle GenerateDaily(const CalendarDate& date, const std::atomic<bool>* cancel = nullptr,

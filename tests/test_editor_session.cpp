@@ -40,15 +40,16 @@ std::string RowFile(const std::array<std::uint8_t, 4>& lRecord) {
 struct Editor {
     QTemporaryDir folder;
     PuzzleLibrary library;
-    std::unique_ptr<PlaySession> play;
+    std::unique_ptr<LibraryPosition> played;
     std::unique_ptr<EditorSession> session;
 
     Editor() {
         WriteBytes(folder.filePath("1.TLX").toStdString(), RowFile({0, 0, 0, 0}));
         WriteBytes(folder.filePath("250.TLX").toStdString(), RowFile({0x01, 0, 0, 0}));
         library.ScanDataFolder(folder.path().toStdString());
-        play = std::make_unique<PlaySession>(library);
-        session = std::make_unique<EditorSession>(library, *play);
+        played = std::make_unique<LibraryPosition>(library);
+        played->Play(0);
+        session = std::make_unique<EditorSession>(*played);
     }
 
     // "fill C,R", "fill C,R-C,R" (a rectangle), "erase C,R", "toggle L", "open P", "save" (as a
@@ -249,7 +250,7 @@ class EditorSessionTest : public QObject {
     // puzzle when one in front of it goes.
     void deleteKeepsThePlayPositionInStep() {
         Editor editor;
-        QVERIFY(!editor.play->SwitchToPuzzle(1));
+        editor.played->Play(1);
         EditorSession& session = *editor.session;
         editor.Edit({"open 1"});
         QVERIFY(session.DeleteEnabled());
@@ -266,8 +267,8 @@ class EditorSessionTest : public QObject {
         QCOMPARE(plan.path, editor.library.PathOf(*editor.library.RecordAt(0)));
         session.Commit(plan);
         QCOMPARE(editor.library.count(), 1);
-        QCOMPARE(editor.play->CurrentPuzzleIndex(), 0);
-        QCOMPARE(editor.play->CurrentRecord()->fileName, "250.TLX");
+        QCOMPARE(editor.played->Index(), 0);
+        QCOMPARE(editor.played->PlayedRecord()->fileName, "250.TLX");
     }
 
     // A file that gives no puzzle opens all the same, empty under its record's names, so that it

@@ -191,7 +191,7 @@ class EndToEndTest : public QObject {
         // A hint from there places nothing; the undo of the plus clears the mark with it.
         const QImage marked = Canvas(shot);
         Xdo({"key", "ctrl+h"});
-        AnswerTheCheck();
+        AnswerTheCheck("Подсказка с этого места");
         QCOMPARE(Canvas(Screenshot()), marked);
         Xdo({"key", "ctrl+z"});
         QTRY_COMPARE_WITH_TIMEOUT(Canvas(Screenshot()), startCanvas, 5000);
@@ -314,8 +314,9 @@ class EndToEndTest : public QObject {
 
   private:
     // Waits for the board check's message and closes it with Return.
-    void AnswerTheCheck() {
-        const QStringList search{"search", "--onlyvisible", "--name", "^Проверка доски$"};
+    // The message box of the check, or of the aid captioned so.
+    void AnswerTheCheck(const QString& caption = "Проверка доски") {
+        const QStringList search{"search", "--onlyvisible", "--name", "^" + caption + "$"};
         QTRY_VERIFY_WITH_TIMEOUT(Xdo(search), 10000);
         Xdo({"key", "Return"});
         QTRY_VERIFY_WITH_TIMEOUT(!Xdo(search), 10000);

@@ -423,6 +423,50 @@ class PlayCommandsTest : public QObject {
         QCOMPARE(QByteArray::fromStdString(ReadBytes(play.SettingsPath())), after);
     }
 
+    // With settings that cannot be written, the congratulation still comes first, and the
+    // settings' failure is told once, after it.
+    void congratulationComesBeforeTheSettingsFailure() {
+        PlayWindowFixture play({{"7.TLX", PuzzleFile(kTurnedV, "V", "Seven")},
+                                {"9.TLX", PuzzleFile(kPlainV, "V", "Nine")}});
+        QVERIFY(QDir().mkpath(QString::fromStdString(play.SettingsPath())));
+        SolveTurnedV(play);
+        play.DragElementTo(ElementOf('V'), QPoint(play.Puzzle().x, play.Puzzle().y));
+        const QStringList texts = play.MessageTexts();
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(texts[0], "Congratulations! You have solved the puzzle!");
+        QCOMPARE(play.messages[1].caption, "Settings");
+        QCOMPARE(texts[2], "Well, what about next puzzle?");
+        QCOMPARE(texts[3], "This is the last puzzle.");
+    }
+
+    // Hint from here on a corner of P and V whose solution is stored.
+    void hintFromHereSolvesAtOnceOrSaysWhyUnderItsCaption_data() {
+        QTest::addColumn<bool>("spoilt");  // V laid first where no solution has it
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("the last cell covered: congratulated at once")
+            << false << "Congratulations! You have solved the puzzle!"
+            << "Corner";
+        QTest::newRow("a board that cannot be finished")
+            << true << "The board cannot be finished. Take away: V."
+            << "Hint from here";
+    }
+    void hintFromHereSolvesAtOnceOrSaysWhyUnderItsCaption() {
+        QFETCH(bool, spoilt);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXXX", "XXX.", "XXX."}, "PV", "Corner",
+                                                     {{'V', {2, 1, 0, 0}}, {'P', {1, 0, 1, 0}}})}});
+        if (spoilt) {
+            play.DragElementTo(ElementOf('V'), QPoint(play.Puzzle().x, play.Puzzle().y));
+        } else {
+            play.Window().RunCommand(kCommandHintFromHere);
+        }
+        QVERIFY(play.messages.isEmpty());
+        play.Window().RunCommand(kCommandHintFromHere);
+        QVERIFY(!play.messages.isEmpty());
+        QTEST(play.messages[0].text, "text");
+        QTEST(play.messages[0].caption, "caption");
+    }
+
     void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
         PlayWindowFixture play;
         QStringList shown;

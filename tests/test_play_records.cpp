@@ -30,12 +30,36 @@ std::string VeePuzzle() {
     return file.Bytes();
 }
 
-// A window over the Vee puzzle whose clock reads `now` and whose date is kToday.
+constexpr int kF = 7;
+constexpr int kU = 9;
+constexpr int kP = 11;
+
+// The 3 x 5 rectangle of F, U and P, without a stored solution.
+std::string RectanglePuzzle() {
+    HandFile rectangle;
+    rectangle.Cells({"XXXXX", "XXXXX", "XXXXX"});
+    for (auto& record : rectangle.records) {
+        record = {0, 0, 0, 0};
+    }
+    for (const int used : {kF, kU, kP}) {
+        rectangle.records[used] = {0x01, 0, 0, 0};
+    }
+    return rectangle.Bytes();
+}
+
+std::map<std::string, std::string> WithVee(std::map<std::string, std::string> files) {
+    files.emplace("1.TLX", VeePuzzle());
+    return files;
+}
+
+// A window over the Vee puzzle, and any `more` files, whose clock reads `now` and whose date is
+// kToday.
 struct VeeWindow {
     std::int64_t now = 1000000;
-    PlayWindowFixture play{{{"1.TLX", VeePuzzle()}}};
+    PlayWindowFixture play;
 
-    VeeWindow() {
+    explicit VeeWindow(std::map<std::string, std::string> more = {})
+        : play(WithVee(std::move(more))) {
         play.Session().Clock().SetTimeSource([this] { return now; });
         play.Window().Commands().SetDateSource([] { return kToday; });
     }
@@ -211,18 +235,7 @@ class PlayRecordsTest : public QObject {
     // with its time, once Keep unfinished boards is on; Reset forgets it. Show mistakes marks a
     // drop that spoils the board.
     void unfinishedBoardsAreKeptAndMistakesShownWhenAsked() {
-        HandFile rectangle;
-        rectangle.Cells({"XXXXX", "XXXXX", "XXXXX"});
-        for (auto& record : rectangle.records) {
-            record = {0, 0, 0, 0};
-        }
-        constexpr int kF = 7;
-        constexpr int kU = 9;
-        constexpr int kP = 11;
-        for (const int used : {kF, kU, kP}) {
-            rectangle.records[used] = {0x01, 0, 0, 0};
-        }
-        PlayWindowFixture play({{"1.TLX", rectangle.Bytes()}, {"2.TLX", VeePuzzle()}});
+        PlayWindowFixture play({{"1.TLX", RectanglePuzzle()}, {"2.TLX", VeePuzzle()}});
         std::int64_t now = 1000000;
         play.Session().Clock().SetTimeSource([&now] { return now; });
         MainWindow& window = play.Window();
@@ -263,6 +276,36 @@ class PlayRecordsTest : public QObject {
         window.close();
         QCOMPARE(QString::fromStdString(play.settings.ReadKeptBoard("1.TLX").value_or("")),
                  QString("7 U0@1,0"));
+    }
+
+    // The solved sequence goes on to a puzzle whose kept board comes back with its time, or is
+    // told of when it no longer fits, the puzzle starting afresh.
+    void solvingOnToAKeptBoard_data() {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("that fits: back with its time") << "7 U0@1,0" << QStringList{};
+        QTest::newRow("that no longer fits: told")
+            << "7 I0@0,0"
+            << QStringList{"The kept board's I does not fit on this puzzle where it was."};
+    }
+    void solvingOnToAKeptBoard() {
+        QFETCH(QString, kept);
+        QFETCH(QStringList, told);
+        VeeWindow vee({{"2.TLX", RectanglePuzzle()}});
+        PlayWindowFixture& play = vee.play;
+        play.Window().RunCommand(kCommandKeepBoards);
+        QVERIFY(!play.settings.KeepBoard("2.TLX", kept.toStdString()));
+        vee.TurnV(false);
+        vee.DropV();
+        QCOMPARE(play.Session().CurrentRecord()->fileName, "2.TLX");
+        QCOMPARE(play.MessageTexts(),
+                 QStringList{"Congratulations! You have solved the puzzle!"} + told);
+        if (!told.isEmpty()) {
+            QCOMPARE(play.messages[1].caption, "Keep unfinished boards");
+        }
+        QCOMPARE(play.Session().PlacedInOrder(),
+                 told.isEmpty() ? std::vector<int>{kU} : std::vector<int>{});
+        QCOMPARE(vee.Clock().ElapsedSeconds(), told.isEmpty() ? 7 : 0);
     }
 };
 

@@ -6,7 +6,7 @@
 #include "library/puzzle_library.h"
 #include "library/settings.h"
 #include "library/store_puzzle.h"
-#include "model/play_session.h"
+#include "model/library_position.h"
 #include "tests/puzzle_bytes.h"
 
 namespace tessellix {
@@ -150,7 +150,7 @@ class PuzzleLibraryTest : public QObject {
         }
         puzzleLibrary.ScanDataFolder(folder.path().toStdString());
         QCOMPARE(FileNames(puzzleLibrary), QStringList({"1.TLX", "2.TLX", "10.TLX"}));
-        QCOMPARE(PlaySession::StartPosition(puzzleLibrary), 0);
+        QCOMPARE(LibraryPosition::StartPosition(puzzleLibrary), 0);
     }
 
     void scanLeavesOutWhatIsNoPuzzle() {
@@ -240,7 +240,7 @@ class PuzzleLibraryTest : public QObject {
         puzzleLibrary.Append(Record("1.TLX"));
         puzzleLibrary.ScanDataFolder(folder.toStdString());
         QCOMPARE(puzzleLibrary.count(), 0);
-        QCOMPARE(PlaySession::StartPosition(puzzleLibrary), 1);
+        QCOMPARE(LibraryPosition::StartPosition(puzzleLibrary), 1);
         QCOMPARE(puzzleLibrary.DataFolder(), folder.toStdString() + "/");
     }
 

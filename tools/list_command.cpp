@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "library/puzzle_library.h"
-#include "model/play_session.h"
+#include "model/library_position.h"
 #include "tools/json_writer.h"
 #include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
@@ -15,7 +15,7 @@ namespace {
 std::string Json(const PuzzleLibrary& library) {
     JsonWriter json;
     json.BeginObject();
-    json.Field("currentPuzzleIndex", PlaySession::StartPosition(library));
+    json.Field("currentPuzzleIndex", LibraryPosition::StartPosition(library));
     json.Key("records").BeginArray();
     for (const PuzzleRecord& record : library) {
         json.BeginObject();
@@ -35,7 +35,7 @@ void PrintText(const std::string& folder, const PuzzleLibrary& library) {
         std::to_string(library.count()) + (library.count() == 1 ? " puzzle" : " puzzles");
     // An empty library's position designates no puzzle, so it is not worth a word here.
     if (library.count() > 0) {
-        summary += ", current index " + std::to_string(PlaySession::StartPosition(library));
+        summary += ", current index " + std::to_string(LibraryPosition::StartPosition(library));
     }
     std::cout << PlaceMessage(folder, summary) << '\n';
     int position = 0;
