@@ -6,8 +6,7 @@
 #include <map>
 
 #include "library/puzzle_library.h"
-#include "model/element_set.h"
-#include "model/puzzle_shape.h"
+#include "model/puzzle_board.h"
 #include "tools/puzzle_input.h"
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
@@ -153,35 +152,30 @@ int RunCheck(const std::vector<std::string>& arguments) {
 }  // namespace
 
 std::vector<std::string> StoredSolutionProblems(const LoadedPuzzle& puzzle) {
-    ElementSet elements;
-    PuzzleShape shape;
-    shape.Load(puzzle, elements);
+    PuzzleBoard board;
+    board.Load(puzzle);
+    const ElementSet& elements = board.Elements();
     std::vector<std::string> problems;
     for (const Element& element : elements) {
         if (element.excluded == 0 && !element.StoredSolution().IsStored()) {
             problems.push_back(ElementName(element.id) + " has no stored placement");
         }
     }
-    // As a hint replays it: an element lies where it fits on free cells, else it stays home.
-    for (Element& element : elements) {
+    // As a hint replays it.
+    for (const Element& element : elements) {
         if (element.excluded != 0 || !element.StoredSolution().IsStored()) {
             continue;
         }
-        element.TurnToSolution();
-        if (!element.FitsAt(shape, element.solutionColumn, element.solutionRow)) {
+        if (!board.PlaceAtSolution(element.id)) {
             problems.push_back(ElementName(element.id) + " at column " +
                                std::to_string(element.solutionColumn) + ", row " +
                                std::to_string(element.solutionRow) +
                                " does not lie on five free cells of the puzzle");
-            continue;
         }
-        element.SetPosition(shape.x + element.solutionColumn * kCellSize,
-                            shape.y + element.solutionRow * kCellSize);
-        element.Occupy(shape);
     }
-    if (problems.empty() && !shape.IsSolved()) {
-        problems.push_back("the stored solution leaves " + std::to_string(CountFree(shape)) +
-                           " cells uncovered");
+    if (problems.empty() && !board.IsSolved()) {
+        problems.push_back("the stored solution leaves " +
+                           std::to_string(CountFree(board.Puzzle())) + " cells uncovered");
     }
     return problems;
 }
