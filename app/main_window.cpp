@@ -22,8 +22,6 @@ namespace tessellix {
 
 namespace {
 
-const BilingualText kHelpMissing{"Не удалось открыть файл справки.",
-                                 "The help document cannot be opened."};
 const BilingualText kHelpCaption{"Справка", "Help"};
 const BilingualText kSettingsCaption{"Настройки", "Settings"};
 const BilingualText kSettingsNotKept{
@@ -154,8 +152,9 @@ void MainWindow::SetLanguage(Language language) {
 
 void MainWindow::ShowHelp() {
     const int topic = (EditorOpen() ? 1 : 0) + (CurrentLanguage() == Language::English ? 2 : 0);
-    if (!ShowHelpTopic(this, topic)) {
-        ShowMessage(this, kHelpMissing, kHelpCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    if (const std::optional<Failure> failure = ShowHelpTopic(this, topic)) {
+        ShowMessage(this, failure->Message(), kHelpCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
     }
 }
 

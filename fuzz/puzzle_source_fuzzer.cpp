@@ -10,6 +10,7 @@
 #include "fuzz/fuzz_support.h"
 #include "library/puzzle_file.h"
 #include "tools/puzzle_source.h"
+#include "tools/tool_text.h"
 
 namespace tessellix {
 
@@ -24,21 +25,22 @@ bool IsCell(char c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::istringstream in(text);
-    std::vector<SourcePuzzle> puzzles;
-    std::string error;
-    if (!ParsePuzzleSource(in, "source", puzzles, error)) {
+    const Result<std::vector<SourcePuzzle>> parsed = ParsePuzzleSource(in, "source");
+    if (!parsed) {
+        const std::string& error = ToolWords(parsed.Error());
         FUZZ_CHECK(error.rfind("source:", 0) == 0);
         const long lines = std::count(text.begin(), text.end(), '\n') + 1;
         FUZZ_CHECK(std::stol(error.substr(7)) >= 1 && std::stol(error.substr(7)) <= lines);
         return 0;
     }
     std::set<int> numbers;
-    for (const SourcePuzzle& puzzle : puzzles) {
+    for (const SourcePuzzle& puzzle : *parsed) {
         FUZZ_CHECK(puzzle.number >= 1 && numbers.insert(puzzle.number).second);
-        std::vector<int> grid;
-        if (!SourceGrid(puzzle, grid, error)) {
+        const Result<std::vector<int>> cells = SourceGrid(puzzle);
+        if (!cells) {
             continue;
         }
+        const std::vector<int>& grid = *cells;
         FUZZ_CHECK(grid.size() == static_cast<std::size_t>(kGridSide * kGridSide));
         long drawn = 0;
         for (const std::string& row : puzzle.picture) {

@@ -8,7 +8,9 @@
 
 #include "fuzz/fuzz_support.h"
 #include "library/whole_file.h"
+#include "tools/puzzle_input.h"
 #include "tools/show_command.h"
+#include "tools/tool_text.h"
 
 namespace tessellix {
 
@@ -42,21 +44,19 @@ bool PairIs(const nlohmann::json& object, const char* field, const BilingualText
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = ScratchFolder() + "12.TLX";
     FUZZ_CHECK(!WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size)));
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(path, puzzle, error)) {
-        FUZZ_CHECK(!error.empty());
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(path);
+    if (!puzzle) {
+        FUZZ_CHECK(ToolWords(puzzle.Error()).rfind(path + ": ", 0) == 0);
         return 0;
     }
-    FUZZ_CHECK(!HasControlCharacter(ShowText(puzzle)));
+    FUZZ_CHECK(!HasControlCharacter(ShowText(*puzzle)));
 
     // Strict: exactly one value, strings in valid UTF-8, no comments; nothing thrown.
-    const nlohmann::json json = nlohmann::json::parse(ShowJson(puzzle), nullptr, false);
+    const nlohmann::json json = nlohmann::json::parse(ShowJson(*puzzle), nullptr, false);
     FUZZ_CHECK(json.is_object());
-    FUZZ_CHECK(json.contains("cutShortAt") == !puzzle.contents.IsComplete());
-    const PuzzleShape& shape = puzzle.session.Puzzle();
-    FUZZ_CHECK(PairIs(json, "names", shape.names));
-    FUZZ_CHECK(PairIs(json, "comments", shape.comments));
+    FUZZ_CHECK(json.contains("cutShortAt") == !puzzle->IsComplete());
+    FUZZ_CHECK(PairIs(json, "names", puzzle->data.texts.names));
+    FUZZ_CHECK(PairIs(json, "comments", puzzle->data.texts.comments));
     const auto grid = json.find("grid");
     FUZZ_CHECK(grid != json.end() && grid->is_array() && grid->size() == kGridSide);
     for (int r = 0; r < kGridSide; ++r) {
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string& row = (*grid)[r].get_ref<const std::string&>();
         FUZZ_CHECK(row.size() == kGridSide);
         for (int c = 0; c < kGridSide; ++c) {
-            FUZZ_CHECK((row[c] == '#') == (puzzle.contents.data.grid[r * kGridSide + c] != 0));
+            FUZZ_CHECK((row[c] == '#') == (puzzle->data.grid[r * kGridSide + c] != 0));
         }
     }
     const auto elements = json.find("elements");

@@ -54,8 +54,9 @@ class BilingualText {
 };
 
 // The reason that an errno value gives: in English the system's text; in Russian a text of our
-// own for the usual causes (no such file, permission denied, a read-only file system, a full
-// disk, a folder, too many links), and the system's text for any other.
+// own for every reason that a file operation commonly gives (no such file, not permitted,
+// permission denied, a read-only file system, a full disk or quota, a folder, a busy file, too
+// many open files or links, a name too long, ...), and the system's text for any other.
 BilingualText ErrorText(int error);
 
 }  // namespace tessellix

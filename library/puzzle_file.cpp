@@ -1,7 +1,5 @@
 #include "library/puzzle_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,35 +13,6 @@ namespace tessellix {
 namespace {
 
 constexpr std::size_t kReadLimit = kTextBlockOffset + kTextBlockLimit;
-
-// Reads up to `limit` bytes from the start of a regular file; 0, or the errno value of the
-// failure.
-int ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes) {
-    // Non-blocking, so that a FIFO that happens to carry the name cannot hang the reader.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return errno;
-    }
-    struct stat status {};
-    int error = ::fstat(fd, &status) != 0 ? errno : 0;
-    if (error == 0 && !S_ISREG(status.st_mode)) {
-        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-    }
-    bytes.clear();
-    while (error == 0 && bytes.size() < limit) {
-        char chunk[4096];
-        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
-        if (got < 0 && errno != EINTR) {
-            error = errno;
-        } else if (got == 0) {
-            break;
-        } else if (got > 0) {
-            bytes.append(chunk, static_cast<std::size_t>(got));
-        }
-    }
-    ::close(fd);
-    return error;
-}
 
 std::uint32_t ReadWord(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -74,18 +43,17 @@ struct TextSlot {
 Result<std::string> EncodeStorableText(const std::string& utf8, const BilingualText& label,
                                        std::string_view stops = kNameOrSeparatorStop) {
     const BilingualText field = BilingualText().Say("Поле «", "The ").Add(label);
-    std::string bytes;
-    std::string bad;
-    if (!Utf8ToWindows1251(utf8, bytes, bad)) {
+    Result<std::string> bytes = Utf8ToWindows1251(utf8);
+    if (!bytes) {
         return Failure(BilingualText()
                            .Add(field)
                            .Say("» содержит символ, который нельзя сохранить в файле задания "
                                 "(кодировка Windows-1251): ",
                                 " holds a character that a puzzle file cannot store "
                                 "(Windows-1251 code page): ")
-                           .Add(bad));
+                           .Add(bytes.Error().Message()));
     }
-    if (bytes.find_first_of(stops) != std::string::npos) {
+    if (bytes->find_first_of(stops) != std::string::npos) {
         return Failure(BilingualText().Add(field).Say(
             "» содержит управляющий символ с кодом 0 или 1, который нельзя сохранить "
             "в файле задания.",
@@ -297,35 +265,62 @@ PuzzleFileContents DecodePuzzleFile(std::string_view bytes) {
     return contents;
 }
 
-std::optional<Failure> CellsProblem(const PuzzleFileContents& contents, const std::string& path) {
+PuzzleStanding StandingOf(const PuzzleFileContents& contents, SignatureCheck signature) {
     if (contents.readFailure) {
-        return contents.readFailure;
+        return PuzzleStanding::Unreadable;
     }
-    if (contents.HasCells()) {
-        return std::nullopt;
+    if (signature == SignatureCheck::Asked && !contents.hasSignature) {
+        return PuzzleStanding::NoSignature;
     }
-    return Failure(BilingualText()
-                       .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
-                       .Add(path)
-                       .Say(": в файле только ", ": the file holds only ")
-                       .Add(std::to_string(contents.length))
-                       .Say(" байт, а ячейки задания занимают первые ",
-                            " bytes, where the cells of a puzzle take the first ")
-                       .Add(std::to_string(kReservedOffset)));
+    return contents.HasCells() ? PuzzleStanding::Playable : PuzzleStanding::NoCells;
+}
+
+std::optional<Failure> PlayProblem(const PuzzleFileContents& contents, const std::string& path,
+                                   SignatureCheck signature) {
+    const BilingualText cannotRead =
+        BilingualText()
+            .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
+            .Add(path + ": ");
+    switch (StandingOf(contents, signature)) {
+        case PuzzleStanding::Unreadable:
+            return Failure(BilingualText(cannotRead).Add(contents.readFailure->Message()));
+        case PuzzleStanding::NoSignature:
+            return Failure(BilingualText(cannotRead)
+                               .Say("файл не начинается с «", "the file does not start with \"")
+                               .Add(kPuzzleSignature)
+                               .Say("»", "\""));
+        case PuzzleStanding::NoCells:
+            return Failure(BilingualText(cannotRead)
+                               .Say("в файле только ", "the file holds only ")
+                               .Add(std::to_string(contents.length))
+                               .Say(" байт, а ячейки задания занимают первые ",
+                                    " bytes, where the cells of a puzzle take the first ")
+                               .Add(std::to_string(kReservedOffset)));
+        case PuzzleStanding::Playable:
+            break;
+    }
+    return std::nullopt;
+}
+
+unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records) {
+    unsigned mask = 0;
+    for (int i = 0; i < kElementRecordCount; ++i) {
+        if (records[i].used) {
+            mask |= 1u << i;
+        }
+    }
+    return mask;
 }
 
 PuzzleFileContents ReadPuzzleFile(const std::string& path) {
-    std::string bytes;
-    if (const int error = ReadRegularFile(path, kReadLimit, bytes); error != 0) {
+    const Result<std::string> bytes =
+        ReadWholeFile(path, MissingFile::Fails, kReadLimit, LongFile::ReadsStart);
+    if (!bytes) {
         PuzzleFileContents failed;
-        failed.readFailure = Failure(
-            BilingualText()
-                .Say("Не удалось прочитать файл задания ", "Could not read the puzzle file ")
-                .Add(path + ": ")
-                .Add(ErrorText(error)));
+        failed.readFailure = bytes.Error();
         return failed;
     }
-    return DecodePuzzleFile(bytes);
+    return DecodePuzzleFile(*bytes);
 }
 
 std::optional<Failure> WritePuzzleFile(const std::string& path, const PuzzleFileData& data,
@@ -356,10 +351,11 @@ std::optional<Failure> RewriteElementBlock(
     };
     // The whole file goes through the atomic writer, so a failure leaves every byte of it as it
     // was; a file that is gone is not made again.
-    std::string bytes;
-    if (const int error = ReadRegularFile(path, std::string::npos, bytes); error != 0) {
-        return failure(ErrorText(error));
+    Result<std::string> read = ReadWholeFile(path);
+    if (!read) {
+        return failure(read.Error().Message());
     }
+    std::string& bytes = *read;
     if (bytes.size() < kCellBlockOffset) {
         return failure(BilingualText().Say("файл слишком короток для файла задания",
                                            "the file is too short to be a puzzle file"));

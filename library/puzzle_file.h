@@ -70,8 +70,9 @@ struct PuzzleFileData {
 
 // What a read of the first kTextBlockOffset + kTextBlockLimit bytes of a file found.
 struct PuzzleFileContents {
-    std::optional<Failure> readFailure;  // the file could not be opened or read
-    std::size_t length = 0;              // bytes read
+    // Why the file could not be read, ready to show after its name.
+    std::optional<Failure> readFailure;
+    std::size_t length = 0;  // bytes read
     bool hasSignature = false;
     // The element records and the grid are read only when HasCells(); the texts are empty
     // where the file has no text block. No default names are applied.
@@ -82,9 +83,30 @@ struct PuzzleFileContents {
     bool IsComplete() const { return length >= kTextBlockOffset; }
 };
 
-// What keeps contents read from path from giving a board: the read's failure, or an end before
-// the cell block; nothing when they give one.
-std::optional<Failure> CellsProblem(const PuzzleFileContents& contents, const std::string& path);
+// What the game makes of a puzzle file, each standing needing the ones before it.
+enum class PuzzleStanding {
+    Unreadable,   // no regular file that could be read: missing, a folder, a device, a read error
+    NoSignature,  // the library leaves it out
+    NoCells,      // the library lists it, but it ends before its cells: there is no board
+    Playable,     // a board; one that ends before its texts has the default names
+};
+
+// Whether the signature is asked for. The library, the rating and the tool ask; the load of a
+// listed puzzle does not look at it again.
+enum class SignatureCheck { Asked, Skipped };
+
+// The one answer to "is this file playable?", for contents that ReadPuzzleFile read. Without the
+// signature asked, a readable file is never NoSignature.
+PuzzleStanding StandingOf(const PuzzleFileContents& contents,
+                          SignatureCheck signature = SignatureCheck::Asked);
+
+// Why contents read from path give no board to play, ready to show and naming the file; nothing
+// when StandingOf says Playable.
+std::optional<Failure> PlayProblem(const PuzzleFileContents& contents, const std::string& path,
+                                   SignatureCheck signature = SignatureCheck::Asked);
+
+// Bit i set when the records use element i.
+unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records);
 
 // --- Bytes ---
 
@@ -121,7 +143,8 @@ PuzzleFileContents DecodePuzzleFile(std::string_view bytes);
 
 // --- Files ---
 
-// Reads no more than kTextBlockOffset + kTextBlockLimit bytes of a regular file.
+// Reads no more than kTextBlockOffset + kTextBlockLimit bytes of a regular file; a longer file
+// reads as its start.
 PuzzleFileContents ReadPuzzleFile(const std::string& path);
 
 // Creates or replaces the whole file. The texts are checked before anything is touched, and
@@ -136,7 +159,7 @@ PuzzleFileContents ReadPuzzleFile(const std::string& path);
 
 // Replaces bytes 9 to 56 of an existing puzzle file, every other byte kept, through the atomic
 // whole-file writer: the file changes completely or not at all. Never creates a file, and refuses
-// one too short to hold an element block.
+// one too short to hold an element block or longer than kWholeFileLimit.
 [[nodiscard]] std::optional<Failure> RewriteElementBlock(
     const std::string& path, const std::array<ElementRecord, kElementRecordCount>& records,
     const WriteCall& write = {});

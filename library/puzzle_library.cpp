@@ -11,6 +11,7 @@
 
 #include "library/leading_integer.h"
 #include "library/puzzle_file.h"
+#include "library/whole_file.h"
 
 namespace tessellix {
 
@@ -120,6 +121,8 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
     if (dataFolder.back() != '/') {
         dataFolder += '/';
     }
+    // The temporary files of writes that were killed would otherwise pile up here.
+    RemoveStaleTemporaries(dataFolder);
     // Collected in listing order and stable-sorted by number: the same order as inserting each
     // with InsertSorted, without a walk of the whole list for every file.
     std::vector<std::pair<int, PuzzleRecord>> found;
@@ -135,10 +138,10 @@ void PuzzleLibrary::ScanDataFolder(const std::string& folder) {
         if (number <= 0) {
             continue;
         }
-        // Only the signature decides: a file cut short after it is listed with its default
-        // names, and loading it gives a board without cells.
+        // A file cut short after the signature is listed with its default names, and loading
+        // it gives a board without cells.
         const PuzzleFileContents contents = ReadPuzzleFile(dataFolder + name);
-        if (contents.readFailure || !contents.hasSignature) {
+        if (StandingOf(contents) < PuzzleStanding::NoCells) {
             continue;
         }
         PuzzleTexts texts = contents.data.texts;

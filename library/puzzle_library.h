@@ -62,7 +62,8 @@ class PuzzleLibrary {
 
     // Replaces the records with the puzzle files of folder (extension TLX in any letter case,
     // with the signature, number above 0) and makes folder the data folder. A missing or
-    // unreadable folder gives an empty library.
+    // unreadable folder gives an empty library. Temporary files that killed writes left in the
+    // folder are removed.
     void ScanDataFolder(const std::string& folder);
     // Ends with '/'; "DATA/" until a scan.
     const std::string& DataFolder() const { return dataFolder; }

@@ -43,7 +43,8 @@ int PositionOfSamePuzzle(const PuzzleLibrary& library, const PuzzleFileData& dat
     int position = 0;
     for (const PuzzleRecord& record : library) {
         const PuzzleFileContents contents = ReadPuzzleFile(library.PathOf(record));
-        if (contents.HasCells() && SameShapeAndElements(contents.data, data)) {
+        if (StandingOf(contents, SignatureCheck::Skipped) == PuzzleStanding::Playable &&
+            SameShapeAndElements(contents.data, data)) {
             return position;
         }
         ++position;

@@ -8,6 +8,7 @@
 
 #include "library/bilingual_text.h"
 #include "library/failure.h"
+#include "library/ini_text.h"
 
 namespace tessellix {
 
@@ -92,7 +93,8 @@ class Settings {
     std::function<void(const Failure&)> failureListener;
 };
 
-// The INI file underneath. Section and key names compare without regard to ASCII letter case.
+// The INI file underneath, read and written through the whole-file reader and writer. Section
+// and key names compare without regard to ASCII letter case.
 
 // The value under section/key read as a decimal integer from its start, as the C conversion
 // reads it (blanks, an optional sign, digits; 0 when no digit follows); `fallback` when the
@@ -113,32 +115,5 @@ std::optional<Failure> UpdateIniFile(const std::string& path,
 std::optional<Failure> WriteIniString(const std::string& path, const std::string& section,
                                       const std::string& key,
                                       const std::optional<std::string>& value);
-
-// The same on the text of a file.
-
-// Whether two section or key names are the same to the reader: equal but for ASCII letter case.
-bool SameIniName(const std::string& a, const std::string& b);
-
-// The trimmed value of key in the first section called `section`; nothing when either is missing.
-std::optional<std::string> IniValue(const std::string& text, const std::string& section,
-                                    const std::string& key);
-
-// Every key line in the order of the text, with the section it stands in ("" before the first).
-struct IniEntry {
-    std::string section;
-    std::string key;
-    std::string value;
-    friend bool operator==(const IniEntry&, const IniEntry&) = default;
-};
-std::vector<IniEntry> IniEntries(const std::string& text);
-
-// The text as WriteIniString leaves it.
-std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
-                        const std::string& value);
-// The text without key's lines in the first section called `section`.
-std::string RemoveIniKey(const std::string& text, const std::string& section,
-                         const std::string& key);
-// The text without the first section called `section`, its header and every line up to the next.
-std::string RemoveIniSection(const std::string& text, const std::string& section);
 
 }  // namespace tessellix

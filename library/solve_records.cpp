@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <system_error>
 #include <vector>
 
+#include "library/ini_text.h"
 #include "library/level_words.h"
-#include "library/settings.h"
 #include "library/whole_file.h"
 
 namespace tessellix {
@@ -196,24 +195,13 @@ std::optional<RecordsContent> Parse(const std::string& text) {
     return content;
 }
 
-enum class FileState { Missing, Unreadable, Read };
-
-FileState ReadText(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (path.empty() || (!std::filesystem::exists(path, error) && !error)) {
-        return FileState::Missing;
+// The file's text: empty for a missing file or one without a path, the reason for one that
+// cannot be read.
+Result<std::string> ReadText(const std::string& path) {
+    if (path.empty()) {
+        return std::string();
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return FileState::Unreadable;
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return FileState::Unreadable;
-    }
-    text = content.str();
-    return FileState::Read;
+    return ReadWholeFile(path, MissingFile::ReadsEmpty);
 }
 
 Failure FileProblem(const std::string& path, const BilingualText& reason) {
@@ -230,6 +218,46 @@ Failure Joined(const std::optional<Failure>& first, const Failure& second) {
         return second;
     }
     return Failure(BilingualText(first->Message()).Add("\n").Add(second.Message()));
+}
+
+// The records' text with the solve counted: the best time falls to a faster solve, and always
+// to a solve without a hint over one with a hint.
+std::string WithSolve(const std::string& before, const Solve& solve) {
+    const RecordsContent content = Parse(before).value_or(RecordsContent{});
+    const PuzzleStats* old = content.Find(solve.fileName);
+    const int seconds = std::clamp(solve.seconds, 0, kLongestSeconds);
+    const bool beaten = old == nullptr || (old->bestWithHint && !solve.hintUsed) ||
+                        (old->bestWithHint == solve.hintUsed && seconds < old->bestSeconds);
+    // The section keeps the name it was first written with.
+    std::string section = solve.fileName;
+    for (const IniEntry& entry : IniEntries(before)) {
+        if (SameIniName(entry.section, solve.fileName)) {
+            section = entry.section;
+            break;
+        }
+    }
+    std::string text = before;
+    const auto set = [&text](const std::string& in, const std::string& key,
+                             const std::string& value) {
+        text = SetIniValue(text, in, key, value);
+    };
+    set(section, kSolvesKey, std::to_string(old == nullptr ? 1 : old->solves + 1));
+    if (beaten) {
+        set(section, kBestTimeKey, std::to_string(seconds));
+        set(section, kBestWithHintKey, solve.hintUsed ? "1" : "0");
+    }
+    set(section, kLastTimeKey, std::to_string(seconds));
+    if (old == nullptr) {
+        set(section, kFirstSolvedKey, solve.date.Text());
+    }
+    set(section, kLastSolvedKey, solve.date.Text());
+    const auto day = content.solvesPerDay.find(solve.date);
+    set(kDaysSection, solve.date.Text(),
+        std::to_string(day == content.solvesPerDay.end() ? 1 : day->second + 1));
+    if (solve.dailyDate && content.dailySolved.count(*solve.dailyDate) == 0) {
+        set(kDailySection, solve.dailyDate->Text(), solve.date.Text());
+    }
+    return text;
 }
 
 }  // namespace
@@ -271,8 +299,8 @@ std::string SolveRecords::PathBeside(const std::string& settingsPath) {
 }
 
 std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
-    std::string text;
-    if (ReadText(path, text) != FileState::Read || Parse(text)) {
+    const Result<std::string> text = ReadText(path);
+    if (!text || Parse(*text)) {
         return std::nullopt;
     }
     std::error_code error;
@@ -304,42 +332,31 @@ std::optional<Failure> SolveRecords::SetAsideIfDamaged() {
 }
 
 RecordsContent SolveRecords::Read() const {
-    std::string text;
-    if (ReadText(path, text) != FileState::Read) {
-        return {};
-    }
-    return Parse(text).value_or(RecordsContent{});
+    const Result<std::string> text = ReadText(path);
+    return text ? Parse(*text).value_or(RecordsContent{}) : RecordsContent{};
 }
 
-std::optional<std::string> SolveRecords::TextToChange(std::optional<Failure>& notice) {
+std::optional<Failure> SolveRecords::Change(
+    const std::function<std::string(const std::string&)>& change) {
     if (path.empty()) {
         return std::nullopt;
     }
-    std::string text;
-    switch (ReadText(path, text)) {
-        case FileState::Missing:
-            return std::string();
-        case FileState::Unreadable:
-            notice =
-                FileProblem(path, BilingualText("файл не читается", "the file cannot be read"));
-            return std::nullopt;
-        case FileState::Read:
-            break;
+    const Result<std::string> text = ReadText(path);
+    if (!text) {
+        return FileProblem(path, text.Error().Message());
     }
-    if (Parse(text)) {
-        return text;
+    std::optional<Failure> notice;
+    std::string before = *text;
+    if (!Parse(before)) {
+        notice = SetAsideIfDamaged();
+        std::error_code error;
+        // Still there: it could not be moved, and it must not be written over.
+        if (std::filesystem::exists(path, error) || error) {
+            return notice;
+        }
+        before.clear();
     }
-    notice = SetAsideIfDamaged();
-    std::error_code error;
-    // Still there: it could not be moved, and it must not be written over.
-    if (std::filesystem::exists(path, error) || error) {
-        return std::nullopt;
-    }
-    return std::string();
-}
-
-std::optional<Failure> SolveRecords::Replace(const std::string& before, const std::string& after,
-                                             std::optional<Failure> notice) {
+    const std::string after = change(before);
     if (after == before) {
         return notice;
     }
@@ -350,101 +367,59 @@ std::optional<Failure> SolveRecords::Replace(const std::string& before, const st
 }
 
 std::optional<Failure> SolveRecords::AddSolve(const Solve& solve) {
-    std::optional<Failure> notice;
-    const std::optional<std::string> before = TextToChange(notice);
-    if (!before || !IsStorableSection(solve.fileName) || IsReserved(solve.fileName)) {
-        return notice;
-    }
-    const RecordsContent content = Parse(*before).value_or(RecordsContent{});
-    const PuzzleStats* old = content.Find(solve.fileName);
-    const int seconds = std::clamp(solve.seconds, 0, kLongestSeconds);
-    const bool beaten = old == nullptr || (old->bestWithHint && !solve.hintUsed) ||
-                        (old->bestWithHint == solve.hintUsed && seconds < old->bestSeconds);
-    // The section keeps the name it was first written with.
-    std::string section = solve.fileName;
-    for (const IniEntry& entry : IniEntries(*before)) {
-        if (SameIniName(entry.section, solve.fileName)) {
-            section = entry.section;
-            break;
-        }
-    }
-    std::string text = *before;
-    const auto set = [&text](const std::string& in, const std::string& key,
-                             const std::string& value) {
-        text = SetIniValue(text, in, key, value);
-    };
-    set(section, kSolvesKey, std::to_string(old == nullptr ? 1 : old->solves + 1));
-    if (beaten) {
-        set(section, kBestTimeKey, std::to_string(seconds));
-        set(section, kBestWithHintKey, solve.hintUsed ? "1" : "0");
-    }
-    set(section, kLastTimeKey, std::to_string(seconds));
-    if (old == nullptr) {
-        set(section, kFirstSolvedKey, solve.date.Text());
-    }
-    set(section, kLastSolvedKey, solve.date.Text());
-    const auto day = content.solvesPerDay.find(solve.date);
-    set(kDaysSection, solve.date.Text(),
-        std::to_string(day == content.solvesPerDay.end() ? 1 : day->second + 1));
-    if (solve.dailyDate && content.dailySolved.count(*solve.dailyDate) == 0) {
-        set(kDailySection, solve.dailyDate->Text(), solve.date.Text());
-    }
-    return Replace(*before, text, notice);
+    return Change([&solve](const std::string& before) {
+        return IsStorableSection(solve.fileName) && !IsReserved(solve.fileName)
+                   ? WithSolve(before, solve)
+                   : before;
+    });
 }
 
 std::optional<Failure> SolveRecords::Clear(const std::string& fileName) {
-    std::optional<Failure> notice;
-    const std::optional<std::string> before = TextToChange(notice);
-    if (!before || IsReserved(fileName)) {
-        return notice;
-    }
-    std::string text = *before;
-    for (const IniEntry& entry : IniEntries(*before)) {
-        if (SameIniName(entry.section, fileName)) {
-            text = RemoveIniSection(text, entry.section);
-            break;
+    return Change([&fileName](const std::string& before) {
+        if (IsReserved(fileName)) {
+            return before;
         }
-    }
-    text = RemoveIniKey(text, kLevelsSection, fileName);
-    return Replace(*before, text, notice);
+        std::string text = before;
+        for (const IniEntry& entry : IniEntries(before)) {
+            if (SameIniName(entry.section, fileName)) {
+                text = RemoveIniSection(text, entry.section);
+                break;
+            }
+        }
+        return RemoveIniKey(text, kLevelsSection, fileName);
+    });
 }
 
 std::optional<Failure> SolveRecords::ClearAll() {
-    std::optional<Failure> notice;
-    const std::optional<std::string> before = TextToChange(notice);
-    if (!before) {
-        return notice;
-    }
-    std::set<std::string> sections;
-    for (const IniEntry& entry : IniEntries(*before)) {
-        if (!SameIniName(entry.section, kLevelsSection)) {
-            sections.insert(entry.section);
+    return Change([](const std::string& before) {
+        std::set<std::string> sections;
+        for (const IniEntry& entry : IniEntries(before)) {
+            if (!SameIniName(entry.section, kLevelsSection)) {
+                sections.insert(entry.section);
+            }
         }
-    }
-    std::string text = *before;
-    for (const std::string& section : sections) {
-        // Every section of that name, as one removal takes the first.
-        for (std::string shorter = RemoveIniSection(text, section); shorter != text;
-             shorter = RemoveIniSection(text, section)) {
-            text = shorter;
+        std::string text = before;
+        for (const std::string& section : sections) {
+            // Every section of that name, as one removal takes the first.
+            for (std::string shorter = RemoveIniSection(text, section); shorter != text;
+                 shorter = RemoveIniSection(text, section)) {
+                text = shorter;
+            }
         }
-    }
-    return Replace(*before, text, notice);
+        return text;
+    });
 }
 
 std::optional<Failure> SolveRecords::StoreLevels(const std::map<std::string, CachedLevel>& levels) {
-    std::optional<Failure> notice;
-    const std::optional<std::string> before = TextToChange(notice);
-    if (!before) {
-        return notice;
-    }
-    std::string text = *before;
-    for (const auto& [fileName, level] : levels) {
-        if (IsStorableSection(fileName) && fileName.find('=') == std::string::npos) {
-            text = SetIniValue(text, kLevelsSection, fileName, LevelText(level));
+    return Change([&levels](const std::string& before) {
+        std::string text = before;
+        for (const auto& [fileName, level] : levels) {
+            if (IsStorableSection(fileName) && fileName.find('=') == std::string::npos) {
+                text = SetIniValue(text, kLevelsSection, fileName, LevelText(level));
+            }
         }
-    }
-    return Replace(*before, text, notice);
+        return text;
+    });
 }
 
 }  // namespace tessellix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -91,11 +92,11 @@ class SolveRecords {
     std::optional<Failure> StoreLevels(const std::map<std::string, CachedLevel>& levels);
 
   private:
-    // The text to change: the file's, empty for a missing file, nothing when it cannot be read.
-    // A damaged file is set aside first and `notice` says so.
-    std::optional<std::string> TextToChange(std::optional<Failure>& notice);
-    std::optional<Failure> Replace(const std::string& before, const std::string& after,
-                                   std::optional<Failure> notice);
+    // Writes what change makes of the file's text (empty for a missing file, and for a damaged
+    // one once it is set aside); a text that stays the same is not written. What the player must
+    // hear: nothing, the notice of a damaged file set aside, why the file could not be read or
+    // why the records were not written.
+    std::optional<Failure> Change(const std::function<std::string(const std::string&)>& change);
 
     std::string path;
 };

@@ -108,8 +108,8 @@ std::string Windows1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
-bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& badCharacter) {
-    bytes.clear();
+Result<std::string> Utf8ToWindows1251(std::string_view utf8) {
+    std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         char32_t code = 0;
@@ -117,21 +117,19 @@ bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& b
         if (length == 0) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(utf8[at]));
-            badCharacter = std::string("invalid UTF-8 byte ") + hex;
-            return false;
+            return Failure(
+                BilingualText().Say("недопустимый байт UTF-8 ", "invalid UTF-8 byte ").Add(hex));
         }
         const int byte = ByteOf(code);
         if (byte < 0) {
             char name[16];
             std::snprintf(name, sizeof name, " (U+%04X)", static_cast<unsigned>(code));
-            badCharacter = std::string(utf8.substr(at, length)) + name;
-            return false;
+            return Failure(BilingualText::Both(std::string(utf8.substr(at, length)) + name));
         }
         bytes += static_cast<char>(byte);
         at += length;
     }
-    badCharacter.clear();
-    return true;
+    return bytes;
 }
 
 }  // namespace tessellix

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "library/failure.h"
+
 namespace tessellix {
 
 // Puzzle files keep their texts in the Windows-1251 code page; the program keeps UTF-8.
@@ -12,10 +14,9 @@ namespace tessellix {
 // unassigned, becomes U+0098 so that any byte sequence survives a round trip.
 std::string Windows1251ToUtf8(std::string_view bytes);
 
-// False when utf8 is not valid UTF-8 or holds a character that the code page cannot hold;
-// badCharacter then names the first such character (or the invalid bytes, in hex) and bytes
-// is unspecified.
-bool Utf8ToWindows1251(std::string_view utf8, std::string& bytes, std::string& badCharacter);
+// The code page's bytes of utf8; a failure, naming the first character that the code page
+// cannot hold (or the first invalid byte, in hex), when it is not valid UTF-8 or holds one.
+Result<std::string> Utf8ToWindows1251(std::string_view utf8);
 
 // Decodes one strict UTF-8 sequence at text[at]; returns its length, or 0 when it is invalid
 // (truncated, overlong, a surrogate or beyond U+10FFFF).

@@ -1,12 +1,17 @@
 #include "library/whole_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 
 namespace tessellix {
@@ -51,7 +56,143 @@ int FollowLinks(std::string& path) {
     return ELOOP;
 }
 
+// ".NAME.tmpPID-STAMP-ATTEMPT": hidden beside NAME, and told apart from any file of the player's
+// by its whole form.
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+std::string TemporaryName(const std::string& target, pid_t pid, long long stamp, int attempt) {
+    return "." + target + std::string(kTemporaryMark) + std::to_string(pid) + "-" +
+           std::to_string(stamp) + "-" + std::to_string(attempt);
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The writer's PID in a name of TemporaryName's form; nothing for any other name.
+std::optional<pid_t> WriterOf(std::string_view name) {
+    const std::size_t lastDash = name.rfind('-');
+    if (name.size() < 2 || name[0] != '.' || lastDash == std::string_view::npos || lastDash == 0 ||
+        !AllDigits(name.substr(lastDash + 1))) {
+        return std::nullopt;
+    }
+    const std::size_t stampDash = name.rfind('-', lastDash - 1);
+    if (stampDash == std::string_view::npos ||
+        !AllDigits(name.substr(stampDash + 1, lastDash - stampDash - 1))) {
+        return std::nullopt;
+    }
+    const std::size_t mark = name.rfind(kTemporaryMark, stampDash);
+    // NAME holds at least one character.
+    if (mark == std::string_view::npos || mark < 2) {
+        return std::nullopt;
+    }
+    const std::string_view digits =
+        name.substr(mark + kTemporaryMark.size(), stampDash - mark - kTemporaryMark.size());
+    pid_t pid = 0;
+    const auto [end, problem] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (!AllDigits(digits) || problem != std::errc() || end != digits.data() + digits.size() ||
+        pid <= 0) {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+bool IsRunning(pid_t pid) {
+    // EPERM: it runs, as another user.
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+const BilingualText kNotRegular{"это не обычный файл", "not a regular file"};
+
+BilingualText TooLong(std::size_t limit) {
+    return BilingualText()
+        .Say("файл длиннее ", "the file is longer than ")
+        .Add(std::to_string(limit))
+        .Say(" байт", " bytes");
+}
+
 }  // namespace
+
+void RemoveStaleTemporaries(const std::string& folder) {
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    const int folderFd = ::dirfd(listing);
+    const auto now = std::chrono::system_clock::now();
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::optional<pid_t> writer = WriterOf(entry->d_name);
+        struct stat status {};
+        if (!writer || ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(status.st_mode)) {
+            continue;
+        }
+        const auto written = std::chrono::system_clock::from_time_t(status.st_mtime);
+        // A running process of that PID may be another that took the number since, so age alone
+        // decides for it; its own writes, even in this process, take far less.
+        if (IsRunning(*writer) && now - written < kStaleTemporaryAge) {
+            continue;
+        }
+        ::unlinkat(folderFd, entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
+
+Result<std::string> ReadWholeFile(const std::string& path, MissingFile missing, std::size_t limit,
+                                  LongFile longFile) {
+    // A device or a FIFO is not even opened: opening some has effects of its own.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        return Failure(S_ISDIR(named.st_mode) ? ErrorText(EISDIR) : kNotRegular);
+    }
+    // Non-blocking, so that a FIFO that took the name since cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT && missing == MissingFile::ReadsEmpty) {
+            return std::string();
+        }
+        return Failure(ErrorText(errno));
+    }
+    const auto failed = [fd](const BilingualText& reason) {
+        ::close(fd);
+        return Result<std::string>(Failure(reason));
+    };
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return failed(ErrorText(errno));
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return failed(ErrorText(EISDIR));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return failed(kNotRegular);
+    }
+    if (longFile == LongFile::Fails && static_cast<std::uintmax_t>(status.st_size) > limit) {
+        return failed(TooLong(limit));
+    }
+    std::string bytes;
+    // One byte past the limit tells a file that grew beyond it while it was read.
+    const std::size_t wanted = longFile == LongFile::Fails && limit < SIZE_MAX ? limit + 1 : limit;
+    while (bytes.size() < wanted) {
+        char chunk[4096];
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, wanted - bytes.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return failed(ErrorText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (bytes.size() > limit) {
+        return Failure(TooLong(limit));
+    }
+    return bytes;
+}
 
 std::optional<Failure> WriteAllBytes(int fd, const void* data, std::size_t size,
                                      const WriteCall& write) {
@@ -97,16 +238,15 @@ std::optional<Failure> WriteWholeFile(const std::string& path, std::string_view 
     if (folder.empty()) {
         folder = ".";
     }
+    RemoveStaleTemporaries(folder.string());
     // In the target's folder, so that the final rename cannot cross file systems. The clock
     // keeps two writes of one process apart; O_EXCL keeps apart what still meets.
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary =
-            (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                       "-" + std::to_string(stamp) + "-" + std::to_string(attempt)))
-                .string();
+        temporary = (folder / TemporaryName(target.filename().string(), ::getpid(), stamp, attempt))
+                        .string();
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;

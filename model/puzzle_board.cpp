@@ -8,12 +8,19 @@ PuzzleBoard::PuzzleBoard() : puzzle(CreateBuiltInPuzzle(elements)) {}
 
 std::optional<Failure> PuzzleBoard::Load(const PuzzleFileContents& contents,
                                          const std::string& path) {
-    auto loaded = std::make_unique<PuzzleShape>();
     // A failed load leaves the elements' flags and stored solutions alone.
-    if (std::optional<Failure> failure = loaded->Load(contents, path, elements)) {
-        return failure;
+    const Result<LoadedPuzzle> loaded = LoadPuzzle(contents, path, SignatureCheck::Skipped);
+    if (!loaded) {
+        return loaded.Error();
     }
-    puzzle = std::move(loaded);
+    Load(*loaded);
+    return std::nullopt;
+}
+
+void PuzzleBoard::Load(const LoadedPuzzle& loaded) {
+    auto shape = std::make_unique<PuzzleShape>();
+    shape->Load(loaded, elements);
+    puzzle = std::move(shape);
     placedAt = {};
     placedOrder.clear();
     // The new puzzle's cells are all free, so nothing is vacated.
@@ -21,7 +28,6 @@ std::optional<Failure> PuzzleBoard::Load(const PuzzleFileContents& contents,
         element.GoHome();
         element.ResetOrientation();
     }
-    return std::nullopt;
 }
 
 BoardState PuzzleBoard::State() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "library/loaded_puzzle.h"
 #include "library/puzzle_file.h"
 #include "model/board_state.h"
 #include "model/element_set.h"
@@ -31,6 +32,8 @@ class PuzzleBoard {
     // A failure, the puzzle and the elements as they were, when the file gives no puzzle.
     [[nodiscard]] std::optional<Failure> Load(const PuzzleFileContents& contents,
                                               const std::string& path);
+    // The same with a puzzle already loaded, which always gives one.
+    void Load(const LoadedPuzzle& loaded);
 
     bool IsSolved() const { return puzzle->IsSolved(); }
     const std::optional<GridCell>& PlacedAt(int index) const { return placedAt[index]; }

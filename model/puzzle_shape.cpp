@@ -1,10 +1,8 @@
 #include "model/puzzle_shape.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "library/bilingual_text.h"
-#include "library/puzzle_library.h"
 
 namespace tessellix {
 
@@ -83,22 +81,25 @@ std::optional<Failure> PuzzleShape::Load(const std::string& path, ElementSet& el
 
 std::optional<Failure> PuzzleShape::Load(const PuzzleFileContents& contents,
                                          const std::string& path, ElementSet& elements) {
-    if (std::optional<Failure> problem = CellsProblem(contents, path)) {
+    const Result<LoadedPuzzle> puzzle = LoadPuzzle(contents, path, SignatureCheck::Skipped);
+    if (!puzzle) {
         SetCells({});
-        return problem;
+        return puzzle.Error();
     }
+    Load(*puzzle, elements);
+    return std::nullopt;
+}
+
+void PuzzleShape::Load(const LoadedPuzzle& puzzle, ElementSet& elements) {
     for (int i = 0; i < ElementSet::kCount; ++i) {
-        const ElementRecord& record = contents.data.elements[i];
+        const ElementRecord& record = puzzle.data.elements[i];
         Element& element = elements[i];
         element.excluded = record.used ? 0 : 1;
         element.SetStoredSolution(record.placement);
     }
-    PuzzleTexts texts = contents.data.texts;
-    ApplyDefaultNames(texts, NumberOf(std::filesystem::path(path).filename().string()));
-    names = texts.names;
-    comments = texts.comments;
-    SetCells(contents.data.grid);
-    return std::nullopt;
+    names = puzzle.data.texts.names;
+    comments = puzzle.data.texts.comments;
+    SetCells(puzzle.data.grid);
 }
 
 void PuzzleShape::DrawTitle(DrawSurface& dc, PixelRect& rect, bool withComment) const {

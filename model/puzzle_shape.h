@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "library/loaded_puzzle.h"
 #include "library/puzzle_file.h"
 #include "model/cell_shape.h"
 #include "model/element_set.h"
@@ -39,6 +40,8 @@ class PuzzleShape : public CellShape {
     // The same with the file already read from path.
     [[nodiscard]] std::optional<Failure> Load(const PuzzleFileContents& contents,
                                               const std::string& path, ElementSet& elements);
+    // The loaded puzzle's cells and texts, and its elements' flags and stored solution.
+    void Load(const LoadedPuzzle& puzzle, ElementSet& elements);
     // The current language's name, and with withComment its comment, above the puzzle.
     // An empty rect stands for the whole space above the puzzle. The name is centred in rect;
     // the comment stands below a name line at rect's top, or directly under the name where the

@@ -1,6 +1,5 @@
 #include "platform/help_viewer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -12,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "library/whole_file.h"
 #include "platform/program_paths.h"
 
 namespace tessellix {
@@ -274,24 +274,28 @@ void HelpViewer::ShowTopic(const QString& html, const QString& documentPath, int
     ShowPageLanguage(browser->source());
 }
 
-bool ShowHelpTopic(QWidget* owner, int topic) {
+std::optional<Failure> ShowHelpTopic(QWidget* owner, int topic) {
     return ShowHelpTopic(owner, topic, CurrentLocations().helpDocument);
 }
 
-bool ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath) {
+std::optional<Failure> ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath) {
     if (topic < 0 || topic >= kHelpTopicCount) {
-        return false;
+        return Failure(BilingualText()
+                           .Say("В справке нет раздела ", "The help has no topic ")
+                           .Add(std::to_string(topic) + "."));
     }
-    QFile document(documentPath);
-    if (!document.open(QIODevice::ReadOnly)) {
-        return false;
+    const std::string path = documentPath.toStdString();
+    const Result<std::string> content = ReadWholeFile(path);
+    if (!content) {
+        return Failure(BilingualText()
+                           .Say("Не удалось открыть файл справки ", "The help document ")
+                           .Add(path)
+                           .Say(": ", " cannot be opened: ")
+                           .Add(content.Error().Message())
+                           .Add("."));
     }
-    const QByteArray content = document.readAll();
-    if (document.error() != QFileDevice::NoError) {
-        return false;
-    }
-    ViewerOf(owner)->ShowTopic(QString::fromUtf8(content), documentPath, topic);
-    return true;
+    ViewerOf(owner)->ShowTopic(QString::fromStdString(*content), documentPath, topic);
+    return std::nullopt;
 }
 
 }  // namespace tessellix

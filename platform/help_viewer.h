@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
+
+#include "library/failure.h"
 
 class QAbstractButton;
 class QTextBrowser;
@@ -54,9 +57,10 @@ class HelpViewer : public QDialog {
 
 // Opens the program's help document (see CurrentLocations) at `topic`: 0 play in Russian, 1 editor
 // in Russian, 2 play in English, 3 editor in English. The viewer window is owned by `owner` and
-// reused while it exists. False, with nothing shown, when the document cannot be read or the
-// topic is not one of the four.
-bool ShowHelpTopic(QWidget* owner, int topic);
-bool ShowHelpTopic(QWidget* owner, int topic, const QString& documentPath);
+// reused while it exists. Nothing shown, and the reason, ready to show, when the document cannot
+// be read or the topic is not one of the four.
+[[nodiscard]] std::optional<Failure> ShowHelpTopic(QWidget* owner, int topic);
+[[nodiscard]] std::optional<Failure> ShowHelpTopic(QWidget* owner, int topic,
+                                                   const QString& documentPath);
 
 }  // namespace tessellix

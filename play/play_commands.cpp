@@ -384,7 +384,8 @@ bool PlayCommands::CopyPuzzleCode() {
             const WaitCursor wait;
             contents = ReadPuzzleFile(path);
         }
-        if (const std::optional<Failure> problem = CellsProblem(contents, path)) {
+        if (const std::optional<Failure> problem =
+                PlayProblem(contents, path, SignatureCheck::Skipped)) {
             ShowMessage(owner, problem->Message(), kCodeCaption, MessageIcon::Exclamation,
                         MessageButtons::Ok);
             return false;

@@ -1,23 +1,17 @@
 #include "solver/file_rating.h"
 
-#include "library/puzzle_file.h"
+#include "library/loaded_puzzle.h"
 #include "solver/tiling_solver.h"
 
 namespace tessellix {
 
 std::optional<Level> RatePuzzleFile(const std::string& path,
                                     const std::function<bool()>& keepGoing) {
-    const PuzzleFileContents contents = ReadPuzzleFile(path);
-    if (contents.readFailure || !contents.hasSignature || !contents.HasCells()) {
+    const Result<LoadedPuzzle> puzzle = LoadPuzzleFile(path);
+    if (!puzzle) {
         return std::nullopt;
     }
-    unsigned used = 0;
-    for (int i = 0; i < kElementRecordCount; ++i) {
-        if (contents.data.elements[i].used) {
-            used |= 1u << i;
-        }
-    }
-    const TilingSolver solver(contents.data.grid, kGridSide, used);
+    const TilingSolver solver(puzzle->data.grid, kGridSide, puzzle->UsedElements());
     if (solver.Problem() != SolverProblem::None) {
         return std::nullopt;
     }

@@ -106,8 +106,17 @@ class BilingualTextTest : public QObject {
         QTest::newRow("too many symbolic links")
             << ELOOP << "Слишком много символических ссылок подряд";
         QTest::newRow("too many links") << EMLINK << "Слишком много ссылок";
+        QTest::newRow("not permitted") << EPERM << "Операция не разрешена";
+        QTest::newRow("not a folder") << ENOTDIR << "Это не папка";
+        QTest::newRow("file exists") << EEXIST << "Файл уже существует";
+        QTest::newRow("busy") << EBUSY << "Устройство или ресурс занято";
+        QTest::newRow("too many open files") << EMFILE << "Открыто слишком много файлов";
+        QTest::newRow("name too long") << ENAMETOOLONG << "Слишком длинное имя файла";
+        QTest::newRow("across devices") << EXDEV << "Ссылка между разными устройствами невозможна";
+        QTest::newRow("input or output error") << EIO << "Ошибка ввода-вывода";
+        QTest::newRow("quota exceeded") << EDQUOT << "Превышена дисковая квота";
         QTest::newRow("any other keeps the system's text")
-            << EXDEV << QString(std::strerror(EXDEV));
+            << ECHILD << QString(std::strerror(ECHILD));
     }
     void systemReasonsInRussian() {
         QFETCH(int, error);

@@ -5,6 +5,9 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include "platform/help_viewer.h"
 
 namespace tessellix {
@@ -109,7 +112,7 @@ class HelpViewerTest : public QObject {
         QFETCH(QStringList, buttons);
         QFETCH(QString, otherLanguage);
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
         HelpViewer* viewer = ViewerOf(owner);
         QVERIFY(viewer != nullptr);
         QVERIFY(viewer->isVisible());
@@ -150,7 +153,7 @@ class HelpViewerTest : public QObject {
         QFETCH(QString, target);
         QFETCH(QString, targetTitle);
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
         HelpViewer* viewer = ViewerOf(owner);
         const QString title = viewer->windowTitle();
 
@@ -179,7 +182,7 @@ class HelpViewerTest : public QObject {
         QFETCH(QString, link);
         QFETCH(int, home);
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
         HelpViewer* viewer = ViewerOf(owner);
         if (!link.isEmpty()) {
             QVERIFY(FollowLink(viewer->Browser(), link));
@@ -190,7 +193,7 @@ class HelpViewerTest : public QObject {
 
     void closeHidesTheViewer() {
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, 2, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, 2, kDocument));
         QTest::mouseClick(ViewerOf(owner)->CloseButton(), Qt::LeftButton);
         QVERIFY(!ViewerOf(owner)->isVisible());
     }
@@ -204,9 +207,9 @@ class HelpViewerTest : public QObject {
         };
         QVERIFY(write(R"(<body><div class="page" lang="en"><h1><a name="topic2">Old</a></h1>)"));
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, 2, path));
+        QVERIFY(!ShowHelpTopic(&owner, 2, path));
         QVERIFY(write(R"(<body><div class="page" lang="en"><h1><a name="topic2">New</a></h1>)"));
-        QVERIFY(ShowHelpTopic(&owner, 2, path));
+        QVERIFY(!ShowHelpTopic(&owner, 2, path));
         QCOMPARE(ViewerOf(owner)->Browser()->document()->toPlainText().trimmed(), QString("New"));
         QVERIFY(!ViewerOf(owner)->BackButton()->isEnabled());
     }
@@ -315,7 +318,7 @@ class HelpViewerTest : public QObject {
         QFETCH(int, topic);
         QFETCH(QStringList, words);
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
         const QString text = TopicText(ViewerOf(owner)->Browser()->document(), topic);
         for (const QString& word : words) {
             QVERIFY2(text.contains(word), qPrintable(word));
@@ -324,8 +327,8 @@ class HelpViewerTest : public QObject {
 
     void oneViewerPerOwnerFollowsTheLastTopic() {
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, 0, kDocument));
-        QVERIFY(ShowHelpTopic(&owner, 3, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, 0, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, 3, kDocument));
         QCOMPARE(owner.findChildren<HelpViewer*>().size(), 1);
         QCOMPARE(ViewerOf(owner)->Topic(), 3);
         QVERIFY(!ViewerOf(owner)->isModal());
@@ -333,24 +336,30 @@ class HelpViewerTest : public QObject {
 
     void closedViewerOpensAgain() {
         QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, 2, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, 2, kDocument));
         ViewerOf(owner)->close();
-        QVERIFY(ShowHelpTopic(&owner, 1, kDocument));
+        QVERIFY(!ShowHelpTopic(&owner, 1, kDocument));
         QVERIFY(ViewerOf(owner)->isVisible());
         QCOMPARE(ViewerOf(owner)->Topic(), 1);
     }
 
     void unreadableDocumentShowsNothing_data() {
         QTest::addColumn<QString>("relativePath");
-        QTest::newRow("missing file") << "tessellix.html";
-        QTest::newRow("a folder") << "folder";
+        QTest::addColumn<int>("error");
+        QTest::newRow("missing file") << "tessellix.html" << ENOENT;
+        QTest::newRow("a folder") << "folder" << EISDIR;
     }
     void unreadableDocumentShowsNothing() {
         QFETCH(QString, relativePath);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("folder"));
         QWidget owner;
-        QVERIFY(!ShowHelpTopic(&owner, 0, folder.filePath(relativePath)));
+        const QString path = folder.filePath(relativePath);
+        const std::optional<Failure> failure = ShowHelpTopic(&owner, 0, path);
+        QVERIFY(failure);
+        QFETCH(int, error);
+        QCOMPARE(QString::fromStdString(failure->Message().In(Language::English)),
+                 "The help document " + path + " cannot be opened: " + std::strerror(error) + ".");
         QCOMPARE(owner.findChildren<HelpViewer*>().size(), 0);
     }
 
@@ -362,14 +371,14 @@ class HelpViewerTest : public QObject {
     void unknownTopicShowsNothing() {
         QFETCH(int, topic);
         QWidget owner;
-        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
+        QVERIFY(ShowHelpTopic(&owner, topic, kDocument));
         QCOMPARE(owner.findChildren<HelpViewer*>().size(), 0);
     }
 
     void documentBesideTheProgramIsTheDefault() {
         // Nothing named like the test program lies beside it.
         QWidget owner;
-        QVERIFY(!ShowHelpTopic(&owner, 0));
+        QVERIFY(ShowHelpTopic(&owner, 0));
     }
 };
 

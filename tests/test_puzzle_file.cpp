@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "library/bilingual_text.h"
+#include "library/loaded_puzzle.h"
 #include "library/puzzle_file.h"
 #include "tests/as_nobody.h"
 #include "tests/puzzle_bytes.h"
@@ -595,6 +596,73 @@ class PuzzleFileTest : public QObject {
             ReadPuzzleFile(folder.filePath("missing.TLX").toStdString());
         QVERIFY(contents.readFailure);
         QVERIFY(ReadPuzzleFile(folder.path().toStdString()).readFailure);
+    }
+
+    // What the library, the rating, check and the tool's input all ask; `unasked`: the standing
+    // when the signature is not asked, as the load of a listed puzzle does.
+    void standingSaysWhetherAFileIsPlayable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<int>("standing");
+        QTest::addColumn<int>("unasked");
+        const int unreadable = int(PuzzleStanding::Unreadable);
+        const int noSignature = int(PuzzleStanding::NoSignature);
+        const int noCells = int(PuzzleStanding::NoCells);
+        const int playable = int(PuzzleStanding::Playable);
+        const std::string whole = HandFile().Bytes() + "Name";
+        HandFile alien;
+        alien.signature = "Tessellax";
+        QTest::newRow("missing") << "missing" << whole << unreadable << unreadable;
+        QTest::newRow("a folder") << "folder" << whole << unreadable << unreadable;
+        QTest::newRow("a FIFO") << "fifo" << whole << unreadable << unreadable;
+        QTest::newRow("empty") << "file" << std::string() << noSignature << noCells;
+        QTest::newRow("half the signature")
+            << "file" << whole.substr(0, 5) << noSignature << noCells;
+        QTest::newRow("another signature") << "file" << alien.Bytes() << noSignature << playable;
+        QTest::newRow("the signature alone") << "file" << whole.substr(0, 9) << noCells << noCells;
+        QTest::newRow("one byte short of the cells")
+            << "file" << whole.substr(0, 180) << noCells << noCells;
+        QTest::newRow("the cells, no texts")
+            << "file" << whole.substr(0, 181) << playable << playable;
+        QTest::newRow("whole") << "file" << whole << playable << playable;
+    }
+    void standingSaysWhetherAFileIsPlayable() {
+        QFETCH(QString, kind);
+        QFETCH(std::string, bytes);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("3.TLX").toStdString();
+        if (kind == "file") {
+            WriteBytes(path, bytes);
+        } else if (kind == "folder") {
+            QVERIFY(QDir(folder.path()).mkdir("3.TLX"));
+        } else if (kind == "fifo") {
+            QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
+        }
+        const PuzzleFileContents contents = ReadPuzzleFile(path);
+        QFETCH(int, standing);
+        QFETCH(int, unasked);
+        QCOMPARE(int(StandingOf(contents)), standing);
+        QCOMPARE(int(StandingOf(contents, SignatureCheck::Skipped)), unasked);
+        const std::optional<Failure> problem = PlayProblem(contents, path);
+        QCOMPARE(!problem, standing == int(PuzzleStanding::Playable));
+        QVERIFY(!problem ||
+                problem->Message().In(Language::English).find(path) != std::string::npos);
+    }
+
+    void loadedPuzzleHasTheDefaultNamesOfItsNumber() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("07.TLX").toStdString();
+        HandFile file;
+        file.records[4] = {0x81, 0x02, 0x01, 0x02};
+        WriteBytes(path, file.Bytes().substr(0, 200));
+        const Result<LoadedPuzzle> puzzle = LoadPuzzleFile(path);
+        QVERIFY(puzzle);
+        QCOMPARE(puzzle->fileName, "07.TLX");
+        QCOMPARE(puzzle->number, 7);
+        QVERIFY(!puzzle->IsComplete());
+        QCOMPARE(puzzle->data.texts.names, (BilingualText{"Задание 7", "Puzzle 7"}));
+        QCOMPARE(puzzle->UsedElements(), 0xFFFu);
+        QVERIFY(puzzle->HasStoredSolution());
     }
 };
 

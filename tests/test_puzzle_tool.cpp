@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -300,6 +301,26 @@ Elements: 12 of 12 used
         QVERIFY(run.out.isEmpty());
         QCOMPARE(QString::fromUtf8(run.err),
                  "tessellix-puzzle: " + message.replace("FOLDER", folder.path()) + "\n");
+    }
+
+    // A puzzle's name on what is no file: check names it as every command that reads it does.
+    void checkNamesWhatIsNoPuzzleFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a folder named 4.TLX") << "folder"
+                                              << "4.TLX: not a puzzle file: it is a folder";
+        QTest::newRow("a FIFO named 4.TLX") << "fifo"
+                                            << "4.TLX: not a puzzle file: it is not a regular file";
+    }
+    void checkNamesWhatIsNoPuzzleFile() {
+        QFETCH(QString, kind);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("4.TLX");
+        QVERIFY(kind == "folder" ? QDir().mkdir(path) : ::mkfifo(qPrintable(path), 0600) == 0);
+        const Run run = Tool({"check", folder.path()});
+        QCOMPARE(run.exitCode, 1);
+        QFETCH(QString, line);
+        QCOMPARE(QString::fromUtf8(run.out), line + "\n");
     }
 
     // message: what follows "SOURCE:"; the source otherwise builds.

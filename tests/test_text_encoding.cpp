@@ -14,10 +14,9 @@ class TextEncodingTest : public QObject {
         for (int byte = 0; byte < 256; ++byte) {
             all += static_cast<char>(byte);
         }
-        std::string back;
-        std::string bad;
-        QVERIFY(Utf8ToWindows1251(Windows1251ToUtf8(all), back, bad));
-        QCOMPARE(QByteArray::fromStdString(back), QByteArray::fromStdString(all));
+        const Result<std::string> back = Utf8ToWindows1251(Windows1251ToUtf8(all));
+        QVERIFY(back);
+        QCOMPARE(QByteArray::fromStdString(*back), QByteArray::fromStdString(all));
     }
 
     void cyrillicAlphabetIsContiguous() {
@@ -48,10 +47,9 @@ class TextEncodingTest : public QObject {
         QFETCH(int, codePoint);
         const std::string utf8 = QString(QChar(codePoint)).toUtf8().toStdString();
         QCOMPARE(Windows1251ToUtf8(std::string(1, static_cast<char>(byte))), utf8);
-        std::string back;
-        std::string bad;
-        QVERIFY(Utf8ToWindows1251(utf8, back, bad));
-        QCOMPARE(back, std::string(1, static_cast<char>(byte)));
+        const Result<std::string> back = Utf8ToWindows1251(utf8);
+        QVERIFY(back);
+        QCOMPARE(*back, std::string(1, static_cast<char>(byte)));
     }
 
     void refusesWhatTheCodePageCannotHold_data() {
@@ -68,18 +66,19 @@ class TextEncodingTest : public QObject {
     }
     void refusesWhatTheCodePageCannotHold() {
         QFETCH(QByteArray, utf8);
-        std::string bytes;
-        std::string bad;
-        QVERIFY(!Utf8ToWindows1251(utf8.toStdString(), bytes, bad));
+        const Result<std::string> bytes = Utf8ToWindows1251(utf8.toStdString());
+        QVERIFY(!bytes);
         QFETCH(QString, named);
-        QVERIFY2(bad.find(named.toStdString()) != std::string::npos, bad.c_str());
+        for (const Language language : {Language::Russian, Language::English}) {
+            const std::string& bad = bytes.Error().Message().In(language);
+            QVERIFY2(bad.find(named.toStdString()) != std::string::npos, bad.c_str());
+        }
     }
 
     void keepsControlBytesAndLineBreaks() {
-        std::string bytes;
-        std::string bad;
-        QVERIFY(Utf8ToWindows1251("a\r\nb\0c"s, bytes, bad));
-        QCOMPARE(bytes, "a\r\nb\0c"s);
+        const Result<std::string> bytes = Utf8ToWindows1251("a\r\nb\0c"s);
+        QVERIFY(bytes);
+        QCOMPARE(*bytes, "a\r\nb\0c"s);
     }
 };
 

@@ -26,23 +26,23 @@ std::string Joined(const std::string& note, const std::string& count) {
     return count.empty() ? note : note + " " + count;
 }
 
-// Writes one puzzle file; false with a message.
-bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
-                 const std::string& folder, bool recount, std::string& error) {
+// Writes one puzzle file; the message when it cannot.
+std::optional<Failure> BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
+                                   const std::string& folder, bool recount) {
     const std::string where = sourceName + ":" + std::to_string(source.line);
     const std::string puzzle = "puzzle " + std::to_string(source.number) + ": ";
     const auto fail = [&](const std::string& message) {
-        error = PlaceMessage(where, puzzle + message);
-        return false;
+        return ToolFailure(PlaceMessage(where, puzzle + message));
     };
     PuzzleFileData data;
-    if (!SourceGrid(source, data.grid, error)) {
-        error = PlaceMessage(where, error);
-        return false;
+    const Result<std::vector<int>> grid = SourceGrid(source);
+    if (!grid) {
+        return ToolFailure(PlaceMessage(where, ToolWords(grid.Error())));
     }
+    data.grid = *grid;
     const TilingSolver solver(data.grid, kGridSide, source.elements);
-    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        return fail(problem);
+    if (const std::optional<Failure> refusal = SolverRefusal(solver)) {
+        return fail(ToolWords(*refusal));
     }
     const std::optional<Solution> solution = solver.FindFirst();
     if (!solution) {
@@ -73,11 +73,10 @@ bool BuildPuzzle(const SourcePuzzle& source, const std::string& sourceName,
     }
     const std::string path = folder + "/" + PuzzleFileName(source.number);
     if (const std::optional<Failure> failure = WritePuzzleFile(path, data)) {
-        error = PlaceMessage(path, "cannot be written: " +
-                                       ReasonText(failure->Message().In(Language::English), path));
-        return false;
+        return ToolFailure(
+            PlaceMessage(path, "cannot be written: " + ReasonText(ToolWords(*failure), path)));
     }
-    return true;
+    return std::nullopt;
 }
 
 int RunBuild(const std::vector<std::string>& arguments) {
@@ -99,11 +98,11 @@ int RunBuild(const std::vector<std::string>& arguments) {
                              errno == 0 ? std::string("cannot be read")
                                         : "cannot be read: " + ReasonText(std::strerror(errno)));
     }
-    std::vector<SourcePuzzle> puzzles;
-    std::string error;
-    if (!ParsePuzzleSource(source, sourceName, puzzles, error)) {
-        return ReportFailure(error);
+    const Result<std::vector<SourcePuzzle>> parsedSource = ParsePuzzleSource(source, sourceName);
+    if (!parsedSource) {
+        return ReportFailure(parsedSource.Error());
     }
+    const std::vector<SourcePuzzle>& puzzles = *parsedSource;
     // As check does with an empty folder: nothing to build is a mistake, not a success.
     if (puzzles.empty()) {
         return ReportFailure(sourceName,
@@ -116,8 +115,9 @@ int RunBuild(const std::vector<std::string>& arguments) {
         return ReportFailure(folder, "cannot be created: " + ReasonText(created.message()));
     }
     for (const SourcePuzzle& puzzle : puzzles) {
-        if (!BuildPuzzle(puzzle, sourceName, folder, parsed.Has("--recount"), error)) {
-            return ReportFailure(error);
+        if (const std::optional<Failure> failure =
+                BuildPuzzle(puzzle, sourceName, folder, parsed.Has("--recount"))) {
+            return ReportFailure(*failure);
         }
     }
     std::cout << PlaceMessage(folder, std::to_string(puzzles.size()) +

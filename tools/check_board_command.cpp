@@ -47,20 +47,18 @@ int RunCheckBoard(const std::vector<std::string>& arguments) {
         return *status;
     }
     const std::string& path = parsed.operands[0];
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(path, puzzle, error)) {
-        return ReportFailure(error);
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(path);
+    if (!puzzle) {
+        return ReportFailure(puzzle.Error());
     }
-    const auto& records = puzzle.contents.data.elements;
-    BoardQuestions questions(puzzle.contents.data.grid, kGridSide, UsedElementMask(records));
-    if (const std::string problem = SolverProblemText(questions.Solver()); !problem.empty()) {
-        return ReportFailure(path, problem);
+    const auto& records = puzzle->data.elements;
+    BoardQuestions questions(puzzle->data.grid, kGridSide, UsedElementMask(records));
+    if (const std::optional<Failure> refusal = SolverRefusal(questions.Solver())) {
+        return ReportFailure(path, *refusal);
     }
     const std::vector<PlacedElement> placed = PlacedByRecords(records);
-    if (const std::string problem = PlacedProblemText(questions.Validate(placed));
-        !problem.empty()) {
-        return ReportFailure(path, problem);
+    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+        return ReportFailure(path, *refusal);
     }
     const BoardCheck check = questions.Check(placed, 0);
     const bool solved = static_cast<int>(placed.size()) == std::popcount(UsedElementMask(records));

@@ -6,6 +6,8 @@
 #include <map>
 
 #include "library/puzzle_library.h"
+#include "model/puzzle_board.h"
+#include "tools/puzzle_input.h"
 #include "tools/solve_command.h"
 #include "tools/tool_text.h"
 
@@ -22,10 +24,15 @@ int CountFree(const PuzzleShape& shape) {
 std::vector<std::string> FileProblems(const std::filesystem::path& file, int number,
                                       bool requireSolution, bool& unsolved) {
     unsolved = false;
-    const PuzzleFileContents contents = ReadPuzzleFile(file.string());
-    if (contents.readFailure || !contents.hasSignature) {
-        const std::string problem = ContentsProblem(contents, file.string());
-        return {contents.readFailure ? problem : problem + "; the game leaves it out"};
+    const std::string path = file.string();
+    const PuzzleFileContents contents = ReadPuzzleFile(path);
+    const PuzzleStanding standing = StandingOf(contents);
+    const std::optional<Failure> problem = ContentsProblem(contents, path);
+    if (standing == PuzzleStanding::Unreadable) {
+        return {ToolWords(*problem)};
+    }
+    if (standing == PuzzleStanding::NoSignature) {
+        return {ToolWords(*problem) + "; the game leaves it out"};
     }
     if (number <= 0) {
         return {"the name does not start with a positive number; the game leaves it out"};
@@ -36,34 +43,32 @@ std::vector<std::string> FileProblems(const std::filesystem::path& file, int num
         problems.push_back("not named " + std::to_string(number) +
                            ".TLX, as the game names puzzle files");
     }
-    if (const std::string problem = ContentsProblem(contents, file.string()); !problem.empty()) {
-        problems.push_back(problem + "; the game lists it but cannot play it");
+    if (standing == PuzzleStanding::NoCells) {
+        problems.push_back(ToolWords(*problem) + "; the game lists it but cannot play it");
         return problems;
     }
-    if (const std::string cutShort = CutShortText(contents); !cutShort.empty()) {
-        problems.push_back(cutShort + "; the game plays it with default names");
+    if (const std::optional<std::string> cutShort = CutShortText(contents.length)) {
+        problems.push_back(*cutShort + "; the game plays it with default names");
     }
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(file.string(), puzzle, error)) {
-        problems.push_back("cannot be loaded");
+    const Result<LoadedPuzzle> puzzle = LoadPuzzle(contents, path);
+    if (!puzzle) {
+        problems.push_back(ReasonText(ToolWords(puzzle.Error()), path));
         return problems;
     }
-    const TilingSolver solver(puzzle.contents.data.grid, kGridSide,
-                              UsedElementMask(puzzle.contents.data.elements));
-    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        problems.push_back(problem);
+    const TilingSolver solver(puzzle->data.grid, kGridSide, puzzle->UsedElements());
+    if (const std::optional<Failure> solverProblem = SolverRefusal(solver)) {
+        problems.push_back(ToolWords(*solverProblem));
         return problems;
     }
-    if (!HasStoredSolution(puzzle)) {
+    if (!puzzle->HasStoredSolution()) {
         unsolved = true;
         if (requireSolution) {
             problems.push_back("no stored solution");
         }
         return problems;
     }
-    for (const std::string& problem : StoredSolutionProblems(puzzle)) {
-        problems.push_back(problem);
+    for (const std::string& solutionProblem : StoredSolutionProblems(*puzzle)) {
+        problems.push_back(solutionProblem);
     }
     return problems;
 }
@@ -76,16 +81,15 @@ int RunCheck(const std::vector<std::string>& arguments) {
         return *status;
     }
     const std::string& folder = parsed.operands[0];
-    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<Failure> problem = FolderProblem(folder)) {
+        return ReportFailure(folder, *problem);
     }
     std::error_code error;
     std::vector<std::filesystem::path> files;
+    // A folder or a FIFO that carries a puzzle's name is reported as what it is.
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        std::error_code typeError;
-        if (HasPuzzleExtension(entry->path().filename().string()) &&
-            !entry->is_directory(typeError)) {
+        if (HasPuzzleExtension(entry->path().filename().string())) {
             files.push_back(entry->path());
         }
     }
@@ -147,16 +151,10 @@ int RunCheck(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-bool HasStoredSolution(const ToolPuzzle& puzzle) {
-    const ElementSet& elements = puzzle.session.Elements();
-    return std::any_of(elements.begin(), elements.end(), [](const Element& e) {
-        return e.excluded == 0 && e.StoredSolution().IsStored();
-    });
-}
-
-std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
-    PlaySession& session = puzzle.session;
-    const ElementSet& elements = session.Elements();
+std::vector<std::string> StoredSolutionProblems(const LoadedPuzzle& puzzle) {
+    PuzzleBoard board;
+    board.Load(puzzle);
+    const ElementSet& elements = board.Elements();
     std::vector<std::string> problems;
     for (const Element& element : elements) {
         if (element.excluded == 0 && !element.StoredSolution().IsStored()) {
@@ -168,17 +166,16 @@ std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle) {
         if (element.excluded != 0 || !element.StoredSolution().IsStored()) {
             continue;
         }
-        if (!session.PlaceAtSolution(element.id)) {
+        if (!board.PlaceAtSolution(element.id)) {
             problems.push_back(ElementName(element.id) + " at column " +
                                std::to_string(element.solutionColumn) + ", row " +
                                std::to_string(element.solutionRow) +
                                " does not lie on five free cells of the puzzle");
         }
     }
-    const PuzzleShape& shape = session.Puzzle();
-    if (problems.empty() && !shape.IsSolved()) {
-        problems.push_back("the stored solution leaves " + std::to_string(CountFree(shape)) +
-                           " cells uncovered");
+    if (problems.empty() && !board.IsSolved()) {
+        problems.push_back("the stored solution leaves " +
+                           std::to_string(CountFree(board.Puzzle())) + " cells uncovered");
     }
     return problems;
 }

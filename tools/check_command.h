@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "library/loaded_puzzle.h"
 #include "tools/command.h"
-#include "tools/puzzle_input.h"
 
 namespace tessellix {
 
@@ -12,12 +12,9 @@ namespace tessellix {
 // folder.
 ToolCommand CheckCommand();
 
-// True when some used element of the loaded puzzle carries a stored placement.
-bool HasStoredSolution(const ToolPuzzle& puzzle);
-
 // Replays the stored solution of a loaded puzzle with the game's own element code; one line
 // per problem, without the file name. Empty when every used element has a placement and
 // together they cover every cell exactly once.
-std::vector<std::string> StoredSolutionProblems(ToolPuzzle& puzzle);
+std::vector<std::string> StoredSolutionProblems(const LoadedPuzzle& puzzle);
 
 }  // namespace tessellix

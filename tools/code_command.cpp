@@ -19,8 +19,8 @@ int RunCode(const std::vector<std::string>& arguments) {
     }
     const std::string& path = parsed.operands[0];
     const PuzzleFileContents contents = ReadPuzzleFile(path);
-    if (const std::string problem = ContentsProblem(contents, path); !problem.empty()) {
-        return ReportFailure(path, problem);
+    if (const std::optional<Failure> problem = ContentsProblem(contents, path)) {
+        return ReportFailure(path, *problem);
     }
     const Result<std::string> code = EncodePuzzleCode(contents.data);
     if (!code) {

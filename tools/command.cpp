@@ -83,4 +83,12 @@ int ReportFailure(std::string_view where, std::string_view what) {
     return ReportFailure(PlaceMessage(where, what));
 }
 
+int ReportFailure(const Failure& failure) {
+    return ReportFailure(ToolWords(failure));
+}
+
+int ReportFailure(std::string_view where, const Failure& what) {
+    return ReportFailure(where, ToolWords(what));
+}
+
 }  // namespace tessellix

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/failure.h"
+
 namespace tessellix {
 
 // One command of tessellix-puzzle. A new command is a file pair of its own that provides a
@@ -72,5 +74,8 @@ int UsageError(const ToolCommand& command, const std::string& message);
 int ReportFailure(const std::string& message);
 // Prints "tessellix-puzzle: WHERE: what" to standard error; returns kExitFailure.
 int ReportFailure(std::string_view where, std::string_view what);
+// The same with the tool's words of a failure, "WHERE: what" already or only what follows WHERE.
+int ReportFailure(const Failure& failure);
+int ReportFailure(std::string_view where, const Failure& what);
 
 }  // namespace tessellix

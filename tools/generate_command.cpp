@@ -24,21 +24,19 @@ std::string Quoted(const std::string& text) {
     return "\"" + VisibleText(text) + "\"";
 }
 
-// The elements of --letters, one bit each; nothing, with the reason, for a letter that names
-// no element or names one twice.
-std::optional<unsigned> ElementsOfLetters(const std::string& letters, std::string& problem) {
+// The elements of --letters, one bit each; the reason for a letter that names no element or
+// names one twice.
+Result<unsigned> ElementsOfLetters(const std::string& letters) {
     const std::string_view known(kElementLetters);
     unsigned elements = 0;
     for (char letter : letters) {
         const char upper = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
         const auto element = known.find(upper);
         if (element == std::string_view::npos) {
-            problem = "no element has the letter " + Quoted(std::string(1, letter));
-            return std::nullopt;
+            return ToolFailure("no element has the letter " + Quoted(std::string(1, letter)));
         }
         if ((elements & (1u << element)) != 0) {
-            problem = "the letter " + std::string(1, upper) + " is given twice";
-            return std::nullopt;
+            return ToolFailure("the letter " + std::string(1, upper) + " is given twice");
         }
         elements |= 1u << element;
     }
@@ -67,7 +65,7 @@ struct Options {
 };
 
 // Reads the options; the reason, without the command's name, when they are wrong.
-std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& problem) {
+Result<Options> ReadOptions(const ParsedArguments& parsed) {
     Options options;
     GeneratorRequest& request = options.request;
     const auto elements = parsed.Value("--elements");
@@ -75,62 +73,54 @@ std::optional<Options> ReadOptions(const ParsedArguments& parsed, std::string& p
     const std::string range = std::to_string(PuzzleGenerator::kFewestElements) + " to " +
                               std::to_string(PuzzleGenerator::kMostElements);
     if (elements && letters) {
-        problem = "--elements and --letters do not go together";
-        return std::nullopt;
+        return ToolFailure("--elements and --letters do not go together");
     }
     if (elements) {
         const auto count = Digits<int>(*elements);
         if (!count || *count < PuzzleGenerator::kFewestElements ||
             *count > PuzzleGenerator::kMostElements) {
-            problem =
-                "--elements needs a whole number from " + range + ", not " + Quoted(*elements);
-            return std::nullopt;
+            return ToolFailure("--elements needs a whole number from " + range + ", not " +
+                               Quoted(*elements));
         }
         request.elementCount = *count;
     }
     if (letters) {
-        const auto given = ElementsOfLetters(*letters, problem);
+        const Result<unsigned> given = ElementsOfLetters(*letters);
         if (!given) {
-            problem = "--letters: " + problem;
-            return std::nullopt;
+            return ToolFailure("--letters: " + ToolWords(given.Error()));
         }
         request.elements = *given;
         if (!PuzzleGenerator(request).IsValid()) {
-            problem =
-                "--letters takes " + range + " letters, not " + std::to_string(letters->size());
-            return std::nullopt;
+            return ToolFailure("--letters takes " + range + " letters, not " +
+                               std::to_string(letters->size()));
         }
     }
     if (const auto level = parsed.Value("--level")) {
         const auto named = LevelNamed(*level);
         if (!named) {
-            problem = "--level is easy, medium or hard, not " + Quoted(*level);
-            return std::nullopt;
+            return ToolFailure("--level is easy, medium or hard, not " + Quoted(*level));
         }
         request.level = *named;
     }
     if (const auto shape = parsed.Value("--shape")) {
         const auto named = ShapeStyleNamed(*shape);
         if (!named) {
-            problem = "--shape is compact, symmetric or free, not " + Quoted(*shape);
-            return std::nullopt;
+            return ToolFailure("--shape is compact, symmetric or free, not " + Quoted(*shape));
         }
         request.shape = *named;
     }
     if (const auto count = parsed.Value("--count")) {
         const auto value = Digits<int>(*count);
         if (!value || *value < 1 || *value > kMostPuzzles) {
-            problem = "--count needs a whole number from 1 to " + std::to_string(kMostPuzzles) +
-                      ", not " + Quoted(*count);
-            return std::nullopt;
+            return ToolFailure("--count needs a whole number from 1 to " +
+                               std::to_string(kMostPuzzles) + ", not " + Quoted(*count));
         }
         options.count = *value;
     }
     if (const auto seed = parsed.Value("--seed")) {
         options.seed = Digits<std::uint64_t>(*seed);
         if (!options.seed) {
-            problem = "--seed takes a number of plain digits, not " + Quoted(*seed);
-            return std::nullopt;
+            return ToolFailure("--seed takes a number of plain digits, not " + Quoted(*seed));
         }
     }
     return options;
@@ -144,10 +134,9 @@ int RunGenerate(const std::vector<std::string>& arguments) {
             {"--elements", "--letters", "--level", "--shape", "--count", "--seed"})) {
         return *status;
     }
-    std::string problem;
-    std::optional<Options> options = ReadOptions(parsed, problem);
+    Result<Options> options = ReadOptions(parsed);
     if (!options) {
-        return UsageError(command, problem);
+        return UsageError(command, ToolWords(options.Error()));
     }
     const std::string& folder = parsed.operands[0];
     OutputFolder output(folder);

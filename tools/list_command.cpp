@@ -55,8 +55,8 @@ int RunList(const std::vector<std::string>& arguments) {
         return *status;
     }
     const std::string& folder = parsed.operands[0];
-    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<Failure> problem = FolderProblem(folder)) {
+        return ReportFailure(folder, *problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);

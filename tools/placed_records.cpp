@@ -15,25 +15,25 @@ std::vector<PlacedElement> PlacedByRecords(
     return placed;
 }
 
-std::string PlacedProblemText(const PlacedCheck& check) {
+std::optional<Failure> PlacedRefusal(const PlacedCheck& check) {
     const std::string name = check.element >= 0 && check.element < kElementRecordCount
                                  ? ElementName(check.element)
                                  : "element " + std::to_string(check.element);
     switch (check.problem) {
         case PlacedProblem::UnusedElement:
-            return name + " is placed, but the puzzle does not use it";
+            return ToolFailure(name + " is placed, but the puzzle does not use it");
         case PlacedProblem::PlacedTwice:
-            return name + " is placed twice";
+            return ToolFailure(name + " is placed twice");
         case PlacedProblem::BadOrientation:
-            return name + " has no such orientation";
+            return ToolFailure(name + " has no such orientation");
         case PlacedProblem::OffThePuzzle:
-            return name + " is placed outside the puzzle's cells";
+            return ToolFailure(name + " is placed outside the puzzle's cells");
         case PlacedProblem::Overlap:
-            return name + " is placed over another element";
+            return ToolFailure(name + " is placed over another element");
         case PlacedProblem::None:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace tessellix

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "library/failure.h"
 #include "library/puzzle_file.h"
 #include "solver/board_questions.h"
 
@@ -14,8 +16,8 @@ namespace tessellix {
 std::vector<PlacedElement> PlacedByRecords(
     const std::array<ElementRecord, kElementRecordCount>& records);
 
-// Why the records' placed elements are no board of the puzzle, one line without the file name;
-// empty when they are one.
-std::string PlacedProblemText(const PlacedCheck& check);
+// Why the records' placed elements are no board of the puzzle, in the tool's words without the
+// file name; nothing when they are one.
+std::optional<Failure> PlacedRefusal(const PlacedCheck& check);
 
 }  // namespace tessellix

@@ -16,81 +16,85 @@ namespace tessellix {
 namespace {
 
 // Makes and removes a file in folder; the system's reason when that fails.
-std::string WriteProblem(const std::string& folder) {
+std::optional<Failure> WriteProblem(const std::string& folder) {
     const std::string probe =
         (std::filesystem::path(folder) / (".tessellix-probe-" + std::to_string(::getpid())))
             .string();
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        return ReasonText(std::strerror(errno));
+        return ToolFailure(ReasonText(std::strerror(errno)));
     }
     ::close(fd);
     ::unlink(probe.c_str());
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::string ContentsProblem(const PuzzleFileContents& contents, const std::string& path) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!error && std::filesystem::is_directory(status)) {
-        return "not a puzzle file: it is a folder";
+std::optional<Failure> ContentsProblem(const PuzzleFileContents& contents,
+                                       const std::string& path) {
+    switch (StandingOf(contents)) {
+        case PuzzleStanding::Unreadable: {
+            std::error_code error;
+            const std::filesystem::file_status status = std::filesystem::status(path, error);
+            if (!error && std::filesystem::is_directory(status)) {
+                return ToolFailure("not a puzzle file: it is a folder");
+            }
+            if (!error && std::filesystem::exists(status) &&
+                !std::filesystem::is_regular_file(status)) {
+                return ToolFailure("not a puzzle file: it is not a regular file");
+            }
+            return ToolFailure("cannot be read: " + ReasonText(ToolWords(*contents.readFailure)));
+        }
+        case PuzzleStanding::NoSignature:
+            return ToolFailure("not a puzzle file: it does not start with \"" +
+                               std::string(kPuzzleSignature) + "\"");
+        case PuzzleStanding::NoCells:
+            return ToolFailure("cannot be played: only " + std::to_string(contents.length) +
+                               " bytes, where the cells of a puzzle take the first " +
+                               std::to_string(kReservedOffset));
+        case PuzzleStanding::Playable:
+            break;
     }
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        return "not a puzzle file: it is not a regular file";
-    }
-    if (contents.readFailure) {
-        return "cannot be read: " +
-               ReasonText(contents.readFailure->Message().In(Language::English), path);
-    }
-    if (!contents.hasSignature) {
-        return "not a puzzle file: it does not start with \"Tessellix\"";
-    }
-    if (!contents.HasCells()) {
-        return "cannot be played: only " + std::to_string(contents.length) +
-               " bytes, where the cells of a puzzle take the first " +
-               std::to_string(kReservedOffset);
-    }
-    return {};
+    return std::nullopt;
 }
 
-std::string CutShortText(const PuzzleFileContents& contents) {
-    if (contents.IsComplete()) {
-        return {};
+std::optional<std::string> CutShortText(std::size_t length) {
+    if (length >= kTextBlockOffset) {
+        return std::nullopt;
     }
-    return "cut short at " + std::to_string(contents.length) +
-           " bytes, before its text block at byte " + std::to_string(kTextBlockOffset);
+    return "cut short at " + std::to_string(length) + " bytes, before its text block at byte " +
+           std::to_string(kTextBlockOffset);
 }
 
-bool LoadToolPuzzle(const std::string& path, ToolPuzzle& puzzle, std::string& error) {
-    puzzle.contents = ReadPuzzleFile(path);
-    if (const std::string problem = ContentsProblem(puzzle.contents, path); !problem.empty()) {
-        error = PlaceMessage(path, problem);
-        return false;
+Result<LoadedPuzzle> LoadToolPuzzle(const std::string& path) {
+    const PuzzleFileContents contents = ReadPuzzleFile(path);
+    if (const std::optional<Failure> problem = ContentsProblem(contents, path)) {
+        return ToolFailure(PlaceMessage(path, ToolWords(*problem)));
     }
-    puzzle.fileName = std::filesystem::path(path).filename().string();
-    puzzle.number = NumberOf(puzzle.fileName);
-    if (puzzle.session.LoadPuzzle(puzzle.contents, path)) {
-        error = PlaceMessage(path, "cannot be loaded");
-        return false;
+    Result<LoadedPuzzle> puzzle = LoadPuzzle(contents, path);
+    if (!puzzle) {
+        return ToolFailure(PlaceMessage(path, ReasonText(ToolWords(puzzle.Error()), path)));
     }
-    return true;
+    return puzzle;
 }
 
-std::string FolderProblem(const std::string& folder) {
+std::optional<Failure> FolderProblem(const std::string& folder) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(folder, error);
     if (status.type() == std::filesystem::file_type::not_found) {
-        return "no such folder";
+        return ToolFailure("no such folder");
     }
     if (!error && !std::filesystem::is_directory(status)) {
-        return "not a folder";
+        return ToolFailure("not a folder");
     }
     if (!error) {
         std::filesystem::directory_iterator(folder, error);
     }
-    return error ? "cannot be read: " + ReasonText(error.message()) : std::string();
+    if (error) {
+        return ToolFailure("cannot be read: " + ReasonText(error.message()));
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -123,11 +127,11 @@ std::optional<int> OutputFolder::Open(const ToolCommand& command) {
             return ReportFailure(folder, "cannot be created: " + ReasonText(error.message()));
         }
     }
-    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<Failure> problem = FolderProblem(folder)) {
+        return ReportFailure(folder, *problem);
     }
-    if (const std::string problem = WriteProblem(folder); !problem.empty()) {
-        return ReportFailure(folder, "cannot be written: " + problem);
+    if (const std::optional<Failure> problem = WriteProblem(folder)) {
+        return ReportFailure(folder, "cannot be written: " + ToolWords(*problem));
     }
     return std::nullopt;
 }

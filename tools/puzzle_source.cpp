@@ -42,15 +42,16 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
-                       std::vector<SourcePuzzle>& puzzles, std::string& error) {
+Result<std::vector<SourcePuzzle>> ParsePuzzleSource(std::istream& in,
+                                                    const std::string& sourceName) {
+    std::vector<SourcePuzzle> puzzles;
     std::string text;
     int lineNumber = 0;
     bool inPicture = false;
     std::map<int, int> lineOfNumber;
     const auto fail = [&](const std::string& message) {
-        error = PlaceMessage(sourceName + ":" + std::to_string(lineNumber), message);
-        return false;
+        return Result<std::vector<SourcePuzzle>>(
+            ToolFailure(PlaceMessage(sourceName + ":" + std::to_string(lineNumber), message)));
     };
     while (std::getline(in, text)) {
         ++lineNumber;
@@ -140,24 +141,22 @@ bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
         }
     }
     if (in.bad()) {
-        error = PlaceMessage(sourceName, "cannot be read");
-        return false;
+        return ToolFailure(PlaceMessage(sourceName, "cannot be read"));
     }
     if (inPicture) {
         return fail("the last shape has no \"end\" line");
     }
-    return true;
+    return puzzles;
 }
 
-bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string& error) {
+Result<std::vector<int>> SourceGrid(const SourcePuzzle& puzzle) {
     const std::string where = "puzzle " + std::to_string(puzzle.number) + ": ";
     std::size_t width = 0;
     for (const std::string& row : puzzle.picture) {
         width = std::max(width, row.size());
     }
     if (width > kCanvasColumns || puzzle.picture.size() > kCanvasRows) {
-        error = where + "the shape is larger than the editor's 31 x 19 canvas";
-        return false;
+        return ToolFailure(where + "the shape is larger than the editor's 31 x 19 canvas");
     }
     const int columns = static_cast<int>(width);
     const int rows = static_cast<int>(puzzle.picture.size());
@@ -165,17 +164,16 @@ bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string&
         puzzle.at.value_or(std::pair{(kCanvasColumns - columns) / 2, (kCanvasRows - rows) / 2});
     // Against the room left, so that a far-off corner cannot overflow a sum.
     if (left < 0 || top < 0 || left > kCanvasColumns - columns || top > kCanvasRows - rows) {
-        error = where + "the shape does not lie on the editor's 31 x 19 canvas";
-        return false;
+        return ToolFailure(where + "the shape does not lie on the editor's 31 x 19 canvas");
     }
-    grid.assign(kGridSide * kGridSide, 0);
+    std::vector<int> grid(kGridSide * kGridSide, 0);
     for (int r = 0; r < rows; ++r) {
         const std::string& cells = puzzle.picture[r];
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             grid[(top + r) * kGridSide + left + c] = cells[c] == 'X' || cells[c] == '#' ? 1 : 0;
         }
     }
-    return true;
+    return grid;
 }
 
 }  // namespace tessellix

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "library/bilingual_text.h"
+#include "library/failure.h"
 
 namespace tessellix {
 
@@ -27,14 +28,14 @@ struct SourcePuzzle {
     std::vector<std::string> picture;
 };
 
-// Parses a puzzle source; false with "SOURCE:LINE: message" in error, sourceName standing for
-// SOURCE. Numbers are plain decimal digits that fit their field, and each puzzle number is
-// used once.
-bool ParsePuzzleSource(std::istream& in, const std::string& sourceName,
-                       std::vector<SourcePuzzle>& puzzles, std::string& error);
+// The puzzles of a puzzle source, or the message "SOURCE:LINE: what is wrong", sourceName
+// standing for SOURCE. Numbers are plain decimal digits that fit their field, and each puzzle
+// number is used once.
+Result<std::vector<SourcePuzzle>> ParsePuzzleSource(std::istream& in,
+                                                    const std::string& sourceName);
 
 // The puzzle's cells on the 31 x 31 file grid, placed on the editor's 31 x 19 canvas as build
-// places them; false with "puzzle N: message" when the shape does not fit the canvas.
-bool SourceGrid(const SourcePuzzle& puzzle, std::vector<int>& grid, std::string& error);
+// places them; the message "puzzle N: what is wrong" when the shape does not fit the canvas.
+Result<std::vector<int>> SourceGrid(const SourcePuzzle& puzzle);
 
 }  // namespace tessellix

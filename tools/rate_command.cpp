@@ -24,23 +24,21 @@ struct RatedPuzzle {
     std::uint64_t solutions = 0;  // distinct
 };
 
-// Rates the puzzle file at path; false with a message "PATH: what is wrong".
-bool Rate(const std::string& path, RatedPuzzle& rated, std::string& error) {
-    const PuzzleFileContents contents = ReadPuzzleFile(path);
-    if (const std::string problem = ContentsProblem(contents, path); !problem.empty()) {
-        error = PlaceMessage(path, problem);
-        return false;
+// The rating of the puzzle file at path; the message "PATH: what is wrong" when there is none.
+Result<RatedPuzzle> Rate(const std::string& path) {
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(path);
+    if (!puzzle) {
+        return puzzle.Error();
     }
-    const TilingSolver solver(contents.data.grid, kGridSide,
-                              UsedElementMask(contents.data.elements));
-    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        error = PlaceMessage(path, problem);
-        return false;
+    const TilingSolver solver(puzzle->data.grid, kGridSide, puzzle->UsedElements());
+    if (const std::optional<Failure> refusal = SolverRefusal(solver)) {
+        return ToolFailure(PlaceMessage(path, ToolWords(*refusal)));
     }
+    RatedPuzzle rated;
     rated.elements = std::popcount(solver.UsedElements());
     rated.rating = *RatePuzzle(solver);
     rated.solutions = solver.Count().distinct;
-    return true;
+    return rated;
 }
 
 std::string Text(const RatedPuzzle& rated) {
@@ -76,11 +74,11 @@ void WriteJson(JsonWriter& json, const RatedPuzzle& rated) {
 }
 
 int RateFile(const std::string& path, bool asJson) {
-    RatedPuzzle rated;
-    std::string error;
-    if (!Rate(path, rated, error)) {
-        return ReportFailure(error);
+    Result<RatedPuzzle> rating = Rate(path);
+    if (!rating) {
+        return ReportFailure(rating.Error());
     }
+    RatedPuzzle& rated = *rating;
     rated.name = path;
     if (asJson) {
         JsonWriter json;
@@ -95,8 +93,8 @@ int RateFile(const std::string& path, bool asJson) {
 // Every puzzle of the library the folder gives, in its order; one that cannot be rated is
 // reported and the others still are.
 int RateFolder(const std::string& folder, bool asJson) {
-    if (const std::string problem = FolderProblem(folder); !problem.empty()) {
-        return ReportFailure(folder, problem);
+    if (const std::optional<Failure> problem = FolderProblem(folder)) {
+        return ReportFailure(folder, *problem);
     }
     PuzzleLibrary library;
     library.ScanDataFolder(folder);
@@ -112,14 +110,13 @@ int RateFolder(const std::string& folder, bool asJson) {
     for (const PuzzleRecord& record : library) {
         progress.Show("rating " + std::to_string(++done) + " of " +
                       std::to_string(library.count()));
-        RatedPuzzle rated;
-        std::string error;
-        const bool ratedWell = Rate(library.PathOf(record), rated, error);
+        Result<RatedPuzzle> rating = Rate(library.PathOf(record));
         progress.Clear();
-        if (!ratedWell) {
-            status = ReportFailure(error);
+        if (!rating) {
+            status = ReportFailure(rating.Error());
             continue;
         }
+        RatedPuzzle& rated = *rating;
         rated.name = record.fileName;
         ++perLevel[static_cast<int>(rated.rating.level)];
         if (asJson) {

@@ -1,9 +1,12 @@
 #include "tools/show_command.h"
 
+#include <bit>
 #include <iostream>
 #include <sstream>
 
+#include "model/puzzle_shape.h"
 #include "tools/json_writer.h"
+#include "tools/puzzle_input.h"
 #include "tools/tool_text.h"
 
 namespace tessellix {
@@ -37,6 +40,13 @@ std::string IndentedComment(const std::string& comment, const std::string& inden
     return out;
 }
 
+// The puzzle as the game lays it on the board, for its size and place.
+PuzzleShape ShapeOf(const LoadedPuzzle& puzzle) {
+    PuzzleShape shape;
+    shape.SetCells(puzzle.data.grid);
+    return shape;
+}
+
 int RunShow(const std::vector<std::string>& arguments) {
     const ToolCommand command = ShowCommand();
     ParsedArguments parsed;
@@ -44,44 +54,43 @@ int RunShow(const std::vector<std::string>& arguments) {
             ParseCommandLine(command, arguments, {"--json"}, 1, "exactly one FILE", parsed)) {
         return *status;
     }
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(parsed.operands[0], puzzle, error)) {
-        return ReportFailure(error);
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(parsed.operands[0]);
+    if (!puzzle) {
+        return ReportFailure(puzzle.Error());
     }
     if (parsed.Has("--json")) {
-        std::cout << ShowJson(puzzle) << '\n';
+        std::cout << ShowJson(*puzzle) << '\n';
     } else {
-        std::cout << ShowText(puzzle);
+        std::cout << ShowText(*puzzle);
     }
     return kExitOk;
 }
 
 }  // namespace
 
-std::string ShowJson(const ToolPuzzle& puzzle) {
-    const PuzzleShape& shape = puzzle.session.Puzzle();
+std::string ShowJson(const LoadedPuzzle& puzzle) {
+    const PuzzleShape shape = ShapeOf(puzzle);
     JsonWriter json;
     json.BeginObject();
     json.Field("number", puzzle.number);
-    if (!puzzle.contents.IsComplete()) {
-        json.Field("cutShortAt", static_cast<long long>(puzzle.contents.length));
+    if (!puzzle.IsComplete()) {
+        json.Field("cutShortAt", static_cast<long long>(puzzle.length));
     }
-    json.Pair("names", shape.names);
-    json.Pair("comments", shape.comments);
+    json.Pair("names", puzzle.data.texts.names);
+    json.Pair("comments", puzzle.data.texts.comments);
     json.Key("elements").BeginArray();
-    for (const Element& element : puzzle.session.Elements()) {
+    for (const ElementRecord& record : puzzle.data.elements) {
         json.BeginObject();
-        json.Field("excluded", element.excluded);
-        json.Field("solutionRotation", element.solutionRotation);
-        json.Field("solutionMirrored", element.solutionMirrored);
-        json.Field("solutionColumn", element.solutionColumn);
-        json.Field("solutionRow", element.solutionRow);
+        json.Field("excluded", record.used ? 0 : 1);
+        json.Field("solutionRotation", record.placement.rotation);
+        json.Field("solutionMirrored", record.placement.mirrored);
+        json.Field("solutionColumn", record.placement.column);
+        json.Field("solutionRow", record.placement.row);
         json.EndObject();
     }
     json.EndArray();
     json.Key("grid").BeginArray();
-    for (const std::string& row : GridRows(puzzle.contents.data.grid)) {
+    for (const std::string& row : GridRows(puzzle.data.grid)) {
         json.Value(row);
     }
     json.EndArray();
@@ -96,36 +105,35 @@ std::string ShowJson(const ToolPuzzle& puzzle) {
     return json.Text();
 }
 
-std::string ShowText(const ToolPuzzle& puzzle) {
-    const PuzzleShape& shape = puzzle.session.Puzzle();
+std::string ShowText(const LoadedPuzzle& puzzle) {
+    const PuzzleShape shape = ShapeOf(puzzle);
+    const PuzzleTexts& texts = puzzle.data.texts;
     const std::string indent(19, ' ');
     std::ostringstream out;
     out << "Puzzle " << puzzle.number << " (" << VisibleText(puzzle.fileName) << ")\n";
-    if (const std::string cutShort = CutShortText(puzzle.contents); !cutShort.empty()) {
-        out << "  File:            " << cutShort << "; the names are the game's defaults\n";
+    if (const std::optional<std::string> cutShort = CutShortText(puzzle.length)) {
+        out << "  File:            " << *cutShort << "; the names are the game's defaults\n";
     }
-    out << "  Russian name:    " << VisibleText(shape.names.In(Language::Russian)) << '\n'
-        << "  English name:    " << VisibleText(shape.names.In(Language::English)) << '\n'
-        << "  Russian comment: " << IndentedComment(shape.comments.In(Language::Russian), indent)
+    out << "  Russian name:    " << VisibleText(texts.names.In(Language::Russian)) << '\n'
+        << "  English name:    " << VisibleText(texts.names.In(Language::English)) << '\n'
+        << "  Russian comment: " << IndentedComment(texts.comments.In(Language::Russian), indent)
         << '\n'
-        << "  English comment: " << IndentedComment(shape.comments.In(Language::English), indent)
+        << "  English comment: " << IndentedComment(texts.comments.In(Language::English), indent)
         << '\n';
 
-    int used = 0;
-    for (const Element& element : puzzle.session.Elements()) {
-        used += element.excluded == 0 ? 1 : 0;
-    }
-    out << "Elements: " << used << " of " << ElementSet::kCount << " used\n";
-    for (const Element& element : puzzle.session.Elements()) {
-        std::string name = ElementName(element.id);
+    out << "Elements: " << std::popcount(puzzle.UsedElements()) << " of " << kElementRecordCount
+        << " used\n";
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        const ElementRecord& record = puzzle.data.elements[element];
+        const Placement& placement = record.placement;
+        std::string name = ElementName(element);
         name.resize(kElementNameWidth, ' ');
-        out << "  " << name << (element.excluded == 0 ? "  used      " : "  excluded  ");
-        if (element.solutionColumn == -1 || element.solutionRow == -1) {
+        out << "  " << name << (record.used ? "  used      " : "  excluded  ");
+        if (!placement.IsStored()) {
             out << "no stored placement\n";
         } else {
-            out << "rotation " << element.solutionRotation << ", mirrored "
-                << element.solutionMirrored << ", column " << element.solutionColumn << ", row "
-                << element.solutionRow << '\n';
+            out << "rotation " << placement.rotation << ", mirrored " << placement.mirrored
+                << ", column " << placement.column << ", row " << placement.row << '\n';
         }
     }
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "library/loaded_puzzle.h"
 #include "tools/command.h"
-#include "tools/puzzle_input.h"
 
 namespace tessellix {
 
@@ -11,8 +11,8 @@ namespace tessellix {
 ToolCommand ShowCommand();
 
 // Exactly what `show FILE` prints for the loaded puzzle.
-std::string ShowText(const ToolPuzzle& puzzle);
+std::string ShowText(const LoadedPuzzle& puzzle);
 // Exactly what `show --json FILE` prints, without the closing newline.
-std::string ShowJson(const ToolPuzzle& puzzle);
+std::string ShowJson(const LoadedPuzzle& puzzle);
 
 }  // namespace tessellix

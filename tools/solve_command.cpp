@@ -63,9 +63,8 @@ void PrintSolution(const TilingSolver& solver, const Solution& solution) {
 int CountKeepingPlaced(const std::string& path, const PuzzleFileData& data, bool json) {
     BoardQuestions questions(data.grid, kGridSide, UsedElementMask(data.elements));
     const std::vector<PlacedElement> placed = PlacedByRecords(data.elements);
-    if (const std::string problem = PlacedProblemText(questions.Validate(placed));
-        !problem.empty()) {
-        return ReportFailure(path, problem);
+    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+        return ReportFailure(path, *refusal);
     }
     const std::uint64_t completions = questions.CountCompletions(placed, 0);
     if (json) {
@@ -98,19 +97,17 @@ int RunSolve(const std::vector<std::string>& arguments) {
         return UsageError(command, "--keep-placed goes with --count");
     }
     const std::string& path = parsed.operands[0];
-    ToolPuzzle puzzle;
-    std::string error;
-    if (!LoadToolPuzzle(path, puzzle, error)) {
-        return ReportFailure(error);
+    const Result<LoadedPuzzle> puzzle = LoadToolPuzzle(path);
+    if (!puzzle) {
+        return ReportFailure(puzzle.Error());
     }
-    const unsigned used = UsedElementMask(puzzle.contents.data.elements);
-    const TilingSolver solver(puzzle.contents.data.grid, kGridSide, used);
-    if (const std::string problem = SolverProblemText(solver); !problem.empty()) {
-        return ReportFailure(path, problem);
+    const TilingSolver solver(puzzle->data.grid, kGridSide, puzzle->UsedElements());
+    if (const std::optional<Failure> refusal = SolverRefusal(solver)) {
+        return ReportFailure(path, *refusal);
     }
 
     if (parsed.Has("--keep-placed")) {
-        return CountKeepingPlaced(path, puzzle.contents.data, parsed.Has("--json"));
+        return CountKeepingPlaced(path, puzzle->data, parsed.Has("--json"));
     }
     if (parsed.Has("--count")) {
         // Long counts show how far they are.
@@ -158,30 +155,20 @@ int RunSolve(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records) {
-    unsigned mask = 0;
-    for (int i = 0; i < kElementRecordCount; ++i) {
-        if (records[i].used) {
-            mask |= 1u << i;
-        }
-    }
-    return mask;
-}
-
-std::string SolverProblemText(const TilingSolver& solver) {
+std::optional<Failure> SolverRefusal(const TilingSolver& solver) {
     const int cells = solver.Region().CellCount();
     const int elements = std::popcount(solver.UsedElements());
     switch (solver.Problem()) {
         case SolverProblem::EmptyRegion:
-            return "the puzzle has no cells";
+            return ToolFailure("the puzzle has no cells");
         case SolverProblem::CellCountMismatch:
-            return "the puzzle has " + std::to_string(cells) + " cells, but its " +
-                   std::to_string(elements) + " used elements cover " +
-                   std::to_string(5 * elements);
+            return ToolFailure("the puzzle has " + std::to_string(cells) + " cells, but its " +
+                               std::to_string(elements) + " used elements cover " +
+                               std::to_string(5 * elements));
         case SolverProblem::None:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 ToolCommand SolveCommand() {

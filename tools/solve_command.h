@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "library/failure.h"
 #include "library/puzzle_file.h"
 #include "solver/tiling_solver.h"
 #include "tools/command.h"
@@ -14,10 +15,8 @@ namespace tessellix {
 // solutions, or a solution stored into the file as the game stores a player's.
 ToolCommand SolveCommand();
 
-// Bit i set when the puzzle uses element i.
-unsigned UsedElementMask(const std::array<ElementRecord, kElementRecordCount>& records);
-
-// Why the solver cannot take the puzzle, one line without the file name; empty when it can.
-std::string SolverProblemText(const TilingSolver& solver);
+// Why the solver cannot take the puzzle, in the tool's words without the file name; nothing
+// when it can.
+std::optional<Failure> SolverRefusal(const TilingSolver& solver);
 
 }  // namespace tessellix

@@ -36,6 +36,14 @@ std::string VisibleText(std::string_view text, bool keepLineBreaks) {
     return visible;
 }
 
+Failure ToolFailure(std::string what) {
+    return Failure(BilingualText::Both(what));
+}
+
+const std::string& ToolWords(const Failure& failure) {
+    return failure.Message().In(Language::English);
+}
+
 std::string ElementName(int element) {
     return "element " + std::to_string(element) + " (" + kElementLetters[element] + ")";
 }

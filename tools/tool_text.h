@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "library/failure.h"
+
 namespace tessellix {
 
 // How every command writes texts for a person to read.
@@ -32,6 +34,11 @@ std::optional<T> Digits(std::string_view text) {
     }
     return value;
 }
+
+// A failure in the tool's own words, which are English in both of its languages.
+Failure ToolFailure(std::string what);
+// What the tool says of a failure: its English words.
+const std::string& ToolWords(const Failure& failure);
 
 // "element 1 (L)": the element's number with its letter (ILYNVTZFWUXP for 0 to 11).
 std::string ElementName(int element);
