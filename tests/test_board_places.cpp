@@ -3,9 +3,9 @@
 #include "model/board_places.h"
 #include "tests/ascii_grid.h"
 
-using namespace tessellix;
-
 Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace tessellix {
 
 namespace {
 
@@ -79,5 +79,7 @@ class TestBoardPlaces : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestBoardPlaces)
+}  // namespace tessellix
+
+QTEST_GUILESS_MAIN(tessellix::TestBoardPlaces)
 #include "test_board_places.moc"
