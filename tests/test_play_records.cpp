@@ -113,9 +113,10 @@ class PlayRecordsTest : public QObject {
 
         // A restart reads them back: the Select dialog's line tells the count and the best time.
         SelectPuzzleDialog dialog(vee.play.library, vee.play.settings, 0, nullptr);
-        QCOMPARE(dialog.findChild<QListWidget*>("puzzleList")->item(0)->toolTip(),
-                 hint ? "Solved: 1 of 1\nBest time: 1:30 (with a hint)"
-                      : "Solved: 1 of 1\nBest time: 1:30");
+        const QListWidgetItem* line = dialog.findChild<QListWidget*>("puzzleList")->item(0);
+        QCOMPARE(line->toolTip(), hint ? "Solved: 1 of 1\nBest time: 1:30 (with a hint)"
+                                       : "Solved: 1 of 1\nBest time: 1:30");
+        QCOMPARE(line->data(Qt::AccessibleDescriptionRole).toString(), line->toolTip());
     }
 
     void undoDoesNotStopTheClock() {

@@ -5,13 +5,10 @@
 
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/bilingual_text.h"
-#include "library/solve_records.h"
 #include "platform/dialog_template.h"
 #include "platform/message_box.h"
 #include "tests/pixels.h"
 #include "tests/puzzle_bytes.h"
-
-Q_DECLARE_METATYPE(tessellix::Solve)
 
 namespace tessellix {
 
@@ -134,8 +131,8 @@ class SelectPuzzleDialogTest : public QObject {
         QFETCH(QRect, units);
         SetCurrentLanguage(Language(language));
         SelectPuzzleDialog dialog(library, settings, 0, nullptr);
-        const QWidget* shown = control.isEmpty() ? &dialog : dialog.findChild<QWidget*>(control);
-        const QRect place = control.isEmpty() ? dialog.rect() : shown->geometry();
+        const QRect place =
+            control.isEmpty() ? dialog.rect() : dialog.findChild<QWidget*>(control)->geometry();
         QRect expected = DialogUnitsToPixels(units);
         if (control == "previewBox") {
             QVERIFY(place.height() >= expected.height());
@@ -144,49 +141,6 @@ class SelectPuzzleDialogTest : public QObject {
         QCOMPARE(place, expected);
         // Only the template's controls: nothing else takes room in the dialog.
         QCOMPARE(dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 4);
-    }
-
-    // tips: each line's tooltip, its lines joined by '|'; the accessible description is the same.
-    void linesTellSolvedCountAndBestTime_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QList<Solve>>("solves");
-        QTest::addColumn<QStringList>("tips");
-        const CalendarDate day{2026, 12, 8};
-        QTest::newRow("nothing solved")
-            << int(Language::English) << QByteArray() << QList<Solve>{}
-            << QStringList{"Solved: 0 of 3", "Solved: 0 of 3", "Solved: 0 of 3"};
-        QTest::newRow("a record, a mark without one, a hint")
-            << int(Language::English) << QByteArray("[Solved]\n3.TLX=1\n")
-            << QList<Solve>{{"7.TLX", 95, false, day, {}}, {"12.TLX", 43, true, day, {}}}
-            << QStringList{"Solved: 3 of 3", "Solved: 3 of 3|Best time: 1:35",
-                           "Solved: 3 of 3|Best time: 0:43 (with a hint)"};
-        QTest::newRow("Russian") << int(Language::Russian) << QByteArray()
-                                 << QList<Solve>{{"3.TLX", 600, true, day, {}}}
-                                 << QStringList{"Решено: 1 из 3|Лучшее время: 10:00 (с подсказкой)",
-                                                "Решено: 1 из 3", "Решено: 1 из 3"};
-    }
-    void linesTellSolvedCountAndBestTime() {
-        QFETCH(int, language);
-        QFETCH(QByteArray, ini);
-        QFETCH(QList<Solve>, solves);
-        QTemporaryDir own;
-        Settings marked(own.filePath("tessellix.ini").toStdString());
-        WriteBytes(marked.Path(), ini.toStdString());
-        SolveRecords records(SolveRecords::PathBeside(marked.Path()));
-        for (const Solve& solve : solves) {
-            QVERIFY(!records.AddSolve(solve));
-        }
-        SetCurrentLanguage(Language(language));
-        SelectPuzzleDialog dialog(library, marked, 0, nullptr);
-        auto* list = dialog.findChild<QListWidget*>("puzzleList");
-        QStringList tips;
-        for (int row = 0; row < list->count(); ++row) {
-            const QString tip = list->item(row)->toolTip();
-            QCOMPARE(list->item(row)->data(Qt::AccessibleDescriptionRole).toString(), tip);
-            tips << QString(tip).replace('\n', '|');
-        }
-        QTEST(tips, "tips");
     }
 
     // marks: what each line of Three, Seven, Puzzle 12 shows before its name.
