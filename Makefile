@@ -1,5 +1,5 @@
-# make run: install what is missing, build, start the game.
-# make test: install what is missing, build, run every test headless.
+# make run: install what is missing, build the game, its puzzles and its help, start the game.
+# make test: install what is missing, build everything, run every test headless.
 # make package: install what is missing, build, make the Debian package in the build folder.
 # make fuzz: install clang, build the fuzz targets, run each for FUZZ_SECONDS (default 60).
 # make soak: build the game with the sanitizers, play it at random for SOAK_SECONDS (default 120).
@@ -20,7 +20,9 @@ configure: setup
 build: configure
 	cmake --build --preset $(PRESET) -j2
 
-run: build
+# Only the game, its puzzles and its help: a player need not wait for the tests.
+run: configure
+	cmake --build --preset $(PRESET) --target game
 	./$(BUILD_DIR)/tessellix
 
 test: build

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QIcon>
-#include <QLabel>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <array>
+#include <vector>
 
 #include "dialogs/mark_line_delegate.h"
 #include "library/solve_records.h"
@@ -26,10 +26,6 @@ constexpr Rgb kPreviewGrey{192, 192, 192};
 // However wide the area, the preview shows 21 cells across it.
 constexpr int kPreviewColumns = 21;
 constexpr int kFrameWidth = 2;
-// The template's height, in dialog units, below which the solved count and the best time add
-// lines of their own; the preview keeps its place from the template.
-constexpr int kTemplateHeight = 141;
-constexpr int kDialogHeight = 165;
 const BilingualText kSolvedLabel{"Решено: ", "Solved: "};
 const BilingualText kBestTimeLabel{"Лучшее время: ", "Best time: "};
 const BilingualText kWithHint{" (с подсказкой)", " (with a hint)"};
@@ -87,6 +83,18 @@ QIcon MarkIcon(int side, const QColor& colour) {
     return QIcon(pixmap);
 }
 
+// The solved count, and the puzzle's best time on a line of its own when it has one.
+BilingualText LineAbout(const BilingualText& solvedCount, const PuzzleStats* stats) {
+    BilingualText text = solvedCount;
+    if (stats != nullptr) {
+        text.Add("\n").Add(kBestTimeLabel).Add(ElapsedText(stats->bestSeconds));
+        if (stats->bestWithHint) {
+            text.Add(kWithHint);
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Settings& options,
@@ -98,8 +106,6 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
       openButton(new QPushButton(QString::fromUtf8("Открыть#Open"), this)),
       cancelButton(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this)),
       previewBox(new QCheckBox(QString::fromUtf8("Просмотр#Preview"), this)),
-      solvedLabel(new QLabel(this)),
-      bestTimeLabel(new QLabel(this)),
       preview(settings.ReadPreviewSetting()),
       previewShape(CreateBlankPuzzle(0, 0)) {
     setWindowTitle(QString::fromUtf8("Выбор задания Tessellix#Select puzzle"));
@@ -112,8 +118,6 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     openButton->setDefault(true);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     previewBox->setObjectName(QStringLiteral("previewBox"));
-    solvedLabel->setObjectName(QStringLiteral("solvedLabel"));
-    bestTimeLabel->setObjectName(QStringLiteral("bestTimeLabel"));
 
     std::vector<std::string> fileNames;
     fileNames.reserve(library.count());
@@ -122,33 +126,30 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     }
     const std::vector<SolvedMark> marks = settings.ReadSolvedMarks(fileNames);
     const RecordsContent records = SolveRecords(SolveRecords::PathBeside(settings.Path())).Read();
+    std::vector<const PuzzleStats*> stats;
     int solved = 0;
     for (std::size_t i = 0; i < fileNames.size(); ++i) {
-        const PuzzleStats* stats = records.Find(fileNames[i]);
-        bestTimes.emplace_back(stats != nullptr ? stats->bestSeconds : -1,
-                               stats != nullptr && stats->bestWithHint);
-        solved += stats != nullptr || marks[i] != SolvedMark::None ? 1 : 0;
+        stats.push_back(records.Find(fileNames[i]));
+        solved += stats.back() != nullptr || marks[i] != SolvedMark::None ? 1 : 0;
     }
-    solvedLabel->setText(Shown(BilingualText(kSolvedLabel)
-                                   .Add(std::to_string(solved))
-                                   .Say(" из ", " of ")
-                                   .Add(std::to_string(library.count()))));
+    const BilingualText solvedCount = BilingualText(kSolvedLabel)
+                                          .Add(std::to_string(solved))
+                                          .Say(" из ", " of ")
+                                          .Add(std::to_string(library.count()));
 
     LocalizeDialog(*this, {cancelButton, openButton, previewBox});
-    LayOutDialog(*this, {275, kDialogHeight},
+    LayOutDialog(*this, {275, 141},
                  {{puzzleList, {7, 7, 170, 127}},
                   {openButton, {196, 7, 61, 15}},
                   {cancelButton, {196, 25, 61, 15}},
-                  {previewBox, {196, 49, 61, 8}},
-                  {solvedLabel, {7, 138, 170, 9}},
-                  {bestTimeLabel, {7, 149, 170, 9}}});
+                  {previewBox, {196, 49, 61, 8}}});
 
     // Right of the list and below the box, kept off the dialog's edges by the margin that the
-    // list keeps from the bottom of the template.
+    // list keeps from the bottom of the dialog.
     const PixelRect list = PlaceOf(puzzleList->geometry());
     const PixelRect box = PlaceOf(previewBox->geometry());
     const PixelRect client = PlaceOf(rect());
-    const int margin = DialogUnitsToPixels(QSize(0, kTemplateHeight)).height() - list.bottom;
+    const int margin = client.bottom - list.bottom;
     previewRect =
         Grown({list.right + margin, box.bottom + margin, client.right - margin, list.bottom},
               -kFrameWidth);
@@ -166,7 +167,13 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     const std::array<QIcon, 3> icons{MarkIcon(side, QColor()), MarkIcon(side, kSolvedMarkColour),
                                      MarkIcon(side, kHintedMarkColour)};
     for (int row = 0; row < puzzleList->count(); ++row) {
-        puzzleList->item(row)->setIcon(icons[static_cast<std::size_t>(marks[row])]);
+        QListWidgetItem* item = puzzleList->item(row);
+        item->setIcon(icons[static_cast<std::size_t>(marks[row])]);
+        // The counts take no room of the dialog: the pointer and a screen reader find them on
+        // the line.
+        const QString about = Shown(LineAbout(solvedCount, stats[row]));
+        item->setToolTip(about);
+        item->setData(Qt::AccessibleDescriptionRole, about);
     }
     if (QListWidgetItem* current = puzzleList->item(position)) {
         puzzleList->setCurrentItem(current);
@@ -180,7 +187,6 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     previewBox->setChecked(preview != 0);
     puzzleList->setFocus();
     LoadPreview();
-    ShowBestTime();
 
     // Only now: filling the controls is no change made by the user.
     connect(puzzleList, &QListWidget::itemSelectionChanged, this,
@@ -223,22 +229,7 @@ void SelectPuzzleDialog::TakeDataFromControls() {
 void SelectPuzzleDialog::OnSelectionChange() {
     TakeDataFromControls();
     LoadPreview();
-    ShowBestTime();
     update(ToQRect(previewRect));
-}
-
-void SelectPuzzleDialog::ShowBestTime() {
-    if (selected < 0 || selected >= static_cast<int>(bestTimes.size()) ||
-        bestTimes[selected].first < 0) {
-        bestTimeLabel->clear();
-        return;
-    }
-    const auto [seconds, hinted] = bestTimes[selected];
-    BilingualText text = BilingualText(kBestTimeLabel).Add(ElapsedText(seconds));
-    if (hinted) {
-        text.Add(kWithHint);
-    }
-    bestTimeLabel->setText(Shown(text));
 }
 
 void SelectPuzzleDialog::LoadPreview() {

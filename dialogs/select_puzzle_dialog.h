@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "library/puzzle_library.h"
 #include "library/settings.h"
@@ -12,7 +11,6 @@
 #include "model/puzzle_shape.h"
 
 class QCheckBox;
-class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -25,9 +23,10 @@ class SelectPuzzleDialog : public QDialog {
     Q_OBJECT
   public:
     // Lists the library's names in the current language, each after its solved mark from the
-    // settings, the line at `position` selected when there is one. The Preview box comes from
-    // the settings and goes back to them when the dialog is destroyed, after Open and after
-    // Cancel alike.
+    // settings, the line at `position` selected when there is one. Each line's tooltip and
+    // accessible description tell how many puzzles are solved and the line's best time. The Preview
+    // box comes from the settings and goes back to them when the dialog is destroyed, after Open
+    // and after Cancel alike.
     SelectPuzzleDialog(const PuzzleLibrary& library, Settings& settings, int position,
                        QWidget* owner);
     ~SelectPuzzleDialog() override;
@@ -54,8 +53,6 @@ class SelectPuzzleDialog : public QDialog {
     // The selected puzzle's shape, read once per change: a file that cannot be read gives an
     // empty preview.
     void LoadPreview();
-    // The best time of the selected puzzle, when it has one.
-    void ShowBestTime();
     void PaintPreview(const QRegion& region);
 
     const PuzzleLibrary& library;
@@ -66,10 +63,6 @@ class SelectPuzzleDialog : public QDialog {
     QPushButton* openButton;
     QPushButton* cancelButton;
     QCheckBox* previewBox;
-    QLabel* solvedLabel;
-    QLabel* bestTimeLabel;
-    // By line: the best time in seconds and whether a hint helped; -1 for an unsolved puzzle.
-    std::vector<std::pair<int, bool>> bestTimes;
 
     int preview = 0;
     std::unique_ptr<PuzzleShape> previewShape;

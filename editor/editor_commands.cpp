@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <array>
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,6 +44,43 @@ BilingualText CountText(std::uint64_t distinct, std::optional<Level> level) {
         text.Add(", ").Add(LevelWord(*level));
     }
     return text;
+}
+
+CountOptions CountingOptions(const std::atomic<bool>& cancel, TaskProgress& progress) {
+    CountOptions options;
+    options.progress = [&](const CountProgress& now) {
+        progress.Set(FoundText(now.tilings));
+        return !cancel;
+    };
+    return options;
+}
+
+using SolverJob =
+    std::function<void(const TilingSolver&, const std::atomic<bool>& cancel, TaskProgress&)>;
+
+// Runs job on a solver of the editor's drawing off the GUI thread, with the progress and Cancel
+// of Count solutions. False when the player cancelled it, or when it failed, which is told.
+bool RunOnDrawing(EditorWindow& editor, const SolverJob& job) {
+    const PuzzleFileData data = editor.Session().FileData({});
+    unsigned used = 0;
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        used |= data.elements[element].used ? 1u << element : 0;
+    }
+    const BackgroundLook look{kCountCaption,
+                              FoundText(0),
+                              QStringLiteral("countProgress"),
+                              {"Подсчёт прерван ошибкой: ", "Counting stopped with an error: "}};
+    const Result<bool> cancelled = RunInBackground(
+        [&](const std::atomic<bool>& cancel, TaskProgress& progress) {
+            job(TilingSolver(data.grid, kGridSide, used), cancel, progress);
+        },
+        look, &editor);
+    if (!cancelled) {
+        ShowMessage(&editor, cancelled.Error().Message(), kCountCaption, MessageIcon::Exclamation,
+                    MessageButtons::Ok);
+        return false;
+    }
+    return !*cancelled;
 }
 
 }  // namespace
@@ -97,6 +136,10 @@ bool EditorCommands::DeletePuzzle() {
     if ((plan.refusal && !Tell(*plan.refusal)) || !Tell(plan.question)) {
         return false;
     }
+    if (const std::optional<EditorMessage> changed = session.ChangedOnDiskQuestion(plan.path, true);
+        changed && !Tell(*changed)) {
+        return false;
+    }
     if (const std::optional<Failure> failure = DeletePuzzleFile(plan.path)) {
         ShowMessage(&editor, failure->Message(), plan.caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
@@ -115,6 +158,10 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     if (start.refusal) {
         return Tell(*start.refusal);
     }
+    const std::optional<bool> covered = CoversDrawing();
+    if (!covered || (!*covered && !Tell(EditorSession::UnsolvableQuestion()))) {
+        return false;
+    }
     QString name;
     QString comment;
     {
@@ -129,6 +176,13 @@ bool EditorCommands::SavePuzzle(bool saveAs) {
     const SavePlan plan = session.PlanSave(saveAs, name.toStdString(), comment.toStdString());
     if ((plan.refusal && !Tell(*plan.refusal)) || (plan.question && !Tell(*plan.question))) {
         return false;
+    }
+    if (plan.replacedPosition) {
+        if (const std::optional<EditorMessage> changed =
+                session.ChangedOnDiskQuestion(plan.path, false);
+            changed && !Tell(*changed)) {
+            return false;
+        }
     }
     std::optional<Failure> failure;
     {
@@ -153,44 +207,44 @@ void EditorCommands::CountSolutions() {
     if (!CanCountSolutions(editor)) {
         return;
     }
-    const PuzzleFileData data = editor.Session().FileData({});
-    unsigned used = 0;
-    for (int element = 0; element < kElementRecordCount; ++element) {
-        used |= data.elements[element].used ? 1u << element : 0;
-    }
     std::optional<BilingualText> answer;
-    const BackgroundLook look{kCountCaption,
-                              FoundText(0),
-                              QStringLiteral("countProgress"),
-                              {"Подсчёт прерван ошибкой: ", "Counting stopped with an error: "}};
-    const Result<bool> cancelled = RunInBackground(
-        [&](const std::atomic<bool>& cancel, TaskProgress& progress) {
-            const TilingSolver solver(data.grid, kGridSide, used);
-            CountOptions options;
-            options.progress = [&](const CountProgress& now) {
-                progress.Set(FoundText(now.tilings));
-                return !cancel;
-            };
-            const CountResult count = solver.Count(options);
+    std::uint64_t distinct = 0;
+    const bool ran = RunOnDrawing(
+        editor,
+        [&](const TilingSolver& solver, const std::atomic<bool>& cancel, TaskProgress& progress) {
+            const CountResult count = solver.Count(CountingOptions(cancel, progress));
             if (!count.complete) {
                 return;
             }
-            if (count.distinct == 0) {
+            distinct = count.distinct;
+            if (distinct == 0) {
                 answer = CountText(0, std::nullopt);
                 return;
             }
             progress.Set(kRatingText);
             if (const std::optional<Rating> rating = RatePuzzle(solver, [&] { return !cancel; })) {
-                answer = CountText(count.distinct, rating->level);
+                answer = CountText(distinct, rating->level);
             }
-        },
-        look, &editor);
-    if (!cancelled) {
-        ShowMessage(&editor, cancelled.Error().Message(), kCountCaption, MessageIcon::Exclamation,
-                    MessageButtons::Ok);
-    } else if (!*cancelled && answer) {
-        editor.ShowSolutionCount(*answer);
+        });
+    if (ran && answer) {
+        editor.ShowSolutionCount(*answer, distinct);
     }
+}
+
+std::optional<bool> EditorCommands::CoversDrawing() {
+    if (const std::optional<std::uint64_t> shown = editor.ShownSolutions()) {
+        return *shown > 0;
+    }
+    bool covered = false;
+    const bool ran = RunOnDrawing(
+        editor,
+        [&](const TilingSolver& solver, const std::atomic<bool>& cancel, TaskProgress& progress) {
+            // One cover settles it.
+            CountOptions options = CountingOptions(cancel, progress);
+            options.maxTilings = 1;
+            covered = solver.Count(options).tilings > 0;
+        });
+    return ran ? std::optional<bool>(covered) : std::nullopt;
 }
 
 bool EditorCommands::MayLeave() {

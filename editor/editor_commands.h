@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessellix {
@@ -20,6 +21,10 @@ class EditorCommands {
     // puzzle, which opens empty; false when the choice was cancelled, and nothing changed.
     bool Open();
     bool DeletePuzzle();
+    // Save and Save as. A drawing that the chosen elements cannot cover, as a count shown or
+    // one searched for now off the GUI thread says, is saved only when the player says so;
+    // Cancel of that search saves nothing. Writing over a file that changed on disk since it
+    // was opened asks first, as Delete does.
     bool SavePuzzle(bool saveAs);
     // Counts the distinct solutions of the drawing with the chosen elements and rates it as the
     // tool's rate does, off the GUI thread with progress and Cancel; the editor shows the answer
@@ -33,6 +38,8 @@ class EditorCommands {
   private:
     // Shows a refusal, or asks a question; true for a question answered Yes.
     bool Tell(const EditorMessage& message);
+    // Whether the chosen elements cover the drawing; nothing when the search was cancelled.
+    std::optional<bool> CoversDrawing();
     // A file replaced or deleted loses its solved mark and its records.
     void ForgetSolves(const std::string& fileName);
 

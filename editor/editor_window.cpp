@@ -96,12 +96,14 @@ void EditorWindow::DrawTitleLine(bool withComment) {
     RepaintRect(titleRect);
 }
 
-void EditorWindow::ShowSolutionCount(const BilingualText& text) {
+void EditorWindow::ShowSolutionCount(const BilingualText& text, std::uint64_t distinct) {
     solutionCount = text;
+    shownSolutions = distinct;
     DrawTitleLine(false);
 }
 
 void EditorWindow::DropSolutionCount() {
+    shownSolutions.reset();
     if (!solutionCount.IsEmpty()) {
         solutionCount = {};
         DrawTitleLine(false);
@@ -226,6 +228,7 @@ std::optional<Failure> EditorWindow::OpenPuzzle(int position) {
     session.Canvas().DrawOutline(backBuffer, kBlack);
 
     solutionCount = {};
+    shownSolutions.reset();
     DrawTitleLine(false);
     for (Element& element : session.Elements()) {
         element.DrawAtHome(backBuffer);

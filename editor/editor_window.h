@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "library/bilingual_text.h"
 #include "model/editor_session.h"
 #include "model/play_session.h"
@@ -30,10 +33,12 @@ class EditorWindow : public PixelView {
     const ImageSurface& BackBuffer() const { return backBuffer; }
     MouseMode Mode() const { return mouseMode; }
 
-    // A count of the drawing's solutions, shown beside the cell counter until the drawing
-    // changes; empty while none is shown.
-    void ShowSolutionCount(const BilingualText& text);
+    // A count of the drawing's distinct solutions in words, shown beside the cell counter until
+    // the drawing changes; empty while none is shown.
+    void ShowSolutionCount(const BilingualText& text, std::uint64_t distinct);
     const BilingualText& SolutionCount() const { return solutionCount; }
+    // The count shown, while one is.
+    std::optional<std::uint64_t> ShownSolutions() const { return shownSolutions; }
     // Where the count stands in the picture; empty while none is shown.
     PixelRect SolutionCountRect() const { return countRect; }
 
@@ -64,6 +69,7 @@ class EditorWindow : public PixelView {
     PixelRect titleRect;  // the title line left of the counter's label
     PixelRect countRect;
     BilingualText solutionCount;
+    std::optional<std::uint64_t> shownSolutions;
     ImageSurface backBuffer{kWidth, kHeight};
     MouseMode mouseMode = NoStroke;
 };

@@ -104,9 +104,9 @@ void SavePuzzleDialog::Save() {
         refuse(commentEdit, badComment->Message());
         return;
     }
-    // Blanks around a name stay; a name of blanks alone is none.
+    // Only an empty name is none: blanks stay as typed, a name of blanks alone too.
     puzzleName = nameEdit->text();
-    if (puzzleName.trimmed().isEmpty()) {
+    if (puzzleName.isEmpty()) {
         refuse(nameEdit, kNameMissing);
         return;
     }

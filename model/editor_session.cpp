@@ -28,6 +28,20 @@ const BilingualText kNoNumberLeft{
     "Для нового задания не осталось номера: одно из заданий уже имеет наибольший возможный номер.",
     "No number is left for a new puzzle: a puzzle already has the largest number there can be."};
 const BilingualText kDefaultName{"Название", "No name"};
+const BilingualText kChangedOnDisk{
+    "Файл задания изменился после того, как его открыли в редакторе.\n",
+    "The puzzle's file has changed since it was opened in the editor.\n"};
+const BilingualText kSaveOverChanged{
+    "Сохранение заменит его вместе с решением, которое в нём сохранено. Всё равно сохранить?",
+    "Saving replaces it, together with a solution stored in it. Save all the same?"};
+const BilingualText kDeleteChanged{
+    "Вместе с ним будет удалено и решение, которое в нём сохранено. Всё равно удалить?",
+    "Deleting it deletes a solution stored in it too. Delete all the same?"};
+const BilingualText kUnsolvable{
+    "У задания нет решения: выбранные элементы не покрывают рисунок.\nСохранить задание без "
+    "решения?",
+    "The puzzle has no solution: the chosen elements cannot cover the drawing.\nSave a puzzle "
+    "without a solution?"};
 
 EditorMessage Refusal(const BilingualText& text, const BilingualText& caption) {
     return {EditorMessage::Refusal, text, caption};
@@ -132,6 +146,7 @@ std::optional<Failure> EditorSession::Open(int position) {
     cellsChanged = changed = false;
     currentPuzzleIndex = position;
     openedNumber = NumberOf(record->fileName);
+    openedFile = FileSnapshot::Take(library.PathOf(*record));
     return failure;
 }
 
@@ -216,7 +231,21 @@ std::optional<Failure> EditorSession::Save(const SavePlan& plan, Settings& setti
         return stored.Error();
     }
     changed = false;
+    openedFile = FileSnapshot::Take(plan.path);
     return std::nullopt;
+}
+
+std::optional<EditorMessage> EditorSession::ChangedOnDiskQuestion(const std::string& path,
+                                                                  bool deleting) const {
+    if (isNewPuzzle || !openedFile.ChangedAt(path)) {
+        return std::nullopt;
+    }
+    return Question(BilingualText(kChangedOnDisk).Add(deleting ? kDeleteChanged : kSaveOverChanged),
+                    deleting ? kDeleteCaption : kSaveCaption);
+}
+
+EditorMessage EditorSession::UnsolvableQuestion() {
+    return Question(kUnsolvable, kSaveCaption);
 }
 
 DeletePlan EditorSession::PlanDelete() const {

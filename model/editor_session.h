@@ -5,6 +5,7 @@
 #include <string>
 
 #include "library/bilingual_text.h"
+#include "library/file_snapshot.h"
 #include "library/puzzle_file.h"
 #include "library/puzzle_library.h"
 #include "library/settings.h"
@@ -112,6 +113,13 @@ class EditorSession {
     // of its name going, and the drawing counts as unchanged; the failure to write, and nothing
     // changed.
     [[nodiscard]] std::optional<Failure> Save(const SavePlan& plan, Settings& settings);
+    // Asked before Save writes over the opened puzzle's file (plan.replacedPosition) or Delete
+    // removes it, when that file changed on disk since the editor opened or saved it: a
+    // solution stored there meanwhile would be lost. Nothing when it is as it was.
+    std::optional<EditorMessage> ChangedOnDiskQuestion(const std::string& path,
+                                                       bool deleting) const;
+    // Asked before Save writes a drawing that the chosen elements cannot cover.
+    static EditorMessage UnsolvableQuestion();
     DeletePlan PlanDelete() const;
     // The file of the plan is gone: the record leaves the library, and the play position stays
     // on its puzzle.
@@ -132,6 +140,8 @@ class EditorSession {
     bool changed = false;
     int currentPuzzleIndex = 0;
     int openedNumber = 0;
+    // The file of the opened puzzle as the editor last read or wrote it.
+    FileSnapshot openedFile;
 };
 
 }  // namespace tessellix

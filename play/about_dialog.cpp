@@ -39,7 +39,8 @@ AboutDialog::AboutDialog(QWidget* owner)
       text1026(
           Text(this, "text1026", "Двенадцать элементов, одна фигура#Twelve elements, one shape")),
       textCopyright(Text(this, "textCopyright", "© The Tessellix developers")),
-      textToolkit(Text(this, "textToolkit", "Сделано на C++ и Qt#Made with C++ and Qt")) {
+      // Not localised: the same words in both languages.
+      textToolkit(Text(this, "textToolkit", "C++20 · Qt 6")) {
     setWindowTitle(QString::fromUtf8("О программе#About"));
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
@@ -48,7 +49,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     programIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     programIcon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
 
-    LocalizeDialog(*this, {text1024, text1025, text1026, textToolkit});
+    LocalizeDialog(*this, {text1024, text1025, text1026});
     LayOutDialog(*this, {187, 109},
                  {{okButton, {63, 88, 61, 14}},
                   {programIcon, {15, 15, 21, 20}},

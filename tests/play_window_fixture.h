@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
@@ -24,6 +25,9 @@
 #include "tests/puzzle_bytes.h"
 
 namespace tessellix {
+
+// How often RunWithDialog looks again for the dialog it is to answer.
+inline constexpr int kDialogPollMs = 10;
 
 // A real main window over a temporary data folder holding the given puzzle files (none: the
 // built-in puzzle), with the settings file in a temporary folder too, and a player's mouse on
@@ -89,11 +93,15 @@ class PlayWindowFixture {
         bool answered = false;
         QTimer timer;  // gone with this call, so it never answers a later dialog
         timer.setSingleShot(true);
+        // A search off the GUI thread may come first: its progress is no dialog to answer.
         QObject::connect(&timer, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                answered = true;
-                answer(*dialog);
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || qobject_cast<QProgressDialog*>(dialog) != nullptr) {
+                timer.start(kDialogPollMs);
+                return;
             }
+            answered = true;
+            answer(*dialog);
         });
         timer.start(0);
         act();

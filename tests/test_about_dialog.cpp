@@ -38,6 +38,8 @@ class AboutDialogTest : public QObject {
         QVERIFY(!line.isEmpty());
         QVERIFY(!line.contains('#'));
         QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
+        QCOMPARE(dialog.findChild<QLabel*>("textToolkit")->text(),
+                 QString::fromUtf8("C++20 · Qt 6"));
     }
 
     void versionLineTakesMajorAndMinorForRussian_data() {

@@ -49,13 +49,23 @@ const std::string kUsedLine = "\x01\x00\x00\x00";
 const std::map<int, std::array<std::uint8_t, 4>> kLineAndL{{0, {0x81, 0x02, 0x00, 0x00}},
                                                            {1, {0x01, 0, 0, 0}}};
 
-// Fills `count` cells with one stroke, row by row from the canvas's corner.
+// Fills `count` cells with one stroke, row by row from the canvas's corner, ten to a row:
+// sixty are the 10 x 6 rectangle, which the twelve elements cover.
 void DrawCells(PlayWindowFixture& play, int count) {
     play.Press(CellPoint(0, 0));
     for (int cell = 1; cell < count; ++cell) {
-        play.Move(CellPoint(cell % 31, cell / 31));
+        play.Move(CellPoint(cell % 10, cell / 10));
     }
-    play.Release(CellPoint((count - 1) % 31, (count - 1) / 31));
+    play.Release(CellPoint((count - 1) % 10, (count - 1) / 10));
+}
+
+// Leaves every element out but `kept`.
+void KeepOnly(PlayWindowFixture& play, int kept) {
+    for (int i = 0; i < 12; ++i) {
+        if (i != kept) {
+            play.Click(OnElement(play.Window().Editor()->Session().Elements()[i]));
+        }
+    }
 }
 
 // Opens the library puzzle at `row` of the Select dialog.
@@ -555,6 +565,83 @@ class EditorTest : public QObject {
         QVERIFY(!play.Window().IsCommandEnabled(kCommandCountSolutions));
         play.Click(CellPoint(13, 8));
         QCOMPARE(editor.BackBuffer().Image(), before);
+    }
+
+    // Five cells in a row: the line covers them, L does not. The count shown, or a search made
+    // for the Save, tells; No writes nothing.
+    void savingADrawingWithoutASolutionAsksFirst_data() {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("countedFirst");
+        QTest::addColumn<int>("answer");  // -1: nothing is asked
+        QTest::newRow("the line covers it") << 0 << false << -1;
+        QTest::newRow("L does not, No") << 1 << false << int(MessageResult::No);
+        QTest::newRow("L does not, Yes") << 1 << false << int(MessageResult::Yes);
+        QTest::newRow("counted first, No") << 1 << true << int(MessageResult::No);
+    }
+    void savingADrawingWithoutASolutionAsksFirst() {
+        QFETCH(int, kept);
+        QFETCH(bool, countedFirst);
+        QFETCH(int, answer);
+        SetCurrentLanguage(Language::English);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        KeepOnly(play, kept);
+        DrawCells(play, 5);
+        if (countedFirst) {
+            play.Window().RunCommand(kCommandCountSolutions);
+        }
+        if (answer >= 0) {
+            play.answers = {MessageResult(answer)};
+        }
+        const bool saves = answer != int(MessageResult::No);
+        saves ? void(SaveAs(play, kCommandSave, "Row")) : play.Window().RunCommand(kCommandSave);
+        QCOMPARE(play.MessageTexts(),
+                 answer < 0 ? QStringList{}
+                            : QStringList{"The puzzle has no solution: the chosen elements cannot "
+                                          "cover the drawing.\nSave a puzzle without a solution?"});
+        QCOMPARE(QFileInfo::exists(QString::fromStdString(play.DataPath("201.TLX"))), saves);
+    }
+
+    // 200.TLX is opened, then changed on disk. Save over it and Delete ask once more; only Yes
+    // writes or deletes. `file`: the file afterwards, the changed one or "written" or "gone".
+    void writingOverAFileChangedOnDiskAsksFirst_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("file");
+        const int yes = int(MessageResult::Yes);
+        const int no = int(MessageResult::No);
+        QTest::newRow("Save, unchanged") << int(kCommandSave) << false << yes << "written";
+        QTest::newRow("Save, changed, Yes") << int(kCommandSave) << true << yes << "written";
+        QTest::newRow("Save, changed, No") << int(kCommandSave) << true << no << "changed";
+        QTest::newRow("Delete, changed, Yes") << int(kCommandDelete) << true << yes << "gone";
+        QTest::newRow("Delete, changed, No") << int(kCommandDelete) << true << no << "changed";
+    }
+    void writingOverAFileChangedOnDiskAsksFirst() {
+        QFETCH(int, command);
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        SetCurrentLanguage(Language::English);
+        PlayWindowFixture play(Library());
+        play.Window().RunCommand(kCommandEditor);
+        OpenRow(play, 2);
+        play.Click(OnElement(play.Window().Editor()->Session().Elements()[1]));
+        const std::string path = play.DataPath("200.TLX");
+        const std::string outside = PuzzleFile(kRow, 13, 9, "C\1D", {{0, {0x81, 0x03, 0, 0}}});
+        if (changed) {
+            WriteBytes(path, outside);
+        }
+        play.answers = {MessageResult::Yes, MessageResult(answer)};
+        command == kCommandSave ? void(SaveAs(play, kCommandSave, "C"))
+                                : play.Window().RunCommand(command);
+        QCOMPARE(play.messages.size(), changed ? 2 : 1);
+        if (changed) {
+            QVERIFY(play.messages[1].text.startsWith(
+                "The puzzle's file has changed since it was opened in the editor.\n"));
+            QCOMPARE(play.messages[1].defaultButton, MessageResult::No);
+        }
+        const bool gone = !QFileInfo::exists(QString::fromStdString(path));
+        QTEST(QString(gone ? "gone" : ReadBytes(path) == outside ? "changed" : "written"), "file");
     }
 };
 

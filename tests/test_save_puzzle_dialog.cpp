@@ -40,8 +40,8 @@ class SavePuzzleDialogTest : public QObject {
             {"Input the puzzle name!", "Error", "nameEdit"});
         Row("empty name, Russian", Language::Russian, "", "c", "",
             {"Введите название задания!", "Ошибка ввода", "nameEdit"});
-        Row("only blanks are no name", Language::English, " \t\u3000 ", "", "",
-            {"Input the puzzle name!", "Error", "nameEdit"});
+        Row("only blanks, kept as they are", Language::English, " \t  ", "", "", {" \t  ", ""});
+        Row("one blank, Russian", Language::Russian, " ", "c", "", {" ", "c"});
         Row("blanks around a name stay", Language::English, " N\t", "", "", {" N\t", ""});
         Row("Enter in the comment", Language::English, "N", "one", "\ntwo", {"N", two});
         Row("CR LF comment unchanged", Language::English, "N", two, "", {"N", two});

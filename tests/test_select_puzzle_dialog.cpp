@@ -21,13 +21,12 @@ void WriteBlock(const QTemporaryDir& folder, const char* name, int columns, int 
     WriteBytes(folder.filePath(name).toStdString(), file.Bytes());
 }
 
-// Right of the list and below the box, the list's bottom margin in the template (141 units
-// high, above the lines added below the list) away from them and from the dialog's right edge;
-// right and bottom excluded.
+// Right of the list and below the box, the list's bottom margin away from them and from the
+// dialog's right edge; right and bottom excluded.
 PixelRect FrameOf(const SelectPuzzleDialog& dialog) {
     const QRect list = dialog.findChild<QListWidget*>("puzzleList")->geometry();
     const QRect box = dialog.findChild<QCheckBox*>("previewBox")->geometry();
-    const int margin = DialogUnitsToPixels(QSize(0, 141)).height() - list.y() - list.height();
+    const int margin = dialog.height() - list.y() - list.height();
     return {list.x() + list.width() + margin, box.y() + box.height() + margin,
             dialog.width() - margin, list.y() + list.height()};
 }
@@ -105,6 +104,43 @@ class SelectPuzzleDialogTest : public QObject {
               "selected");
         QTEST(dialog.Selected(), "selected");
         QCOMPARE(dialog.Chosen(), std::nullopt);
+    }
+
+    // The template's 275 x 141 units, and every control where it puts it, in both languages. The
+    // check box keeps its corner and width; it may grow down to show its whole indicator.
+    void templateSizeAndControlPlaces_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("control");  // empty: the dialog itself
+        QTest::addColumn<QRect>("units");
+        for (const Language language : {Language::Russian, Language::English}) {
+            const QString in = language == Language::Russian ? " (Russian)" : " (English)";
+            const auto row = [&](const char* control, const QRect& units) {
+                QTest::newRow(qPrintable((*control ? control : "dialog") + in))
+                    << int(language) << QString(control) << units;
+            };
+            row("", {0, 0, 275, 141});
+            row("puzzleList", {7, 7, 170, 127});
+            row("openButton", {196, 7, 61, 15});
+            row("cancelButton", {196, 25, 61, 15});
+            row("previewBox", {196, 49, 61, 8});
+        }
+    }
+    void templateSizeAndControlPlaces() {
+        QFETCH(int, language);
+        QFETCH(QString, control);
+        QFETCH(QRect, units);
+        SetCurrentLanguage(Language(language));
+        SelectPuzzleDialog dialog(library, settings, 0, nullptr);
+        const QRect place =
+            control.isEmpty() ? dialog.rect() : dialog.findChild<QWidget*>(control)->geometry();
+        QRect expected = DialogUnitsToPixels(units);
+        if (control == "previewBox") {
+            QVERIFY(place.height() >= expected.height());
+            expected.setHeight(place.height());
+        }
+        QCOMPARE(place, expected);
+        // Only the template's controls: nothing else takes room in the dialog.
+        QCOMPARE(dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 4);
     }
 
     // marks: what each line of Three, Seven, Puzzle 12 shows before its name.

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "library/file_snapshot.h"
 #include "library/puzzle_library.h"
 #include "library/whole_file.h"
 #include "tests/puzzle_bytes.h"
@@ -207,6 +208,32 @@ class WholeFileTest : public QObject {
             byScan ? QStringList{"5.TLX"} : QStringList{"5.TLX", "tessellix.ini"};
         QCOMPARE(Entries(folder.path()), left);
         QCOMPARE(ReadBytes(path), old.Bytes());
+    }
+
+    // The file "ab" changed to `after` ("-": removed), its modification time moved by `seconds`.
+    void snapshotSeesEveryChange_data() {
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("written again as it was") << QByteArray("ab") << 0 << false;
+        QTest::newRow("other bytes, same size and time") << QByteArray("ba") << 0 << true;
+        QTest::newRow("only the time") << QByteArray("ab") << 1 << true;
+        QTest::newRow("removed") << QByteArray("-") << 0 << true;
+    }
+    void snapshotSeesEveryChange() {
+        QFETCH(QByteArray, after);
+        QFETCH(int, seconds);
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("5.TLX").toStdString();
+        WriteBytes(path, "ab");
+        const auto time = std::filesystem::last_write_time(path);
+        const FileSnapshot snapshot = FileSnapshot::Take(path);
+        std::filesystem::remove(path);
+        if (after != "-") {
+            WriteBytes(path, after.toStdString());
+            std::filesystem::last_write_time(path, time + std::chrono::seconds(seconds));
+        }
+        QTEST(snapshot.ChangedAt(path), "changed");
     }
 };
 
