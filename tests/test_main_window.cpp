@@ -120,8 +120,6 @@ class MainWindowTest : public QObject {
         QTest::addColumn<bool>("lettersChoosable");
         QTest::newRow("neither") << QList<int>{} << false << false << true;
         QTest::newRow("letters") << QList<int>{kCommandElementLetters} << false << true << true;
-        QTest::newRow("letters on and off again")
-            << QList<int>{kCommandElementLetters, kCommandElementLetters} << false << false << true;
         QTest::newRow("colour-blind fills")
             << QList<int>{kCommandColourBlindColours} << true << true << false;
         QTest::newRow("colour-blind fills and back")
@@ -138,18 +136,15 @@ class MainWindowTest : public QObject {
         for (const int command : commands) {
             play.Window().RunCommand(command);
         }
+        // Element I's letter cell: in its fill all through without a letter.
         const Element& straight = play.ElementAt(0);
-        const GridCell cell = straight.LetterCell();
-        const QRect inside(straight.x + cell.column * kCellSize + 1,
-                           straight.y + cell.row * kCellSize + 1, kCellSize - 1, kCellSize - 1);
-        const QRgb fill = Q(colourBlind ? kColourBlindFills[0] : Rgb{255, 0, 0});
-        bool lettered = false;
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            for (int x = inside.left(); x <= inside.right(); ++x) {
-                lettered = lettered || play.Shown().pixel(x, y) != fill;
-            }
-        }
-        QCOMPARE(play.Shown().pixel(inside.topLeft()), fill);
+        const QPoint cell(straight.x + straight.LetterCell().column * kCellSize + 1,
+                          straight.y + straight.LetterCell().row * kCellSize + 1);
+        const QImage inside = play.Shown().copy(QRect(cell, QSize(kCellSize - 1, kCellSize - 1)));
+        QImage plain(inside.size(), inside.format());
+        plain.fill(Q(colourBlind ? kColourBlindFills[0] : Rgb{255, 0, 0}));
+        const bool lettered = inside != plain;
+        QCOMPARE(inside.pixel(0, 0), plain.pixel(0, 0));
         QCOMPARE(lettered, lettersDrawn);
         QCOMPARE(play.Shown() == before, !lettersDrawn && !colourBlind);
         QCOMPARE(play.Shown(), play.FullComposition());

@@ -131,33 +131,6 @@ class SettingsTest : public QObject {
         QVERIFY(ReadFile(path).startsWith(content.left(content.indexOf('\n') + 1)));
     }
 
-    // The element options are on only for 1, each under its own key.
-    void elementOptionsAreOnOnlyForOne_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("letters");
-        QTest::addColumn<bool>("colourBlind");
-        QTest::newRow("no keys") << QByteArray("[Options]\nLanguage=1\n") << false << false;
-        QTest::newRow("letters") << QByteArray("[Options]\nElementLetters=1\n") << true << false;
-        QTest::newRow("colours, the name in any case")
-            << QByteArray("[options]\ncolourblindcolours=1\n") << false << true;
-        QTest::newRow("2 is off") << QByteArray(
-                                         "[Options]\nElementLetters=2\nColourBlindColours=2\n")
-                                  << false << false;
-        QTest::newRow("in another section")
-            << QByteArray("[Generator]\nElementLetters=1\n") << false << false;
-    }
-    void elementOptionsAreOnOnlyForOne() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, letters);
-        QFETCH(bool, colourBlind);
-        WriteFile(path, content);
-        QCOMPARE(settings.ReadElementLettersSetting(), letters);
-        QCOMPARE(settings.ReadColourBlindColoursSetting(), colourBlind);
-        settings.WriteColourBlindColoursSetting(!colourBlind);
-        QCOMPARE(settings.ReadColourBlindColoursSetting(), !colourBlind);
-        QCOMPARE(settings.ReadElementLettersSetting(), letters);
-    }
-
     void writingCreatesTheFileWithKeysInTheOrderOfFirstWriting() {
         settings.WriteLanguageSetting(Language::English);
         settings.WritePreviewSetting(1);
