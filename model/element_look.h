@@ -35,7 +35,6 @@ struct ElementLook {
 
     // Colour alone is never the only sign of the colour-blind fills.
     bool LettersShown() const { return letters || palette == ElementPalette::ColourBlind; }
-    friend bool operator==(const ElementLook&, const ElementLook&) = default;
 };
 
 // Black on a light fill, white on a dark one: whichever contrasts more with it.
