@@ -28,6 +28,10 @@ bool Unsolved(CommandHost& host) {
     return !host.Board().Session().IsSolved();
 }
 
+bool ColourBlind(CommandHost& host) {
+    return host.Board().Look().palette == ElementPalette::ColourBlind;
+}
+
 EditorCommands FileCommands(CommandHost& host) {
     return EditorCommands(*host.Editor(), host.Store());
 }
@@ -172,6 +176,33 @@ constexpr Command kCommands[] = {
      .checked = [](CommandHost& host) { return host.Commands().KeepsBoards(); },
      .run =
          [](CommandHost& host) { host.Commands().SetKeepBoards(!host.Commands().KeepsBoards()); }},
+    // The colour-blind fills always carry the letters, so the letters' own choice waits.
+    {.number = kCommandElementLetters,
+     .popup = MenuPopup::Options,
+     .group = 1,
+     .text = "&Буквы на элементах#&Letters on elements",
+     .enabled = [](CommandHost& host) { return !ColourBlind(host); },
+     .checked = [](CommandHost& host) { return host.Board().Look().LettersShown(); },
+     .run =
+         [](CommandHost& host) {
+             ElementLook look = host.Board().Look();
+             look.letters = !look.letters;
+             host.Board().SetElementLook(look);
+             host.Store().WriteElementLettersSetting(look.letters);
+         }},
+    {.number = kCommandColourBlindColours,
+     .popup = MenuPopup::Options,
+     .group = 1,
+     .text = "&Цвета для дальтоников#Colours for colour &blindness",
+     .checked = ColourBlind,
+     .run =
+         [](CommandHost& host) {
+             ElementLook look = host.Board().Look();
+             look.palette =
+                 ColourBlind(host) ? ElementPalette::Standard : ElementPalette::ColourBlind;
+             host.Board().SetElementLook(look);
+             host.Store().WriteColourBlindColoursSetting(ColourBlind(host));
+         }},
 
     {.number = kCommandHelp,
      .popup = MenuPopup::Help,

@@ -37,6 +37,8 @@ enum MenuCommand {
     kCommandKeepBoards = 40073,
     kCommandZoomIn = 40080,
     kCommandZoomOut = 40081,
+    kCommandElementLetters = 40090,
+    kCommandColourBlindColours = 40091,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

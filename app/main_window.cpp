@@ -48,6 +48,9 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
     connect(clockWatch, &ClockWatch::tick, &title, &WindowTitle::Refresh);
     ShowClock(settings.ReadShowClockSetting());
     board->SetShowMistakes(settings.ReadShowMistakesSetting());
+    board->SetElementLook({settings.ReadColourBlindColoursSetting() ? ElementPalette::ColourBlind
+                                                                    : ElementPalette::Standard,
+                           settings.ReadElementLettersSetting()});
     settings.SetFailureListener([this](const Failure& failure) {
         ShowMessage(this, BilingualText(failure.Message()).Add(kSettingsNotKept), kSettingsCaption,
                     MessageIcon::Exclamation, MessageButtons::Ok);

@@ -44,6 +44,8 @@ EditorWindow::EditorWindow(PuzzleLibrary& /*library*/, PlaySession& play, QWidge
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     backBuffer.SetBackgroundColour(kBoardGrey);
+    // The player's letters and fills hold at home in the editor as on the board.
+    session.Elements().SetLook(play.Elements().Look());
     DrawBackground();
 }
 

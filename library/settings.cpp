@@ -24,6 +24,8 @@ const char kSolvedSection[] = "Solved";
 const char kBoardsSection[] = "Boards";
 const char kShowMistakesKey[] = "ShowMistakes";
 const char kKeepBoardsKey[] = "KeepBoards";
+const char kElementLettersKey[] = "ElementLetters";
+const char kColourBlindColoursKey[] = "ColourBlindColours";
 const char kGeneratorSection[] = "Generator";
 const char kElementsKey[] = "Elements";
 const char kLevelKey[] = "Level";
@@ -166,6 +168,30 @@ bool Settings::ReadKeepBoardsSetting() const {
 
 std::optional<Failure> Settings::WriteKeepBoardsSetting(bool kept) {
     return Write(kOptionsSection, kKeepBoardsKey, kept ? "1" : "0");
+}
+
+bool Settings::ReadOption(const char* key) const {
+    return ReadIniInteger(path, kOptionsSection, key, 0) == 1;
+}
+
+std::optional<Failure> Settings::WriteOption(const char* key, bool on) {
+    return Write(kOptionsSection, key, on ? "1" : "0");
+}
+
+bool Settings::ReadElementLettersSetting() const {
+    return ReadOption(kElementLettersKey);
+}
+
+std::optional<Failure> Settings::WriteElementLettersSetting(bool shown) {
+    return WriteOption(kElementLettersKey, shown);
+}
+
+bool Settings::ReadColourBlindColoursSetting() const {
+    return ReadOption(kColourBlindColoursKey);
+}
+
+std::optional<Failure> Settings::WriteColourBlindColoursSetting(bool chosen) {
+    return WriteOption(kColourBlindColoursKey, chosen);
 }
 
 std::optional<std::string> Settings::ReadKeptBoard(const std::string& fileName) const {

@@ -53,6 +53,12 @@ class Settings {
     std::optional<Failure> WriteShowMistakesSetting(bool shown);
     bool ReadKeepBoardsSetting() const;
     std::optional<Failure> WriteKeepBoardsSetting(bool kept);
+    // Options/ElementLetters and Options/ColourBlindColours, the same way: whether each element
+    // shows its letter, and whether the elements take the fills for colour-blind players.
+    bool ReadElementLettersSetting() const;
+    std::optional<Failure> WriteElementLettersSetting(bool shown);
+    bool ReadColourBlindColoursSetting() const;
+    std::optional<Failure> WriteColourBlindColoursSetting(bool chosen);
 
     // Boards/<file name>, an unfinished board of the file's puzzle kept until the player comes
     // back to it, as the play session writes it; the name compared without regard to ASCII case.
@@ -83,6 +89,9 @@ class Settings {
     std::optional<Failure> WriteGeneratorShapeSetting(int shape);
 
   private:
+    // An on-off key of Options: 1 on, anything else off, off by default.
+    bool ReadOption(const char* key) const;
+    std::optional<Failure> WriteOption(const char* key, bool on);
     std::optional<Failure> Write(const std::string& section, const std::string& key,
                                  const std::optional<std::string>& value);
     // The first failure of a run is told and stops every later write of that run.

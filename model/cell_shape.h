@@ -31,7 +31,7 @@ class CellShape {
                 Rgb penColour);
     void BuildOutline();
     // Paints cells of value exactly 1; cellSize other than 15 only for a scaled preview.
-    void Draw(DrawSurface& dc, int cellSize, bool withOutline) const;
+    virtual void Draw(DrawSurface& dc, int cellSize, bool withOutline) const;
     void DrawOutline(DrawSurface& dc, Rgb pen) const;
     void GetCorners(PixelPoint& topLeft, PixelPoint& bottomRight) const;
     void SetPosition(int newX, int newY);

@@ -1,8 +1,18 @@
 #include "model/element.h"
 
 #include <algorithm>
+#include <string>
+
+#include "model/element_look.h"
 
 namespace tessellix {
+
+namespace {
+
+// Bold, so that a letter no taller than a cell's inside reads at a glance.
+constexpr int kLetterWeight = 700;
+
+}  // namespace
 
 void Element::Create(int elementId, const std::array<int, 25>& input, int column, int row, Rgb fill,
                      int isExcluded) {
@@ -59,6 +69,49 @@ GridCell Element::CellAfter(TransformKind kind, GridCell cell) const {
     }
     const GridCell to = TransformedCell(kind, cell, side);
     return {to.column - leastColumn, to.row - leastRow};
+}
+
+void Element::Draw(DrawSurface& dc, int cellSize, bool withOutline) const {
+    CellShape::Draw(dc, cellSize, withOutline);
+    if (letter == 0 || cellSize <= 2) {
+        return;
+    }
+    const GridCell cell = LetterCell();
+    const int left = x + cell.column * cellSize;
+    const int top = y + cell.row * cellSize;
+    dc.DrawTextLine({left + 1, top + 1, left + cellSize, top + cellSize}, std::string(1, letter),
+                    {"Arial", cellSize - 1, kLetterWeight, false}, LetterColourOn(fillColour),
+                    TextAlign::Centre);
+}
+
+GridCell Element::LetterCell() const {
+    // Five times each cell's place against the sum of all places: the mean without fractions.
+    int count = 0;
+    int rowSum = 0;
+    int columnSum = 0;
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            if (Cell(r, c) != 0) {
+                ++count;
+                rowSum += r;
+                columnSum += c;
+            }
+        }
+    }
+    GridCell nearest;
+    int nearestDistance = -1;
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            const int dr = count * r - rowSum;
+            const int dcol = count * c - columnSum;
+            if (Cell(r, c) != 0 &&
+                (nearestDistance < 0 || dr * dr + dcol * dcol < nearestDistance)) {
+                nearest = {c, r};
+                nearestDistance = dr * dr + dcol * dcol;
+            }
+        }
+    }
+    return nearest;
 }
 
 PixelRect Element::GetBoxRect() const {

@@ -22,6 +22,13 @@ class Element : public CellShape {
     void Create(int elementId, const std::array<int, 25>& input, int column, int row, Rgb fill,
                 int isExcluded);
 
+    // The cells, and the element's letter over them when it shows one.
+    void Draw(DrawSurface& dc, int cellSize, bool withOutline) const override;
+    // The cell that carries the letter: the one nearest the middle of the five in the present
+    // orientation, the first in reading order of those equally near, so that a picture of the
+    // board always shows it in the same place.
+    GridCell LetterCell() const;
+
     bool IsAtHome() const { return x == homeX && y == homeY; }
     void GoHome() { SetPosition(homeX, homeY); }
 
@@ -81,6 +88,8 @@ class Element : public CellShape {
     int solutionMirrored = -1;
     int solutionColumn = -1;  // on the puzzle's cell matrix; -1 when there is no solution
     int solutionRow = -1;
+    // The letter shown on the letter cell; none when 0.
+    char letter = 0;
 
   private:
     void MarkCells(CellShape& puzzle, int from, int to) const;

@@ -27,10 +27,24 @@ std::array<int, 25> StandardMatrix(const StandardElement& element) {
     return matrix;
 }
 
+Rgb ElementFill(const ElementLook& look, int element) {
+    return look.palette == ElementPalette::ColourBlind ? kColourBlindFills[element]
+                                                       : kStandardElements[element].fill;
+}
+
 void ElementSet::BuildStandardElements() {
     for (int i = 0; i < kCount; ++i) {
         const StandardElement& row = kStandardElements[i];
         elements[i].Create(i, StandardMatrix(row), row.baseColumn, row.baseRow, row.fill, 0);
+    }
+    SetLook(look);
+}
+
+void ElementSet::SetLook(const ElementLook& newLook) {
+    look = newLook;
+    for (int i = 0; i < kCount; ++i) {
+        elements[i].fillColour = ElementFill(look, i);
+        elements[i].letter = look.LettersShown() ? kElementLetters[i] : '\0';
     }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/element.h"
+#include "model/element_look.h"
 
 namespace tessellix {
 
@@ -17,6 +18,10 @@ class ElementSet {
 
     void BuildStandardElements();
 
+    // Fills and letters for every element at once; they keep their places and turns.
+    void SetLook(const ElementLook& newLook);
+    const ElementLook& Look() const { return look; }
+
     Element& operator[](int index) { return elements[index]; }
     const Element& operator[](int index) const { return elements[index]; }
     auto begin() { return elements.begin(); }
@@ -26,6 +31,7 @@ class ElementSet {
 
   private:
     std::array<Element, kCount> elements;
+    ElementLook look;
 };
 
 // One row of the built-in table: the 5 x 5 matrix as five rows of 'X' and '.', the base box
@@ -44,5 +50,8 @@ extern const std::array<StandardElement, ElementSet::kCount> kStandardElements;
 
 // The 5 x 5 matrix of a table row, 1 for a cell.
 std::array<int, 25> StandardMatrix(const StandardElement& element);
+
+// The one place where an element's fill is chosen: from the table or the colour-blind fills.
+Rgb ElementFill(const ElementLook& look, int element);
 
 }  // namespace tessellix

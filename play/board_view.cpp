@@ -99,6 +99,11 @@ BoardHint BoardView::HintFromHere() {
     return hint;
 }
 
+void BoardView::SetElementLook(const ElementLook& look) {
+    session.Elements().SetLook(look);
+    Paint();
+}
+
 std::optional<Failure> BoardView::RestoreKeptBoard(const KeptBoard& kept) {
     std::optional<Failure> failure = session.RestoreKeptBoard(kept);
     Changed();

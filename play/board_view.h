@@ -58,6 +58,9 @@ class BoardView : public QObject {
     // Whether each drop that leaves the board unfinishable marks the element dropped.
     void SetShowMistakes(bool shown) { showMistakes = shown; }
     bool ShowsMistakes() const { return showMistakes; }
+    // The elements' fills and letters, redrawn at once wherever the elements are.
+    void SetElementLook(const ElementLook& look);
+    const ElementLook& Look() const { return session.Elements().Look(); }
     // A kept board put back on the fresh board of its puzzle; why not, for one that does not fit.
     [[nodiscard]] std::optional<Failure> RestoreKeptBoard(const KeptBoard& kept);
     // False, and nothing changed, when there is nothing to undo or redo.

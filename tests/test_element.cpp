@@ -269,6 +269,32 @@ class ElementTest : public QObject {
         QCOMPARE(AsciiRows(board), (Picture{"oo", "oo"}));
     }
 
+    // The letter's cell is the one nearest the five cells' middle, in the present turn; of two
+    // equally near, the first in reading order.
+    void letterStandsOnTheCellNearestTheMiddle_data() {
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<QPoint>("cell");
+        QTest::newRow("I upright, its third cell") << 'I' << 0 << QPoint(0, 2);
+        QTest::newRow("I lying, its third cell") << 'I' << 1 << QPoint(2, 0);
+        QTest::newRow("T, where bar and stem meet below") << 'T' << 0 << QPoint(1, 1);
+        QTest::newRow("V, the upper of two beside the corner") << 'V' << 0 << QPoint(1, 0);
+        QTest::newRow("V turned, the upper again") << 'V' << 1 << QPoint(1, 0);
+    }
+    void letterStandsOnTheCellNearestTheMiddle() {
+        QFETCH(char, letter);
+        QFETCH(int, turns);
+        QFETCH(QPoint, cell);
+        ElementSet set;
+        Element& element = set[static_cast<int>(std::string_view(kElementLetters).find(letter))];
+        for (int k = 0; k < turns; ++k) {
+            element.Transform(TurnClockwise);
+        }
+        const GridCell found = element.LetterCell();
+        QCOMPARE(QPoint(found.column, found.row), cell);
+        QCOMPARE(element.Cell(found.row, found.column), 1);
+    }
+
     void drawAtHomeClearsTheBoxAndDrawsTheElement() {
         ElementSet set;
         Element& cup = set[9];

@@ -111,6 +111,55 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // Each option is a checked item that the settings keep; the colour-blind fills bring the
+    // letters with them, and the letters item waits while they are on.
+    void elementLettersAndColoursAreRemembered_data() {
+        QTest::addColumn<QList<int>>("commands");
+        QTest::addColumn<bool>("colourBlind");
+        QTest::addColumn<bool>("lettersDrawn");
+        QTest::addColumn<bool>("lettersChoosable");
+        QTest::newRow("neither") << QList<int>{} << false << false << true;
+        QTest::newRow("letters") << QList<int>{kCommandElementLetters} << false << true << true;
+        QTest::newRow("colour-blind fills")
+            << QList<int>{kCommandColourBlindColours} << true << true << false;
+        QTest::newRow("colour-blind fills and back")
+            << QList<int>{kCommandColourBlindColours, kCommandColourBlindColours} << false << false
+            << true;
+    }
+    void elementLettersAndColoursAreRemembered() {
+        QFETCH(QList<int>, commands);
+        QFETCH(bool, colourBlind);
+        QFETCH(bool, lettersDrawn);
+        QFETCH(bool, lettersChoosable);
+        PlayWindowFixture play;
+        const QImage before = play.Shown();
+        for (const int command : commands) {
+            play.Window().RunCommand(command);
+        }
+        // Element I's letter cell: in its fill all through without a letter.
+        const Element& straight = play.ElementAt(0);
+        const QPoint cell(straight.x + straight.LetterCell().column * kCellSize + 1,
+                          straight.y + straight.LetterCell().row * kCellSize + 1);
+        const QImage inside = play.Shown().copy(QRect(cell, QSize(kCellSize - 1, kCellSize - 1)));
+        QImage plain(inside.size(), inside.format());
+        plain.fill(Q(colourBlind ? kColourBlindFills[0] : Rgb{255, 0, 0}));
+        const bool lettered = inside != plain;
+        QCOMPARE(inside.pixel(0, 0), plain.pixel(0, 0));
+        QCOMPARE(lettered, lettersDrawn);
+        QCOMPARE(play.Shown() == before, !lettersDrawn && !colourBlind);
+        QCOMPARE(play.Shown(), play.FullComposition());
+        QCOMPARE(play.Window().IsCommandChecked(kCommandElementLetters), lettersDrawn);
+        QCOMPARE(play.Window().IsCommandEnabled(kCommandElementLetters), lettersChoosable);
+        QCOMPARE(play.Window().IsCommandChecked(kCommandColourBlindColours), colourBlind);
+
+        // The next start finds both choices, and draws the board as they left it.
+        const QImage shown = play.Shown();
+        MainWindow next(play.library, play.settings);
+        QCOMPARE(next.Board().WindowSurface().Image(), shown);
+        QCOMPARE(next.IsCommandChecked(kCommandElementLetters), lettersDrawn);
+        QCOMPARE(next.IsCommandChecked(kCommandColourBlindColours), colourBlind);
+    }
+
     void menusReadInTheCurrentLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("titles");
@@ -139,7 +188,8 @@ class MainWindowTest : public QObject {
                            "С&татистика...",
                            "&Редактор",
                            "&Language"}
-            << QStringList{"Показывать &часы", "Показывать &ошибки", "&Хранить незаконченные доски"}
+            << QStringList{"Показывать &часы", "Показывать &ошибки", "&Хранить незаконченные доски",
+                           "&Буквы на элементах", "&Цвета для дальтоников"}
             << QStringList{"&Вызов справки\tF1", "&О программе..."}
             << QStringList{"&Новый \tCtrl+N",     "&Открыть\tCtrl+O",  "&Удалить",
                            "&Сохранить \tCtrl+S", "Сохранить &как...", "&Подсчёт решений",
@@ -164,7 +214,8 @@ class MainWindowTest : public QObject {
                            "&Statistics...",
                            "&Editor",
                            "&Language"}
-            << QStringList{"Show &clock", "Show &mistakes", "&Keep unfinished boards"}
+            << QStringList{"Show &clock", "Show &mistakes", "&Keep unfinished boards",
+                           "&Letters on elements", "Colours for colour &blindness"}
             << QStringList{"&Help\tF1", "&About..."}
             << QStringList{"&New \tCtrl+N",       "&Open\tCtrl+O", "&Delete",
                            "&Save \tCtrl+S",      "Save &as...",   "&Count solutions",
