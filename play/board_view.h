@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include "library/bilingual_text.h"
 #include "model/board_frame.h"
 #include "model/board_input.h"
 #include "model/play_session.h"
@@ -67,9 +68,14 @@ class BoardView : public QObject {
     bool Undo();
     bool Redo();
 
+    // Has a screen reader say what a command did that the board's own names do not tell, as
+    // when an element fits nowhere.
+    void Announce(const BilingualText& text) { emit announced(text); }
+
   signals:
     // A drop or a hint from here covered the last free cell.
     void solved();
+    void announced(const BilingualText& text);
 
   private:
     // Draws what the session's last moves changed; the mouse is let go once the hand is empty.
