@@ -467,6 +467,45 @@ class PlayCommandsTest : public QObject {
         QTEST(play.messages[0].caption, "caption");
     }
 
+    // Describe board and the jumps from their keys, as shown and as a screen reader hears them.
+    void describeBoardAndJumpsAnswerFromTheirKeys_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("heard");
+        QTest::addColumn<QString>("shown");  // under Describe board's caption
+        QTest::addColumn<QString>("held");   // by the keys
+        const QString summary = "10 free cells in 1 region: 10 from row 1, column 1. Left: P, V.";
+        QTest::newRow("Ctrl+B describes the board")
+            << "Ctrl+B" << QStringList{summary} << summary << "";
+        QTest::newRow("Ctrl+Right takes the first element to its first place")
+            << "Ctrl+Right" << QStringList{} << ""
+            << "V";
+        QTest::newRow("Ctrl+Left where nothing fits says so")
+            << "Ctrl+Right, Return, Tab, Ctrl+Left" << QStringList{"P fits nowhere"} << ""
+            << "";
+    }
+    void describeBoardAndJumpsAnswerFromTheirKeys() {
+        QFETCH(QString, keys);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXXX", "XXX.", "XXX."}, "PV", "Corner")}});
+        QStringList heard;
+        QObject::connect(&play.Board(), &BoardView::announced, [&heard](const BilingualText& text) {
+            heard << QString::fromStdString(text.Shown());
+        });
+        play.Window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&play.Window()));
+        for (const QString& key : keys.split(", ")) {
+            const QKeyCombination pressed = QKeySequence(key, QKeySequence::PortableText)[0];
+            QTest::keyClick(&play.Canvas(), pressed.key(), pressed.keyboardModifiers());
+        }
+        QTEST(heard, "heard");
+        QString shown;
+        for (const MessageRequest& message : play.messages) {
+            shown += message.caption == "Describe board" ? message.text : "";
+        }
+        QTEST(shown, "shown");
+        const int held = play.Session().PlayerHand().held;
+        QTEST(held < 0 ? QString() : QString(kElementLetters[held]), "held");
+    }
+
     void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
         PlayWindowFixture play;
         QStringList shown;
