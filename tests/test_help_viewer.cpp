@@ -259,7 +259,13 @@ class HelpViewerTest : public QObject {
                                                       "Подсказка с этого места",
                                                       "Ctrl+H",
                                                       "Показывать ошибки",
-                                                      "Хранить незаконченные доски"};
+                                                      "Хранить незаконченные доски",
+                                                      "Игра с программой чтения с экрана",
+                                                      "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1",
+                                                      "Описать доску",
+                                                      "Ctrl+B",
+                                                      "Ctrl+Вправо",
+                                                      "никуда не помещается"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",       "Ctrl+S",
                                 "Сохранить как",   "Удалить",      "Возврат в Tessellix",
@@ -307,7 +313,13 @@ class HelpViewerTest : public QObject {
                                                       "Hint from here",
                                                       "Ctrl+H",
                                                       "Show mistakes",
-                                                      "Keep unfinished boards"};
+                                                      "Keep unfinished boards",
+                                                      "Playing with a screen reader",
+                                                      "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1",
+                                                      "Describe board",
+                                                      "Ctrl+B",
+                                                      "Ctrl+Right",
+                                                      "fits nowhere"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",      "Ctrl+O",       "Ctrl+S",
                                 "Save as",     "Delete",       "Return to Tessellix",
