@@ -470,17 +470,14 @@ class PlayCommandsTest : public QObject {
     // Describe board and the jumps from their keys, as shown and as a screen reader hears them.
     void describeBoardAndJumpsAnswerFromTheirKeys_data() {
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QStringList>("heard");
+        QTest::addColumn<QString>("heard");  // last
         QTest::addColumn<QString>("shown");  // under Describe board's caption
-        QTest::addColumn<QString>("held");   // by the keys
         const QString summary = "10 free cells in 1 region: 10 from row 1, column 1. Left: P, V.";
-        QTest::newRow("Ctrl+B describes the board")
-            << "Ctrl+B" << QStringList{summary} << summary << "";
-        QTest::newRow("Ctrl+Right takes the first element to its first place")
-            << "Ctrl+Right" << QStringList{} << ""
-            << "V";
+        QTest::newRow("Ctrl+B describes the board") << "Ctrl+B" << summary << summary;
+        // V's jump to the corner leaves P no place.
         QTest::newRow("Ctrl+Left where nothing fits says so")
-            << "Ctrl+Right, Return, Tab, Ctrl+Left" << QStringList{"P fits nowhere"} << ""
+            << "Ctrl+Right, Return, Tab, Ctrl+Left"
+            << "P fits nowhere"
             << "";
     }
     void describeBoardAndJumpsAnswerFromTheirKeys() {
@@ -496,14 +493,12 @@ class PlayCommandsTest : public QObject {
             const QKeyCombination pressed = QKeySequence(key, QKeySequence::PortableText)[0];
             QTest::keyClick(&play.Canvas(), pressed.key(), pressed.keyboardModifiers());
         }
-        QTEST(heard, "heard");
+        QTEST(heard.value(heard.size() - 1), "heard");
         QString shown;
         for (const MessageRequest& message : play.messages) {
             shown += message.caption == "Describe board" ? message.text : "";
         }
         QTEST(shown, "shown");
-        const int held = play.Session().PlayerHand().held;
-        QTEST(held < 0 ? QString() : QString(kElementLetters[held]), "held");
     }
 
     void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
