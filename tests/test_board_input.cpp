@@ -345,10 +345,6 @@ class BoardInputTest : public QObject {
             << wide << "I" << lying + QStringList{"right", "right", "jump", "return"} << "I placed"
             << 0 << Picture{"XXIIIII", "XXXXXXX", "XXXXXXX"} << "I1"
             << "";
-        QTest::newRow("past a row's last place, to the next row's first")
-            << wide << "I" << lying + QStringList{"right", "right", "right", "jump", "return"}
-            << "I placed" << 0 << Picture{"XXXXXXX", "IIIIIXX", "XXXXXXX"} << "I1"
-            << "";
         QTest::newRow("below the puzzle, round to the first place")
             << wide << "I" << lying + QStringList{"right", "down", "down", "down", "jump", "return"}
             << "I placed" << 0 << Picture{"IIIIIXX", "XXXXXXX", "XXXXXXX"} << "I1"
