@@ -146,7 +146,7 @@ class StepExplainerTest : public QObject {
                      "LVI"}
             << StepKind::Region << "2,1 3,1 4,1 5,1 6,1"
             << "" << 0 << ""
-            << "I";
+            << "L";
         QTest::newRow("blocked: every area fits, no completion")
             << Board{{"..........", "..PPP.....", "...PP..L..", ".......L..", ".......L..",
                       ".......LL."},
