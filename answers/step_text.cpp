@@ -75,6 +75,14 @@ BilingualText StepText(const ExplainedStep& step, const BoardPlaces& places) {
     return {};
 }
 
+BilingualText GuessTakenText(const ExplainedStep& step) {
+    if (!step.placement) {
+        return {};
+    }
+    const std::string letter = Letter(step.placement->element);
+    return {"Попробуем " + letter + ".", "Try the " + letter + " there."};
+}
+
 BilingualText StepTakeAwayText(const ExplainedStep& step) {
     if (step.kind != StepKind::Region && step.kind != StepKind::Blocked) {
         return {};

@@ -16,6 +16,9 @@ namespace tessellix {
 //   Guess:   "Nothing is forced here. Row 2, column 7 has the fewest ways: 3 (P, L, Y)."
 BilingualText StepText(const ExplainedStep& step, const BoardPlaces& places);
 
+// The option a solution path's guess takes: "Try the P there." / "Попробуем P."
+BilingualText GuessTakenText(const ExplainedStep& step);
+
 // What follows a step on a board that cannot be finished, Check board's "Take away"; empty for
 // a step on a board that can.
 BilingualText StepTakeAwayText(const ExplainedStep& step);

@@ -35,7 +35,6 @@ StepExplainer::StepExplainer(BoardQuestions& questions) : questions(questions) {
             if (slot < 0) {
                 continue;
             }
-            // A file's shape lies at its matrix's top-left corner, so region and matrix agree.
             cellOf[slot] = {column, row};
             readingOrder.push_back(slot);
             cells |= Bit(slot);

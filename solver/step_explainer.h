@@ -19,8 +19,9 @@ enum class StepKind {
     Guess,    // nothing forced: the cell with the fewest ways
 };
 
-// One explained step. Cells are cells of the puzzle's cell matrix (column, row), as a puzzle
-// file holds it, in reading order; BoardPlaces turns them into the places a player hears.
+// One explained step. Cells (column, row) count from the top-left corner of the smallest
+// rectangle holding the puzzle's cells, as placements do (the play session's cropped matrix
+// counts the same), in reading order; BoardPlaces turns them into the places a player hears.
 //
 // A placement is possible while its element is free, its cells are empty and it walls off no
 // area of one to four empty cells: every completion of the board is made of possible
