@@ -99,9 +99,15 @@ BilingualText LevelReasonText(Level level, const PathSummary& summary) {
     if (summary.guesses == 0) {
         return reason.Add(ForcedSteps(summary.forcedSteps));
     }
-    reason.Add(ForcedSteps(summary.forcedBefore))
-        .Say(", затем выбор из ", ", then a guess among ")
-        .Add(std::to_string(summary.firstGuessWays));
+    const std::string ways = std::to_string(summary.firstGuessWays);
+    if (summary.forcedBefore == 0) {
+        reason.Say("выбор из " + ways + " в самом начале",
+                   "a guess among " + ways + " at the start");
+    } else {
+        reason.Add(ForcedSteps(summary.forcedBefore))
+            .Say(", затем выбор из ", ", then a guess among ")
+            .Add(ways);
+    }
     if (summary.guesses > 1) {
         const std::string number = std::to_string(summary.guesses);
         reason.Say(", всего " + number + " " +

@@ -304,4 +304,18 @@ PathSummary SummaryOf(const std::vector<ExplainedStep>& path) {
     return summary;
 }
 
+PathSummary PuzzlePathSummary(const PuzzleFileData& data) {
+    BoardQuestions questions(data.grid, kGridSide, UsedElementMask(data.elements));
+    if (questions.Problem() != SolverProblem::None) {
+        return {};
+    }
+    std::array<Placement, kElementRecordCount> stored;
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        if (data.elements[element].placed) {
+            stored[element] = data.elements[element].placement;
+        }
+    }
+    return SummaryOf(StepExplainer(questions).SolutionPath(stored));
+}
+
 }  // namespace tessellix

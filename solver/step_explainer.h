@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "library/puzzle_file.h"
 #include "model/orientation.h"
 #include "solver/board_questions.h"
 
@@ -99,5 +100,10 @@ class StepExplainer {
 
 // The figures of a solution path.
 PathSummary SummaryOf(const std::vector<ExplainedStep>& path);
+
+// The figures of the solution path of a puzzle as a file holds it, the records it places taken
+// as its stored solution; a path that reaches no cover for a puzzle with a problem or without
+// a solution.
+PathSummary PuzzlePathSummary(const PuzzleFileData& data);
 
 }  // namespace tessellix
