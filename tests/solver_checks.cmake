@@ -38,6 +38,8 @@ tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_gene
 tessellix_add_test(test_board_answer_text SOURCES test_board_answer_text.cpp
     LIBRARIES tessellix_core Qt6::Core)
 
+tessellix_add_test(test_step_text SOURCES test_step_text.cpp LIBRARIES tessellix_core Qt6::Core)
+
 # The questions about a partly covered board, against the solver's own enumeration.
 tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
     LIBRARIES tessellix_core Qt6::Core)
