@@ -55,3 +55,5 @@ target_compile_definitions(test_explain_tool PRIVATE
     SHIPPED_PUZZLES="${CMAKE_SOURCE_DIR}/data")
 add_dependencies(test_explain_tool tessellix-puzzle)
 target_include_directories(test_explain_tool PRIVATE ${CMAKE_SOURCE_DIR})
+# The explainer walks slots and placements by bit masks.
+tessellix_add_sanitized_test(test_step_explainer_asan SOURCES test_step_explainer.cpp)
