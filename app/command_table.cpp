@@ -10,6 +10,7 @@
 #include "library/settings.h"
 #include "play/about_dialog.h"
 #include "play/board_view.h"
+#include "play/explain_step.h"
 #include "play/play_commands.h"
 
 namespace tessellix {
@@ -119,6 +120,12 @@ constexpr Command kCommands[] = {
      .keys = "Ctrl+K",
      .enabled = Unsolved,
      .run = [](CommandHost& host) { host.Commands().CheckBoard(); }},
+    {.number = kCommandExplainStep,
+     .popup = MenuPopup::Tools,
+     .text = "О&бъяснить шаг\tCtrl+E#E&xplain a step\tCtrl+E",
+     .keys = "Ctrl+E",
+     .enabled = Unsolved,
+     .run = [](CommandHost& host) { ExplainStep(host.Board(), &host.Window()); }},
     {.number = kCommandHintFromHere,
      .popup = MenuPopup::Tools,
      .text = "Подсказка с &этого места\tCtrl+H#Hint &from here\tCtrl+H",

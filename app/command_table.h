@@ -39,6 +39,7 @@ enum MenuCommand {
     kCommandZoomOut = 40081,
     kCommandElementLetters = 40090,
     kCommandColourBlindColours = 40091,
+    kCommandExplainStep = 40092,
     kCommandAbout = 57664,
     kCommandExit = 57665,
     kCommandHelp = 57671,

@@ -48,6 +48,7 @@ std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& content
     }
     hand = {};
     marked.clear();
+    stepMarks = {};
     lastPlaced = -1;
     history.Clear();
     hintUsed = false;
@@ -360,6 +361,7 @@ void PlaySession::StartAfresh() {
 void PlaySession::OpenStep() {
     clock.Moved();
     marked.clear();
+    stepMarks = {};
     history.Begin(State());
 }
 
@@ -383,6 +385,7 @@ bool PlaySession::Travel(MoveHistory::Direction direction) {
     }
     clock.Moved();
     marked.clear();
+    stepMarks = {};
     board.Restore(*state);
     return true;
 }

@@ -127,7 +127,7 @@ class UndoAndKeysTest : public QObject {
     // full composition of the same board draws. "press L 2" presses on L's third cell, "move
     // dx,dy" moves the pointer by that much, "release" lets go, "right P" right-clicks on P's
     // first cell, "wheel n" turns n notches, "keys ..." types keys (S- for Shift), and "reset",
-    // "hint", "undo", "redo" are the commands.
+    // "hint", "undo", "redo", "explain" are the commands.
     void everyMoveLeavesTheWindowAsAFullComposition_data() {
         QTest::addColumn<QStringList>("moves");
         QTest::newRow("L turned a notch in the hand, released off the shape")
@@ -144,6 +144,8 @@ class UndoAndKeysTest : public QObject {
             "press P", "move 200,200", "release", "keys Tab Down Right Space", "reset"};
         QTest::newRow("a hint while the keys hold")
             << QStringList{"keys Tab Tab Down Down", "hint"};
+        QTest::newRow("an explained step's marks, gone with the next drop")
+            << QStringList{"explain", "press P", "move 200,200", "release"};
         QTest::newRow("undo and redo of drops and turns")
             << QStringList{"press Z",      "move 180,190", "wheel 1", "release", "press W 4",
                            "move 230,200", "release",      "undo",    "undo",    "redo"};
@@ -193,8 +195,10 @@ class UndoAndKeysTest : public QObject {
             } else if (verb == "hint") {
                 play.RunWithDialog(kCommandHint, [](QDialog& dialog) { dialog.accept(); });
             } else {
-                static const QMap<QString, int> kCommands{
-                    {"reset", kCommandReset}, {"undo", kCommandUndo}, {"redo", kCommandRedo}};
+                static const QMap<QString, int> kCommands{{"reset", kCommandReset},
+                                                          {"undo", kCommandUndo},
+                                                          {"redo", kCommandRedo},
+                                                          {"explain", kCommandExplainStep}};
                 QVERIFY2(kCommands.contains(verb), qPrintable(move));
                 play.Window().RunCommand(kCommands[verb]);
             }
@@ -202,7 +206,8 @@ class UndoAndKeysTest : public QObject {
             QVERIFY((verb != "reset" && verb != "hint") || !play.Session().Holding());
             QVERIFY2(play.Shown() == play.FullComposition(), qPrintable("after " + move));
         }
-        QVERIFY(play.messages.isEmpty());
+        // Only an explained step answers in a message.
+        QCOMPARE(play.messages.size(), moves.count("explain"));
     }
 
     // The wheel turns the element in the hand about the cell under the pointer, repainting only
