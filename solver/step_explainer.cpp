@@ -125,6 +125,8 @@ std::optional<ExplainedStep> StepExplainer::Unfinishable(const std::vector<Place
                                                          unsigned freeElements) {
     ExplainedStep step;
     step.takeAway = questions.Check(placed, 1).takeAway;
+    // The smallest such region: a pocket says more than the rest of the board around it.
+    std::uint64_t shown = 0;
     std::uint64_t left = empty;
     for (int start : readingOrder) {
         if ((left & Bit(start)) == 0) {
@@ -145,11 +147,15 @@ std::optional<ExplainedStep> StepExplainer::Unfinishable(const std::vector<Place
             [&](const TilingSolver::PlacementInfo& info) {
                 return (freeElements & (1u << info.element)) != 0 && (info.mask & ~area) == 0;
             });
-        if (std::popcount(area) % kElementCells != 0 || !fits) {
-            step.kind = StepKind::Region;
-            step.cells = CellsOf(area);
-            return step;
+        if ((std::popcount(area) % kElementCells != 0 || !fits) &&
+            (shown == 0 || std::popcount(area) < std::popcount(shown))) {
+            shown = area;
         }
+    }
+    if (shown != 0) {
+        step.kind = StepKind::Region;
+        step.cells = CellsOf(shown);
+        return step;
     }
     step.kind = StepKind::Blocked;
     return step;

@@ -61,10 +61,11 @@ class StepExplainer {
 
     // Nothing on a solved board (every used element placed). A list that is no board of the
     // puzzle, or a puzzle with a problem, is Blocked with no take-away, as Check board has it.
-    // Cannot be finished: Region for the first region in reading order whose count is not a
-    // multiple of five or in which no free element fits, else Blocked. Can be finished: Cell
-    // for the first cell in reading order with one possible placement, else Element for the
-    // first element by index with one, else Guess at the first cell with the fewest.
+    // Cannot be finished: Region for the smallest region (the first in reading order of those
+    // as small) whose count is not a multiple of five or in which no free element fits, else
+    // Blocked. Can be finished: Cell for the first cell in reading order with one possible
+    // placement, else Element for the first element by index with one, else Guess at the
+    // first cell in reading order with the fewest.
     std::optional<ExplainedStep> Explain(const std::vector<PlacedElement>& placed);
 
     // The steps from the empty board to a cover: each forced step taken, each guess taking an

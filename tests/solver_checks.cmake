@@ -43,3 +43,7 @@ tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
     LIBRARIES tessellix_core Qt6::Core)
 # The completion counter maps slots between mirrored frames and splits areas by bit masks.
 tessellix_add_sanitized_test(test_board_questions_asan SOURCES test_board_questions.cpp)
+
+# The explained step and the solution path, each forced step against the enumerated covers.
+tessellix_add_test(test_step_explainer SOURCES test_step_explainer.cpp
+    LIBRARIES tessellix_core Qt6::Core)
