@@ -100,9 +100,9 @@ void BoardDrawing::Update() {
         drawn[i] = now;
     }
     if (session.StepMarked() != drawnStep) {
-        for (const StepMarks* marks : {&drawnStep, &session.StepMarked()}) {
-            if (!marks->IsEmpty()) {
-                changed.push_back(marks->Bounds(PuzzleOrigin()));
+        for (const StepMarks& marks : {drawnStep, session.StepMarked()}) {
+            if (!marks.IsEmpty()) {
+                changed.push_back(marks.Bounds(PuzzleOrigin()));
             }
         }
         drawnStep = session.StepMarked();

@@ -23,8 +23,14 @@ void ExplainStep(BoardView& board, QWidget* owner) {
         return;
     }
     const PuzzleShape& puzzle = board.Session().Puzzle();
-    const BilingualText sentence = StepText(*step, BoardPlaces(puzzle.cells, puzzle.side));
-    board.Announce(sentence);
+    BilingualText sentence = StepText(*step, BoardPlaces(puzzle.cells, puzzle.side));
+    BilingualText spoken = sentence;
+    // A region that cannot be covered is followed by what Check board would take away.
+    if (step->kind == StepKind::Region) {
+        sentence.Add("\n").Add(StepTakeAwayText(*step));
+        spoken.Add(" ").Add(StepTakeAwayText(*step));
+    }
+    board.Announce(spoken);
     const bool finishable = step->kind != StepKind::Region && step->kind != StepKind::Blocked;
     const MessageIcon icon = finishable ? MessageIcon::None : MessageIcon::Exclamation;
     const bool forced = step->kind == StepKind::Cell || step->kind == StepKind::Element;

@@ -375,7 +375,8 @@ class MainWindowTest : public QObject {
         QVERIFY(window.IsCommandEnabled(kCommandExplainStep));
         play.answers << MessageResult::Action;
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(play.messages.size(), 2);  // the step, then the congratulation
+        // The step, then the solved sequence of the library's last puzzle.
+        QCOMPARE(play.messages.size(), 3);
         QCOMPARE(play.messages[0].caption, QString("Explain a step"));
         QCOMPARE(play.messages[0].buttons, MessageButtons::OkAction);
         QCOMPARE(play.messages[0].action, QString("&Place it"));
@@ -383,7 +384,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(play.SolvedMarks({"1.TLX"}), QString("2"));
         QVERIFY(!window.IsCommandEnabled(kCommandExplainStep));
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(play.messages.size(), 2);
+        QCOMPARE(play.messages.size(), 3);
     }
 
     void copiedPuzzleCodeIsToldInTheTitleForAMoment() {
