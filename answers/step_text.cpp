@@ -75,6 +75,14 @@ BilingualText StepText(const ExplainedStep& step, const BoardPlaces& places) {
     return {};
 }
 
+BilingualText GuessTakenText(const ExplainedStep& step) {
+    if (!step.placement) {
+        return {};
+    }
+    const std::string letter = Letter(step.placement->element);
+    return {"Попробуем " + letter + ".", "Try the " + letter + " there."};
+}
+
 BilingualText StepTakeAwayText(const ExplainedStep& step) {
     if (step.kind != StepKind::Region && step.kind != StepKind::Blocked) {
         return {};
@@ -91,9 +99,15 @@ BilingualText LevelReasonText(Level level, const PathSummary& summary) {
     if (summary.guesses == 0) {
         return reason.Add(ForcedSteps(summary.forcedSteps));
     }
-    reason.Add(ForcedSteps(summary.forcedBefore))
-        .Say(", затем выбор из ", ", then a guess among ")
-        .Add(std::to_string(summary.firstGuessWays));
+    const std::string ways = std::to_string(summary.firstGuessWays);
+    if (summary.forcedBefore == 0) {
+        reason.Say("выбор из " + ways + " в самом начале",
+                   "a guess among " + ways + " at the start");
+    } else {
+        reason.Add(ForcedSteps(summary.forcedBefore))
+            .Say(", затем выбор из ", ", then a guess among ")
+            .Add(ways);
+    }
     if (summary.guesses > 1) {
         const std::string number = std::to_string(summary.guesses);
         reason.Say(", всего " + number + " " +

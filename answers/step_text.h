@@ -16,6 +16,9 @@ namespace tessellix {
 //   Guess:   "Nothing is forced here. Row 2, column 7 has the fewest ways: 3 (P, L, Y)."
 BilingualText StepText(const ExplainedStep& step, const BoardPlaces& places);
 
+// The option a solution path's guess takes: "Try the P there." / "Попробуем P."
+BilingualText GuessTakenText(const ExplainedStep& step);
+
 // What follows a step on a board that cannot be finished, Check board's "Take away"; empty for
 // a step on a board that can.
 BilingualText StepTakeAwayText(const ExplainedStep& step);
@@ -23,7 +26,8 @@ BilingualText StepTakeAwayText(const ExplainedStep& step);
 // The reason given with a level, from the puzzle's solution path:
 //   "easy: 12 forced steps" when no guess is needed, else
 //   "medium: 7 forced steps, then a guess among 3" (the steps before the first guess and that
-//   guess's ways), followed by ", 4 guesses in all" when there is more than one guess.
+//   guess's ways), "hard: a guess among 24 at the start" when no forced step comes first,
+//   followed by ", 4 guesses in all" when there is more than one guess.
 // Empty for a path that reaches no cover.
 BilingualText LevelReasonText(Level level, const PathSummary& summary);
 

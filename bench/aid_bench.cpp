@@ -1,8 +1,8 @@
-// Check board and Hint from here on every shipped puzzle: for each number k of placed elements
-// from 1 to N - 1, boards of k elements that fit, half of them taken from a solution (so they
-// can be finished) and half placed at random (mostly not). Each question is timed on a fresh
-// BoardQuestions, so what one board teaches never speeds up the next. Prints per k the median,
-// 99th percentile and worst time of each question, the number of boards and the share that
+// Check board, Hint from here and Explain a step on every shipped puzzle: for each number k of
+// placed elements from 1 to N - 1, boards of k elements that fit, half of them taken from a
+// solution (so they can be finished) and half placed at random (mostly not). Each question is timed
+// on a fresh BoardQuestions, so what one board teaches never speeds up the next. Prints per k the
+// median, 99th percentile and worst time of each question, the number of boards and the share that
 // could be finished.
 // Build in Release to measure; then ./aid_bench [--cpu] [DATA_FOLDER [BOARDS_PER_SIZE]]
 #include <algorithm>
@@ -21,6 +21,7 @@
 #include "bench/median.h"
 #include "library/puzzle_file.h"
 #include "solver/board_questions.h"
+#include "solver/step_explainer.h"
 
 namespace tessellix {
 
@@ -40,6 +41,7 @@ struct Puzzle {
 struct Timings {
     std::vector<double> check;
     std::vector<double> hint;
+    std::vector<double> explain;
     int finishable = 0;
 };
 
@@ -161,10 +163,11 @@ double Percentile(std::vector<double> values, double share) {
 }
 
 void PrintRow(const std::string& label, const Timings& t) {
-    std::printf("%-6s %7.2f %7.2f %8.2f   %7.2f %7.2f %8.2f %7zu %6.0f%%\n", label.c_str(),
-                Median(t.check), Percentile(t.check, 0.99), Percentile(t.check, 1.0),
-                Median(t.hint), Percentile(t.hint, 0.99), Percentile(t.hint, 1.0), t.check.size(),
-                t.check.empty() ? 0.0 : 100.0 * t.finishable / t.check.size());
+    std::printf("%-6s %7.2f %7.2f %8.2f   %7.2f %7.2f %8.2f   %7.2f %7.2f %8.2f %7zu %6.0f%%\n",
+                label.c_str(), Median(t.check), Percentile(t.check, 0.99), Percentile(t.check, 1.0),
+                Median(t.hint), Percentile(t.hint, 0.99), Percentile(t.hint, 1.0),
+                Median(t.explain), Percentile(t.explain, 0.99), Percentile(t.explain, 1.0),
+                t.check.size(), t.check.empty() ? 0.0 : 100.0 * t.finishable / t.check.size());
 }
 
 }  // namespace
@@ -207,6 +210,20 @@ int main(int argc, char** argv) {
                         hint = questions.HintFromHere(placed, puzzle.stored);
                     },
                     cpuTime);
+                std::optional<ExplainedStep> step;
+                const double explainMs = TimeMs(
+                    [&] {
+                        BoardQuestions questions(puzzle.grid, kGridSide, puzzle.used);
+                        step = StepExplainer(questions).Explain(placed);
+                    },
+                    cpuTime);
+                const bool explainedFinishable =
+                    step && step->kind != StepKind::Region && step->kind != StepKind::Blocked;
+                if (explainedFinishable != check.finishable) {
+                    std::fprintf(stderr, "%s: check and explain disagree on a board of %d\n",
+                                 puzzle.name.c_str(), k);
+                    return 1;
+                }
                 if (check.finishable != hint.finishable || check.finishable != !!hint.next) {
                     std::fprintf(stderr, "%s: check and hint disagree on a board of %d\n",
                                  puzzle.name.c_str(), k);
@@ -215,6 +232,7 @@ int main(int argc, char** argv) {
                 for (Timings* t : {&bySize[k], &all}) {
                     t->check.push_back(checkMs);
                     t->hint.push_back(hintMs);
+                    t->explain.push_back(explainMs);
                     t->finishable += check.finishable ? 1 : 0;
                 }
             }
@@ -222,10 +240,10 @@ int main(int argc, char** argv) {
     }
     std::printf("%zu puzzles, %d boards per number of placed elements, %s\n", puzzles.size(),
                 boards, cpuTime ? "processor time of the thread" : "wall time");
-    std::printf("%-6s %-26s   %-26s %7s %7s\n", "placed", "Check board ms", "Hint from here ms",
-                "boards", "finish");
-    std::printf("%-6s %7s %7s %8s   %7s %7s %8s\n", "", "median", "p99", "worst", "median", "p99",
-                "worst");
+    std::printf("%-6s %-26s   %-26s   %-26s %7s %7s\n", "placed", "Check board ms",
+                "Hint from here ms", "Explain a step ms", "boards", "finish");
+    std::printf("%-6s %7s %7s %8s   %7s %7s %8s   %7s %7s %8s\n", "", "median", "p99", "worst",
+                "median", "p99", "worst", "median", "p99", "worst");
     for (const auto& [k, timings] : bySize) {
         PrintRow(std::to_string(k), timings);
     }

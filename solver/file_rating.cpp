@@ -22,4 +22,12 @@ std::optional<Level> RatePuzzleFile(const std::string& path,
     return rating->level;
 }
 
+std::optional<PathSummary> PuzzleFilePathSummary(const std::string& path) {
+    const Result<LoadedPuzzle> puzzle = LoadPuzzleFile(path);
+    if (!puzzle) {
+        return std::nullopt;
+    }
+    return PuzzlePathSummary(puzzle->data);
+}
+
 }  // namespace tessellix

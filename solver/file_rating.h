@@ -5,6 +5,7 @@
 #include <string>
 
 #include "solver/puzzle_level.h"
+#include "solver/step_explainer.h"
 
 namespace tessellix {
 
@@ -12,5 +13,9 @@ namespace tessellix {
 // cannot be read or solved as a puzzle, or when keepGoing stopped the rating.
 std::optional<Level> RatePuzzleFile(const std::string& path,
                                     const std::function<bool()>& keepGoing = {});
+
+// The figures of the solution path of the puzzle file at path, for the reason given with its
+// level; nothing for a file that cannot be read.
+std::optional<PathSummary> PuzzleFilePathSummary(const std::string& path);
 
 }  // namespace tessellix

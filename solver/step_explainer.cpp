@@ -35,7 +35,6 @@ StepExplainer::StepExplainer(BoardQuestions& questions) : questions(questions) {
             if (slot < 0) {
                 continue;
             }
-            // A file's shape lies at its matrix's top-left corner, so region and matrix agree.
             cellOf[slot] = {column, row};
             readingOrder.push_back(slot);
             cells |= Bit(slot);
@@ -303,6 +302,20 @@ PathSummary SummaryOf(const std::vector<ExplainedStep>& path) {
     summary.reachesCover = !path.empty() && path.back().kind != StepKind::Region &&
                            path.back().kind != StepKind::Blocked;
     return summary;
+}
+
+PathSummary PuzzlePathSummary(const PuzzleFileData& data) {
+    BoardQuestions questions(data.grid, kGridSide, UsedElementMask(data.elements));
+    if (questions.Problem() != SolverProblem::None) {
+        return {};
+    }
+    std::array<Placement, kElementRecordCount> stored;
+    for (int element = 0; element < kElementRecordCount; ++element) {
+        if (data.elements[element].placed) {
+            stored[element] = data.elements[element].placement;
+        }
+    }
+    return SummaryOf(StepExplainer(questions).SolutionPath(stored));
 }
 
 }  // namespace tessellix

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "library/puzzle_file.h"
 #include "model/orientation.h"
 #include "solver/board_questions.h"
 
@@ -19,8 +20,9 @@ enum class StepKind {
     Guess,    // nothing forced: the cell with the fewest ways
 };
 
-// One explained step. Cells are cells of the puzzle's cell matrix (column, row), as a puzzle
-// file holds it, in reading order; BoardPlaces turns them into the places a player hears.
+// One explained step. Cells (column, row) count from the top-left corner of the smallest
+// rectangle holding the puzzle's cells, as placements do (the play session's cropped matrix
+// counts the same), in reading order; BoardPlaces turns them into the places a player hears.
 //
 // A placement is possible while its element is free, its cells are empty and it walls off no
 // area of one to four empty cells: every completion of the board is made of possible
@@ -98,5 +100,10 @@ class StepExplainer {
 
 // The figures of a solution path.
 PathSummary SummaryOf(const std::vector<ExplainedStep>& path);
+
+// The figures of the solution path of a puzzle as a file holds it, the records it places taken
+// as its stored solution; a path that reaches no cover for a puzzle with a problem or without
+// a solution.
+PathSummary PuzzlePathSummary(const PuzzleFileData& data);
 
 }  // namespace tessellix

@@ -47,3 +47,9 @@ tessellix_add_sanitized_test(test_board_questions_asan SOURCES test_board_questi
 # The explained step and the solution path, each forced step against the enumerated covers.
 tessellix_add_test(test_step_explainer SOURCES test_step_explainer.cpp
     LIBRARIES tessellix_core Qt6::Core)
+tessellix_add_test(test_explain_tool SOURCES test_explain_tool.cpp LIBRARIES tessellix_core Qt6::Core)
+target_compile_definitions(test_explain_tool PRIVATE
+    TESSELLIX_PUZZLE_PATH="$<TARGET_FILE:tessellix-puzzle>"
+    SHIPPED_PUZZLES="${CMAKE_SOURCE_DIR}/data")
+add_dependencies(test_explain_tool tessellix-puzzle)
+target_include_directories(test_explain_tool PRIVATE ${CMAKE_SOURCE_DIR})

@@ -271,7 +271,7 @@ class GeneratorToolTest : public QObject {
 
         const ToolRun text = RunPuzzleTool({"rate", folder.filePath("17.TLX")});
         QCOMPARE(text.exitCode, 0);
-        QVERIFY2(text.out.endsWith("; 2 solutions\n"), text.out.constData());
+        QVERIFY2(text.out.contains("; 2 solutions; "), text.out.constData());
     }
 };
 

@@ -11,6 +11,7 @@
 #include "tools/command.h"
 #include "tools/daily_command.h"
 #include "tools/decode_command.h"
+#include "tools/explain_command.h"
 #include "tools/generate_command.h"
 #include "tools/levels_command.h"
 #include "tools/list_command.h"
@@ -25,9 +26,9 @@ namespace {
 
 // One line per command; each lives in its own file pair.
 std::vector<ToolCommand> Commands() {
-    return {ShowCommand(),   ListCommand(),     SolveCommand(),      CheckCommand(),
-            BuildCommand(),  GenerateCommand(), RateCommand(),       CodeCommand(),
-            DecodeCommand(), DailyCommand(),    CheckBoardCommand(), LevelsCommand()};
+    return {ShowCommand(),       ListCommand(),   SolveCommand(),  CheckCommand(),  BuildCommand(),
+            GenerateCommand(),   RateCommand(),   CodeCommand(),   DecodeCommand(), DailyCommand(),
+            CheckBoardCommand(), LevelsCommand(), ExplainCommand()};
 }
 
 void PrintUsage(std::ostream& out) {

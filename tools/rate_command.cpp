@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "answers/step_text.h"
 #include "library/puzzle_library.h"
 #include "solver/puzzle_level.h"
+#include "solver/step_explainer.h"
 #include "tools/json_writer.h"
 #include "tools/progress_line.h"
 #include "tools/puzzle_input.h"
@@ -22,6 +24,7 @@ struct RatedPuzzle {
     int elements = 0;
     Rating rating;
     std::uint64_t solutions = 0;  // distinct
+    std::string reason;           // "medium: 7 forced steps, then a guess among 3"
 };
 
 // The rating of the puzzle file at path; the message "PATH: what is wrong" when there is none.
@@ -38,6 +41,8 @@ Result<RatedPuzzle> Rate(const std::string& path) {
     rated.elements = std::popcount(solver.UsedElements());
     rated.rating = *RatePuzzle(solver);
     rated.solutions = solver.Count().distinct;
+    rated.reason =
+        LevelReasonText(rated.rating.level, PuzzlePathSummary(puzzle->data)).In(Language::English);
     return rated;
 }
 
@@ -52,7 +57,7 @@ std::string Text(const RatedPuzzle& rated) {
         text += ", the search stopped there";
     }
     return text + "; " + std::to_string(rated.solutions) +
-           (rated.solutions == 1 ? " solution" : " solutions");
+           (rated.solutions == 1 ? " solution" : " solutions") + "; " + rated.reason;
 }
 
 void WriteJson(JsonWriter& json, const RatedPuzzle& rated) {
@@ -70,6 +75,7 @@ void WriteJson(JsonWriter& json, const RatedPuzzle& rated) {
     json.Field("covers", number(m.covers));
     json.Field("searchComplete", m.complete ? 1 : 0);
     json.Field("solutions", number(rated.solutions));
+    json.Field("reason", rated.reason);
     json.EndObject();
 }
 
@@ -175,12 +181,17 @@ ToolCommand RateCommand() {
             "medium and 46 hard. Counting moves, never time, the level is the same on every\n"
             "machine. The search stops after 100000 guesses, and a board with thousands\n"
             "of solutions is rated on what it found by then.\n"
-            "Prints the level, D, the guesses, the forced moves and the number of distinct\n"
-            "solutions; for a folder, then how many puzzles have each level.\n"
+            "Prints the level, D, the guesses, the forced moves, the number of distinct\n"
+            "solutions and the reason: the level with the solution path of `explain --path`,\n"
+            "\"easy: 12 forced steps\" when it needs no guess, else \"medium: 7 forced steps,\n"
+            "then a guess among 3\" (the forced steps before the first guess and that guess's\n"
+            "ways; \"a guess among 24 at the start\" without a forced step first), followed by\n"
+            "\", 4 guesses in all\" when it makes more than one guess; for a folder, then how\n"
+            "many puzzles have each level.\n"
             "  --json  an object per puzzle (fileName, level, elements, deadEndsPerCover,\n"
             "          mediumLimit, deadEnds, guesses, forcedMoves, covers, searchComplete,\n"
-            "          solutions); for a folder {\"puzzles\": [...], \"easy\": n, \"medium\": n,\n"
-            "          \"hard\": n}\n",
+            "          solutions, reason); for a folder {\"puzzles\": [...], \"easy\": n,\n"
+            "          \"medium\": n, \"hard\": n}\n",
             RunRate};
 }
 
