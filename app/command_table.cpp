@@ -136,7 +136,13 @@ constexpr Command kCommands[] = {
      .popup = MenuPopup::Tools,
      .text = "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G",
      .keys = "Ctrl+G",
-     .run = [](CommandHost& host) { host.Commands().GeneratePuzzle(); }},
+     .run =
+         [](CommandHost& host) {
+             if (const std::optional<BilingualText> level = host.Commands().GeneratePuzzle()) {
+                 host.Title().ShowNotice(*level);
+                 host.Board().Announce(*level);
+             }
+         }},
     {.number = kCommandStatistics,
      .popup = MenuPopup::Tools,
      .text = "С&татистика...#&Statistics...",
