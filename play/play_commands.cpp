@@ -24,6 +24,7 @@
 #include "play/open_code_dialog.h"
 #include "play/statistics_dialog.h"
 #include "solver/daily_puzzle.h"
+#include "solver/file_rating.h"
 
 namespace tessellix {
 
@@ -138,8 +139,13 @@ void PlayCommands::KeepBoard() {
 
 void PlayCommands::SelectPuzzle() {
     const PlaySession& session = board.Session();
+    // A rated puzzle's reason is its solution path, a few milliseconds for each preview.
+    const auto reasonOf = [](Level level, const std::string& path) {
+        const std::optional<PathSummary> summary = PuzzleFilePathSummary(path);
+        return summary ? LevelReasonText(level, *summary) : BilingualText();
+    };
     const std::optional<int> chosen = SelectPuzzleDialog::Choose(
-        session.Library(), settings, session.CurrentPuzzleIndex(), owner);
+        session.Library(), settings, session.CurrentPuzzleIndex(), owner, reasonOf);
     if (chosen && *chosen != session.CurrentPuzzleIndex()) {
         SwitchToPuzzle(*chosen);
     }
