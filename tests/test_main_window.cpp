@@ -373,6 +373,11 @@ class MainWindowTest : public QObject {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.IsCommandEnabled(kCommandExplainStep));
+        QStringList spoken;
+        QObject::connect(&play.Board(), &BoardView::announced,
+                         [&spoken](const BilingualText& text) {
+                             spoken << QString::fromStdString(text.Shown());
+                         });
         play.answers << MessageResult::Action;
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
         // The step, then the solved sequence of the library's last puzzle.
@@ -380,6 +385,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(play.messages[0].caption, QString("Explain a step"));
         QCOMPARE(play.messages[0].buttons, MessageButtons::OkAction);
         QCOMPARE(play.messages[0].action, QString("&Place it"));
+        // A screen reader hears the sentence that the message shows.
+        QCOMPARE(spoken, QStringList{play.messages[0].text});
         QVERIFY(play.Puzzle().IsSolved());
         QCOMPARE(play.SolvedMarks({"1.TLX"}), QString("2"));
         QVERIFY(!window.IsCommandEnabled(kCommandExplainStep));
