@@ -38,6 +38,8 @@ tessellix_add_sanitized_test(test_puzzle_generator_asan SOURCES test_puzzle_gene
 tessellix_add_test(test_board_answer_text SOURCES test_board_answer_text.cpp
     LIBRARIES tessellix_core Qt6::Core)
 
+tessellix_add_test(test_step_text SOURCES test_step_text.cpp LIBRARIES tessellix_core Qt6::Core)
+
 # The questions about a partly covered board, against the solver's own enumeration.
 tessellix_add_test(test_board_questions SOURCES test_board_questions.cpp
     LIBRARIES tessellix_core Qt6::Core)
@@ -53,3 +55,5 @@ target_compile_definitions(test_explain_tool PRIVATE
     SHIPPED_PUZZLES="${CMAKE_SOURCE_DIR}/data")
 add_dependencies(test_explain_tool tessellix-puzzle)
 target_include_directories(test_explain_tool PRIVATE ${CMAKE_SOURCE_DIR})
+# The explainer walks slots and placements by bit masks.
+tessellix_add_sanitized_test(test_step_explainer_asan SOURCES test_step_explainer.cpp)

@@ -1,6 +1,10 @@
 #include <QtTest>
 
+#include <algorithm>
+#include <bit>
 #include <map>
+#include <numeric>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -84,19 +88,34 @@ std::vector<PlacedElement> Placed(const TilingSolver& solver, const Board& board
     return placed;
 }
 
-// The reference count: the covers the solver enumerates that keep every placed element.
-std::uint64_t Completions(const TilingSolver& solver, const std::vector<PlacedElement>& placed) {
-    std::uint64_t count = 0;
-    solver.ForEachSolution([&](const Solution& solution) {
+// Every cover the solver enumerates, listed once per puzzle.
+const std::vector<Solution>& CoversOf(const TilingSolver& solver, const std::vector<int>& grid) {
+    static std::map<std::pair<std::vector<int>, unsigned>, std::vector<Solution>> known;
+    const auto [entry, added] = known.try_emplace({grid, solver.UsedElements()});
+    if (added) {
+        solver.ForEachSolution([&](const Solution& solution) {
+            entry->second.push_back(solution);
+            return true;
+        });
+    }
+    return entry->second;
+}
+
+// The reference: the enumerated covers that keep every placed element.
+std::vector<const Solution*> Completions(const TilingSolver& solver, const std::vector<int>& grid,
+                                         const std::vector<PlacedElement>& placed) {
+    std::vector<const Solution*> kept;
+    for (const Solution& solution : CoversOf(solver, grid)) {
         bool keeps = true;
         for (const PlacedElement& p : placed) {
             keeps = keeps &&
                     MaskOf(solver, {p.element, solution[p.element].placement}) == MaskOf(solver, p);
         }
-        count += keeps ? 1 : 0;
-        return true;
-    });
-    return count;
+        if (keeps) {
+            kept.push_back(&solution);
+        }
+    }
+    return kept;
 }
 
 // "3,1 3,2": cells as board places.
@@ -110,6 +129,78 @@ QString Places(const BoardPlaces& places, const std::vector<GridCell>& cells) {
 }
 
 const QString kAll = "ILYNVTZFWUXP";
+
+// What a step claims, against the enumerated completions and the free cells read afresh: a
+// forced placement lies in every completion, a region is one edge-joined area of free cells
+// that cannot be covered, a guess's cell has at least as many ways as the completions use.
+void VerifyAgainstCompletions(BoardQuestions& questions, const std::vector<int>& grid,
+                              const std::vector<PlacedElement>& placed, const ExplainedStep& step) {
+    const TilingSolver& solver = questions.Solver();
+    const std::vector<const Solution*> completions = Completions(solver, grid, placed);
+    const bool finishable = step.kind == StepKind::Cell || step.kind == StepKind::Element ||
+                            step.kind == StepKind::Guess;
+    QCOMPARE(!completions.empty(), finishable);
+    if (step.kind == StepKind::Cell || step.kind == StepKind::Element) {
+        const std::uint64_t mask = MaskOf(solver, *step.placement);
+        QCOMPARE(std::popcount(mask), 5);
+        for (const Solution* cover : completions) {
+            const int element = step.placement->element;
+            QCOMPARE(MaskOf(solver, {element, (*cover)[element].placement}), mask);
+        }
+    }
+    if (step.kind == StepKind::Cell) {
+        const GridCell cell = step.cells.front();
+        QVERIFY(
+            (MaskOf(solver, *step.placement) >> solver.Region().IndexOf(cell.row, cell.column)) &
+            1);
+    }
+    if (step.kind == StepKind::Guess) {
+        const GridCell cell = step.cells.front();
+        const std::uint64_t bit = std::uint64_t{1}
+                                  << solver.Region().IndexOf(cell.row, cell.column);
+        std::set<std::pair<int, std::uint64_t>> used;
+        for (const Solution* cover : completions) {
+            for (int element = 0; element < kElementRecordCount; ++element) {
+                const std::uint64_t mask =
+                    (*cover)[element].placed
+                        ? MaskOf(solver, {element, (*cover)[element].placement})
+                        : 0;
+                if ((mask & bit) != 0) {
+                    used.insert({element, mask});
+                }
+            }
+        }
+        QVERIFY(step.ways >= 2);
+        QVERIFY(step.ways >= static_cast<int>(used.size()));
+    }
+    if (step.kind == StepKind::Region) {
+        const SolverRegion& region = solver.Region();
+        std::uint64_t covered = 0;
+        unsigned freeElements = solver.UsedElements();
+        for (const PlacedElement& p : placed) {
+            covered |= MaskOf(solver, p);
+            freeElements &= ~(1u << p.element);
+        }
+        std::vector<int> free(kGrid * kGrid, 0);
+        for (int row = 0; row < region.Rows(); ++row) {
+            for (int column = 0; column < region.Columns(); ++column) {
+                const int slot = region.IndexOf(row, column);
+                free[row * kGrid + column] = slot >= 0 && ((covered >> slot) & 1) == 0 ? 1 : 0;
+            }
+        }
+        const std::vector<std::vector<GridCell>> areas = FreeRegions(free, kGrid);
+        QVERIFY(std::find(areas.begin(), areas.end(), step.cells) != areas.end());
+        std::uint64_t area = 0;
+        for (const GridCell& cell : step.cells) {
+            area |= std::uint64_t{1} << region.IndexOf(cell.row, cell.column);
+        }
+        const bool fits = std::any_of(
+            solver.Placements().begin(), solver.Placements().end(), [&](const auto& info) {
+                return ((freeElements >> info.element) & 1) != 0 && (info.mask & ~area) == 0;
+            });
+        QVERIFY(step.cells.size() % 5 != 0 || !fits);
+    }
+}
 
 }  // namespace
 
@@ -216,16 +307,53 @@ class StepExplainerTest : public QObject {
         QCOMPARE(Letters(step->wayElements), wayElements);
         QCOMPARE(Letters(step->takeAway), takeAway);
 
-        const std::uint64_t completions = Completions(solver, placed);
-        QCOMPARE(completions > 0,
-                 kind == StepKind::Cell || kind == StepKind::Element || kind == StepKind::Guess);
-        if (kind == StepKind::Cell || kind == StepKind::Element) {
-            // Forced: the placement lies in every completion.
-            std::vector<PlacedElement> taken = placed;
-            taken.push_back(*step->placement);
-            QCOMPARE(Completions(solver, taken), completions);
-            QCOMPARE(step->placementCells.size(), std::size_t{5});
+        QCOMPARE(static_cast<int>(step->placementCells.size()), step->placement ? 5 : 0);
+        VerifyAgainstCompletions(questions, grid, placed, *step);
+    }
+
+    // Seeded boards on two rectangles, half of them part of a cover and half placed at random.
+    void everyNamedStepHoldsForEveryCompletion_data() {
+        QTest::addColumn<Picture>("shape");
+        QTest::newRow("10 x 6") << Picture(6, std::string(10, '.'));
+        QTest::newRow("12 x 5") << Picture(5, std::string(12, '.'));
+    }
+    void everyNamedStepHoldsForEveryCompletion() {
+        QFETCH(Picture, shape);
+        const std::vector<int> grid = Grid(shape);
+        BoardQuestions questions(grid, kGrid, Elements(kAll));
+        const TilingSolver& solver = questions.Solver();
+        const std::vector<Solution>& covers = CoversOf(solver, grid);
+        std::mt19937 random(7);
+        std::set<StepKind> kinds;
+        for (int board = 0; board < 80; ++board) {
+            std::vector<PlacedElement> placed;
+            const int count = 1 + board % 6;
+            if (board % 2 == 0) {
+                const Solution& cover = covers[random() % covers.size()];
+                std::vector<int> elements(kElementRecordCount);
+                std::iota(elements.begin(), elements.end(), 0);
+                std::shuffle(elements.begin(), elements.end(), random);
+                for (int at = 0; at < count; ++at) {
+                    placed.push_back({elements[at], cover[elements[at]].placement});
+                }
+            } else {
+                std::uint64_t filled = 0;
+                unsigned used = 0;
+                while (static_cast<int>(placed.size()) < count) {
+                    const auto& info = solver.Placements()[random() % solver.Placements().size()];
+                    if ((info.mask & filled) == 0 && ((used >> info.element) & 1) == 0) {
+                        placed.push_back({info.element, info.placement});
+                        filled |= info.mask;
+                        used |= 1u << info.element;
+                    }
+                }
+            }
+            const std::optional<ExplainedStep> step = StepExplainer(questions).Explain(placed);
+            QVERIFY(step.has_value());
+            kinds.insert(step->kind);
+            VerifyAgainstCompletions(questions, grid, placed, *step);
         }
+        QVERIFY(kinds.size() >= 3);
     }
 
     void aSolvedBoardHasNoStepAndANonBoardIsBlocked() {
@@ -243,13 +371,15 @@ class StepExplainerTest : public QObject {
     }
 
     // The path takes each forced step and one covering option at each guess, so its
-    // placements are a cover.
+    // placements are a cover, each step true of the board it was named on.
     void theSolutionPathEndsInACover() {
         const Picture rectangle(6, std::string(10, '.'));
-        BoardQuestions questions(Grid(rectangle), kGrid, Elements(kAll));
+        const std::vector<int> grid = Grid(rectangle);
+        BoardQuestions questions(grid, kGrid, Elements(kAll));
         const std::vector<ExplainedStep> path = StepExplainer(questions).SolutionPath({});
         std::vector<PlacedElement> placed;
         for (const ExplainedStep& step : path) {
+            VerifyAgainstCompletions(questions, grid, placed, step);
             QVERIFY(step.placement.has_value());
             placed.push_back(*step.placement);
         }
