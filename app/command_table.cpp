@@ -8,6 +8,9 @@
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
 #include "library/settings.h"
+#include "model/board_summary.h"
+#include "model/place_jumps.h"
+#include "platform/message_box.h"
 #include "play/about_dialog.h"
 #include "play/board_view.h"
 #include "play/explain_step.h"
@@ -31,6 +34,27 @@ bool Unsolved(CommandHost& host) {
 
 bool ColourBlind(CommandHost& host) {
     return host.Board().Look().palette == ElementPalette::ColourBlind;
+}
+
+// Spoken as well as shown, so that a screen reader need not find the box's text.
+void DescribeBoard(CommandHost& host) {
+    const BilingualText summary = BoardSummary(host.Board().Session());
+    host.Board().Announce(summary);
+    ShowMessage(&host.Window(), summary, {"Описать доску", "Describe board"}, MessageIcon::None,
+                MessageButtons::Ok);
+}
+
+// A jump that moves nothing for want of a place says so; a screen reader would hear nothing.
+void JumpChosen(CommandHost& host, int step) {
+    BoardView& board = host.Board();
+    const InputOutcome outcome = board.Input().PlaceJumped(step);
+    board.Apply(outcome);
+    const int chosen = board.Session().PlayerHand().chosen;
+    const bool moved =
+        outcome.Changed() && outcome.changes.back().kind == InputOutcome::Kind::Moved;
+    if (!outcome.refused && chosen >= 0 && !moved) {
+        board.Announce(FitsNowhereText(chosen));
+    }
 }
 
 EditorCommands FileCommands(CommandHost& host) {
@@ -132,6 +156,11 @@ constexpr Command kCommands[] = {
      .keys = "Ctrl+H",
      .enabled = Unsolved,
      .run = [](CommandHost& host) { host.Commands().HintFromHere(); }},
+    {.number = kCommandDescribeBoard,
+     .popup = MenuPopup::Tools,
+     .text = "Оп&исать доску\tCtrl+B#&Describe board\tCtrl+B",
+     .keys = "Ctrl+B",
+     .run = DescribeBoard},
     {.number = kCommandGenerate,
      .popup = MenuPopup::Tools,
      .text = "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G",
@@ -283,6 +312,12 @@ constexpr Command kCommands[] = {
      .keys = "Ctrl+-",
      .mode = CommandMode::Both,
      .run = [](CommandHost& host) { host.ChangeZoom(-1); }},
+    {.number = kCommandNextPlace,
+     .keys = "Ctrl+Right",
+     .run = [](CommandHost& host) { JumpChosen(host, 1); }},
+    {.number = kCommandPreviousPlace,
+     .keys = "Ctrl+Left",
+     .run = [](CommandHost& host) { JumpChosen(host, -1); }},
 };
 
 constexpr CommandPopup kPopups[] = {

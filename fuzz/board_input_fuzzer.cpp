@@ -1,5 +1,6 @@
 // Any bytes as a player's hand on a shipped puzzle: presses, moves, releases, double-clicks,
-// right-releases, wheel notches, keys, undo and redo, read by the board's input interpreter.
+// right-releases, wheel notches, keys, the jumps to places, undo and redo, read by the board's
+// input interpreter.
 // After every input each covered cell lies under exactly one placed element and nothing else is
 // covered, the mouse is held exactly while the hand holds by the mouse, and a drop said to solve
 // left no free cell. At the end, with the hand emptied, undo back to the start gives the start
@@ -8,7 +9,8 @@
 // The first byte picks the puzzle: one of the shipped ones in name order, or the built-in
 // rectangle. Then each byte is an input, followed by the bytes it needs: a point is three bytes
 // (on the canvas, over an element's box, or around the puzzle), a step of the pointer two
-// signed bytes, a wheel turn one signed byte (twice that in eighths of a degree), a key one.
+// signed bytes, a wheel turn one signed byte (twice that in eighths of a degree), a key one
+// (254 and 255 the jumps forward and back, so that older findings keep their keys).
 
 #include <algorithm>
 #include <array>
@@ -128,6 +130,7 @@ void CheckOutcome(const InputOutcome& outcome, bool heldByMouse, const PlaySessi
 }
 
 constexpr int kBoardKeys = static_cast<int>(BoardKey::Delete) + 1;
+constexpr std::uint8_t kFirstJump = 254;
 // Two of a wheel byte's units make an eighth of a degree, so that a byte reaches a notch.
 constexpr int kWheelScale = 2;
 
@@ -181,7 +184,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 outcome = input.WheelTurned(bytes.Signed() * kWheelScale);
                 break;
             case 8:
-                outcome = input.KeyPressed(static_cast<BoardKey>(bytes.Next() % kBoardKeys));
+                if (const std::uint8_t key = bytes.Next(); key >= kFirstJump) {
+                    outcome = input.PlaceJumped(key == kFirstJump ? 1 : -1);
+                } else {
+                    outcome = input.KeyPressed(static_cast<BoardKey>(key % kBoardKeys));
+                }
                 break;
             case 9:
                 session.Undo();

@@ -213,4 +213,29 @@ InputOutcome BoardInput::KeyPressed(BoardKey key) {
     return outcome;
 }
 
+InputOutcome BoardInput::PlaceJumped(int step) {
+    InputOutcome outcome;
+    const Hand& hand = session.PlayerHand();
+    if (hand.byMouse) {
+        outcome.refused = true;
+        return outcome;
+    }
+    if (hand.chosen < 0) {
+        session.Choose(1);
+        if (hand.chosen < 0) {
+            return outcome;
+        }
+        outcome.changes.push_back({Kind::Chosen, hand.chosen});
+    }
+    const int index = hand.chosen;
+    const bool held = hand.held == index;
+    if (session.JumpChosen(step)) {
+        if (!held) {
+            outcome.changes.push_back({Kind::Lifted, index});
+        }
+        outcome.changes.push_back({Kind::Moved, index});
+    }
+    return outcome;
+}
+
 }  // namespace tessellix

@@ -34,6 +34,11 @@ class BoardInput {
     // While the mouse holds, only Space and Shift+Space are taken: they turn and mirror the held
     // element; every other key is refused.
     InputOutcome KeyPressed(BoardKey key);
+    // Ctrl+Right (step 1) and Ctrl+Left (-1): the chosen element goes to its next or previous
+    // place where it fits (PlaySession::JumpChosen), the keys holding it there; with none chosen
+    // yet, Tab's choice comes first. Refused while the mouse holds. Where the element fits
+    // nowhere, nothing moves and the answer has no Moved.
+    InputOutcome PlaceJumped(int step);
 
   private:
     // What the keys hold is dropped, as Return would. False when that solved the puzzle: the

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/place_jumps.h"
+
 namespace tessellix {
 
 namespace {
@@ -349,6 +351,30 @@ void PlaySession::SendChosenHome() {
     } else {
         SendHome(hand.chosen);
     }
+}
+
+bool PlaySession::JumpChosen(int step) {
+    if (hand.chosen < 0 || hand.byMouse || (Holding() && hand.held != hand.chosen)) {
+        return false;
+    }
+    Element& element = board.Elements()[hand.chosen];
+    if (!Holding() && !element.IsAtHome()) {
+        Lift(hand.chosen, std::nullopt);
+    }
+    const bool fromHome = !Holding();
+    const std::optional<GridCell> place =
+        JumpPlace(element, board.Puzzle(),
+                  fromHome ? std::nullopt : std::optional(PixelPoint{element.x, element.y}), step);
+    if (!place) {
+        return false;
+    }
+    if (fromHome) {
+        Lift(hand.chosen, std::nullopt);
+    }
+    hand.corner = {board.Puzzle().x + place->column * kCellSize,
+                   board.Puzzle().y + place->row * kCellSize};
+    element.SetPosition(hand.corner.x, hand.corner.y);
+    return true;
 }
 
 void PlaySession::StartAfresh() {

@@ -123,6 +123,10 @@ class PlaySession {
     std::optional<DropResult> DropChosen();
     // Escape and Delete: the chosen element goes home from the hand or from the puzzle.
     void SendChosenHome();
+    // Ctrl+Right (step 1) and Ctrl+Left (-1): the keys hold the chosen element at the next or
+    // previous place where it fits in its turn (see JumpPlace), lifted first when placed, so its
+    // own place counts. False, nothing changed, when it fits nowhere or none is chosen.
+    bool JumpChosen(int step);
 
     bool IsSolved() const { return board.IsSolved(); }
     // The placed elements in the order they were placed (after an undo, those placed before in

@@ -68,7 +68,8 @@ struct Player {
     // "release" where the pointer is, "click SPOT", "double SPOT" (press, release,
     // double-click, release), "right SPOT" (a right-release), "drag V C,R [+dx,dy]" (press on
     // V's first cell, carry, release), "wheel" and "wheel -". The keys: "tab", "backtab",
-    // "left", "right", "up", "down", "space", "shift space", "return", "escape", "delete".
+    // "left", "right", "up", "down", "space", "shift space", "return", "escape", "delete", and
+    // the jumps "jump" (Ctrl+Right) and "back" (Ctrl+Left).
     // Answers what the last move's inputs answered, those that did anything, joined by "; ".
     QString Play(const QStringList& moves) {
         QStringList answers;
@@ -106,6 +107,8 @@ struct Player {
                 answer(input.RightReleased(pointer));
             } else if (verb == "wheel") {
                 answer(input.WheelTurned(words.isEmpty() ? 120 : -120));
+            } else if (verb == "jump" || verb == "back") {
+                answer(input.PlaceJumped(verb == "jump" ? 1 : -1));
             } else if (const std::optional<BoardKey> key = KeyOf(move)) {
                 answer(input.KeyPressed(*key));
             }
@@ -149,6 +152,27 @@ struct Player {
         return held < 0 ? QString() : QString(kElementLetters[held]);
     }
 };
+
+// Every corner "C,R" in reading order where the element's five cells lie on cells of the
+// picture, found without the game's own fitting.
+QStringList PlacesByScan(const Picture& picture, int element, int orientation) {
+    const ElementOrientation& o = OrientationTable::Standard().State(element, orientation);
+    QStringList places;
+    for (std::size_t row = 0; row < picture.size(); ++row) {
+        for (std::size_t column = 0; column < picture[row].size(); ++column) {
+            bool fits = true;
+            for (int k = 0; k < kElementCells; ++k) {
+                const std::size_t r = row + o.cellRows[k];
+                const std::size_t c = column + o.cellColumns[k];
+                fits = fits && r < picture.size() && c < picture[r].size() && picture[r][c] == 'X';
+            }
+            if (fits) {
+                places << QString("%1,%2").arg(column).arg(row);
+            }
+        }
+    }
+    return places;
+}
 
 // The rows, without the rows of '.' at the bottom that the square matrix adds.
 QStringList Trimmed(Picture picture) {
@@ -311,6 +335,36 @@ class BoardInputTest : public QObject {
             << square << "" << QStringList{"tab", "down", "right L"} << "I placed, L mirrored" << 0
             << Picture{"IXXXX", "IXXXX", "IXXXX", "IXXXX", "IXXXX"} << "I0 L4"
             << "";
+        const Picture wide(3, "XXXXXXX");
+        const QStringList lying{"tab", "space"};
+        QTest::newRow("a jump with none chosen chooses as Tab first")
+            << square << "I" << QStringList{"jump"} << "I chosen, I lifted, I moved" << 0 << square
+            << "I0"
+            << "I";
+        QTest::newRow("after an arrow, a jump goes to the next place")
+            << wide << "I" << lying + QStringList{"right", "right", "jump", "return"} << "I placed"
+            << 0 << Picture{"XXIIIII", "XXXXXXX", "XXXXXXX"} << "I1"
+            << "";
+        QTest::newRow("below the puzzle, round to the first place")
+            << wide << "I" << lying + QStringList{"right", "down", "down", "down", "jump", "return"}
+            << "I placed" << 0 << Picture{"IIIIIXX", "XXXXXXX", "XXXXXXX"} << "I1"
+            << "";
+        QTest::newRow("a placed element leaves its own place for the next")
+            << wide << "I" << lying + QStringList{"right", "return", "jump", "return"} << "I placed"
+            << 0 << Picture{"XIIIIIX", "XXXXXXX", "XXXXXXX"} << "I1"
+            << "";
+        QTest::newRow("pushed off the grid against the board's edge, back to the last place")
+            << Picture(2, "XXXXXX") << "I"
+            << lying + QStringList{"right"} + QStringList(20, "left") +
+                   QStringList{"back", "return"}
+            << "I placed" << 0 << Picture{"XXXXXX", "XIIIII"} << "I1"
+            << "";
+        QTest::newRow("fitting nowhere, a jump moves nothing")
+            << wide << "I" << QStringList{"tab", "jump"} << "" << 0 << wide << "I0"
+            << "";
+        QTest::newRow("while the mouse holds, a jump is refused")
+            << p << "P" << QStringList{"press P", "jump"} << "refused" << 0 << p << "P0"
+            << "P";
     }
     void inputsOnABoard() {
         QFETCH(Picture, puzzle);
@@ -328,6 +382,48 @@ class BoardInputTest : public QObject {
         }
         QCOMPARE(Orientations(player.session, letters), orientations);
         QTEST(player.Held(), "held");
+    }
+
+    // From home, jumps visit every place where the element fits in its turn, as a scan of the
+    // picture finds them, in reading order or its reverse, and then the first one again.
+    void jumpsVisitEveryPlaceAndWrap_data() {
+        QTest::addColumn<Picture>("puzzle");  // with a cell in its first row and first column
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QStringList>("turns");  // at home
+        QTest::addColumn<QString>("jump");
+        const Picture holed{"XXXXX", "XX.XX", "XXXXX", "XXXXX"};
+        for (const char* jump : {"jump", "back"}) {
+            QTest::addRow("I lying in a rectangle, %s", jump)
+                << Picture(3, "XXXXX") << "I" << QStringList{"space"} << jump;
+            QTest::addRow("L round a hole, %s", jump) << holed << "L" << QStringList{} << jump;
+            QTest::addRow("P mirrored and turned round a hole, %s", jump)
+                << holed << "P" << QStringList{"shift space", "space", "space"} << jump;
+            QTest::addRow("X in a plus, %s", jump)
+                << Picture{".XXX.", "XXXXX", "XXXXX", ".XXX."} << "X" << QStringList{} << jump;
+        }
+    }
+    void jumpsVisitEveryPlaceAndWrap() {
+        QFETCH(Picture, puzzle);
+        QFETCH(QString, element);
+        QFETCH(QStringList, turns);
+        QFETCH(QString, jump);
+        Player player(puzzle, element);
+        player.Play(QStringList{"tab"} + turns);
+        const Element& shape = player.session.Elements()[ElementOf(element[0])];
+        QStringList expected = PlacesByScan(puzzle, shape.id, shape.orientation);
+        QVERIFY(expected.size() > 1);
+        if (jump == "back") {
+            std::reverse(expected.begin(), expected.end());
+        }
+        expected << expected.first();
+        QStringList visited;
+        for (qsizetype place = 0; place < expected.size(); ++place) {
+            QVERIFY(player.Play({jump}).endsWith(element + " moved"));
+            visited << QString("%1,%2")
+                           .arg((shape.x - player.session.Puzzle().x) / kCellSize)
+                           .arg((shape.y - player.session.Puzzle().y) / kCellSize);
+        }
+        QCOMPARE(visited, expected);
     }
 
     // An element pressed and not yet moved rests at home, so a right-release mirrors it in its

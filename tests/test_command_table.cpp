@@ -53,7 +53,10 @@ class CommandTableTest : public QObject {
         row(57664, "&О программе...", "&About...");
         row(57665, "В&ыход", "E&xit");
         row(57671, "&Вызов справки\tF1", "&Help\tF1");
+        row(40093, "Оп&исать доску\tCtrl+B", "&Describe board\tCtrl+B");
         row(kCommandZoomIn, "", "");  // keys only
+        row(kCommandNextPlace, "", "");
+        row(kCommandPreviousPlace, "", "");
     }
     void eachCommandReadsInBothLanguages() {
         QFETCH(int, number);

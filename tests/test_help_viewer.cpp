@@ -264,7 +264,10 @@ class HelpViewerTest : public QObject {
                                                       "Подсказка с этого места",
                                                       "Ctrl+H",
                                                       "Показывать ошибки",
-                                                      "Хранить незаконченные доски"};
+                                                      "Хранить незаконченные доски",
+                                                      "Игра с программой чтения с экрана",
+                                                      "Описать доску",
+                                                      "Ctrl+Вправо"};
         QTest::newRow("editor, Russian")
             << 1 << QStringList{"Ctrl+N",          "Ctrl+O",       "Ctrl+S",
                                 "Сохранить как",   "Удалить",      "Возврат в Tessellix",
@@ -314,7 +317,10 @@ class HelpViewerTest : public QObject {
                                                       "Hint from here",
                                                       "Ctrl+H",
                                                       "Show mistakes",
-                                                      "Keep unfinished boards"};
+                                                      "Keep unfinished boards",
+                                                      "Playing with a screen reader",
+                                                      "Describe board",
+                                                      "Ctrl+Right"};
         QTest::newRow("editor, English")
             << 3 << QStringList{"Ctrl+N",      "Ctrl+O",       "Ctrl+S",
                                 "Save as",     "Delete",       "Return to Tessellix",

@@ -185,6 +185,7 @@ class MainWindowTest : public QObject {
                            "Пр&оверка доски\tCtrl+K",
                            "О&бъяснить шаг\tCtrl+E",
                            "Подсказка с &этого места\tCtrl+H",
+                           "Оп&исать доску\tCtrl+B",
                            "&Создать задание...\tCtrl+G",
                            "С&татистика...",
                            "&Редактор",
@@ -212,6 +213,7 @@ class MainWindowTest : public QObject {
                            "&Check board\tCtrl+K",
                            "E&xplain a step\tCtrl+E",
                            "Hint &from here\tCtrl+H",
+                           "&Describe board\tCtrl+B",
                            "&Generate puzzle...\tCtrl+G",
                            "&Statistics...",
                            "&Editor",
@@ -335,6 +337,12 @@ class MainWindowTest : public QObject {
         QTest::newRow("Ctrl+E in the editor") << true << (Qt::CTRL | Qt::Key_E).toCombined() << 0;
         QTest::newRow("F1 in play") << false << int(Qt::Key_F1) << 1;
         QTest::newRow("F1 in the editor") << true << int(Qt::Key_F1) << 1;
+        QTest::newRow("Ctrl+B in the editor") << true << (Qt::CTRL | Qt::Key_B).toCombined() << 0;
+        QTest::newRow("Ctrl+B in play") << false << (Qt::CTRL | Qt::Key_B).toCombined() << 1;
+        QTest::newRow("Ctrl+Right in the editor")
+            << true << (Qt::CTRL | Qt::Key_Right).toCombined() << 0;
+        QTest::newRow("Ctrl+Left in the editor")
+            << true << (Qt::CTRL | Qt::Key_Left).toCombined() << 0;
     }
     void keysOfTheOtherModeDoNothing() {
         QFETCH(bool, editor);

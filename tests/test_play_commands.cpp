@@ -483,6 +483,40 @@ class PlayCommandsTest : public QObject {
         });
     }
 
+    // Describe board and the jumps from their keys, as shown and as a screen reader hears them.
+    void describeBoardAndJumpsAnswerFromTheirKeys_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("heard");  // last
+        QTest::addColumn<QString>("shown");  // under Describe board's caption
+        const QString summary = "10 free cells in 1 region: 10 from row 1, column 1. Left: P, V.";
+        QTest::newRow("Ctrl+B describes the board") << "Ctrl+B" << summary << summary;
+        // V's jump to the corner leaves P no place.
+        QTest::newRow("Ctrl+Left where nothing fits says so")
+            << "Ctrl+Right, Return, Tab, Ctrl+Left"
+            << "P fits nowhere"
+            << "";
+    }
+    void describeBoardAndJumpsAnswerFromTheirKeys() {
+        QFETCH(QString, keys);
+        PlayWindowFixture play({{"1.TLX", PuzzleFile({"XXXX", "XXX.", "XXX."}, "PV", "Corner")}});
+        QStringList heard;
+        QObject::connect(&play.Board(), &BoardView::announced, [&heard](const BilingualText& text) {
+            heard << QString::fromStdString(text.Shown());
+        });
+        play.Window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&play.Window()));
+        for (const QString& key : keys.split(", ")) {
+            const QKeyCombination pressed = QKeySequence(key, QKeySequence::PortableText)[0];
+            QTest::keyClick(&play.Canvas(), pressed.key(), pressed.keyboardModifiers());
+        }
+        QTEST(heard.value(heard.size() - 1), "heard");
+        QString shown;
+        for (const MessageRequest& message : play.messages) {
+            shown += message.caption == "Describe board" ? message.text : "";
+        }
+        QTEST(shown, "shown");
+    }
+
     void congratulationsRotateAndTheBuiltInPuzzleIsReset() {
         PlayWindowFixture play;
         QStringList shown;

@@ -127,7 +127,8 @@ class UndoAndKeysTest : public QObject {
     // full composition of the same board draws. "press L 2" presses on L's third cell, "move
     // dx,dy" moves the pointer by that much, "release" lets go, "right P" right-clicks on P's
     // first cell, "wheel n" turns n notches, "keys ..." types keys (S- for Shift), and "reset",
-    // "hint", "undo", "redo", "explain" are the commands.
+    // "hint", "undo", "redo", "jump" (Ctrl+Right), "back" (Ctrl+Left) and "explain" are the
+    // commands.
     void everyMoveLeavesTheWindowAsAFullComposition_data() {
         QTest::addColumn<QStringList>("moves");
         QTest::newRow("L turned a notch in the hand, released off the shape")
@@ -142,6 +143,8 @@ class UndoAndKeysTest : public QObject {
             << QStringList{"press V", "move 200,150", "right P", "right U", "release"};
         QTest::newRow("reset while the keys hold") << QStringList{
             "press P", "move 200,200", "release", "keys Tab Down Right Space", "reset"};
+        QTest::newRow("jumps to places, a drop and a jump from the placed element") << QStringList{
+            "keys Tab", "jump", "jump", "back", "keys Return", "jump", "keys Escape"};
         QTest::newRow("a hint while the keys hold")
             << QStringList{"keys Tab Tab Down Down", "hint"};
         QTest::newRow("an explained step's marks, gone with the next drop")
@@ -165,11 +168,9 @@ class UndoAndKeysTest : public QObject {
             }
             return QPoint();
         };
-        static const QMap<QString, Qt::Key> kKeys{{"Tab", Qt::Key_Tab},
-                                                  {"Right", Qt::Key_Right},
-                                                  {"Down", Qt::Key_Down},
-                                                  {"Space", Qt::Key_Space},
-                                                  {"Escape", Qt::Key_Escape}};
+        static const QMap<QString, Qt::Key> kKeys{
+            {"Tab", Qt::Key_Tab},     {"Right", Qt::Key_Right},   {"Down", Qt::Key_Down},
+            {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}};
         for (const QString& move : moves) {
             QStringList words = move.split(' ');
             const QString verb = words.takeFirst();
@@ -195,10 +196,10 @@ class UndoAndKeysTest : public QObject {
             } else if (verb == "hint") {
                 play.RunWithDialog(kCommandHint, [](QDialog& dialog) { dialog.accept(); });
             } else {
-                static const QMap<QString, int> kCommands{{"reset", kCommandReset},
-                                                          {"undo", kCommandUndo},
-                                                          {"redo", kCommandRedo},
-                                                          {"explain", kCommandExplainStep}};
+                static const QMap<QString, int> kCommands{
+                    {"reset", kCommandReset},        {"undo", kCommandUndo},
+                    {"redo", kCommandRedo},          {"jump", kCommandNextPlace},
+                    {"back", kCommandPreviousPlace}, {"explain", kCommandExplainStep}};
                 QVERIFY2(kCommands.contains(verb), qPrintable(move));
                 play.Window().RunCommand(kCommands[verb]);
             }
