@@ -26,6 +26,10 @@ struct StepExplainer::Analysis {
 };
 
 StepExplainer::StepExplainer(BoardQuestions& questions) : questions(questions) {
+    // A puzzle with a problem may have more cells than a mask holds; it has no step anyway.
+    if (questions.Problem() != SolverProblem::None) {
+        return;
+    }
     const SolverRegion& region = questions.Solver().Region();
     neighbours.assign(region.SlotCount(), 0);
     cellOf.assign(region.SlotCount(), {});
@@ -119,9 +123,8 @@ StepExplainer::Analysis StepExplainer::Analyse(std::uint64_t empty, unsigned fre
     return analysis;
 }
 
-std::optional<ExplainedStep> StepExplainer::Unfinishable(const std::vector<PlacedElement>& placed,
-                                                         std::uint64_t empty,
-                                                         unsigned freeElements) {
+ExplainedStep StepExplainer::Unfinishable(const std::vector<PlacedElement>& placed,
+                                          std::uint64_t empty, unsigned freeElements) {
     ExplainedStep step;
     step.takeAway = questions.Check(placed, 1).takeAway;
     // The smallest such region: a pocket says more than the rest of the board around it.
@@ -254,6 +257,7 @@ PlacedElement StepExplainer::Option(const std::vector<PlacedElement>& placed, Gr
     }
     const auto& placements = questions.Solver().Placements();
     std::vector<PlacedElement> tried = placed;
+    std::optional<PlacedElement> first;
     for (int index : Analyse(empty, freeElements).possible) {
         const TilingSolver::PlacementInfo& info = placements[index];
         if ((info.mask & Bit(slot)) == 0) {
@@ -263,10 +267,12 @@ PlacedElement StepExplainer::Option(const std::vector<PlacedElement>& placed, Gr
         if (questions.IsFinishable(tried)) {
             return tried.back();
         }
+        first = first.value_or(tried.back());
         tried.pop_back();
     }
-    // A guess is only named on a board that can be finished, so some option has a cover.
-    return tried.back();
+    // A guess is only named on a board that can be finished, so some option has a cover and
+    // this is never reached.
+    return first.value_or(PlacedElement{});
 }
 
 std::vector<ExplainedStep> StepExplainer::SolutionPath(

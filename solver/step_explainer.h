@@ -83,8 +83,8 @@ class StepExplainer {
     std::uint64_t MaskOf(const PlacedElement& placed) const;
     std::vector<GridCell> CellsOf(std::uint64_t mask) const;
     bool WallsOffPocket(std::uint64_t mask, std::uint64_t empty) const;
-    std::optional<ExplainedStep> Unfinishable(const std::vector<PlacedElement>& placed,
-                                              std::uint64_t empty, unsigned freeElements);
+    ExplainedStep Unfinishable(const std::vector<PlacedElement>& placed, std::uint64_t empty,
+                               unsigned freeElements);
     Analysis Analyse(std::uint64_t empty, unsigned freeElements) const;
     // The option a solution path takes at a guess.
     // cell: the guess's cell on a board that can be finished.

@@ -149,6 +149,34 @@ class ExplainToolTest : public QObject {
         QCOMPARE(covered, stored);
     }
 
+    void explainRefusesWhatIsNoBoard_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("elements over each other")
+            << QStringList{"explain", "PATH"} << 1
+            << "PATH: element 11 (P) is placed over another element";
+        QTest::newRow("two files")
+            << QStringList{"explain", "PATH", "PATH"} << 2 << "explain: needs exactly one FILE";
+    }
+    void explainRefusesWhatIsNoBoard() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("6.TLX");
+        HandFile file;
+        file.records[10] = {0x81, 0, 0, 0};
+        file.records[11] = {0x81, 0, 0, 0};
+        WriteBytes(path.toStdString(), file.Cells(kTenBySix).Bytes());
+        arguments.replaceInStrings("PATH", path);
+        message.replace("PATH", path);
+        const ToolRun run = RunPuzzleTool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QString::fromUtf8(run.err).section('\n', 0, 0), "tessellix-puzzle: " + message);
+    }
+
     void rateGivesTheReasonWithTheLevel() {
         QTemporaryDir folder;
         const QString path = folder.filePath("5.TLX");
