@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "play/about_dialog.h"
 #include "play/board_view.h"
+#include "play/explain_step.h"
 #include "play/play_commands.h"
 
 namespace tessellix {
@@ -143,6 +144,12 @@ constexpr Command kCommands[] = {
      .keys = "Ctrl+K",
      .enabled = Unsolved,
      .run = [](CommandHost& host) { host.Commands().CheckBoard(); }},
+    {.number = kCommandExplainStep,
+     .popup = MenuPopup::Tools,
+     .text = "О&бъяснить шаг\tCtrl+E#E&xplain a step\tCtrl+E",
+     .keys = "Ctrl+E",
+     .enabled = Unsolved,
+     .run = [](CommandHost& host) { ExplainStep(host.Board(), &host.Window()); }},
     {.number = kCommandHintFromHere,
      .popup = MenuPopup::Tools,
      .text = "Подсказка с &этого места\tCtrl+H#Hint &from here\tCtrl+H",
@@ -158,7 +165,13 @@ constexpr Command kCommands[] = {
      .popup = MenuPopup::Tools,
      .text = "&Создать задание...\tCtrl+G#&Generate puzzle...\tCtrl+G",
      .keys = "Ctrl+G",
-     .run = [](CommandHost& host) { host.Commands().GeneratePuzzle(); }},
+     .run =
+         [](CommandHost& host) {
+             if (const std::optional<BilingualText> level = host.Commands().GeneratePuzzle()) {
+                 host.Title().ShowNotice(*level);
+                 host.Board().Announce(*level);
+             }
+         }},
     {.number = kCommandStatistics,
      .popup = MenuPopup::Tools,
      .text = "С&татистика...#&Statistics...",

@@ -39,6 +39,7 @@ enum MenuCommand {
     kCommandZoomOut = 40081,
     kCommandElementLetters = 40090,
     kCommandColourBlindColours = 40091,
+    kCommandExplainStep = 40092,
     kCommandDescribeBoard = 40093,
     kCommandNextPlace = 40094,
     kCommandPreviousPlace = 40095,

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QIcon>
+#include <QLabel>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -98,7 +99,7 @@ BilingualText LineAbout(const BilingualText& solvedCount, const PuzzleStats* sta
 }  // namespace
 
 SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Settings& options,
-                                       int position, QWidget* owner)
+                                       int position, QWidget* owner, LevelReason levelReason)
     : QDialog(owner),
       library(puzzleLibrary),
       settings(options),
@@ -106,6 +107,8 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
       openButton(new QPushButton(QString::fromUtf8("Открыть#Open"), this)),
       cancelButton(new QPushButton(QString::fromUtf8("Отмена#Cancel"), this)),
       previewBox(new QCheckBox(QString::fromUtf8("Просмотр#Preview"), this)),
+      levelLabel(new QLabel(this)),
+      reasonOf(std::move(levelReason)),
       preview(settings.ReadPreviewSetting()),
       previewShape(CreateBlankPuzzle(0, 0)) {
     setWindowTitle(QString::fromUtf8("Выбор задания Tessellix#Select puzzle"));
@@ -125,7 +128,7 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
         fileNames.push_back(record.fileName);
     }
     const std::vector<SolvedMark> marks = settings.ReadSolvedMarks(fileNames);
-    const RecordsContent records = SolveRecords(SolveRecords::PathBeside(settings.Path())).Read();
+    records = SolveRecords(SolveRecords::PathBeside(settings.Path())).Read();
     std::vector<const PuzzleStats*> stats;
     int solved = 0;
     for (std::size_t i = 0; i < fileNames.size(); ++i) {
@@ -153,6 +156,11 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
     previewRect =
         Grown({list.right + margin, box.bottom + margin, client.right - margin, list.bottom},
               -kFrameWidth);
+
+    levelLabel->setObjectName(QStringLiteral("levelLabel"));
+    levelLabel->setWordWrap(true);
+    levelLabel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    levelLabel->hide();
 
     QStringList names;
     names.reserve(library.count());
@@ -202,8 +210,8 @@ SelectPuzzleDialog::~SelectPuzzleDialog() {
 }
 
 std::optional<int> SelectPuzzleDialog::Choose(const PuzzleLibrary& library, Settings& settings,
-                                              int position, QWidget* owner) {
-    SelectPuzzleDialog dialog(library, settings, position, owner);
+                                              int position, QWidget* owner, LevelReason reasonOf) {
+    SelectPuzzleDialog dialog(library, settings, position, owner, std::move(reasonOf));
     dialog.exec();
     return dialog.Chosen();
 }
@@ -235,12 +243,19 @@ void SelectPuzzleDialog::OnSelectionChange() {
 void SelectPuzzleDialog::LoadPreview() {
     const PuzzleRecord* record = library.RecordAt(selected);
     previewLoaded = false;
+    levelLabel->hide();
     if (preview == 0 || record == nullptr) {
         return;
     }
     const WaitCursor wait;
-    if (previewShape->Load(library.PathOf(*record), previewElements)) {
+    const std::string path = library.PathOf(*record);
+    if (previewShape->Load(path, previewElements)) {
         return;
+    }
+    ShowLevel(*record, path);
+    PixelRect area = previewRect;
+    if (!levelLabel->isHidden()) {
+        area.bottom = levelLabel->geometry().top();
     }
     const int cell = previewRect.Width() / kPreviewColumns;
     PixelPoint topLeft;
@@ -248,9 +263,28 @@ void SelectPuzzleDialog::LoadPreview() {
     previewShape->GetCorners(topLeft, bottomRight);
     const int w = cell * (bottomRight.x - topLeft.x) / kCellSize;
     const int h = cell * (bottomRight.y - topLeft.y) / kCellSize;
-    previewShape->SetGeometry(previewRect.left + (previewRect.Width() - w) / 2,
-                              previewRect.top + (previewRect.Height() - h) / 2, w, h);
+    previewShape->SetGeometry(area.left + (area.Width() - w) / 2,
+                              area.top + (area.Height() - h) / 2, w, h);
     previewLoaded = true;
+}
+
+void SelectPuzzleDialog::ShowLevel(const PuzzleRecord& record, const std::string& path) {
+    const std::optional<FileStamp> stamp = StampOf(path);
+    const std::optional<int> rated =
+        stamp ? records.LevelOf(record.fileName, *stamp) : std::optional<int>();
+    const std::optional<Level> level = rated ? LevelAt(*rated) : std::nullopt;
+    const BilingualText reason = level && reasonOf ? reasonOf(*level, path) : BilingualText();
+    if (reason.IsEmpty()) {
+        return;
+    }
+    levelLabel->setText(Shown(reason));
+    // At most half the area, its last line at the bottom, inside the frame.
+    constexpr int kInset = 2;
+    const int width = previewRect.Width() - 2 * kInset;
+    const int height = std::min(levelLabel->heightForWidth(width), previewRect.Height() / 2);
+    levelLabel->setGeometry(previewRect.left + kInset, previewRect.bottom - kInset - height, width,
+                            height);
+    levelLabel->show();
 }
 
 void SelectPuzzleDialog::PaintPreview(const QRegion& region) {

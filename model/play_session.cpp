@@ -50,6 +50,7 @@ std::optional<Failure> PlaySession::LoadPuzzle(const PuzzleFileContents& content
     }
     hand = {};
     marked.clear();
+    stepMarks = {};
     lastPlaced = -1;
     history.Clear();
     hintUsed = false;
@@ -386,6 +387,7 @@ void PlaySession::StartAfresh() {
 void PlaySession::OpenStep() {
     clock.Moved();
     marked.clear();
+    stepMarks = {};
     history.Begin(State());
 }
 
@@ -409,6 +411,7 @@ bool PlaySession::Travel(MoveHistory::Direction direction) {
     }
     clock.Moved();
     marked.clear();
+    stepMarks = {};
     board.Restore(*state);
     return true;
 }

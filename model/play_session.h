@@ -16,6 +16,7 @@
 #include "model/play_clock.h"
 #include "model/puzzle_board.h"
 #include "model/puzzle_shape.h"
+#include "model/step_marks.h"
 
 namespace tessellix {
 
@@ -138,6 +139,9 @@ class PlaySession {
     // or redo clears them.
     const std::vector<int>& Marked() const { return marked; }
     void Mark(std::vector<int> elements) { marked = std::move(elements); }
+    // The cells and the placement an explained step shows; cleared as the marks are.
+    const StepMarks& StepMarked() const { return stepMarks; }
+    void MarkStep(StepMarks marks) { stepMarks = std::move(marks); }
 
     // What Keep unfinished boards does as the player leaves the board: nothing for the built-in
     // puzzle; otherwise, under the puzzle's file name, the board to keep, or none to drop a
@@ -192,6 +196,7 @@ class PlaySession {
     PuzzleBoard board;
     int lastPlaced = -1;
     std::vector<int> marked;
+    StepMarks stepMarks;
     Hand hand;
     std::optional<Failure> startProblem;
     MoveHistory history;

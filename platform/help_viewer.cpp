@@ -13,6 +13,7 @@
 
 #include "library/whole_file.h"
 #include "platform/program_paths.h"
+#include "platform/program_resources.h"
 
 namespace tessellix {
 
@@ -294,6 +295,8 @@ std::optional<Failure> ShowHelpTopic(QWidget* owner, int topic, const QString& d
                            .Add(content.Error().Message())
                            .Add("."));
     }
+    // The document's pictures are compiled in, under qrc:/help/.
+    LoadProgramResources();
     ViewerOf(owner)->ShowTopic(QString::fromStdString(*content), documentPath, topic);
     return std::nullopt;
 }

@@ -57,10 +57,14 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
                     owner);
     box.setTextFormat(Qt::PlainText);
     AnswerKeys answerKeys(box);
-    if (request.buttons == MessageButtons::Ok) {
+    QPushButton* action = nullptr;
+    if (request.buttons == MessageButtons::Ok || request.buttons == MessageButtons::OkAction) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
+        if (request.buttons == MessageButtons::OkAction) {
+            action = box.addButton(request.action, QMessageBox::AcceptRole);
+        }
     } else {
         const bool cancel = request.buttons == MessageButtons::YesNoCancel;
         box.installEventFilter(&answerKeys);
@@ -81,7 +85,10 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
         // Without a window manager the keyboard would stay with the closed box.
         owner->window()->activateWindow();
     }
-    if (request.buttons == MessageButtons::Ok) {
+    if (action != nullptr && box.clickedButton() == action) {
+        return MessageResult::Action;
+    }
+    if (request.buttons == MessageButtons::Ok || request.buttons == MessageButtons::OkAction) {
         return MessageResult::Ok;
     }
     return answer == QMessageBox::Yes      ? MessageResult::Yes
@@ -94,6 +101,17 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
 MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons, MessageResult defaultButton) {
     const MessageRequest request{Shown(text), Shown(caption), icon, buttons, defaultButton};
+    if (responder) {
+        return responder(request);
+    }
+    return ShowRealBox(owner, request);
+}
+
+MessageResult ShowMessageWithAction(QWidget* owner, const BilingualText& text,
+                                    const BilingualText& caption, MessageIcon icon,
+                                    const BilingualText& action) {
+    const MessageRequest request{Shown(text),       Shown(caption), icon, MessageButtons::OkAction,
+                                 MessageResult::Ok, Shown(action)};
     if (responder) {
         return responder(request);
     }

@@ -13,8 +13,9 @@ namespace tessellix {
 // with a scripted responder and see exactly what the user was shown.
 
 enum class MessageIcon { None, Exclamation, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-enum class MessageResult { Ok, Yes, No, Cancel };
+// OkAction: OK and one more button that carries out what the text offers.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkAction };
+enum class MessageResult { Ok, Yes, No, Cancel, Action };
 
 // As shown, in the current language.
 struct MessageRequest {
@@ -23,6 +24,8 @@ struct MessageRequest {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     MessageResult defaultButton = MessageResult::Ok;
+    // The action button's text, for OkAction.
+    QString action;
 };
 
 // A modal box owned by `owner` with the platform's own button texts; returns the button chosen.
@@ -32,6 +35,12 @@ struct MessageRequest {
 MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons,
                           MessageResult defaultButton = MessageResult::Ok);
+
+// An OK box, OK the default and the answer of Escape, with `action` as a second button; Action
+// when that was chosen.
+MessageResult ShowMessageWithAction(QWidget* owner, const BilingualText& text,
+                                    const BilingualText& caption, MessageIcon icon,
+                                    const BilingualText& action);
 
 using MessageResponder = std::function<MessageResult(const MessageRequest&)>;
 

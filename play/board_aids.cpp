@@ -52,6 +52,23 @@ BoardHint BoardAids::HintFromHere() {
     return hint;
 }
 
+std::optional<ExplainedStep> BoardAids::Explain() {
+    const std::optional<ExplainedStep> step = StepExplainer(Questions()).Explain(Placed());
+    if (!step) {
+        return step;
+    }
+    session.Mark(step->takeAway);
+    StepMarks marks;
+    if (step->kind != StepKind::Element) {
+        marks.framed = step->cells;
+    }
+    if (step->kind == StepKind::Cell || step->kind == StepKind::Element) {
+        marks.outlined = step->placementCells;
+    }
+    session.MarkStep(std::move(marks));
+    return step;
+}
+
 void BoardAids::MarkIfMistake() {
     const int dropped = session.LastPlaced();
     if (dropped >= 0 && !Questions().IsFinishable(Placed())) {

@@ -5,13 +5,15 @@
 
 #include "model/play_session.h"
 #include "solver/board_questions.h"
+#include "solver/step_explainer.h"
 
 namespace tessellix {
 
-// The aids that look at the live board, Check board, Hint from here and Show mistakes: they ask
-// the solver's board questions with every placed element held where it lies, and make its
-// answers the session's marks and moves through the session's own calls. The questions of one
-// puzzle are kept while it is played, so that what one answer learnt speeds up the next.
+// The aids that look at the live board, Check board, Hint from here, Explain a step and Show
+// mistakes: they ask the solver's board questions with every placed element held where it lies,
+// and make its answers the session's marks and moves through the session's own calls. The
+// questions of one puzzle are kept while it is played, so that what one answer learnt speeds up
+// the next.
 class BoardAids {
   public:
     explicit BoardAids(PlaySession& session) : session(session) {}
@@ -22,6 +24,11 @@ class BoardAids {
     // place when that solution keeps every placed element: a move, and a hint. When the board
     // cannot be finished, nothing is placed and the elements to take away are marked.
     BoardHint HintFromHere();
+    // The next step a player can reason out, its cells marked: a region that cannot be covered
+    // framed, with the elements to take away marked, or those alone when no region shows it; the
+    // cell of a forced placement or of a guess framed; a forced placement outlined. Nothing on a
+    // solved board.
+    std::optional<ExplainedStep> Explain();
     // After a drop: the element the drop placed is marked when the board can no longer be
     // finished.
     void MarkIfMistake();

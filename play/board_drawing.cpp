@@ -56,6 +56,10 @@ void BoardDrawing::Compose(ImageSurface& target, const PixelRect& rect) const {
             elements[index].DrawMark(target);
         }
     }
+    const StepMarks& step = session.StepMarked();
+    if (!step.IsEmpty() && Overlap(step.Bounds(PuzzleOrigin()), rect)) {
+        step.Draw(target, PuzzleOrigin());
+    }
     if (held >= 0 && Overlap(LookOf(held).rect, rect)) {
         elements[held].Draw(target, kCellSize, true);
     }
@@ -69,6 +73,7 @@ void BoardDrawing::ComposeAll() {
     for (int i = 0; i < ElementSet::kCount; ++i) {
         drawn[i] = LookOf(i);
     }
+    drawnStep = session.StepMarked();
     ShowChoice();
 }
 
@@ -76,6 +81,7 @@ void BoardDrawing::ShowBackgroundOnly() {
     canvas.Surface().CopyFrom(background, {0, 0, kPictureWidth, kPictureHeight}, {0, 0});
     canvas.RepaintAll();
     drawn.fill({});
+    drawnStep = {};
     ShowChoice();
 }
 
@@ -92,6 +98,14 @@ void BoardDrawing::Update() {
             }
         }
         drawn[i] = now;
+    }
+    if (session.StepMarked() != drawnStep) {
+        for (const StepMarks& marks : {drawnStep, session.StepMarked()}) {
+            if (!marks.IsEmpty()) {
+                changed.push_back(marks.Bounds(PuzzleOrigin()));
+            }
+        }
+        drawnStep = session.StepMarked();
     }
     // Overlapping rectangles, as a drag step's old and new place, are composed once as their
     // bounding box: outside them it draws what is there already. Only they are repainted.
@@ -116,6 +130,10 @@ void BoardDrawing::Update() {
         canvas.RepaintRect(rect);
     }
     ShowChoice();
+}
+
+PixelPoint BoardDrawing::PuzzleOrigin() const {
+    return {session.Puzzle().x, session.Puzzle().y};
 }
 
 void BoardDrawing::ShowChoice() {

@@ -11,9 +11,10 @@ namespace tessellix {
 class PlayCanvas;
 
 // Keeps the canvas showing what a full composition of the board draws: the background picture,
-// every used element in index order and the held one over them. After a move it composes again
-// only the rectangles of the elements whose place, orientation or layer changed, so a drag never
-// repaints the board, and no picture is ever kept from before the move.
+// every used element in index order, the marks, and the held one over them. After a move it
+// composes again only the rectangles of the elements whose place, orientation or layer changed, and
+// of marks that came or went, so a drag never repaints the board, and no picture is ever kept
+// from before the move.
 class BoardDrawing {
   public:
     BoardDrawing(const PlaySession& session, const ImageSurface& background, PlayCanvas& canvas);
@@ -43,12 +44,15 @@ class BoardDrawing {
         friend bool operator==(const Look&, const Look&) = default;
     };
     Look LookOf(int index) const;
+    // Where the puzzle's matrix, on which an explained step's marks stand, begins.
+    PixelPoint PuzzleOrigin() const;
     void ShowChoice();
 
     const PlaySession& session;
     const ImageSurface& background;
     PlayCanvas& canvas;
     std::array<Look, ElementSet::kCount> drawn{};
+    StepMarks drawnStep;
 };
 
 }  // namespace tessellix

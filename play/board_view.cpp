@@ -99,6 +99,24 @@ BoardHint BoardView::HintFromHere() {
     return hint;
 }
 
+std::optional<ExplainedStep> BoardView::ExplainStep() {
+    std::optional<ExplainedStep> step = aids.Explain();
+    Changed();
+    return step;
+}
+
+bool BoardView::PlaceExplained(const PlacedElement& placed) {
+    const Placement& place = placed.placement;
+    if (!session.PlaceHint(placed.element, place.Orientation(), {place.column, place.row})) {
+        return false;
+    }
+    Changed();
+    if (session.IsSolved()) {
+        emit solved();
+    }
+    return true;
+}
+
 void BoardView::SetElementLook(const ElementLook& look) {
     session.Elements().SetLook(look);
     Paint();

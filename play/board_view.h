@@ -56,6 +56,10 @@ class BoardView : public QObject {
     // covers the last free cell solves the puzzle at once.
     BoardCheck CheckBoard();
     BoardHint HintFromHere();
+    std::optional<ExplainedStep> ExplainStep();
+    // An explained step's forced placement set on the board: one move, and a hint, as a hint from
+    // here is. False, nothing changed, when it no longer fits.
+    bool PlaceExplained(const PlacedElement& placed);
     // Whether each drop that leaves the board unfinishable marks the element dropped.
     void SetShowMistakes(bool shown) { showMistakes = shown; }
     bool ShowsMistakes() const { return showMistakes; }

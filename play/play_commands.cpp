@@ -6,6 +6,7 @@
 #include <random>
 
 #include "answers/board_answer_text.h"
+#include "answers/step_text.h"
 #include "dialogs/select_puzzle_dialog.h"
 #include "library/puzzle_code.h"
 #include "library/puzzle_library.h"
@@ -23,6 +24,7 @@
 #include "play/open_code_dialog.h"
 #include "play/statistics_dialog.h"
 #include "solver/daily_puzzle.h"
+#include "solver/file_rating.h"
 
 namespace tessellix {
 
@@ -137,8 +139,13 @@ void PlayCommands::KeepBoard() {
 
 void PlayCommands::SelectPuzzle() {
     const PlaySession& session = board.Session();
+    // A rated puzzle's reason is its solution path, a few milliseconds for each preview.
+    const auto reasonOf = [](Level level, const std::string& path) {
+        const std::optional<PathSummary> summary = PuzzleFilePathSummary(path);
+        return summary ? LevelReasonText(level, *summary) : BilingualText();
+    };
     const std::optional<int> chosen = SelectPuzzleDialog::Choose(
-        session.Library(), settings, session.CurrentPuzzleIndex(), owner);
+        session.Library(), settings, session.CurrentPuzzleIndex(), owner, reasonOf);
     if (chosen && *chosen != session.CurrentPuzzleIndex()) {
         SwitchToPuzzle(*chosen);
     }
@@ -287,38 +294,48 @@ const BilingualText kNoDailyPuzzle{"Задание дня на сегодня н
 
 }  // namespace
 
-void PlayCommands::GeneratePuzzle() {
+std::optional<BilingualText> PlayCommands::GeneratePuzzle() {
     std::optional<GeneratorRequest> request = GenerateDialog::Choose(settings, owner);
     if (!request) {
-        return;
+        return std::nullopt;
     }
     std::random_device random;
     request->seed = (std::uint64_t{random()} << 32) | random();
-    GenerateAndAdd(
+    const std::optional<GeneratedPuzzle> made = GenerateAndAdd(
         [&request](const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
             return PuzzleGenerator(*request).Generate(&cancel, progress);
         },
         kGenerateCaption, kNothingGenerated);
+    if (!made) {
+        return std::nullopt;
+    }
+    // The path of a puzzle of one solution takes a few milliseconds, unlike its rating.
+    return BilingualText("Уровень ", "Level ")
+        .Add(LevelReasonText(made->rating.level, PuzzlePathSummary(made->data)));
 }
 
-void PlayCommands::GenerateAndAdd(const GeneratorJob& job, const BilingualText& caption,
-                                  const BilingualText& notFound) {
+std::optional<GeneratedPuzzle> PlayCommands::GenerateAndAdd(const GeneratorJob& job,
+                                                            const BilingualText& caption,
+                                                            const BilingualText& notFound) {
     const Result<GeneratedPuzzle> run = RunInBackground(job, owner);
     if (!run) {
         ShowMessage(owner, run.Error().Message(), caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
-        return;
+        return std::nullopt;
     }
     switch (run->status) {
         case GeneratorStatus::Cancelled:
-            return;
+            break;
         case GeneratorStatus::NotFound:
             ShowMessage(owner, notFound, caption, MessageIcon::Exclamation, MessageButtons::Ok);
-            return;
+            break;
         case GeneratorStatus::Generated:
-            AddPuzzle(run->data, caption);
-            return;
+            if (AddPuzzle(run->data, caption)) {
+                return *run;
+            }
+            break;
     }
+    return std::nullopt;
 }
 
 void PlayCommands::PuzzleOfTheDay() {
@@ -347,7 +364,7 @@ void PlayCommands::ShowStatistics() {
     dialog.exec();
 }
 
-void PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& caption) {
+bool PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& caption) {
     PlaySession& session = board.Session();
     PuzzleLibrary& library = session.Library();
     const int number = library.FreeNumber(kFirstDeletableNumber);
@@ -361,10 +378,11 @@ void PlayCommands::AddPuzzle(const PuzzleFileData& data, const BilingualText& ca
     if (!stored) {
         ShowMessage(owner, stored.Error().Message(), caption, MessageIcon::Exclamation,
                     MessageButtons::Ok);
-        return;
+        return false;
     }
     session.Position().RecordInserted(*stored);
     SwitchToPuzzle(*stored);
+    return true;
 }
 
 namespace {

@@ -46,8 +46,8 @@ class PlayCommands {
     void KeepBoard();
     // Asks for the number of elements, the level and the shape style, generates such a puzzle off
     // the GUI thread, writes it into the data folder under the first free number from 200 on,
-    // and plays it.
-    void GeneratePuzzle();
+    // and plays it. Then the level and why, "Level medium: 7 forced steps, then a guess among 3".
+    std::optional<BilingualText> GeneratePuzzle();
     // The puzzle of the local date: written like a generated puzzle when the library does not
     // hold it yet, and played.
     void PuzzleOfTheDay();
@@ -96,11 +96,13 @@ class PlayCommands {
     CalendarDate Today() const;
     // Writes a new puzzle file, adds it to the library and plays it; on a failure to write,
     // shows why under caption and changes nothing.
-    void AddPuzzle(const PuzzleFileData& data, const BilingualText& caption);
+    // True when it was written.
+    bool AddPuzzle(const PuzzleFileData& data, const BilingualText& caption);
     // Runs job off the GUI thread and adds what it made; tells under caption when it failed or
-    // made nothing (notFound), and says nothing when cancelled.
-    void GenerateAndAdd(const GeneratorJob& job, const BilingualText& caption,
-                        const BilingualText& notFound);
+    // made nothing (notFound), and says nothing when cancelled. The puzzle when it was added.
+    std::optional<GeneratedPuzzle> GenerateAndAdd(const GeneratorJob& job,
+                                                  const BilingualText& caption,
+                                                  const BilingualText& notFound);
 
     BoardView& board;
     Settings& settings;

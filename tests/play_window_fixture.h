@@ -50,6 +50,7 @@ class PlayWindowFixture {
                 case MessageButtons::YesNoCancel:
                     return MessageResult::No;
                 case MessageButtons::Ok:
+                case MessageButtons::OkAction:
                     break;
             }
             return MessageResult::Ok;
@@ -156,6 +157,7 @@ class PlayWindowFixture {
         for (const int marked : Session().Marked()) {
             ElementAt(marked).DrawMark(fresh);
         }
+        Session().StepMarked().Draw(fresh, {Puzzle().x, Puzzle().y});
         if (held >= 0) {
             ElementAt(held).Draw(fresh, kCellSize, true);
         }

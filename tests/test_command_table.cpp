@@ -49,6 +49,7 @@ class CommandTableTest : public QObject {
         row(40031, "Ве&рнуть ход\tCtrl+Y", "Re&do\tCtrl+Y");
         row(40027, "Russian", "Russian");  // the language items read the same in both
         row(40028, "English", "English");
+        row(40092, "О&бъяснить шаг\tCtrl+E", "E&xplain a step\tCtrl+E");
         row(57664, "&О программе...", "&About...");
         row(57665, "В&ыход", "E&xit");
         row(57671, "&Вызов справки\tF1", "&Help\tF1");

@@ -19,15 +19,17 @@ namespace tessellix {
 
 namespace {
 
-// A puzzle file of the picture's cells that uses only the element `used`, named `name`.
-std::string PuzzleBytes(const std::vector<std::string>& picture, int used,
+// A puzzle file of the picture's cells that uses only the elements `used`, named `name`.
+std::string PuzzleBytes(const std::vector<std::string>& picture, std::initializer_list<int> used,
                         const std::string& name) {
     HandFile file;
     file.Cells(picture);
     for (auto& record : file.records) {
         record = {0, 0, 0, 0};
     }
-    file.records[used] = {0x01, 0, 0, 0};
+    for (const int element : used) {
+        file.records[element] = {0x01, 0, 0, 0};
+    }
     file.text = name + "\1" + name;
     return file.Bytes();
 }
@@ -200,8 +202,8 @@ class EndToEndTest : public QObject {
     void solvedLibraryPuzzleIsStoredAndTheNextFollows() {
         StopGame();
         QVERIFY(library.isValid());
-        const std::string first = PuzzleBytes({"XXX", "X..", "X.."}, 4, "One");
-        const std::string second = PuzzleBytes({".X.", "XXX", ".X."}, 10, "Two");
+        const std::string first = PuzzleBytes({"XXX", "X..", "X.."}, {4}, "One");
+        const std::string second = PuzzleBytes({".X.", "XXX", ".X."}, {10}, "Two");
         // In English, so that the menus answer to their Latin mnemonics.
         WriteBytes(QDir(library.path()).filePath("tessellix.ini").toStdString(),
                    "[Options]\nLanguage=1\n");
@@ -310,6 +312,50 @@ class EndToEndTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(
             (shot = Screenshot(), DifferentPixels(shot.copy(board), expected)), 0, 10000);
         Keep(shot, "generated.png");
+    }
+
+    void explainedStepIsMarkedPlacedAndUndone() {
+        StopGame();
+        QVERIFY(steps.isValid());
+        // The line along the top row over the plus: only the line covers the first cell.
+        const std::string bytes =
+            PuzzleBytes({"XXXXX", "..X..", ".XXX.", "..X.."}, {0, 10}, "Steps");
+        WriteBytes(QDir(steps.path()).filePath("tessellix.ini").toStdString(),
+                   "[Options]\nLanguage=1\n");
+        StartGame(steps.path(), {{"1.TLX", bytes}});
+        ElementSet elements;
+        PuzzleShape puzzle;
+        QVERIFY(!puzzle.Load(QDir(steps.path()).filePath("DATA/1.TLX").toStdString(), elements));
+        const int left = puzzle.x;
+        const int top = puzzle.y;
+        const QImage start = Canvas(Screenshot());
+        // OK keeps the marks: the first cell framed in red and white dashes, the line's place
+        // outlined in black dashes three pixels inside the top row.
+        Xdo({"key", "ctrl+e"});
+        AnswerTheCheck("Explain a step");
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(), At(shot, left, top) == qRgb(255, 0, 0)),
+                                 5000);
+        QCOMPARE(At(shot, left + 3, top), qRgb(255, 255, 255));
+        QCOMPARE(At(shot, left + 5, top + 3), qRgb(0, 0, 0));
+        QCOMPARE(At(shot, left + 8, top + 3), qRgb(255, 255, 255));
+        QCOMPARE(At(shot, left + 4 * 15 + 5, top + 3), qRgb(0, 0, 0));
+        QCOMPARE(At(shot, left + 2 * 15 + 5, top + 15 + 3), qRgb(255, 255, 255));
+        Keep(shot, "explain-step.png");
+        // Asked again, Place it lays the line there, its box empty.
+        Xdo({"key", "ctrl+e"});
+        const QStringList box{"search", "--onlyvisible", "--name", "^Explain a step$"};
+        QTRY_VERIFY_WITH_TIMEOUT(Xdo(box), 10000);
+        Xdo({"key", "alt+p"});
+        QTRY_VERIFY_WITH_TIMEOUT(!Xdo(box), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = Screenshot(), At(shot, left + 5, top + 3) == qRgb(255, 0, 0)), 5000);
+        QCOMPARE(At(shot, left + 4 * 15 + 7, top + 7), qRgb(255, 0, 0));
+        QCOMPARE(At(shot, 45 + 7, 75 + 37), qRgb(128, 128, 128));
+        Keep(shot, "explain-placed.png");
+        // One undo step takes it back, marks and all.
+        Xdo({"key", "ctrl+z"});
+        QTRY_COMPARE_WITH_TIMEOUT(DifferentPixels(Canvas(Screenshot()), start), 0, 5000);
     }
 
   private:
@@ -456,6 +502,7 @@ class EndToEndTest : public QObject {
 
     QTemporaryDir install;
     QTemporaryDir library;
+    QTemporaryDir steps;
     QString display;
     QProcess server;
     QProcess game;

@@ -172,6 +172,9 @@ class GeneratePuzzleTest : public QObject {
         QCOMPARE(play.settings.ReadGeneratorLevelSetting(), 0);
         QCOMPARE(play.SolvedMarks({written.toStdString()}), ".");
         QCOMPARE(play.settings.ReadGeneratorShapeSetting(), 2);
+        // The title tells the level and why for a moment.
+        QVERIFY2(play.Window().windowTitle().startsWith("Level easy: "),
+                 qPrintable(play.Window().windowTitle()));
     }
 
     void anExceptionOfTheRunComesBackAsAFailure_data() {

@@ -1,5 +1,8 @@
 #include <QAbstractButton>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -256,6 +259,8 @@ class HelpViewerTest : public QObject {
                                                       "Если не получается",
                                                       "Проверка доски",
                                                       "Ctrl+K",
+                                                      "Объяснить шаг",
+                                                      "Ctrl+E",
                                                       "Подсказка с этого места",
                                                       "Ctrl+H",
                                                       "Показывать ошибки",
@@ -307,6 +312,8 @@ class HelpViewerTest : public QObject {
                                                       "When you are stuck",
                                                       "Check board",
                                                       "Ctrl+K",
+                                                      "Explain a step",
+                                                      "Ctrl+E",
                                                       "Hint from here",
                                                       "Ctrl+H",
                                                       "Show mistakes",
@@ -329,6 +336,32 @@ class HelpViewerTest : public QObject {
         for (const QString& word : words) {
             QVERIFY2(text.contains(word), qPrintable(word));
         }
+    }
+
+    // Every picture of the help is compiled into the program, where the viewer finds it.
+    void picturesOfEachPageAreFound_data() {
+        QTest::addColumn<int>("topic");
+        QTest::newRow("Russian") << 0;
+        QTest::newRow("English") << 2;
+    }
+    void picturesOfEachPageAreFound() {
+        QFETCH(int, topic);
+        QWidget owner;
+        QVERIFY(!ShowHelpTopic(&owner, topic, kDocument));
+        QTextDocument* document = ViewerOf(owner)->Browser()->document();
+        static const QRegularExpression image(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
+        int pictures = 0;
+        for (auto found = image.globalMatch(document->toHtml()); found.hasNext(); ++pictures) {
+            const QUrl source(found.next().captured(1));
+            const QVariant data = document->resource(QTextDocument::ImageResource, source);
+            // The laid-out page holds it as a pixmap; one not laid out yet comes as the file's
+            // bytes.
+            const bool loaded = data.typeId() == QMetaType::QPixmap
+                                    ? !data.value<QPixmap>().isNull()
+                                    : !QImage::fromData(data.toByteArray()).isNull();
+            QVERIFY2(loaded, qPrintable(source.toString()));
+        }
+        QVERIFY(pictures > 0);
     }
 
     void oneViewerPerOwnerFollowsTheLastTopic() {

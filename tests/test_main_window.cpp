@@ -183,6 +183,7 @@ class MainWindowTest : public QObject {
                            "В&ыход"}
             << QStringList{"&Подсказка",
                            "Пр&оверка доски\tCtrl+K",
+                           "О&бъяснить шаг\tCtrl+E",
                            "Подсказка с &этого места\tCtrl+H",
                            "Оп&исать доску\tCtrl+B",
                            "&Создать задание...\tCtrl+G",
@@ -210,6 +211,7 @@ class MainWindowTest : public QObject {
                            "E&xit"}
             << QStringList{"&Hint",
                            "&Check board\tCtrl+K",
+                           "E&xplain a step\tCtrl+E",
                            "Hint &from here\tCtrl+H",
                            "&Describe board\tCtrl+B",
                            "&Generate puzzle...\tCtrl+G",
@@ -332,6 +334,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("Ctrl+S in play") << false << (Qt::CTRL | Qt::Key_S).toCombined() << 0;
         QTest::newRow("Ctrl+K in the editor") << true << (Qt::CTRL | Qt::Key_K).toCombined() << 0;
         QTest::newRow("Ctrl+H in the editor") << true << (Qt::CTRL | Qt::Key_H).toCombined() << 0;
+        QTest::newRow("Ctrl+E in the editor") << true << (Qt::CTRL | Qt::Key_E).toCombined() << 0;
         QTest::newRow("F1 in play") << false << int(Qt::Key_F1) << 1;
         QTest::newRow("F1 in the editor") << true << int(Qt::Key_F1) << 1;
         QTest::newRow("Ctrl+B in the editor") << true << (Qt::CTRL | Qt::Key_B).toCombined() << 0;
@@ -362,6 +365,41 @@ class MainWindowTest : public QObject {
         QTEST(int(play.messages.size()), "messages");
         QCOMPARE(window.EditorOpen(), editor);
         QCOMPARE(play.Shown(), before);
+    }
+
+    // Ctrl+E offers the line's only place; Place it solves the puzzle after a hint, and on the
+    // solved board the command is off.
+    void explainedStepIsPlacedOnRequestAndOffOnASolvedBoard() {
+        HandFile line;
+        line.Cells({"XXXXX"});
+        line.records.fill({0, 0, 0, 0});
+        line.records[0] = {0x01, 0, 0, 0};
+        PlayWindowFixture play({{"1.TLX", line.Bytes()}});
+        MainWindow& window = play.Window();
+        window.SetLanguage(Language::English);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.IsCommandEnabled(kCommandExplainStep));
+        QStringList spoken;
+        QObject::connect(&play.Board(), &BoardView::announced,
+                         [&spoken](const BilingualText& text) {
+                             spoken << QString::fromStdString(text.Shown());
+                         });
+        play.answers << MessageResult::Action;
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        // The step, then the solved sequence of the library's last puzzle.
+        QCOMPARE(play.messages.size(), 3);
+        QCOMPARE(play.messages[0].caption, QString("Explain a step"));
+        QCOMPARE(play.messages[0].buttons, MessageButtons::OkAction);
+        QCOMPARE(play.messages[0].action, QString("&Place it"));
+        // A screen reader hears the sentence that the message shows.
+        QCOMPARE(spoken, QStringList{play.messages[0].text});
+        QVERIFY(play.Puzzle().IsSolved());
+        QCOMPARE(play.SolvedMarks({"1.TLX"}), QString("2"));
+        QVERIFY(!window.IsCommandEnabled(kCommandExplainStep));
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(play.messages.size(), 3);
     }
 
     void copiedPuzzleCodeIsToldInTheTitleForAMoment() {

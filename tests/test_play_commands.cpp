@@ -467,6 +467,22 @@ class PlayCommandsTest : public QObject {
         QTEST(play.messages[0].caption, "caption");
     }
 
+    // Select puzzle's preview gives a rated puzzle's level with the reason its path gives.
+    void selectGivesTheReasonOfARatedLevel() {
+        PlayWindowFixture play({{"1.TLX", PuzzleFile(kPlainV, "V", "One")}});
+        play.Window().SetLanguage(Language::English);
+        play.settings.WritePreviewSetting(1);
+        const std::optional<FileStamp> stamp = StampOf(play.DataPath("1.TLX"));
+        QVERIFY(stamp);
+        QVERIFY(!SolveRecords(SolveRecords::PathBeside(play.SettingsPath()))
+                     .StoreLevels({{"1.tlx", {*stamp, 0}}}));
+        play.RunWithDialog(kCommandSelectPuzzle, [](QDialog& dialog) {
+            QCOMPARE(dialog.findChild<QLabel*>("levelLabel")->text(),
+                     QString("easy: 1 forced step"));
+            dialog.reject();
+        });
+    }
+
     // Describe board and the jumps from their keys, as shown and as a screen reader hears them.
     void describeBoardAndJumpsAnswerFromTheirKeys_data() {
         QTest::addColumn<QString>("keys");

@@ -436,6 +436,60 @@ class PlaySessionTest : public QObject {
         QCOMPARE(game.Letters(game.session.Marked()).join(' '), marked);
     }
 
+    // Explain a step marks what its step is about: "framed" and "outlined" cells by row and
+    // column from 1, "marked" elements. Boards of ten columns, every element used.
+    void explainedStepMarksWhatItIsAbout_data() {
+        QTest::addColumn<Picture>("laid");
+        QTest::addColumn<QStringList>("moves");  // after the explanation
+        QTest::addColumn<QString>("marks");
+        QTest::newRow("a region: the region framed, the element to take away marked")
+            << Picture{"LLXXXXXXXX", "XLXXXXXXXX", "XLXVXXXXXX",
+                       "XLXVXXXXXX", "XVVVXXXXXX", "XIIIIIXXXX"}
+            << QStringList{} << "framed 2,1 3,1 4,1 5,1 6,1 | outlined | marked L";
+        QTest::newRow("no region shows it: Check board's marks alone")
+            << Picture{"XXXXXXXXXX", "XXPPPXXXXX", "XXXPPXXLXX",
+                       "XXXXXXXLXX", "XXXXXXXLXX", "XXXXXXXLLX"}
+            << QStringList{} << "framed | outlined | marked L";
+        QTest::newRow("a cell: the cell framed, its one placement outlined")
+            << Picture{"XXXXXXXXXX", "XXXXXXXXXX", "XXXXXXXXXX",
+                       "XXXXXXXXXX", "XXXXLLLLXX", "XXXXXXXLXX"}
+            << QStringList{} << "framed 6,4 | outlined 6,3 6,4 6,5 6,6 6,7 | marked";
+        QTest::newRow("a guess: the cell framed")
+            << Picture{"NXXXXXXXXX", "NNXXXXXXXX", "XNXXXXXXXX",
+                       "XNXXXXXXXX", "XXXXXXXXXX", "XXXXXXXXXX"}
+            << QStringList{} << "framed 3,1 | outlined | marked";
+        QTest::newRow("the next move clears them")
+            << Picture{"NXXXXXXXXX", "NNXXXXXXXX", "XNXXXXXXXX",
+                       "XNXXXXXXXX", "XXXXXXXXXX", "XXXXXXXXXX"}
+            << QStringList{"turn P"} << "framed | outlined | marked";
+        QTest::newRow("and so does undo") << Picture{"XXXXXXXXXX", "XXXXXXXXXX", "XXXXXXXXXX",
+                                                     "XXXXXXXXXX", "XXXXLLLLXX", "XXXXXXXLXX"}
+                                          << QStringList{"undo"} << "framed | outlined | marked";
+    }
+    void explainedStepMarksWhatItIsAbout() {
+        QFETCH(Picture, laid);
+        QFETCH(QStringList, moves);
+        Board game(Picture(laid.size(), std::string(laid[0].size(), 'X')), "");
+        game.Lay(laid);
+        QVERIFY(game.aids.Explain());
+        game.Play(moves);
+        const auto places = [](const std::vector<GridCell>& cells) {
+            QString shown;
+            for (const GridCell& cell : cells) {
+                shown += QString(" %1,%2").arg(cell.row + 1).arg(cell.column + 1);
+            }
+            return shown;
+        };
+        const StepMarks& step = game.session.StepMarked();
+        QString marked;
+        for (const QString& letter : game.Letters(game.session.Marked())) {
+            marked += " " + letter;
+        }
+        QTEST("framed" + places(step.framed) + " | outlined" + places(step.outlined) + " | marked" +
+                  marked,
+              "marks");
+    }
+
     // A kept board comes back whole with its clock and hint, or not at all.
     void keptBoardComesBackWholeOrNotAtAll_data() {
         QTest::addColumn<QString>("line");

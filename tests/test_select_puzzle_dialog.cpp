@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -139,8 +140,12 @@ class SelectPuzzleDialogTest : public QObject {
             expected.setHeight(place.height());
         }
         QCOMPARE(place, expected);
-        // Only the template's controls: nothing else takes room in the dialog.
-        QCOMPARE(dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 4);
+        // Only the template's controls: nothing else takes room in the dialog. (A rated puzzle's
+        // level shows inside the preview.)
+        QList<QWidget*> shown =
+            dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        shown.removeIf([](const QWidget* child) { return child->isHidden(); });
+        QCOMPARE(shown.size(), 4);
     }
 
     // marks: what each line of Three, Seven, Puzzle 12 shows before its name.
@@ -302,6 +307,39 @@ class SelectPuzzleDialogTest : public QObject {
             }
         }
         QCOMPARE(drawn, cells & inner);
+    }
+
+    // The records' level of the file as it is now comes with its reason under the preview.
+    void levelShownForARatedPuzzle_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("preview");
+        QTest::addColumn<int>("sizeRated");  // the file's size when it was rated, from now
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a rated puzzle") << 0 << 1 << 0 << "medium, as rated";
+        QTest::newRow("one never rated") << 1 << 1 << 0 << "";
+        QTest::newRow("one changed since") << 0 << 1 << 1 << "";
+        QTest::newRow("preview off") << 0 << 0 << 0 << "";
+    }
+    void levelShownForARatedPuzzle() {
+        QFETCH(int, index);
+        QFETCH(int, preview);
+        QFETCH(int, sizeRated);
+        QTemporaryDir own;
+        Settings options(own.filePath("tessellix.ini").toStdString());
+        options.WritePreviewSetting(preview);
+        std::optional<FileStamp> stamp = StampOf(library.PathOf(*library.RecordAt(0)));
+        QVERIFY(stamp);
+        stamp->size += sizeRated;
+        QVERIFY(!SolveRecords(SolveRecords::PathBeside(options.Path()))
+                     .StoreLevels({{"3.tlx", {*stamp, 1}}}));
+        SetCurrentLanguage(Language::English);
+        SelectPuzzleDialog dialog(
+            library, options, index, nullptr, [](Level level, const std::string&) {
+                return BilingualText::Both(std::string(LevelName(level)) + ", as rated");
+            });
+        const auto* label = dialog.findChild<QLabel*>("levelLabel");
+        QFETCH(QString, shown);
+        QCOMPARE(label->isHidden() ? QString() : label->text(), shown);
     }
 
     // A file damaged after the scan previews as nothing, without a word; the preview is read

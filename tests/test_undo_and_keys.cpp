@@ -127,7 +127,8 @@ class UndoAndKeysTest : public QObject {
     // full composition of the same board draws. "press L 2" presses on L's third cell, "move
     // dx,dy" moves the pointer by that much, "release" lets go, "right P" right-clicks on P's
     // first cell, "wheel n" turns n notches, "keys ..." types keys (S- for Shift), and "reset",
-    // "hint", "undo", "redo", "jump" (Ctrl+Right) and "back" (Ctrl+Left) are the commands.
+    // "hint", "undo", "redo", "jump" (Ctrl+Right), "back" (Ctrl+Left) and "explain" are the
+    // commands.
     void everyMoveLeavesTheWindowAsAFullComposition_data() {
         QTest::addColumn<QStringList>("moves");
         QTest::newRow("L turned a notch in the hand, released off the shape")
@@ -146,6 +147,8 @@ class UndoAndKeysTest : public QObject {
             "keys Tab", "jump", "jump", "back", "keys Return", "jump", "keys Escape"};
         QTest::newRow("a hint while the keys hold")
             << QStringList{"keys Tab Tab Down Down", "hint"};
+        QTest::newRow("an explained step's marks, gone with the next drop")
+            << QStringList{"explain", "press P", "move 200,200", "release"};
         QTest::newRow("undo and redo of drops and turns")
             << QStringList{"press Z",      "move 180,190", "wheel 1", "release", "press W 4",
                            "move 230,200", "release",      "undo",    "undo",    "redo"};
@@ -193,11 +196,10 @@ class UndoAndKeysTest : public QObject {
             } else if (verb == "hint") {
                 play.RunWithDialog(kCommandHint, [](QDialog& dialog) { dialog.accept(); });
             } else {
-                static const QMap<QString, int> kCommands{{"reset", kCommandReset},
-                                                          {"undo", kCommandUndo},
-                                                          {"redo", kCommandRedo},
-                                                          {"jump", kCommandNextPlace},
-                                                          {"back", kCommandPreviousPlace}};
+                static const QMap<QString, int> kCommands{
+                    {"reset", kCommandReset},        {"undo", kCommandUndo},
+                    {"redo", kCommandRedo},          {"jump", kCommandNextPlace},
+                    {"back", kCommandPreviousPlace}, {"explain", kCommandExplainStep}};
                 QVERIFY2(kCommands.contains(verb), qPrintable(move));
                 play.Window().RunCommand(kCommands[verb]);
             }
@@ -205,7 +207,8 @@ class UndoAndKeysTest : public QObject {
             QVERIFY((verb != "reset" && verb != "hint") || !play.Session().Holding());
             QVERIFY2(play.Shown() == play.FullComposition(), qPrintable("after " + move));
         }
-        QVERIFY(play.messages.isEmpty());
+        // Only an explained step answers in a message.
+        QCOMPARE(play.messages.size(), moves.count("explain"));
     }
 
     // The wheel turns the element in the hand about the cell under the pointer, repainting only
