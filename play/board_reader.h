@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+#include "library/bilingual_text.h"
+#include "model/board_names.h"
+#include "model/input_outcome.h"
+
+namespace tessellix {
+
+class BoardView;
+class CanvasAccessible;
+class PlayCanvas;
+class PlaySession;
+
+// The play board as a screen reader hears it: the canvas's accessible interface reads its names
+// here, and the reader tells the bus what each change of the board renamed, which element the
+// keys chose and each sentence the board speaks. A child of the canvas.
+class BoardReader : public QObject {
+    Q_OBJECT
+  public:
+    BoardReader(BoardView& board, PlayCanvas& canvas);
+
+    // The reader of a canvas; none when the canvas has none.
+    static const BoardReader* Of(const QObject* canvas);
+
+    BoardNames Names() const;
+    const PlaySession& Session() const;
+    // The last sentence spoken; empty before the first.
+    const BilingualText& Sentence() const { return sentence; }
+    // On the screen.
+    QRect CellRect(BoardPlace place) const;
+    QRect ElementRect(int element) const;
+
+  private:
+    void Announced(const BilingualText& text);
+    void Changed(const InputOutcome& outcome);
+    // The canvas's interface, made only while a screen reader listens.
+    CanvasAccessible* Accessible() const;
+
+    BoardView& board;
+    PlayCanvas& canvas;
+    BilingualText sentence;
+};
+
+}  // namespace tessellix
