@@ -100,8 +100,8 @@ void AccessibleGrid::TellCellChanges() {
                 toldNames[row * toldColumns + column] = CellName(row, column);
             }
         }
-        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&reset);
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
         return;
     }
     for (int row = 0; row < toldRows; ++row) {

@@ -116,6 +116,10 @@ void CanvasAccessible::Tell(const InputOutcome& outcome) {
         toldDescription = description;
         Send(this, QAccessible::DescriptionChanged);
     }
+    if (names.UsedElements() != toldUsed) {
+        toldUsed = names.UsedElements();
+        Send(ElementList(), QAccessible::ObjectReorder);
+    }
     std::array<bool, ElementSet::kCount> renamed{};
     for (const int element : names.UsedElements()) {
         if (QString name = Shown(names.ElementName(element)); name != toldNames[element]) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model/element_set.h"
 #include "model/input_outcome.h"
@@ -48,6 +49,7 @@ class CanvasAccessible : public AccessibleGrid {
     mutable QAccessible::Id noticeId = 0;
     mutable std::array<QAccessible::Id, ElementSet::kCount> itemIds{};
     QString toldDescription;
+    std::vector<int> toldUsed;
     std::array<QString, ElementSet::kCount> toldNames;
     std::array<QString, ElementSet::kCount> toldDescriptions;
 };
