@@ -1,5 +1,6 @@
 #include "model/board_names.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/hand.h"
@@ -9,8 +10,6 @@
 namespace tessellix {
 
 namespace {
-
-constexpr char kOutside = '-';
 
 // Division rounding towards negative infinity, for elements left of or above the puzzle.
 int FloorDivide(int value, int divisor) {
@@ -44,17 +43,6 @@ BoardNames::BoardNames(const PuzzleShape& shape, const ElementSet& set, const Ha
       held(hand.held),
       heldByKeys(hand.HeldByKeys()),
       places(shape.cells, shape.side) {
-    letters.assign(static_cast<std::size_t>(Rows()) * Columns(), kOutside);
-    for (int row = 1; row <= Rows(); ++row) {
-        for (int column = 1; column <= Columns(); ++column) {
-            const GridCell cell = places.CellAt({row, column});
-            const int value = puzzle.Cell(cell.row, cell.column);
-            if (value != 0) {
-                letters[(row - 1) * Columns() + column - 1] = 0;
-                freeCells += value == 1 ? 1 : 0;
-            }
-        }
-    }
     for (const Element& element : elements) {
         if (element.excluded != 0) {
             continue;
@@ -64,12 +52,13 @@ BoardNames::BoardNames(const PuzzleShape& shape, const ElementSet& set, const Ha
             continue;
         }
         for (const GridCell cell : CellsUnder(element.id)) {
-            if (const std::optional<BoardPlace> place = places.PlaceOf(cell)) {
-                letters[(place->row - 1) * Columns() + place->column - 1] =
-                    kElementLetters[element.id];
-            }
+            covered.emplace_back(cell, kElementLetters[element.id]);
         }
     }
+}
+
+int BoardNames::FreeCells() const {
+    return static_cast<int>(std::count(puzzle.cells.begin(), puzzle.cells.end(), 1));
 }
 
 std::vector<GridCell> BoardNames::CellsUnder(int index) const {
@@ -89,19 +78,22 @@ std::vector<GridCell> BoardNames::CellsUnder(int index) const {
 }
 
 BilingualText BoardNames::BoardDescription() const {
-    return BilingualText(puzzle.names).Add(": ").Add(FreeCellsText(freeCells));
+    return BilingualText(puzzle.names).Add(": ").Add(FreeCellsText(FreeCells()));
 }
 
 BilingualText BoardNames::CellName(BoardPlace place) const {
     BilingualText name = PlaceText(place);
-    const char letter = letters[(place.row - 1) * Columns() + place.column - 1];
-    if (letter == 0) {
-        return name.Say(": свободна", ": free");
-    }
-    if (letter == kOutside) {
+    const GridCell cell = places.CellAt(place);
+    const int value = puzzle.Cell(cell.row, cell.column);
+    if (value == 0) {
         return name.Say(": вне задания", ": outside");
     }
-    return name.Add(": ").Add(std::string(1, letter));
+    const auto on = std::find_if(covered.begin(), covered.end(),
+                                 [cell](const auto& entry) { return entry.first == cell; });
+    if (value == 1 || on == covered.end()) {
+        return name.Say(": свободна", ": free");
+    }
+    return name.Add(": ").Add(std::string(1, on->second));
 }
 
 BilingualText BoardNames::ElementName(int element) const {
@@ -198,11 +190,11 @@ BilingualText BoardNames::HintPlaced(int element) {
 }
 
 BilingualText BoardNames::Undone() const {
-    return BilingualText("Ход отменён, ", "Move undone, ").Add(FreeCellsText(freeCells));
+    return BilingualText("Ход отменён, ", "Move undone, ").Add(FreeCellsText(FreeCells()));
 }
 
 BilingualText BoardNames::Redone() const {
-    return BilingualText("Ход повторён, ", "Move redone, ").Add(FreeCellsText(freeCells));
+    return BilingualText("Ход повторён, ", "Move redone, ").Add(FreeCellsText(FreeCells()));
 }
 
 BilingualText BoardNames::BoardReset() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "library/bilingual_text.h"
@@ -25,7 +26,7 @@ class BoardNames {
 
     int Rows() const { return places.Rows(); }
     int Columns() const { return places.Columns(); }
-    int FreeCells() const { return freeCells; }
+    int FreeCells() const;
     // The puzzle's name and its free cells: "Level 1: 15 free cells".
     BilingualText BoardDescription() const;
     // 1 <= place.row <= Rows(), 1 <= place.column <= Columns(): "row 2, column 3: free", ": F"
@@ -68,10 +69,10 @@ class BoardNames {
     int held = -1;
     bool heldByKeys = false;
     BoardPlaces places;
-    // The letter on each cell of the rectangle, row by row; 0 for a free one, '-' outside.
-    std::vector<char> letters;
+    // The matrix cells that the placed elements cover, and their letters: a few dozen at most,
+    // so that naming one cell costs the same on any board.
+    std::vector<std::pair<GridCell, char>> covered;
     std::vector<int> used;
-    int freeCells = 0;
 };
 
 }  // namespace tessellix

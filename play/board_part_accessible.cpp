@@ -48,7 +48,7 @@ QAccessibleInterface* BoardPartAccessible::child(int index) const {
     if (kind != List || canvas.Reader() == nullptr) {
         return nullptr;
     }
-    const std::vector<int> used = canvas.Reader()->Names().UsedElements();
+    const std::vector<int>& used = canvas.Reader()->Names().UsedElements();
     return index >= 0 && index < static_cast<int>(used.size()) ? canvas.Item(used[index]) : nullptr;
 }
 

@@ -21,8 +21,23 @@ const BoardReader* BoardReader::Of(const QObject* canvas) {
                : canvas->findChild<BoardReader*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-BoardNames BoardReader::Names() const {
-    return BoardNames(board.Session());
+const BoardNames& BoardReader::Names() const {
+    const PlaySession& session = board.Session();
+    ElementsSeen elements{session.PlayerHand().held, session.PlayerHand().byMouse ? 1 : 0,
+                          session.Puzzle().side};
+    for (const Element& element : session.Elements()) {
+        int* seen = &elements[3 + 4 * element.id];
+        seen[0] = element.x;
+        seen[1] = element.y;
+        seen[2] = element.orientation;
+        seen[3] = element.excluded;
+    }
+    if (!names || elements != namedElements || session.Puzzle().cells != namedCells) {
+        names.emplace(session);
+        namedElements = elements;
+        namedCells = session.Puzzle().cells;
+    }
+    return *names;
 }
 
 const PlaySession& BoardReader::Session() const {

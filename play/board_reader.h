@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QRect>
+#include <array>
+#include <optional>
+#include <vector>
 
 #include "library/bilingual_text.h"
 #include "model/board_names.h"
@@ -25,7 +28,9 @@ class BoardReader : public QObject {
     // The reader of a canvas; none when the canvas has none.
     static const BoardReader* Of(const QObject* canvas);
 
-    BoardNames Names() const;
+    // Built again only when the board differs from the one named last: a reader asks for every
+    // cell's name one by one.
+    const BoardNames& Names() const;
     const PlaySession& Session() const;
     // The last sentence spoken; empty before the first.
     const BilingualText& Sentence() const { return sentence; }
@@ -42,6 +47,11 @@ class BoardReader : public QObject {
     BoardView& board;
     PlayCanvas& canvas;
     BilingualText sentence;
+    mutable std::optional<BoardNames> names;
+    mutable std::vector<int> namedCells;
+    // The hand, the puzzle's side, and each element's place, turn and use.
+    using ElementsSeen = std::array<int, 3 + 4 * ElementSet::kCount>;
+    mutable ElementsSeen namedElements{};
 };
 
 }  // namespace tessellix

@@ -110,7 +110,7 @@ void CanvasAccessible::Tell(const InputOutcome& outcome) {
         return;
     }
     TellCellChanges();
-    const BoardNames names = reader->Names();
+    const BoardNames& names = reader->Names();
     if (const QString description = Shown(names.BoardDescription());
         description != toldDescription) {
         toldDescription = description;
