@@ -90,13 +90,21 @@ def inner(program, folder):
 
         def application():
             desktop = pyatspi.Registry.getDesktop(0)
+            # The desktop's children as they are now, not as first read.
+            desktop.clearCache()
             for index in range(desktop.childCount):
                 app = desktop.getChildAtIndex(index)
                 if app is not None and "tessellix" in (app.name or "").lower():
                     return app
             return None
 
-        app = wait_for("the game on the accessibility bus", application, 30)
+        try:
+            app = wait_for("the game on the accessibility bus", application, 30)
+        except Failed:
+            desktop = pyatspi.Registry.getDesktop(0)
+            raise Failed("the game (%s) is not on the accessibility bus, which has %r" % (
+                "running" if game.poll() is None else "ended with %s" % game.returncode,
+                [desktop.getChildAtIndex(i).name for i in range(desktop.childCount)]))
         # Nothing cached: every read asks the game, as the names change under us.
         app.setCacheMask(Atspi.Cache.NONE)
 
@@ -221,8 +229,9 @@ def main():
     display = next(":%d" % n for n in range(121, 160)
                    if not os.path.exists("/tmp/.X11-unix/X%d" % n)
                    and not os.path.exists("/tmp/.X%d-lock" % n))
+    # -noreset: the server would otherwise reset as the probe below leaves, refusing the game.
     server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"])
+                               "-nolisten", "tcp", "-noreset"])
     try:
         with tempfile.TemporaryDirectory() as folder:
             shutil.copy(program, os.path.join(folder, "tessellix"))
