@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "model/play_session.h"
+#include "platform/window_text.h"
 #include "play/board_reader.h"
 #include "play/canvas_accessible.h"
 
@@ -11,10 +12,6 @@ namespace tessellix {
 namespace {
 
 const BilingualText kListName{"Элементы", "Elements"};
-
-QString Shown(const BilingualText& text) {
-    return QString::fromStdString(text.Shown());
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "play/canvas_accessible.h"
 
 #include "model/play_session.h"
+#include "platform/window_text.h"
 #include "play/board_part_accessible.h"
 #include "play/board_reader.h"
 #include "play/play_canvas.h"
@@ -10,10 +11,6 @@ namespace tessellix {
 namespace {
 
 const BilingualText kBoardName{"Доска", "Board"};
-
-QString Shown(const BilingualText& text) {
-    return QString::fromStdString(text.Shown());
-}
 
 }  // namespace
 
@@ -134,11 +131,13 @@ void CanvasAccessible::Tell(const InputOutcome& outcome) {
         }
     }
     using Kind = InputOutcome::Kind;
+    const bool keysHold = reader->Session().PlayerHand().HeldByKeys();
     for (const InputOutcome::Change& change : outcome.changes) {
         const bool inHand = change.kind == Kind::Moved || change.kind == Kind::Turned ||
                             change.kind == Kind::Mirrored;
-        // Said again even when unchanged, as a step outside the board is: each key is heard.
-        if (inHand && !renamed[change.element]) {
+        // Said again even when unchanged, as a step outside the board is: each key is heard. A
+        // drag's steps are not: they come with every movement of the mouse.
+        if (inHand && keysHold && !renamed[change.element]) {
             Send(Item(change.element), QAccessible::NameChanged);
             renamed[change.element] = true;
         }

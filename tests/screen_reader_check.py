@@ -192,6 +192,12 @@ def inner(program, folder):
             wait_for(letter + " placed", lambda: notice.name.startswith(letter + " placed"), 5)
             wait_for(letter + "'s item", lambda: item.name == letter + ": placed", 5)
             placed.append(item.description)
+            if letter == "I":
+                # Undo and redo are heard with what they leave.
+                key("ctrl+z")
+                wait_for("the undo", lambda: notice.name == "Move undone, 10 free cells", 5)
+                key("ctrl+y")
+                wait_for("the redo", lambda: notice.name == "Move redone, 5 free cells", 5)
 
         check(notice.name == "L placed. Solved", "last sentence: %r" % notice.name)
         check(placed[0] == "; ".join("row 1, column %d" % c for c in range(1, 6)),
