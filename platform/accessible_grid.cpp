@@ -42,7 +42,10 @@ QAccessibleInterface* AccessibleGrid::cellAt(int row, int column) const {
     cellIds.resize(static_cast<std::size_t>(idRows) * idColumns, 0);
     QAccessible::Id& id = cellIds[row * idColumns + column];
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(new AccessibleGridCell(*this, row, column));
+        auto* grid = const_cast<AccessibleGrid*>(this);
+        id = QAccessible::registerAccessibleInterface(new AccessibleGridCell(
+            *grid, row, column, [this, row, column] { return CellName(row, column); },
+            [this, row, column] { return CellRect(row, column); }));
     }
     return QAccessible::accessibleInterface(id);
 }

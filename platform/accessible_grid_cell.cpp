@@ -1,14 +1,16 @@
 #include "platform/accessible_grid_cell.h"
 
-#include "platform/accessible_grid.h"
+#include <utility>
 
 namespace tessellix {
 
-AccessibleGridCell::AccessibleGridCell(const AccessibleGrid& grid, int row, int column)
-    : grid(grid), row(row), column(column) {}
+AccessibleGridCell::AccessibleGridCell(QAccessibleInterface& table, int row, int column,
+                                       std::function<QString()> name, std::function<QRect()> place)
+    : grid(table), row(row), column(column), name(std::move(name)), place(std::move(place)) {}
 
 bool AccessibleGridCell::isValid() const {
-    return grid.isValid() && row < grid.Rows() && column < grid.Columns();
+    const QAccessibleTableInterface* table = grid.isValid() ? grid.tableInterface() : nullptr;
+    return table != nullptr && row < table->rowCount() && column < table->columnCount();
 }
 
 QWindow* AccessibleGridCell::window() const {
@@ -16,15 +18,15 @@ QWindow* AccessibleGridCell::window() const {
 }
 
 QAccessibleInterface* AccessibleGridCell::parent() const {
-    return const_cast<AccessibleGrid*>(&grid);
+    return &grid;
 }
 
 QString AccessibleGridCell::text(QAccessible::Text type) const {
-    return type == QAccessible::Name && isValid() ? grid.CellName(row, column) : QString();
+    return type == QAccessible::Name && isValid() ? name() : QString();
 }
 
 QRect AccessibleGridCell::rect() const {
-    return isValid() ? grid.CellRect(row, column) : QRect();
+    return isValid() ? place() : QRect();
 }
 
 QAccessible::State AccessibleGridCell::state() const {

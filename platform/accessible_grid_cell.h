@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <functional>
 
 namespace tessellix {
 
-class AccessibleGrid;
-
-// One cell of an AccessibleGrid, named by the grid; valid while the grid holds its place.
+// One cell of a table's interface, named and placed on the screen by the functions it is given;
+// valid while the table holds its row and column.
 class AccessibleGridCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
   public:
-    AccessibleGridCell(const AccessibleGrid& grid, int row, int column);
+    AccessibleGridCell(QAccessibleInterface& table, int row, int column,
+                       std::function<QString()> name, std::function<QRect()> place);
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -36,9 +37,11 @@ class AccessibleGridCell : public QAccessibleInterface, public QAccessibleTableC
     QAccessibleInterface* table() const override { return parent(); }
 
   private:
-    const AccessibleGrid& grid;
+    QAccessibleInterface& grid;
     int row;
     int column;
+    std::function<QString()> name;
+    std::function<QRect()> place;
 };
 
 }  // namespace tessellix

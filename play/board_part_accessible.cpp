@@ -5,7 +5,6 @@
 #include "model/play_session.h"
 #include "platform/window_text.h"
 #include "play/board_reader.h"
-#include "play/canvas_accessible.h"
 
 namespace tessellix {
 
@@ -15,11 +14,33 @@ const BilingualText kListName{"Элементы", "Elements"};
 
 }  // namespace
 
-BoardPartAccessible::BoardPartAccessible(const CanvasAccessible& canvas, Kind kind, int element)
-    : canvas(canvas), kind(kind), element(element) {}
+BoardPartAccessible::BoardPartAccessible(QAccessibleInterface& canvas, Kind kind, int element,
+                                         BoardPartAccessible* list)
+    : canvas(canvas), kind(kind), element(element), list(list) {}
+
+BoardPartAccessible::~BoardPartAccessible() {
+    for (const QAccessible::Id id : itemIds) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+}
+
+const BoardReader* BoardPartAccessible::Reader() const {
+    return BoardReader::Of(canvas.object());
+}
+
+QAccessibleInterface* BoardPartAccessible::ItemOf(int index) const {
+    QAccessible::Id& id = itemIds[index];
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(
+            new BoardPartAccessible(canvas, Item, index, const_cast<BoardPartAccessible*>(this)));
+    }
+    return QAccessible::accessibleInterface(id);
+}
 
 bool BoardPartAccessible::isValid() const {
-    const BoardReader* reader = canvas.Reader();
+    const BoardReader* reader = Reader();
     if (reader == nullptr) {
         return false;
     }
@@ -31,22 +52,22 @@ QWindow* BoardPartAccessible::window() const {
 }
 
 QAccessibleInterface* BoardPartAccessible::parent() const {
-    return kind == Item ? canvas.ElementList() : const_cast<CanvasAccessible*>(&canvas);
+    return kind == Item ? static_cast<QAccessibleInterface*>(list) : &canvas;
 }
 
 int BoardPartAccessible::childCount() const {
-    const BoardReader* reader = canvas.Reader();
+    const BoardReader* reader = Reader();
     return kind == List && reader != nullptr
                ? static_cast<int>(reader->Names().UsedElements().size())
                : 0;
 }
 
 QAccessibleInterface* BoardPartAccessible::child(int index) const {
-    if (kind != List || canvas.Reader() == nullptr) {
+    if (kind != List || Reader() == nullptr) {
         return nullptr;
     }
-    const std::vector<int>& used = canvas.Reader()->Names().UsedElements();
-    return index >= 0 && index < static_cast<int>(used.size()) ? canvas.Item(used[index]) : nullptr;
+    const std::vector<int>& used = Reader()->Names().UsedElements();
+    return index >= 0 && index < static_cast<int>(used.size()) ? ItemOf(used[index]) : nullptr;
 }
 
 int BoardPartAccessible::indexOfChild(const QAccessibleInterface* child) const {
@@ -68,7 +89,7 @@ QAccessibleInterface* BoardPartAccessible::childAt(int x, int y) const {
 }
 
 QString BoardPartAccessible::text(QAccessible::Text type) const {
-    const BoardReader* reader = canvas.Reader();
+    const BoardReader* reader = Reader();
     if (reader == nullptr || !isValid()) {
         return {};
     }
@@ -89,7 +110,7 @@ QString BoardPartAccessible::text(QAccessible::Text type) const {
 }
 
 QRect BoardPartAccessible::rect() const {
-    const BoardReader* reader = canvas.Reader();
+    const BoardReader* reader = Reader();
     if (reader == nullptr || !isValid()) {
         return {};
     }
@@ -113,7 +134,7 @@ QAccessible::Role BoardPartAccessible::role() const {
 
 QAccessible::State BoardPartAccessible::state() const {
     QAccessible::State state;
-    const BoardReader* reader = canvas.Reader();
+    const BoardReader* reader = Reader();
     if (reader == nullptr || !isValid()) {
         state.invalid = true;
         return state;

@@ -1,19 +1,28 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <array>
+
+#include "model/element_set.h"
 
 namespace tessellix {
 
-class CanvasAccessible;
+class BoardReader;
 
-// A part of the play canvas for screen readers that is no cell: the element list, one element's
-// item in it, or the notification that speaks the board's sentences.
+// A part of the play canvas for screen readers that is no cell: the element list, which keeps
+// an item for each used element, one such item, or the notification that speaks the board's
+// sentences. Named by the canvas's BoardReader.
 class BoardPartAccessible : public QAccessibleInterface {
   public:
     enum Kind { List, Item, Notice };
 
-    // element: the element's index for an Item.
-    BoardPartAccessible(const CanvasAccessible& canvas, Kind kind, int element = -1);
+    // canvas: the play canvas's interface; list: the list that holds an item.
+    BoardPartAccessible(QAccessibleInterface& canvas, Kind kind, int element = -1,
+                        BoardPartAccessible* list = nullptr);
+    ~BoardPartAccessible() override;
+
+    // The list's item of a used element, made when first asked for.
+    QAccessibleInterface* ItemOf(int element) const;
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -30,9 +39,13 @@ class BoardPartAccessible : public QAccessibleInterface {
     QAccessible::State state() const override;
 
   private:
-    const CanvasAccessible& canvas;
+    const BoardReader* Reader() const;
+
+    QAccessibleInterface& canvas;
     Kind kind;
     int element;
+    BoardPartAccessible* list;
+    mutable std::array<QAccessible::Id, ElementSet::kCount> itemIds{};
 };
 
 }  // namespace tessellix

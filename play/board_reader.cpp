@@ -3,8 +3,8 @@
 #include <QAccessible>
 
 #include "model/play_session.h"
+#include "play/board_listener.h"
 #include "play/board_view.h"
-#include "play/canvas_accessible.h"
 #include "play/play_canvas.h"
 
 namespace tessellix {
@@ -60,23 +60,23 @@ QRect BoardReader::ElementRect(int index) const {
             QSize(element.width * zoom, element.height * zoom)};
 }
 
-CanvasAccessible* BoardReader::Accessible() const {
+BoardListener* BoardReader::Listener() const {
     if (!QAccessible::isActive()) {
         return nullptr;
     }
-    return dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas));
+    return dynamic_cast<BoardListener*>(QAccessible::queryAccessibleInterface(&canvas));
 }
 
 void BoardReader::Announced(const BilingualText& text) {
     sentence = text;
-    if (CanvasAccessible* accessible = Accessible()) {
-        accessible->Speak();
+    if (BoardListener* listener = Listener()) {
+        listener->Speak();
     }
 }
 
 void BoardReader::Changed(const InputOutcome& outcome) {
-    if (CanvasAccessible* accessible = Accessible()) {
-        accessible->Tell(outcome);
+    if (BoardListener* listener = Listener()) {
+        listener->Tell(outcome);
     }
 }
 

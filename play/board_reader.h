@@ -13,7 +13,7 @@
 namespace tessellix {
 
 class BoardView;
-class CanvasAccessible;
+class BoardListener;
 class PlayCanvas;
 class PlaySession;
 
@@ -41,8 +41,8 @@ class BoardReader : public QObject {
   private:
     void Announced(const BilingualText& text);
     void Changed(const InputOutcome& outcome);
-    // The canvas's interface, made only while a screen reader listens.
-    CanvasAccessible* Accessible() const;
+    // The canvas's accessible interface, made only while a screen reader listens.
+    BoardListener* Listener() const;
 
     BoardView& board;
     PlayCanvas& canvas;

@@ -17,11 +17,6 @@ const BilingualText kBoardName{"Доска", "Board"};
 CanvasAccessible::CanvasAccessible(PlayCanvas* canvas) : AccessibleGrid(canvas) {}
 
 CanvasAccessible::~CanvasAccessible() {
-    for (const QAccessible::Id id : itemIds) {
-        if (id != 0) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
     for (const QAccessible::Id id : {listId, noticeId}) {
         if (id != 0) {
             QAccessible::deleteAccessibleInterface(id);
@@ -33,24 +28,24 @@ const BoardReader* CanvasAccessible::Reader() const {
     return BoardReader::Of(object());
 }
 
-QAccessibleInterface* CanvasAccessible::Part(QAccessible::Id& id, int kind, int element) const {
+QAccessibleInterface* CanvasAccessible::Part(QAccessible::Id& id, int kind) const {
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(
-            new BoardPartAccessible(*this, static_cast<BoardPartAccessible::Kind>(kind), element));
+        id = QAccessible::registerAccessibleInterface(new BoardPartAccessible(
+            *const_cast<CanvasAccessible*>(this), static_cast<BoardPartAccessible::Kind>(kind)));
     }
     return QAccessible::accessibleInterface(id);
 }
 
 QAccessibleInterface* CanvasAccessible::ElementList() const {
-    return Part(listId, BoardPartAccessible::List, -1);
+    return Part(listId, BoardPartAccessible::List);
 }
 
 QAccessibleInterface* CanvasAccessible::Item(int element) const {
-    return Part(itemIds[element], BoardPartAccessible::Item, element);
+    return static_cast<BoardPartAccessible*>(ElementList())->ItemOf(element);
 }
 
 QAccessibleInterface* CanvasAccessible::Notice() const {
-    return Part(noticeId, BoardPartAccessible::Notice, -1);
+    return Part(noticeId, BoardPartAccessible::Notice);
 }
 
 QString CanvasAccessible::text(QAccessible::Text type) const {

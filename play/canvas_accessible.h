@@ -6,6 +6,7 @@
 #include "model/element_set.h"
 #include "model/input_outcome.h"
 #include "platform/accessible_grid.h"
+#include "play/board_listener.h"
 
 namespace tessellix {
 
@@ -15,7 +16,7 @@ class PlayCanvas;
 // The play canvas for screen readers: a table named "Board" whose cells are those of the
 // puzzle's rectangle, then the list of the used elements and the notification that speaks
 // each sentence of the board. Everything is named by the canvas's BoardReader.
-class CanvasAccessible : public AccessibleGrid {
+class CanvasAccessible : public AccessibleGrid, public BoardListener {
   public:
     explicit CanvasAccessible(PlayCanvas* canvas);
     ~CanvasAccessible() override;
@@ -28,9 +29,9 @@ class CanvasAccessible : public AccessibleGrid {
 
     // After a change of the board: the names that changed, the held element's new name at once
     // after each move or turn, and the focus on the element that the keys chose.
-    void Tell(const InputOutcome& outcome);
+    void Tell(const InputOutcome& outcome) override;
     // Shows the notification with the reader's sentence.
-    void Speak();
+    void Speak() override;
 
     QString text(QAccessible::Text type) const override;
     QAccessibleInterface* focusChild() const override;
@@ -42,12 +43,11 @@ class CanvasAccessible : public AccessibleGrid {
     QAccessibleInterface* Extra(int index) const override;
 
   private:
-    QAccessibleInterface* Part(QAccessible::Id& id, int kind, int element) const;
+    QAccessibleInterface* Part(QAccessible::Id& id, int kind) const;
     void Send(QAccessibleInterface* part, QAccessible::Event type);
 
     mutable QAccessible::Id listId = 0;
     mutable QAccessible::Id noticeId = 0;
-    mutable std::array<QAccessible::Id, ElementSet::kCount> itemIds{};
     QString toldDescription;
     std::vector<int> toldUsed;
     std::array<QString, ElementSet::kCount> toldNames;
