@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The game played as a blind player plays it: under Xvfb, on a private D-Bus session with the
 accessibility bus, the board and the elements read through AT-SPI only, the moves made with keys
-(xdotool), each move's outcome and the congratulation read back through AT-SPI.
+(xdotool), each move's outcome and the congratulation read back through AT-SPI, the names read
+once more after a switch to Russian.
 
 Usage: screen_reader_check.py PROGRAM. Exits 0 when every check passed."""
 
@@ -151,6 +152,13 @@ def inner(program, folder):
             except Failed:
                 return item.name
 
+        def language(name):
+            entry = find(app, pyatspi.ROLE_MENU_ITEM, name) or find(
+                app, pyatspi.ROLE_CHECK_MENU_ITEM, name) or find(
+                app, pyatspi.ROLE_RADIO_MENU_ITEM, name)
+            check(entry is not None, "no menu item " + name)
+            entry.queryAction().doAction(0)
+
         subprocess.run(["xdotool", "windowactivate", "--sync", window[0]],
                        stderr=subprocess.DEVNULL)
         placed = []
@@ -193,6 +201,14 @@ def inner(program, folder):
             wait_for(letter + "'s item", lambda: item.name == letter + ": placed", 5)
             placed.append(item.description)
             if letter == "I":
+                # The names follow the language, switched through the menu's accessible action.
+                language("Russian")
+                wait_for("the Russian names", lambda: board.name == "Доска", 5)
+                check(table.getAccessibleAt(0, 4).name == "ряд 1, столбец 5: I",
+                      "a Russian cell: %r" % table.getAccessibleAt(0, 4).name)
+                check(item.name == "I: уложен", "a Russian item: %r" % item.name)
+                language("English")
+                wait_for("the English names", lambda: board.name == "Board", 5)
                 # Undo and redo are heard with what they leave.
                 key("ctrl+z")
                 wait_for("the undo", lambda: notice.name == "Move undone, 10 free cells", 5)
