@@ -12,14 +12,14 @@
 
 namespace tessellix {
 
-class BoardView;
 class BoardListener;
+class BoardView;
 class PlayCanvas;
 class PlaySession;
 
 // The play board as a screen reader hears it: the canvas's accessible interface reads its names
-// here, and the reader tells the bus what each change of the board renamed, which element the
-// keys chose and each sentence the board speaks. A child of the canvas.
+// here, and is told of each change of the board and each sentence the board speaks, while a
+// screen reader listens. A child of the canvas.
 class BoardReader : public QObject {
     Q_OBJECT
   public:

@@ -104,7 +104,8 @@ class AccessibleNamesTest : public QObject {
         SetCurrentLanguage(static_cast<Language>(language));
         const std::unique_ptr<QDialog> dialog = make(library, settings);
         dialog->show();
-        QCOMPARE(Nameless(QAccessible::queryAccessibleInterface(dialog.get())).join(", "), QString());
+        QCOMPARE(Nameless(QAccessible::queryAccessibleInterface(dialog.get())).join(", "),
+                 QString());
     }
 
     void editorCanvasIsATableOfFilledAndEmptyCells() {
