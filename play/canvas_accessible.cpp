@@ -1,5 +1,7 @@
 #include "play/canvas_accessible.h"
 
+#include <QWidget>
+
 #include "model/play_session.h"
 #include "platform/window_text.h"
 #include "play/board_part_accessible.h"
@@ -87,8 +89,30 @@ QRect CanvasAccessible::CellRect(int row, int column) const {
     return Reader()->CellRect({row + 1, column + 1});
 }
 
+QList<QWidget*> CanvasAccessible::ChildWidgets() const {
+    QList<QWidget*> widgets;
+    for (QObject* child : object()->children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow()) {
+            widgets.append(widget);
+        }
+    }
+    return widgets;
+}
+
+int CanvasAccessible::ExtraCount() const {
+    return 2 + static_cast<int>(ChildWidgets().size());
+}
+
 QAccessibleInterface* CanvasAccessible::Extra(int index) const {
-    return index == 0 ? ElementList() : index == 1 ? Notice() : nullptr;
+    if (index == 0) {
+        return ElementList();
+    }
+    if (index == 1) {
+        return Notice();
+    }
+    const QList<QWidget*> widgets = ChildWidgets();
+    return index - 2 < widgets.size() ? QAccessible::queryAccessibleInterface(widgets[index - 2])
+                                      : nullptr;
 }
 
 void CanvasAccessible::Send(QAccessibleInterface* part, QAccessible::Event type) {

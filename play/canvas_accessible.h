@@ -39,10 +39,12 @@ class CanvasAccessible : public AccessibleGrid, public BoardListener {
     int Columns() const override;
     QString CellName(int row, int column) const override;
     QRect CellRect(int row, int column) const override;
-    int ExtraCount() const override { return 2; }
+    // The list, the notification, then the widgets on the canvas, as the editor is.
+    int ExtraCount() const override;
     QAccessibleInterface* Extra(int index) const override;
 
   private:
+    QList<QWidget*> ChildWidgets() const;
     QAccessibleInterface* Part(QAccessible::Id& id, int kind) const;
     void Send(QAccessibleInterface* part, QAccessible::Event type);
 

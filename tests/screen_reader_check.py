@@ -152,12 +152,23 @@ def inner(program, folder):
             except Failed:
                 return item.name
 
-        def language(name):
+        def menu(name):
+            """Chooses a menu item through its accessible action, as a screen reader can."""
             entry = find(app, pyatspi.ROLE_MENU_ITEM, name) or find(
                 app, pyatspi.ROLE_CHECK_MENU_ITEM, name) or find(
                 app, pyatspi.ROLE_RADIO_MENU_ITEM, name)
             check(entry is not None, "no menu item " + name)
             entry.queryAction().doAction(0)
+
+        # The editor, opened on the canvas, is a table of its own, and goes again unchanged.
+        menu("Editor")
+        editor = wait_for("the editor canvas",
+                          lambda: find(app, pyatspi.ROLE_TABLE, "Editor canvas"), 10)
+        check(editor.queryTable().getAccessibleAt(0, 0).name == "empty",
+              "editor cell: %r" % editor.queryTable().getAccessibleAt(0, 0).name)
+        menu("Return to Tessellix")
+        wait_for("the editor to go",
+                 lambda: find(app, pyatspi.ROLE_TABLE, "Editor canvas") is None, 10)
 
         subprocess.run(["xdotool", "windowactivate", "--sync", window[0]],
                        stderr=subprocess.DEVNULL)
@@ -202,12 +213,12 @@ def inner(program, folder):
             placed.append(item.description)
             if letter == "I":
                 # The names follow the language, switched through the menu's accessible action.
-                language("Russian")
+                menu("Russian")
                 wait_for("the Russian names", lambda: board.name == "Доска", 5)
                 check(table.getAccessibleAt(0, 4).name == "ряд 1, столбец 5: I",
                       "a Russian cell: %r" % table.getAccessibleAt(0, 4).name)
                 check(item.name == "I: уложен", "a Russian item: %r" % item.name)
-                language("English")
+                menu("English")
                 wait_for("the English names", lambda: board.name == "Board", 5)
                 # Undo and redo are heard with what they leave.
                 key("ctrl+z")
