@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "app/accessible_factory.h"
 #include "app/main_window.h"
 #include "library/bilingual_text.h"
 #include "platform/program_paths.h"
@@ -53,6 +54,7 @@ bool GameApp::StartUp() {
     SetCurrentLanguage(settings.ReadLanguageSetting());
 
     QApplication::setWindowIcon(ProgramIcon());
+    InstallGameAccessibleFactory();
     library.ScanDataFolder(QFile::encodeName(locations.dataFolder).toStdString());
     window = std::make_unique<MainWindow>(library, settings);
     PlaceMainWindow(*window);

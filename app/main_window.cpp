@@ -14,6 +14,7 @@
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/window_text.h"
+#include "play/board_reader.h"
 #include "play/board_view.h"
 #include "play/clock_watch.h"
 #include "play/play_canvas.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(PuzzleLibrary& library, Settings& store, QWidget* parent)
       title(*this, commands, board->Session().Clock()),
       menus(*this, *this) {
     setCentralWidget(canvas);
+    new BoardReader(*board, *canvas);
     canvas->setFocus();
     setWindowTitle(WindowTitle::CreationTitle());
     RefreshMenuTexts();

@@ -8,11 +8,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "dialogs/mark_line_delegate.h"
 #include "library/solve_records.h"
+#include "model/board_places.h"
 #include "model/play_clock.h"
 #include "platform/dialog_template.h"
 #include "platform/image_surface.h"
@@ -113,6 +115,7 @@ SelectPuzzleDialog::SelectPuzzleDialog(const PuzzleLibrary& puzzleLibrary, Setti
       previewShape(CreateBlankPuzzle(0, 0)) {
     setWindowTitle(QString::fromUtf8("Выбор задания Tessellix#Select puzzle"));
     puzzleList->setObjectName(QStringLiteral("puzzleList"));
+    puzzleList->setAccessibleName(Shown({"Задания", "Puzzles"}));
     puzzleList->setSelectionMode(QAbstractItemView::SingleSelection);
     puzzleList->setSortingEnabled(false);
     // Every line is one line of text: the list need not measure each of thousands of names.
@@ -244,6 +247,7 @@ void SelectPuzzleDialog::LoadPreview() {
     const PuzzleRecord* record = library.RecordAt(selected);
     previewLoaded = false;
     levelLabel->hide();
+    setAccessibleDescription(QString());
     if (preview == 0 || record == nullptr) {
         return;
     }
@@ -252,6 +256,19 @@ void SelectPuzzleDialog::LoadPreview() {
     if (previewShape->Load(path, previewElements)) {
         return;
     }
+    // The picture told in words: its cells, rows and columns.
+    const BoardPlaces places(previewShape->cells, previewShape->side);
+    const auto cells = static_cast<unsigned long long>(
+        std::count_if(previewShape->cells.begin(), previewShape->cells.end(),
+                      [](int value) { return value != 0; }));
+    const std::string count = std::to_string(cells);
+    const std::string rows = std::to_string(places.Rows());
+    const std::string columns = std::to_string(places.Columns());
+    setAccessibleDescription(
+        Shown({"Просмотр: " + count + " " + RussianCountForm(cells, "клетка", "клетки", "клеток") +
+                   ", рядов: " + rows + ", столбцов: " + columns,
+               "Preview: " + count + (cells == 1 ? " cell" : " cells") + ", rows: " + rows +
+                   ", columns: " + columns}));
     ShowLevel(*record, path);
     PixelRect area = previewRect;
     if (!levelLabel->isHidden()) {

@@ -1,5 +1,8 @@
 #include "play/board_view.h"
 
+#include <algorithm>
+
+#include "model/board_names.h"
 #include "platform/wait_cursor.h"
 #include "play/play_canvas.h"
 
@@ -54,6 +57,7 @@ void BoardView::RedrawTitle() {
     PixelRect titleRect;
     session.Puzzle().DrawTitle(backgroundImage, titleRect, true);
     Paint();
+    emit changed({});
 }
 
 void BoardView::Apply(const InputOutcome& outcome) {
@@ -67,6 +71,10 @@ void BoardView::Apply(const InputOutcome& outcome) {
     }
     if (outcome.Changed()) {
         drawing.Update();
+        emit changed(outcome);
+        if (const BilingualText spoken = BoardNames::Spoken(outcome); !spoken.IsEmpty()) {
+            Announce(spoken);
+        }
     }
     if (outcome.solved) {
         emit solved();
@@ -76,6 +84,7 @@ void BoardView::Apply(const InputOutcome& outcome) {
 void BoardView::Changed() {
     LetGoOfMouse();
     drawing.Update();
+    emit changed({});
 }
 
 void BoardView::LetGoOfMouse() {
@@ -93,6 +102,13 @@ BoardCheck BoardView::CheckBoard() {
 BoardHint BoardView::HintFromHere() {
     const BoardHint hint = aids.HintFromHere();
     Changed();
+    if (hint.next) {
+        BilingualText spoken = BoardNames::HintPlaced(hint.next->element);
+        if (session.IsSolved()) {
+            spoken.Add(". ").Add(BoardNames::Solved());
+        }
+        Announce(spoken);
+    }
     if (hint.next && session.IsSolved()) {
         emit solved();
     }
@@ -140,6 +156,7 @@ std::optional<Failure> BoardView::SwitchToPuzzle(int index) {
         LetGoOfMouse();
         ComposeBackground();
         Paint();
+        emit changed({});
     }
     return failure;
 }
@@ -150,8 +167,18 @@ void BoardView::ResetBoard() {
 }
 
 void BoardView::ShowHint(int option, int count) {
+    const std::vector<int> before = session.PlacedInOrder();
     session.ShowHint(option, count);
     Changed();
+    BilingualText spoken;
+    for (const int element : session.PlacedInOrder()) {
+        if (std::find(before.begin(), before.end(), element) == before.end()) {
+            spoken.Add(spoken.IsEmpty() ? "" : ". ").Add(BoardNames::HintPlaced(element));
+        }
+    }
+    if (!spoken.IsEmpty()) {
+        Announce(spoken);
+    }
 }
 
 bool BoardView::Undo() {
@@ -159,6 +186,7 @@ bool BoardView::Undo() {
         return false;
     }
     Changed();
+    Announce(BoardNames(session).Undone());
     return true;
 }
 
@@ -167,6 +195,7 @@ bool BoardView::Redo() {
         return false;
     }
     Changed();
+    Announce(BoardNames(session).Redone());
     return true;
 }
 

@@ -80,6 +80,9 @@ class BoardView : public QObject {
     // A drop or a hint from here covered the last free cell.
     void solved();
     void announced(const BilingualText& text);
+    // The board, its puzzle or the language changed, so what a reader names may have: by the
+    // outcome of an input, or with none for a command, a new puzzle or the language.
+    void changed(const InputOutcome& outcome);
 
   private:
     // Draws what the session's last moves changed; the mouse is let go once the hand is empty.

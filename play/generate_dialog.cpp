@@ -9,6 +9,7 @@
 
 #include "library/settings.h"
 #include "platform/dialog_template.h"
+#include "platform/window_text.h"
 
 namespace tessellix {
 
@@ -106,6 +107,14 @@ GenerateDialog::GenerateDialog(const Choice& initial, QWidget* owner)
     elementsBox->setRange(PuzzleGenerator::kFewestElements, PuzzleGenerator::kMostElements);
     elementsBox->setValue(initial.elements);
     generateButton->setDefault(true);
+    // Each choice is read with the question it answers.
+    elementsLabel->setBuddy(elementsBox);
+    for (QRadioButton* button : levelButtons) {
+        button->setAccessibleDescription(Shown({"Уровень", "Level"}));
+    }
+    for (QRadioButton* button : shapeButtons) {
+        button->setAccessibleDescription(Shown({"Форма", "Shape"}));
+    }
     connect(generateButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

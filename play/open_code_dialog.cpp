@@ -43,6 +43,7 @@ OpenCodeDialog::OpenCodeDialog(const QString& code, QWidget* owner)
     namesLabel->setWordWrap(true);
     namesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     previewLabel->setAlignment(Qt::AlignCenter);
+    previewLabel->setAccessibleName(Shown({"Просмотр задания", "Puzzle preview"}));
     openButton->setDefault(true);
     LocalizeDialog(*this, {codeLabel, openButton, cancelButton});
     LayOutDialog(*this, {260, 150},

@@ -13,6 +13,7 @@
 #include "library/same_puzzle.h"
 #include "library/settings.h"
 #include "library/store_puzzle.h"
+#include "model/board_names.h"
 #include "model/puzzle_shape.h"
 #include "model/solve_outcome.h"
 #include "platform/message_box.h"
@@ -176,6 +177,7 @@ void PlayCommands::StepThroughLibrary(int step) {
 
 void PlayCommands::ResetBoard() {
     board.ResetBoard();
+    board.Announce(BoardNames::BoardReset());
     if (const PuzzleRecord* record = board.Session().CurrentRecord()) {
         settings.ClearKeptBoard(record->fileName);
     }

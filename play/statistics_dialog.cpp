@@ -45,6 +45,15 @@ const std::array<BilingualText, 6> kColumnTitles{
 const BilingualText kYes{"да", "yes"};
 const BilingualText kReset{"Сбросить статистику", "Reset statistics"};
 const BilingualText kClose{"Закрыть", "Close"};
+const BilingualText kSolvesChartName{"Решения за 30 дней", "Solves of the last 30 days"};
+const BilingualText kSolvesChartShows{
+    "Столбец на каждый из последних 30 дней, последний сегодня: сколько заданий в тот день решено",
+    "A bar for each of the last 30 days, today last: how many puzzles were solved that day"};
+const BilingualText kBestTimesChartName{"Лучшее время по уровням", "Best times by level"};
+const BilingualText kBestTimesChartShows{
+    "Для каждого уровня, от лёгкого к трудному, самое быстрое и среднее лучшее время решённых "
+    "заданий",
+    "For each level, easy to hard, the fastest and the average best time of its solved puzzles"};
 const BilingualText kResetQuestion{
     "Сбросить статистику?\nВсе рекорды, серии и отметки о решённых заданиях будут удалены.",
     "Reset the statistics?\nAll records, streaks and solved marks will be deleted."};
@@ -108,6 +117,11 @@ StatisticsDialog::StatisticsDialog(const PuzzleLibrary& puzzleLibrary, Settings&
     table->setObjectName(QStringLiteral("puzzleTable"));
     solvesChart->setObjectName(QStringLiteral("solvesChart"));
     bestTimesChart->setObjectName(QStringLiteral("bestTimesChart"));
+    table->setAccessibleName(Shown({"Задания", "Puzzles"}));
+    solvesChart->setAccessibleName(Shown(kSolvesChartName));
+    solvesChart->setAccessibleDescription(Shown(kSolvesChartShows));
+    bestTimesChart->setAccessibleName(Shown(kBestTimesChartName));
+    bestTimesChart->setAccessibleDescription(Shown(kBestTimesChartShows));
     resetButton->setObjectName(QStringLiteral("resetButton"));
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setDefault(true);

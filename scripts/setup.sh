@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils
     desktop-file-utils appstream groff-base dpkg-dev
+    at-spi2-core python3-pyatspi dbus dbus-x11
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-dev)
