@@ -100,7 +100,7 @@ MessageResult ShowRealBox(QWidget* owner, const MessageRequest& request) {
 
 MessageResult ShowMessage(QWidget* owner, const BilingualText& text, const BilingualText& caption,
                           MessageIcon icon, MessageButtons buttons, MessageResult defaultButton) {
-    const MessageRequest request{Shown(text), Shown(caption), icon, buttons, defaultButton};
+    const MessageRequest request{Shown(text), Shown(caption), icon, buttons, defaultButton, {}};
     if (responder) {
         return responder(request);
     }
