@@ -10,15 +10,6 @@ namespace {
 
 // One notch of a common mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
-
-Failure DoesNotFit(int element) {
-    return Failure(BilingualText()
-                       .Say("Элемент ", "The kept board's ")
-                       .Add(std::string(1, kElementLetters[element]))
-                       .Say(" сохранённой доски не помещается на это задание.",
-                            " does not fit on this puzzle where it was."));
-}
-
 }  // namespace
 
 PlaySession::PlaySession(PuzzleLibrary& library) : position(library) {
@@ -259,25 +250,14 @@ std::optional<PlaySession::BoardKeeping> PlaySession::Keeping() const {
         KeptBoard& kept = keeping.board.emplace();
         kept.seconds = clock.ElapsedSeconds();
         kept.hintUsed = hintUsed;
-        for (const int index : board.PlacedInOrder()) {
-            kept.placed.push_back(
-                {index, board.Elements()[index].orientation, *board.PlacedAt(index)});
-        }
+        kept.placed = board.KeptPlacements();
     }
     return keeping;
 }
 
 std::optional<Failure> PlaySession::RestoreKeptBoard(const KeptBoard& kept) {
-    for (const KeptBoard::Placed& placed : kept.placed) {
-        Element& element = board.Elements()[placed.element];
-        element.TurnTo(placed.orientation);
-        if (element.excluded != 0 || board.PlacedAt(placed.element) ||
-            !element.FitsAt(board.Puzzle(), placed.cell.column, placed.cell.row)) {
-            // Every element home in its base orientation: the fresh board.
-            board.Restore(BoardState{});
-            return DoesNotFit(placed.element);
-        }
-        board.Place(placed.element, placed.cell);
+    if (std::optional<Failure> failure = board.PlaceKept(kept.placed)) {
+        return failure;
     }
     hintUsed = kept.hintUsed;
     clock.Restart(kept.seconds * 1000);

@@ -136,4 +136,38 @@ void PuzzleBoard::KeepSolution(const std::array<ElementRecord, kElementRecordCou
     }
 }
 
+namespace {
+
+Failure DoesNotFit(int element) {
+    return Failure(BilingualText()
+                       .Say("Элемент ", "The kept board's ")
+                       .Add(std::string(1, kElementLetters[element]))
+                       .Say(" сохранённой доски не помещается на это задание.",
+                            " does not fit on this puzzle where it was."));
+}
+
+}  // namespace
+
+std::vector<KeptBoard::Placed> PuzzleBoard::KeptPlacements() const {
+    std::vector<KeptBoard::Placed> placed;
+    for (const int index : placedOrder) {
+        placed.push_back({index, Elements()[index].orientation, *PlacedAt(index)});
+    }
+    return placed;
+}
+
+std::optional<Failure> PuzzleBoard::PlaceKept(const std::vector<KeptBoard::Placed>& placed) {
+    for (const KeptBoard::Placed& kept : placed) {
+        Element& element = Elements()[kept.element];
+        element.TurnTo(kept.orientation);
+        if (element.excluded != 0 || PlacedAt(kept.element) ||
+            !element.FitsAt(Puzzle(), kept.cell.column, kept.cell.row)) {
+            Restore(BoardState{});
+            return DoesNotFit(kept.element);
+        }
+        Place(kept.element, kept.cell);
+    }
+    return std::nullopt;
+}
+
 }  // namespace tessellix

@@ -10,6 +10,7 @@
 #include "library/puzzle_file.h"
 #include "model/board_state.h"
 #include "model/element_set.h"
+#include "model/kept_board.h"
 #include "model/puzzle_shape.h"
 
 namespace tessellix {
@@ -51,6 +52,11 @@ class PuzzleBoard {
     // Puts every element where the state has it: placed ones cover their cells again, keeping
     // their order of placing among themselves; the others follow by index.
     void Restore(const BoardState& state);
+    // The placed elements as a kept board lists them, in the order they were placed.
+    std::vector<KeptBoard::Placed> KeptPlacements() const;
+    // Each kept element put on this fresh board in its turn; why not, for the first that does
+    // not fit, every element then home in its base orientation again.
+    [[nodiscard]] std::optional<Failure> PlaceKept(const std::vector<KeptBoard::Placed>& placed);
 
     // Whether some element carries a stored placement.
     bool HasStoredPlacement() const;
