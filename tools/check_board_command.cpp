@@ -53,11 +53,8 @@ int RunCheckBoard(const std::vector<std::string>& arguments) {
     }
     const auto& records = puzzle->data.elements;
     BoardQuestions questions(puzzle->data.grid, kGridSide, UsedElementMask(records));
-    if (const std::optional<Failure> refusal = SolverRefusal(questions.Solver())) {
-        return ReportFailure(path, *refusal);
-    }
     const std::vector<PlacedElement> placed = PlacedByRecords(records);
-    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+    if (const std::optional<Failure> refusal = BoardRefusal(questions, placed)) {
         return ReportFailure(path, *refusal);
     }
     const BoardCheck check = questions.Check(placed, 0);

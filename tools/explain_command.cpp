@@ -107,11 +107,8 @@ int RunExplain(const std::vector<std::string>& arguments) {
     }
     const auto& records = puzzle->data.elements;
     BoardQuestions questions(puzzle->data.grid, kGridSide, UsedElementMask(records));
-    if (const std::optional<Failure> refusal = SolverRefusal(questions.Solver())) {
-        return ReportFailure(path, *refusal);
-    }
     const std::vector<PlacedElement> placed = PlacedByRecords(records);
-    if (const std::optional<Failure> refusal = PlacedRefusal(questions.Validate(placed))) {
+    if (const std::optional<Failure> refusal = BoardRefusal(questions, placed)) {
         return ReportFailure(path, *refusal);
     }
     const BoardPlaces places = PlacesOf(questions.Solver().Region());

@@ -192,4 +192,12 @@ ToolCommand SolveCommand() {
             RunSolve};
 }
 
+std::optional<Failure> BoardRefusal(const BoardQuestions& questions,
+                                    const std::vector<PlacedElement>& placed) {
+    if (std::optional<Failure> refusal = SolverRefusal(questions.Solver())) {
+        return refusal;
+    }
+    return PlacedRefusal(questions.Validate(placed));
+}
+
 }  // namespace tessellix

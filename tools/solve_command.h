@@ -6,6 +6,7 @@
 
 #include "library/failure.h"
 #include "library/puzzle_file.h"
+#include "solver/board_questions.h"
 #include "solver/tiling_solver.h"
 #include "tools/command.h"
 
@@ -18,5 +19,10 @@ ToolCommand SolveCommand();
 // Why the solver cannot take the puzzle, in the tool's words without the file name; nothing
 // when it can.
 std::optional<Failure> SolverRefusal(const TilingSolver& solver);
+
+// Why questions cannot be asked of the records' board: the puzzle's problem, else the placed
+// elements' refusal; nothing when they can.
+std::optional<Failure> BoardRefusal(const BoardQuestions& questions,
+                                    const std::vector<PlacedElement>& placed);
 
 }  // namespace tessellix
