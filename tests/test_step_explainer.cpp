@@ -12,81 +12,11 @@
 #include "model/board_places.h"
 #include "model/element_set.h"
 #include "solver/step_explainer.h"
+#include "tests/placed_picture.h"
 
 namespace tessellix {
 
 namespace {
-
-constexpr int kGrid = 31;
-
-using Picture = std::vector<std::string>;
-
-// A board drawn in ASCII: ' ' is no puzzle cell, '.' a free cell, a letter of ILYNVTZFWUXP a
-// cell covered by that element. `order` names the placed ones in the order they were placed.
-struct Board {
-    Picture picture;
-    QString used;
-    QString order;
-};
-
-int ElementOf(QChar letter) {
-    return static_cast<int>(std::string(kElementLetters).find(letter.toLatin1()));
-}
-
-unsigned Elements(const QString& letters) {
-    unsigned mask = 0;
-    for (QChar letter : letters) {
-        mask |= 1u << ElementOf(letter);
-    }
-    return mask;
-}
-
-QString Letters(const std::vector<int>& elements) {
-    QString letters;
-    for (int element : elements) {
-        letters += QChar(kElementLetters[element]);
-    }
-    return letters;
-}
-
-std::vector<int> Grid(const Picture& picture) {
-    std::vector<int> grid(kGrid * kGrid, 0);
-    for (std::size_t r = 0; r < picture.size(); ++r) {
-        for (std::size_t c = 0; c < picture[r].size(); ++c) {
-            grid[r * kGrid + c] = picture[r][c] != ' ' ? 1 : 0;
-        }
-    }
-    return grid;
-}
-
-std::uint64_t MaskOf(const TilingSolver& solver, const PlacedElement& placed) {
-    for (const TilingSolver::PlacementInfo& info : solver.Placements()) {
-        if (info.element == placed.element && info.placement == placed.placement) {
-            return info.mask;
-        }
-    }
-    return 0;
-}
-
-std::vector<PlacedElement> Placed(const TilingSolver& solver, const Board& board) {
-    std::vector<PlacedElement> placed;
-    for (QChar letter : board.order) {
-        std::uint64_t mask = 0;
-        for (std::size_t r = 0; r < board.picture.size(); ++r) {
-            for (std::size_t c = 0; c < board.picture[r].size(); ++c) {
-                if (board.picture[r][c] == letter.toLatin1()) {
-                    mask |= std::uint64_t{1} << solver.Region().IndexOf(r, c);
-                }
-            }
-        }
-        for (const TilingSolver::PlacementInfo& info : solver.Placements()) {
-            if (info.element == ElementOf(letter) && info.mask == mask) {
-                placed.push_back({info.element, info.placement});
-            }
-        }
-    }
-    return placed;
-}
 
 // Every cover the solver enumerates, listed once per puzzle.
 const std::vector<Solution>& CoversOf(const TilingSolver& solver, const std::vector<int>& grid) {
